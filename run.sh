@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the program and starts it.
+set -euo pipefail
+cd "$(dirname "$0")"
+source tools/packages.sh
+ensure_packages "${BUILD_PACKAGES[@]}"
+
+cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build/release -j2 --target gearwheel
+
+if [ -z "${QT_QPA_PLATFORM:-}" ] && [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+    echo "There is no display here; run it under a virtual one with 'xvfb-run ./run.sh' (apt-get install xvfb), or 'QT_QPA_PLATFORM=vnc ./run.sh' and connect a VNC viewer to port 5900."
+    exit 1
+fi
+exec ./build/release/gearwheel

@@ -1,0 +1,21 @@
+#pragma once
+
+namespace gear {
+
+// A number of the calculation state. One that was never written reads as 0
+// in arithmetic and shows as the empty text, so a caption never displays a
+// value nobody computed.
+class Number final {
+public:
+    constexpr Number() = default;
+    constexpr Number(double value) : m_value(value), m_written(true) {} // NOLINT: implicit by design
+
+    constexpr operator double() const { return m_value; } // NOLINT: formulas read like on paper
+    constexpr bool isWritten() const { return m_written; }
+
+private:
+    double m_value = 0.0;
+    bool m_written = false;
+};
+
+} // namespace gear

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "shell/number.h"
+
+#include <string>
+#include <string_view>
+
+namespace gear {
+
+// The value of the leading number of a text, the way the course's programs
+// have always read input: blanks are skipped wherever they stand, then an
+// optional sign, digits, an optional point with digits and an optional
+// exponent are read; any other character ends the number, so "4,5" reads as
+// 4. A text that does not begin with a number reads as 0. A number too large
+// for a double reads as an infinity, which every calculation refuses.
+double numberFromText(std::string_view text);
+
+// The decimal text of a number: up to 15 significant digits, no trailing
+// zeros, whole numbers without a separator, `decimalSeparator` in place of
+// the point. A number never written, or one that is not finite, gives the
+// empty text.
+std::string numberToText(Number value, std::string_view decimalSeparator = ".");
+
+// A number shown to `digits` significant digits, for the walkthrough's
+// substitutions.
+std::string numberToText(double value, int digits, std::string_view decimalSeparator);
+
+} // namespace gear

@@ -1,0 +1,34 @@
+#include "shell/parameters.h"
+
+#include "shell/number_text.h"
+#include "shell/reference_tables.h"
+
+#include <cmath>
+
+namespace gear {
+
+std::array<std::string, 17> parameterTexts(const CalcState& state)
+{
+    std::array<std::string, 17> texts;
+    for (size_t i = 0; i < kCoefficients.size(); ++i)
+        texts[i] = numberToText(Number(state.defaults.*kCoefficients[i].preset));
+    return texts;
+}
+
+Outcome applyParameters(CalcState& state, const std::array<std::string, 17>& texts)
+{
+    CoefficientSet typed = state.defaults;
+    for (size_t i = 0; i < kCoefficients.size(); ++i) {
+        const double value = numberFromText(texts[i]);
+        if (!std::isfinite(value) || value <= 0.0) {
+            return Outcome::refuse("Коэффициент " + std::string(kCoefficients[i].name) +
+                                   " должен быть положительным числом.");
+        }
+        typed.*kCoefficients[i].preset = value;
+    }
+    state.defaults = typed;
+    writeDefaultCoefficients(state);
+    return Outcome::close();
+}
+
+} // namespace gear

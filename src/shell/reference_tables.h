@@ -1,0 +1,55 @@
+#pragma once
+
+#include "shell/calc_state.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace gear {
+
+struct CoefficientInfo {
+    std::string_view name;    // the symbol the parameters screen shows
+    std::string_view meaning; // the symbol's meaning, in the student's words
+    double CoefficientSet::*preset;
+    Number CalcState::*field;
+};
+
+// In the order the textbook lists them and the program writes them.
+extern const std::array<CoefficientInfo, 17> kCoefficients;
+
+// Standard modules of ГОСТ 9563-80, mm; each list begins with the empty item
+// that means "nothing taken from this row".
+extern const std::array<std::string_view, 13> kModuleRow1;
+extern const std::array<std::string_view, 12> kModuleRow2;
+
+// Gear ratios offered on the transmission input, the empty item first.
+extern const std::array<std::string_view, 22> kGearRatios;
+
+// One steel of the final material choice. The ten cells are shown as the
+// row's text; the grade name and the two limits are what taking the row
+// stores (row 27 stores a bending limit of 950 MPa although its text shows
+// 820, as the course's table does).
+struct SteelRow {
+    std::array<std::string_view, 10> cells;
+    std::string_view gradeName;
+    double sigmaH; // MPa
+    double sigmaF; // MPa
+};
+
+extern const std::array<SteelRow, 29> kSteelRows;
+
+// Width of each steel column in characters, so that the rows line up under
+// the heads when shown in a fixed-pitch font.
+extern const std::array<int, 10> kSteelColumnWidths;
+
+// The text of steel row `index` (1..29); index 0 is the empty item.
+std::string steelItemText(int index);
+
+// Number of characters (code points) of a UTF-8 text.
+int utf8Length(std::string_view text);
+
+// Preferred linear sizes, mm: entry 0 is 0, then 12 up to 4000.
+extern const std::array<int, 101> kStdSizes;
+
+} // namespace gear

@@ -1,0 +1,23 @@
+#include "ui/application.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace gear::ui {
+
+void setUpApplication(QApplication& app)
+{
+    QApplication::setApplicationName(QStringLiteral("gearwheel"));
+    // The program speaks Russian whatever the desktop's language, so Qt's own
+    // buttons and dialogs should too.
+    auto* translator = new QTranslator(&app);
+    if (translator->load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(translator);
+}
+
+Session::Session() = default;
+
+} // namespace gear::ui

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "shell/calc_state.h"
+#include "ui/nachalo.h"
+#include "ui/screens.h"
+
+class QApplication;
+
+namespace gear::ui {
+
+// Qt's own dialogs in Russian and the program's name; call once after the
+// QApplication is made.
+void setUpApplication(QApplication& app);
+
+// One run of the program: the calculation state, the screens and the main
+// window, made in that order and gone in the reverse.
+class Session final {
+public:
+    Session();
+
+    CalcState& state() { return m_state; }
+    Screens& screens() { return m_screens; }
+    Nachalo& mainWindow() { return m_main; }
+
+private:
+    CalcState m_state;
+    Screens m_screens{m_state};
+    Nachalo m_main{m_state, m_screens};
+};
+
+} // namespace gear::ui

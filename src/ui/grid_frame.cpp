@@ -1,0 +1,35 @@
+#include "ui/grid_frame.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QPainter>
+
+namespace gear::ui {
+
+GridFrame::GridFrame(QWidget* parent) : QWidget(parent), m_grid(new QGridLayout(this))
+{
+    m_grid->setSpacing(0);
+    m_grid->setContentsMargins(1, 1, 1, 1);
+}
+
+void GridFrame::addCell(QWidget* cell, int row, int column, int rowSpan, int columnSpan)
+{
+    if (auto* label = qobject_cast<QLabel*>(cell))
+        label->setMargin(4);
+    m_grid->addWidget(cell, row, column, rowSpan, columnSpan);
+}
+
+void GridFrame::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::WindowText));
+    for (int i = 0; i < m_grid->count(); ++i) {
+        int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
+        m_grid->getItemPosition(i, &row, &column, &rowSpan, &columnSpan);
+        const QRect top = m_grid->cellRect(row, column);
+        const QRect bottom = m_grid->cellRect(row + rowSpan - 1, column + columnSpan - 1);
+        painter.drawRect(top.united(bottom).adjusted(0, 0, -1, -1).translated(0, 0));
+    }
+}
+
+} // namespace gear::ui

@@ -1,0 +1,134 @@
+#include "ui/nachalo.h"
+
+#include "shell/mode_commands.h"
+#include "ui/gear_art.h"
+#include "ui/screens.h"
+#include "ui/shell_screens.h"
+#include "ui/vibor.h"
+#include "ui/okon.h"
+#include "ui/widgets.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPalette>
+
+#include <array>
+
+namespace gear::ui {
+
+Nachalo::Nachalo(CalcState& state, Screens& screens) : m_state(state), m_screens(screens)
+{
+    setObjectName(QStringLiteral("Nachalo"));
+    setWindowTitle(QStringLiteral("Расчёт зубчатого колеса"));
+
+    auto* area = new QLabel(this);
+    area->setObjectName(QStringLiteral("background"));
+    area->setPixmap(mainWindowArt());
+    area->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    area->setMinimumSize(1, 1);
+    setCentralWidget(area);
+
+    // The title overlays the picture; the blanks make it wrap into two lines.
+    auto* title = makeLabel(area, "Label1",
+                            QStringLiteral("Программа для расчёта параметров                       "
+                                           "колёс или шестерен ."));
+    title->setFont(times(14.25, true));
+    title->setWordWrap(true);
+    title->setAlignment(Qt::AlignCenter);
+    title->setAutoFillBackground(true);
+    QPalette colours = title->palette();
+    colours.setColor(QPalette::Window, palette().color(QPalette::Inactive, QPalette::Button));
+    colours.setColor(QPalette::WindowText, palette().color(QPalette::Highlight));
+    title->setPalette(colours);
+    title->setGeometry(128, 10, 353, 56);
+
+    // Two decorative lines from the top left corner.
+    const std::array<std::pair<const char*, QRect>, 2> lines{{{"Line1", QRect(0, 0, 120, 5)},
+                                                               {"Line2", QRect(0, 0, 5, 120)}}};
+    for (const auto& [name, place] : lines) {
+        auto* line = new QFrame(area);
+        line->setObjectName(QString::fromLatin1(name));
+        line->setFrameShape(place.width() > place.height() ? QFrame::HLine : QFrame::VLine);
+        line->setLineWidth(5);
+        line->setGeometry(place);
+    }
+
+    buildMenu();
+    load();
+    setFixedSize(580, 411 + menuBar()->sizeHint().height());
+}
+
+void Nachalo::load()
+{
+    m_state = startUpState();
+    m_screens.load<Vibor>(ScreenId::Vibor).fillModuleLists();
+    m_screens.load<Okon>(ScreenId::okon).fillSteelList();
+}
+
+void Nachalo::buildMenu()
+{
+    auto addAction = [this](QMenu* menu, const char* name, const QString& caption) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(QString::fromLatin1(name));
+        return action;
+    };
+    QMenu* file = menuBar()->addMenu(QStringLiteral("Файл"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    QMenu* calculation = file->addMenu(QStringLiteral("Расчёт"));
+    calculation->setObjectName(QStringLiteral("mnuRaschet"));
+    QAction* wheel = addAction(calculation, "mnuKol", QStringLiteral("Колесо"));
+    QAction* check = addAction(calculation, "mnuProv", QStringLiteral("Проверка"));
+    QAction* pair = addAction(calculation, "mnuPer", QStringLiteral("Передача"));
+    QAction* exit = addAction(file, "mnuExit", QStringLiteral("Выход"));
+    QMenu* service = menuBar()->addMenu(QStringLiteral("Сервис"));
+    service->setObjectName(QStringLiteral("itemServis"));
+    QAction* about = addAction(service, "mnuProg", QStringLiteral("О программе"));
+    QAction* parameters = addAction(service, "mnuParam", QStringLiteral("Параметры"));
+
+    connect(wheel, &QAction::triggered, this, [this] { m_screens.open(chooseWheelMode(m_state)); });
+    connect(pair, &QAction::triggered, this, [this] { m_screens.open(chooseTransmissionMode(m_state)); });
+    connect(check, &QAction::triggered, this, [this] { m_screens.open(chooseCheckMode(m_state)); });
+    connect(exit, &QAction::triggered, this, &Nachalo::openExitConfirmation);
+    connect(about, &QAction::triggered, this, [this] { m_screens.open(ScreenId::info); });
+    connect(parameters, &QAction::triggered, this, &Nachalo::openParameters);
+}
+
+void Nachalo::openExitConfirmation()
+{
+    auto& confirmation = m_screens.load<Vihod>(ScreenId::vihod);
+    connect(&confirmation, &Vihod::exitConfirmed, this, &Nachalo::leaveProgram, Qt::UniqueConnection);
+    confirmation.present();
+    m_screens.beep();
+}
+
+void Nachalo::openParameters()
+{
+    auto& parameters = m_screens.load<Nastroyka>(ScreenId::nastroyka);
+    parameters.showCurrent();
+    parameters.present();
+}
+
+void Nachalo::leaveProgram()
+{
+    m_leaving = true;
+    m_screens.unloadAll();
+    close();
+    emit exitConfirmed();
+}
+
+void Nachalo::closeEvent(QCloseEvent* event)
+{
+    // The frame's close button asks, like "Выход": the secondary screens stay
+    // loaded, so closing only this window would leave the program running
+    // with nothing on screen.
+    if (m_leaving) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+    openExitConfirmation();
+}
+
+} // namespace gear::ui

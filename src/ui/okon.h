@@ -1,0 +1,33 @@
+#pragma once
+
+#include "ui/screen.h"
+
+#include <array>
+
+class QComboBox;
+class QLabel;
+
+namespace gear::ui {
+
+// "Окончательный выбор материала": the working stresses beside the table of
+// steels with their limits.
+class Okon final : public Screen {
+    Q_OBJECT
+
+public:
+    explicit Okon(Screens& screens);
+
+    // Start-up: the empty item and the 29 steels.
+    void fillSteelList();
+
+    // The working stresses just computed (or the limits, when none were).
+    void presetStresses();
+
+private:
+    void onOk();
+
+    QComboBox* m_steels;
+    std::array<QLabel*, 4> m_stresses{}; // sigmaF1, sigmaF2, sigmaH1, sigmaH2
+};
+
+} // namespace gear::ui

@@ -1,0 +1,53 @@
+#include "ui/screen.h"
+
+#include "ui/screens.h"
+#include "ui/widgets.h"
+
+#include <QPushButton>
+
+namespace gear::ui {
+
+Screen::Screen(ScreenId id, Screens& screens, const QString& title) : m_id(id), m_screens(screens)
+{
+    setObjectName(qt(screenName(id)));
+    setWindowTitle(title);
+    setModal(false);
+}
+
+void Screen::present()
+{
+    show();
+    raise();
+    activateWindow();
+}
+
+CalcState& Screen::state()
+{
+    return m_screens.state();
+}
+
+Screens& Screen::screens()
+{
+    return m_screens;
+}
+
+void Screen::follow(const Outcome& outcome)
+{
+    if (outcome.refused()) {
+        m_screens.refuse(this, qt(outcome.refusal));
+        return;
+    }
+    if (outcome.beep)
+        m_screens.beep();
+    if (outcome.next)
+        m_screens.open(*outcome.next);
+    if (outcome.leave)
+        hide();
+}
+
+QPushButton* Screen::makeOkButton(const QString& caption)
+{
+    return makeButton(this, "Command1", caption);
+}
+
+} // namespace gear::ui

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "shell/calc_state.h"
+#include "shell/screen_id.h"
+
+#include <QDialog>
+
+class QPushButton;
+
+namespace gear::ui {
+
+class Screens;
+
+// One small window of a chain. It is made once, shown modeless, and hidden
+// when left — by its own button, by the frame's close button or by Esc — so
+// it keeps what was typed or chosen on it until the confirmed exit.
+class Screen : public QDialog {
+    Q_OBJECT
+
+public:
+    Screen(ScreenId id, Screens& screens, const QString& title);
+
+    ScreenId id() const { return m_id; }
+
+    // Makes the screen visible and brings it to the front.
+    void present();
+
+protected:
+    CalcState& state();
+    Screens& screens();
+
+    // Carries out what an Ok decided: a refusal is said in a message box with
+    // the beep and changes nothing; otherwise the beep, the next screen and
+    // the closing of this one, in that order.
+    void follow(const Outcome& outcome);
+
+    // The Ok button of every screen is Command1.
+    QPushButton* makeOkButton(const QString& caption = QStringLiteral("Ok"));
+
+private:
+    ScreenId m_id;
+    Screens& m_screens;
+};
+
+} // namespace gear::ui

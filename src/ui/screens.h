@@ -1,0 +1,58 @@
+#pragma once
+
+#include "shell/calc_state.h"
+#include "shell/screen_id.h"
+
+#include <QString>
+
+#include <array>
+#include <memory>
+
+class QWidget;
+
+namespace gear::ui {
+
+class Screen;
+
+// Owns every secondary screen. A screen is made on first use — also when
+// another screen first needs to write into it — and lives until the
+// confirmed exit; nothing else destroys it.
+class Screens final {
+public:
+    explicit Screens(CalcState& state);
+    ~Screens();
+    Screens(const Screens&) = delete;
+    Screens& operator=(const Screens&) = delete;
+
+    CalcState& state() { return m_state; }
+
+    Screen& load(ScreenId id);
+    template <class T>
+    T& load(ScreenId id)
+    {
+        return static_cast<T&>(load(id));
+    }
+    Screen* find(ScreenId id) const;
+    bool isLoaded(ScreenId id) const { return find(id) != nullptr; }
+
+    // Loads the screen and shows it modeless.
+    void open(ScreenId id);
+
+    // The confirmed exit: every screen goes, in the order of their names.
+    void unloadAll();
+
+    void beep();
+    int beepCount() const { return m_beeps; }
+
+    // Says in a message box, with the beep, why an Ok did nothing.
+    void refuse(QWidget* over, const QString& why);
+
+private:
+    std::unique_ptr<Screen> create(ScreenId id);
+
+    CalcState& m_state;
+    std::array<std::unique_ptr<Screen>, kScreenCount> m_screens;
+    int m_beeps = 0;
+};
+
+} // namespace gear::ui

@@ -1,0 +1,80 @@
+#include "ui/vibor.h"
+
+#include "shell/reference_tables.h"
+#include "ui/screens.h"
+#include "ui/widgets.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace gear::ui {
+
+Vibor::Vibor(Screens& screens) : Screen(ScreenId::Vibor, screens, QStringLiteral("Модули"))
+{
+    auto* caption = makeLabel(this, "Label1", QStringLiteral("Расчётный модуль равен"));
+    m_module = makeLabel(this, "Label6", QString());
+    m_module->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* advice = makeLabel(this, "Label2",
+                             QStringLiteral("Вычесленное значение модуля следует согласовать с ГОСТом приняв "
+                                            "ближайшее стандартное значение. При этом первый ряд "
+                                            "предпочтительнее."));
+    advice->setWordWrap(true);
+    auto* heading = makeLabel(this, "Label5", QStringLiteral("Значение модуля m, мм, ГОСТ 9563-80"));
+    heading->setAlignment(Qt::AlignCenter);
+    m_row1 = makeComboBox(this, "Combo1");
+    m_row2 = makeComboBox(this, "Combo2");
+    auto* ok = makeOkButton();
+    ok->setDefault(true);
+
+    QFont bold = font();
+    bold.setBold(true);
+    for (QLabel* label : {caption, m_module, heading})
+        label->setFont(bold);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(caption);
+    top->addWidget(m_module, 1);
+    auto* rows = new QGridLayout;
+    rows->addWidget(makeLabel(this, "Label3", QStringLiteral("Первый ряд")), 0, 0, Qt::AlignHCenter);
+    rows->addWidget(makeLabel(this, "Label4", QStringLiteral("Второй ряд")), 0, 1, Qt::AlignHCenter);
+    rows->addWidget(m_row1, 1, 0);
+    rows->addWidget(m_row2, 1, 1);
+    rows->setHorizontalSpacing(24);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(advice);
+    layout->addSpacing(8);
+    layout->addWidget(heading);
+    layout->addLayout(rows);
+    layout->addSpacing(8);
+    layout->addWidget(ok, 0, Qt::AlignHCenter);
+    setFixedWidth(420);
+
+    connect(ok, &QPushButton::clicked, this, &Vibor::onOk);
+}
+
+void Vibor::fillModuleLists()
+{
+    for (std::string_view item : kModuleRow1)
+        m_row1->addItem(qt(item));
+    for (std::string_view item : kModuleRow2)
+        m_row2->addItem(qt(item));
+    m_row1->setCurrentIndex(-1);
+    m_row2->setCurrentIndex(-1);
+}
+
+void Vibor::presetCalculatedModule(Number module)
+{
+    m_module->setText(shown(module));
+    m_row1->setCurrentIndex(-1);
+    m_row2->setCurrentIndex(-1);
+    m_row1->setEditText(QString());
+    m_row2->setEditText(QString());
+}
+
+void Vibor::onOk() {}
+
+} // namespace gear::ui

@@ -1,0 +1,91 @@
+#include "shell/number_text.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace gear {
+namespace {
+
+struct ReadCase {
+    const char* text;
+    double value;
+};
+
+class NumberFromText : public testing::TestWithParam<ReadCase> {};
+
+TEST_P(NumberFromText, ReadsTheLeadingNumber)
+{
+    EXPECT_DOUBLE_EQ(numberFromText(GetParam().text), GetParam().value) << '"' << GetParam().text << '"';
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, NumberFromText,
+                         testing::Values(ReadCase{"", 0}, ReadCase{"   ", 0}, ReadCase{"40", 40},
+                                         ReadCase{"40 зубьев", 40}, ReadCase{"4 0", 40},
+                                         ReadCase{" 1 2 . 5 ", 12.5}, ReadCase{"4,5", 4},
+                                         ReadCase{"2.5", 2.5}, ReadCase{".5", 0.5}, ReadCase{"5.", 5},
+                                         ReadCase{"-3.25", -3.25}, ReadCase{"+7", 7}, ReadCase{"- 7", -7},
+                                         ReadCase{"1e3", 1000}, ReadCase{"1.5E-2", 0.015},
+                                         ReadCase{"2e", 2}, ReadCase{"2e+", 2}, ReadCase{"3 e 2", 300},
+                                         ReadCase{"abc", 0}, ReadCase{"x12", 0}, ReadCase{".", 0},
+                                         ReadCase{"-", 0}, ReadCase{"--5", 0}, ReadCase{"12abc3", 12},
+                                         ReadCase{"1.2.3", 1.2}, ReadCase{"0x10", 0}, ReadCase{"nan", 0},
+                                         ReadCase{"inf", 0}, ReadCase{"-1e-320", -1e-320},
+                                         ReadCase{"1e-400", 0}, ReadCase{"сорок", 0}));
+
+TEST(NumberFromText, OverflowIsInfiniteSoThatCalculationsRefuseIt)
+{
+    EXPECT_EQ(numberFromText("1e309"), std::numeric_limits<double>::infinity());
+    EXPECT_EQ(numberFromText("-1e309"), -std::numeric_limits<double>::infinity());
+    EXPECT_EQ(numberFromText(std::string(400, '9')), std::numeric_limits<double>::infinity());
+    EXPECT_DOUBLE_EQ(numberFromText("1e308"), 1e308);
+}
+
+struct WriteCase {
+    double value;
+    const char* separator;
+    const char* text;
+};
+
+class NumberToText : public testing::TestWithParam<WriteCase> {};
+
+TEST_P(NumberToText, ShowsUpToFifteenDigits)
+{
+    EXPECT_EQ(numberToText(Number(GetParam().value), GetParam().separator), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Numbers, NumberToText,
+                         testing::Values(WriteCase{0, ".", "0"}, WriteCase{-0.0, ".", "0"},
+                                         WriteCase{2, ".", "2"}, WriteCase{205, ",", "205"},
+                                         WriteCase{2.5, ".", "2.5"}, WriteCase{2.5, ",", "2,5"},
+                                         WriteCase{93.75, ",", "93,75"}, WriteCase{0.1 + 0.2, ".", "0.3"},
+                                         WriteCase{1.0 / 3.0, ".", "0.333333333333333"},
+                                         WriteCase{2.0 / 3.0, ".", "0.666666666666667"},
+                                         WriteCase{210.944, ".", "210.944"}, WriteCase{-12.625, ".", "-12.625"},
+                                         WriteCase{123456789012345, ".", "123456789012345"},
+                                         WriteCase{1e20, ".", "1e+20"}, WriteCase{0.0001, ".", "0.0001"}));
+
+TEST(NumberToText, UnwrittenAndNonFiniteNumbersShowNothing)
+{
+    EXPECT_EQ(numberToText(Number()), "");
+    EXPECT_EQ(numberToText(Number(std::numeric_limits<double>::quiet_NaN())), "");
+    EXPECT_EQ(numberToText(Number(std::numeric_limits<double>::infinity())), "");
+}
+
+TEST(NumberToText, ReadsBackToTheSameNumber)
+{
+    for (double value : {1.971043, 3.14159265358979, 787.096477, 1e-7, 12345.678901234}) {
+        const double back = numberFromText(numberToText(Number(value)));
+        EXPECT_NEAR(back, value, std::abs(value) * 1e-14) << value;
+    }
+}
+
+TEST(NumberToText, FourSignificantDigitsForSubstitutions)
+{
+    EXPECT_EQ(numberToText(3.147000123, 4, ","), "3,147");
+    EXPECT_EQ(numberToText(787.0964, 4, "."), "787.1");
+}
+
+} // namespace
+} // namespace gear

@@ -1,0 +1,104 @@
+#include "shell/calc_state.h"
+#include "shell/mode_commands.h"
+#include "shell/parameters.h"
+#include "shell/reference_tables.h"
+
+#include <gtest/gtest.h>
+
+namespace gear {
+namespace {
+
+TEST(StartUpState, HoldsTheDefaultCoefficientsAndNothingElse)
+{
+    const CalcState s = startUpState();
+    EXPECT_EQ(double(s.Psibd), 0.5);
+    for (double v : {double(s.kf), double(s.kh), double(s.khb), double(s.kfb)})
+        EXPECT_EQ(v, 0.8);
+    EXPECT_EQ(double(s.Zk), 0.85);
+    EXPECT_EQ(double(s.Yx), 1.05);
+    EXPECT_EQ(double(s.Yd), 1.082);
+    for (double v : {double(s.kfa), double(s.kfv), double(s.khv), double(s.kha), double(s.Yn), double(s.Zn),
+                     double(s.Yr), double(s.Sf), double(s.Sh)})
+        EXPECT_EQ(v, 1);
+    EXPECT_EQ(s.stdSizes, kStdSizes);
+    EXPECT_FALSE(s.wheelEntered);
+    EXPECT_FALSE(s.modeProv);
+    EXPECT_FALSE(s.modePer);
+    EXPECT_FALSE(s.modeKol);
+    for (Number n : {s.Z1, s.m, s.da, s.sigmaH1, s.H1, s.Tcalc, s.U, s.beta})
+        EXPECT_FALSE(n.isWritten());
+    EXPECT_EQ(double(s.m), 0.0);
+    EXPECT_EQ(s.steelGrade, "");
+}
+
+TEST(ModeCommands, ExactlyOneModeHoldsAndTheFirstScreenFollows)
+{
+    CalcState s = startUpState();
+    EXPECT_EQ(chooseWheelMode(s), ScreenId::Vvod);
+    EXPECT_TRUE(s.modeKol && !s.modePer && !s.modeProv);
+    EXPECT_EQ(chooseTransmissionMode(s), ScreenId::ATverd);
+    EXPECT_TRUE(!s.modeKol && s.modePer && !s.modeProv);
+    s.Psibd = 0.3;
+    s.U = 5;
+    EXPECT_EQ(chooseCheckMode(s), ScreenId::trebov2);
+    EXPECT_TRUE(!s.modeKol && !s.modePer && s.modeProv);
+    EXPECT_EQ(double(s.Psibd), 0.5);
+    EXPECT_EQ(double(s.U), 2.0);
+}
+
+std::array<std::string, 17> defaultTexts()
+{
+    return parameterTexts(startUpState());
+}
+
+TEST(Parameters, ShowTheSetInForceWithAPoint)
+{
+    const auto texts = defaultTexts();
+    EXPECT_EQ(texts[0], "0.5");
+    EXPECT_EQ(texts[9], "0.85");
+    EXPECT_EQ(texts[14], "1.082");
+    EXPECT_EQ(texts[16], "1");
+}
+
+TEST(Parameters, StoreIntoTheDefaultSetAndTheState)
+{
+    CalcState s = startUpState();
+    auto texts = defaultTexts();
+    texts[5] = "1.2"; // kfa
+    texts[0] = " 0.4 ";
+    const Outcome outcome = applyParameters(s, texts);
+    EXPECT_FALSE(outcome.refused());
+    EXPECT_TRUE(outcome.leave);
+    EXPECT_EQ(s.defaults.kfa, 1.2);
+    EXPECT_EQ(double(s.kfa), 1.2);
+    EXPECT_EQ(double(s.Psibd), 0.4);
+    writeDefaultCoefficients(s);
+    EXPECT_EQ(double(s.kfa), 1.2);
+}
+
+TEST(Parameters, RefuseAnyFieldThatIsNotAFinitePositiveNumber)
+{
+    for (const char* bad : {"", "0", "-1", "abc", "1e309", ",5"}) {
+        CalcState s = startUpState();
+        auto texts = defaultTexts();
+        texts[3] = "0.9";
+        texts[7] = bad; // khv
+        const Outcome outcome = applyParameters(s, texts);
+        EXPECT_TRUE(outcome.refused()) << bad;
+        EXPECT_NE(outcome.refusal.find("khv"), std::string::npos) << outcome.refusal;
+        EXPECT_FALSE(outcome.leave);
+        EXPECT_EQ(s.defaults.khb, 0.8) << "nothing is stored";
+        EXPECT_EQ(double(s.khb), 0.8);
+    }
+}
+
+TEST(AllFinite, SpotsANumberThatIsNot)
+{
+    CalcState s = startUpState();
+    EXPECT_TRUE(allFinite(s));
+    s.sigmaH2 = std::numeric_limits<double>::infinity();
+    EXPECT_FALSE(allFinite(s));
+}
+
+} // namespace
+} // namespace gear

@@ -1,0 +1,143 @@
+#include "driver.h"
+
+#include "ui/screen.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace gear::test {
+
+Driver::Driver() : m_session(std::make_unique<ui::Session>())
+{
+    m_session->mainWindow().show();
+}
+
+Driver::~Driver()
+{
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* box = qobject_cast<QMessageBox*>(widget))
+            box->close();
+    }
+    m_session.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+QWidget* Driver::screen(const char* name) const
+{
+    const QString wanted = QString::fromLatin1(name);
+    if (wanted == QStringLiteral("Nachalo"))
+        return &m_session->mainWindow();
+    for (int i = 0; i < kScreenCount; ++i) {
+        const auto id = static_cast<ScreenId>(i);
+        if (QString::fromUtf8(screenName(id).data(), static_cast<qsizetype>(screenName(id).size())) == wanted)
+            return m_session->screens().find(id);
+    }
+    return nullptr;
+}
+
+bool Driver::isVisible(const char* screenName) const
+{
+    QWidget* widget = screen(screenName);
+    return widget && widget->isVisible();
+}
+
+void Driver::menu(const char* action)
+{
+    auto* item = m_session->mainWindow().findChild<QAction*>(QString::fromLatin1(action));
+    ASSERT_NE(item, nullptr) << action;
+    item->trigger();
+}
+
+void Driver::click(const char* screenName, const char* button)
+{
+    auto* target = control<QPushButton>(screenName, button);
+    ASSERT_NE(target, nullptr) << screenName << '.' << button;
+    ASSERT_TRUE(target->isVisible()) << screenName << '.' << button << " is not on screen";
+    QTest::mouseClick(target, Qt::LeftButton);
+}
+
+void Driver::type(const char* screenName, const char* field, const QString& text)
+{
+    if (auto* edit = control<QLineEdit>(screenName, field)) {
+        edit->setText(text);
+        return;
+    }
+    auto* combo = control<QComboBox>(screenName, field);
+    ASSERT_NE(combo, nullptr) << screenName << '.' << field;
+    combo->setEditText(text);
+}
+
+void Driver::choose(const char* screenName, const char* option)
+{
+    auto* target = control<QRadioButton>(screenName, option);
+    ASSERT_NE(target, nullptr) << screenName << '.' << option;
+    target->setChecked(true);
+}
+
+void Driver::chooseItem(const char* screenName, const char* combo, int index)
+{
+    auto* target = control<QComboBox>(screenName, combo);
+    ASSERT_NE(target, nullptr) << screenName << '.' << combo;
+    target->setCurrentIndex(index);
+}
+
+QString Driver::caption(const char* screenName, const char* label) const
+{
+    auto* target = control<QLabel>(screenName, label);
+    return target ? target->text() : QStringLiteral("<no %1>").arg(QString::fromLatin1(label));
+}
+
+QString Driver::text(const char* screenName, const char* field) const
+{
+    if (auto* edit = control<QLineEdit>(screenName, field))
+        return edit->text();
+    if (auto* combo = control<QComboBox>(screenName, field))
+        return combo->currentText();
+    return QStringLiteral("<no %1>").arg(QString::fromLatin1(field));
+}
+
+QStringList Driver::items(const char* screenName, const char* combo) const
+{
+    QStringList result;
+    if (auto* target = control<QComboBox>(screenName, combo)) {
+        for (int i = 0; i < target->count(); ++i)
+            result << target->itemText(i);
+    }
+    return result;
+}
+
+QMessageBox* Driver::refusal() const
+{
+    for (QWidget* widget : QApplication::allWidgets()) {
+        if (auto* box = qobject_cast<QMessageBox*>(widget); box && box->isVisible())
+            return box;
+    }
+    return nullptr;
+}
+
+QString Driver::answerRefusal()
+{
+    QMessageBox* box = refusal();
+    if (!box)
+        return {};
+    const QString said = box->text();
+    box->button(QMessageBox::Ok)->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return said;
+}
+
+int Driver::beeps() const
+{
+    return m_session->screens().beepCount();
+}
+
+} // namespace gear::test

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "ui/application.h"
+
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+
+#include <memory>
+
+class QMessageBox;
+
+namespace gear::test {
+
+// Drives the program the way a student does, finding every window and control
+// by its established name.
+class Driver {
+public:
+    Driver();
+    ~Driver();
+
+    ui::Session& session() { return *m_session; }
+    CalcState& state() { return m_session->state(); }
+
+    // A loaded screen, or nullptr.
+    QWidget* screen(const char* name) const;
+    bool isVisible(const char* screenName) const;
+
+    void menu(const char* action);
+    void click(const char* screenName, const char* button);
+    void type(const char* screenName, const char* field, const QString& text);
+    void choose(const char* screenName, const char* option);
+    void chooseItem(const char* screenName, const char* combo, int index);
+    QString caption(const char* screenName, const char* label) const;
+    QString text(const char* screenName, const char* field) const;
+    QStringList items(const char* screenName, const char* combo) const;
+
+    // The refusal on screen, if any; answering it closes it.
+    QMessageBox* refusal() const;
+    QString answerRefusal();
+
+    int beeps() const;
+
+    template <class T>
+    T* control(const char* screenName, const char* name) const
+    {
+        QWidget* owner = screen(screenName);
+        return owner ? owner->findChild<T*>(QString::fromLatin1(name)) : nullptr;
+    }
+
+private:
+    std::unique_ptr<ui::Session> m_session;
+};
+
+} // namespace gear::test
