@@ -1,0 +1,27 @@
+#pragma once
+
+#include "geometry/wheel_body.h"
+#include "shell/calc_state.h"
+#include "shell/screen_id.h"
+
+#include <string_view>
+
+namespace gear {
+
+// The sketch that suits a wheel of tip diameter da on the wheel mode's last
+// screen: solid below 250 mm, disc with holes up to 600 mm, spoked above.
+ScreenId wheelSketchScreen(double da);
+
+struct ModuleChoice {
+    Outcome outcome;
+    WheelBody body;
+};
+
+// Takes the standard module from one of the two rows (the texts of the two
+// lists) and computes the geometry, the wheel body and, for a designed pair,
+// the working stresses. No module or two modules, or a text that is not a
+// positive number, lead to the error screen; a module the geometry cannot
+// use is refused and nothing but the coefficient reset is written.
+ModuleChoice chooseModule(CalcState& state, std::string_view row1, std::string_view row2);
+
+} // namespace gear

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "shell/calc_state.h"
+#include "shell/screen_id.h"
+
+namespace gear {
+
+// The check mode's first question: strict requirements to the dimensions
+// (option 1, "Жёсткие") mean surface-hardened teeth, non-strict ones
+// (option 2) through-hardened teeth; 0 when neither is marked.
+Outcome chooseRequirements(CalcState& state, int option);
+
+} // namespace gear

@@ -1,0 +1,111 @@
+#include "material/steel_grade.h"
+
+#include "material/treatment_method.h"
+
+namespace gear {
+
+SteelScreenContent steelScreenContent(ScreenId screen)
+{
+    switch (screen) {
+    case ScreenId::stal1:
+        return {"Выбор материала", {"Сталь 40", "Сталь 50Л", "Сталь 40ГЛ"}};
+    case ScreenId::stal2:
+        return {"Выбор материала", {"Сталь 40", "Сталь 45", "Сталь 40Х", "Сталь 40ХН"}};
+    case ScreenId::stal3:
+        return {"Выбор матеоиала", {"Сталь 40Х", "Сталь 40ХН", "Сталь 40ХФА", "Сталь 40", "Сталь 45"}};
+    case ScreenId::stal4:
+        return {"Выбор материала", {"Сталь 18ХГТ", "Сталь 12ХН3А"}};
+    case ScreenId::stal5:
+        return {"Выбор материала", {"Сталь 20Х", "Сталь 18ХГТ"}};
+    default:
+        return {};
+    }
+}
+
+namespace {
+
+// A limit rule: σH = kH·H + cH, σF = kF·H + cF, the same for pinion (H1) and
+// wheel (H2). Stresses in MPa, hardness in HB or HRC.
+struct LimitRule {
+    double kH, cH, kF, cF;
+};
+
+void writeLimits(CalcState& s, LimitRule rule)
+{
+    s.sigmaH1 = rule.kH * s.H1 + rule.cH;
+    s.sigmaH2 = rule.kH * s.H2 + rule.cH;
+    s.sigmaF1 = rule.kF * s.H1 + rule.cF;
+    s.sigmaF2 = rule.kF * s.H2 + rule.cF;
+}
+
+constexpr LimitRule kNormalised{1.3, 70, 1.3, 0};      // Сталь 40, 50Л
+constexpr LimitRule kNormalisedCast{1.5, 70, 1.5, 0};  // Сталь 40ГЛ
+constexpr LimitRule kImproved{2, 70, 1.8, 0};          // any grade, HB
+constexpr LimitRule kHfcCarbon{18, 150, 0, 600};       // Сталь 40, 45
+constexpr LimitRule kHfcAlloy{17, 200, 0, 700};        // Сталь 40Х, 40ХН
+constexpr LimitRule kThroughHardened{18, 150, 0, 550}; // alloy grades
+constexpr LimitRule kCarburised18{17, 200, 0, 950};    // Сталь 18ХГТ
+constexpr LimitRule kCarburised12{23, 0, 0, 820};      // Сталь 12ХН3А
+constexpr LimitRule kNitrocarburised{23, 0, 0, 750};   // any grade
+
+// Writes the limits; false when the rule needs a grade and none is marked.
+bool applyRule(CalcState& s, ScreenId screen, int option)
+{
+    switch (screen) {
+    case ScreenId::stal1:
+        if (option == 1 || option == 2)
+            writeLimits(s, kNormalised);
+        else if (option == 3)
+            writeLimits(s, kNormalisedCast);
+        else
+            return false;
+        return true;
+    case ScreenId::stal2:
+        if (s.isHB) {
+            writeLimits(s, kImproved);
+        } else if (s.isHRC || s.rigid) {
+            if (option == 1 || option == 2)
+                writeLimits(s, kHfcCarbon);
+            else if (option == 3 || option == 4)
+                writeLimits(s, kHfcAlloy);
+            else
+                return false;
+        }
+        return true;
+    case ScreenId::stal3:
+        writeLimits(s, kThroughHardened);
+        if (option == 4 || option == 5) { // carbon steels 40 and 45 bend less
+            s.sigmaF1 = 500;
+            s.sigmaF2 = 500;
+        }
+        return true;
+    case ScreenId::stal4:
+        if (option == 1)
+            writeLimits(s, kCarburised18);
+        else if (option == 2)
+            writeLimits(s, kCarburised12);
+        else
+            return false;
+        return true;
+    case ScreenId::stal5:
+        writeLimits(s, kNitrocarburised);
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+Outcome chooseSteelGrade(CalcState& state, ScreenId screen, int option)
+{
+    // Without a grade a grade-dependent rule would go on with the limits of an
+    // earlier pass; the screen waits for a grade instead.
+    if (!applyRule(state, screen, option))
+        return Outcome::stay();
+    Outcome outcome = Outcome::close();
+    outcome.next = inputScreenOfMode(state);
+    return outcome;
+}
+
+} // namespace gear

@@ -1,0 +1,55 @@
+#include "shell/wheel_input.h"
+
+#include "shell/number_text.h"
+#include "strength/angle.h"
+
+#include <cmath>
+
+namespace gear {
+
+namespace {
+
+std::string checkWheel(double Z1, double beta, double dv, double da, double bw, double Lst)
+{
+    if (!std::isfinite(Z1))
+        return "Число зубьев Z слишком велико.";
+    if (!isUsableHelixAngle(beta))
+        return "Угол наклона зубьев должен быть не меньше 0 и меньше 90 градусов.";
+    if (!std::isfinite(dv) || dv < 0.0)
+        return "Диаметр вала dв не может быть отрицательным.";
+    if (!isPositive(da))
+        return "Диаметр окружности вершин da должен быть больше нуля.";
+    if (!std::isfinite(bw) || bw < 0.0)
+        return "Ширина зубчатого венца bw не может быть отрицательной.";
+    if (!std::isfinite(Lst))
+        return "Ширина ступицы Lст слишком велика.";
+    if (!(Z1 / cosDegrees(beta) + 2.0 > 0.0))
+        return "При таком числе зубьев Z модуль не определяется: Z / cos β + 2 должно быть больше нуля.";
+    return {};
+}
+
+} // namespace
+
+Outcome enterWheel(CalcState& state, const WheelInput& input)
+{
+    const double Z1 = numberFromText(input.Z1);
+    const double beta = numberFromText(input.beta);
+    const double dv = numberFromText(input.dv);
+    const double da = numberFromText(input.da);
+    const double bw = numberFromText(input.bw);
+    const double Lst = numberFromText(input.Lst);
+    if (std::string refusal = checkWheel(Z1, beta, dv, da, bw, Lst); !refusal.empty())
+        return Outcome::refuse(std::move(refusal));
+
+    state.Z1 = Z1;
+    state.beta = beta;
+    state.dv = dv;
+    state.bw = bw;
+    state.Lst = Lst;
+    state.da = da;
+    state.mcalc = da / (Z1 / cosDegrees(beta) + 2.0);
+    state.wheelEntered = true;
+    return Outcome::openNext(ScreenId::Vibor);
+}
+
+} // namespace gear

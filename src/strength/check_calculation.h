@@ -1,0 +1,22 @@
+#pragma once
+
+#include "shell/calc_state.h"
+#include "shell/screen_id.h"
+
+#include <string>
+
+namespace gear {
+
+// The texts of the check input screen.
+struct CheckInput {
+    std::string d;    // pitch diameter of the wheel, mm
+    std::string z;    // teeth of the wheel
+    std::string beta; // helix angle, degrees; empty for spur teeth
+    std::string b;    // face width, mm
+};
+
+// The load, in N·m, that the teeth of an existing wheel carry in bending.
+// Inputs the formula cannot use are refused and nothing is written.
+Outcome checkWheel(CalcState& state, const CheckInput& input);
+
+} // namespace gear

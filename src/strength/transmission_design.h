@@ -1,0 +1,29 @@
+#pragma once
+
+#include "shell/calc_state.h"
+#include "shell/screen_id.h"
+
+#include <string>
+
+namespace gear {
+
+// The texts of the transmission input screen.
+struct TransmissionInput {
+    std::string Z1;     // teeth of the pinion
+    std::string beta;   // helix angle, degrees; empty for spur teeth
+    std::string T1;     // torque on the pinion shaft, N·m
+    std::string U;      // gear ratio
+};
+
+// Tooth form factor YF by the equivalent number of teeth zv: the value of the
+// nearer key of the table (a tie takes the upper key), 4.47 outside it.
+double toothFormFactor(double zv);
+
+// The design calculation of the pair: allowable stresses, then the module
+// from the bending strength (hardened teeth) or through the centre distance
+// from the contact strength (soft teeth). Every intermediate value is left in
+// the state for the module choice. Inputs the formulas cannot use are refused
+// and nothing is written.
+Outcome designTransmission(CalcState& state, const TransmissionInput& input);
+
+} // namespace gear

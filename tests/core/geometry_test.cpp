@@ -1,0 +1,273 @@
+#include "geometry/module_choice.h"
+#include "geometry/preferred_size.h"
+#include "geometry/wheel_body.h"
+#include "shell/mode_commands.h"
+#include "shell/reference_tables.h"
+#include "shell/wheel_input.h"
+
+#include <gtest/gtest.h>
+
+namespace gear {
+namespace {
+
+struct SizeCase {
+    double x;
+    double size;
+};
+
+class NearestStdSize : public testing::TestWithParam<SizeCase> {};
+
+TEST_P(NearestStdSize, RoundsToThePreferredSeries)
+{
+    EXPECT_DOUBLE_EQ(nearestStdSize(kStdSizes, GetParam().x), GetParam().size) << GetParam().x;
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, NearestStdSize,
+                         testing::Values(SizeCase{45, 45}, SizeCase{46.5, 48}, SizeCase{46.4, 45}, SizeCase{39, 40},
+                                         SizeCase{51, 50}, SizeCase{3874, 3750}, SizeCase{3875, 4000},
+                                         SizeCase{12, 12}, SizeCase{4000, 4000}, SizeCase{0, 0},
+                                         // Never nothing, never a leftover:
+                                         SizeCase{3.5, 12}, SizeCase{5, 12}, SizeCase{11.9, 12}, SizeCase{0.001, 12},
+                                         SizeCase{4000.5, 4000}, SizeCase{1e9, 4000}, SizeCase{-3, 0}));
+
+struct RimCase {
+    double m;
+    double kDelta;
+    double kC;
+};
+
+class RimTable : public testing::TestWithParam<RimCase> {};
+
+TEST_P(RimTable, GivesEveryModuleItsCoefficients)
+{
+    const RimCoefficients k = rimCoefficients(GetParam().m);
+    EXPECT_NEAR(k.kDelta, GetParam().kDelta, 1e-12) << GetParam().m;
+    EXPECT_NEAR(k.kC, GetParam().kC, 1e-12) << GetParam().m;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Modules, RimTable,
+    testing::Values(RimCase{1, 4, 4.8}, RimCase{1.5, 3.8, 4.5}, RimCase{2.5, 3.5, 4.2}, RimCase{3, 3.3, 4},
+                    RimCase{4, 3, 3.6}, RimCase{5, 2.8, 3.4}, RimCase{6, 2.5, 3}, RimCase{7, 2.5, 3},
+                    RimCase{20, 2.5, 3}, RimCase{2, 3.65, 4.35}, RimCase{3.5, 3.15, 3.8}, RimCase{1.75, 3.725, 4.425},
+                    RimCase{2.25, 3.575, 4.275}, RimCase{2.75, 3.4, 4.1}, RimCase{4.5, 2.9, 3.5},
+                    RimCase{5.5, 2.65, 3.2}));
+
+struct SketchCase {
+    double da;
+    ScreenId screen;
+};
+
+class WheelSketch : public testing::TestWithParam<SketchCase> {};
+
+TEST_P(WheelSketch, FollowsTheTipDiameter)
+{
+    EXPECT_EQ(wheelSketchScreen(GetParam().da), GetParam().screen) << GetParam().da;
+}
+
+INSTANTIATE_TEST_SUITE_P(Bounds, WheelSketch,
+                         testing::Values(SketchCase{105, ScreenId::vivod1}, SketchCase{249.99, ScreenId::vivod1},
+                                         SketchCase{250, ScreenId::vivod2}, SketchCase{600, ScreenId::vivod2},
+                                         SketchCase{600.01, ScreenId::vivod3}));
+
+CalcState designedPair(double beta)
+{
+    CalcState s = startUpState();
+    chooseTransmissionMode(s);
+    s.Z1 = 20;
+    s.Z2 = 80;
+    s.U = 4;
+    s.beta = beta;
+    s.T1 = 100;
+    s.T2 = 400;
+    s.YF1 = 4.12;
+    s.YF2 = 3.73;
+    s.Sh = 1.2; // set by the treatment, reset by the choice
+    s.kfa = 0.7;
+    return s;
+}
+
+TEST(ModuleChoice, TransmissionGeometryAndWorkingStresses)
+{
+    CalcState s = designedPair(0);
+    const ModuleChoice choice = chooseModule(s, "2.5", "");
+    ASSERT_FALSE(choice.outcome.refused()) << choice.outcome.refusal;
+    EXPECT_EQ(choice.outcome.next, ScreenId::okon);
+    EXPECT_TRUE(s.row1Chosen);
+    EXPECT_FALSE(s.row2Chosen);
+    EXPECT_DOUBLE_EQ(s.Sh, 1);
+    EXPECT_DOUBLE_EQ(s.kfa, 1);
+    EXPECT_DOUBLE_EQ(s.m, 2.5);
+    EXPECT_DOUBLE_EQ(s.d, 50);
+    EXPECT_DOUBLE_EQ(s.d2, 200);
+    EXPECT_DOUBLE_EQ(s.df, 43.75);
+    EXPECT_DOUBLE_EQ(s.df2, 193.75);
+    EXPECT_DOUBLE_EQ(s.da, 55);
+    EXPECT_DOUBLE_EQ(s.da2, 205);
+    EXPECT_DOUBLE_EQ(s.aw, 125);
+    EXPECT_DOUBLE_EQ(s.Psibm, 10);
+    EXPECT_DOUBLE_EQ(s.bw, 25);
+    EXPECT_DOUBLE_EQ(s.bw1, 25);
+    EXPECT_DOUBLE_EQ(s.bw2, 25);
+    EXPECT_NEAR(s.sigmaF1, 210.944, 1e-9);
+    EXPECT_NEAR(s.sigmaF2, 190.976, 1e-9);
+    EXPECT_NEAR(s.sigmaH1, 787.096, 5e-4);
+    EXPECT_NEAR(s.sigmaH2, 393.548, 5e-4);
+    EXPECT_DOUBLE_EQ(s.Zk, 1);
+    EXPECT_DOUBLE_EQ(s.Sf, 1.2);
+}
+
+TEST(ModuleChoice, HelicalPitchDiameterUsesTheCoursesPi)
+{
+    CalcState s = designedPair(10);
+    ASSERT_FALSE(chooseModule(s, "2.5", "").outcome.refused());
+    EXPECT_NEAR(s.d, 50.77128, 5e-6);
+}
+
+TEST(ModuleChoice, StressesAreComputedEvenAfterAWheelPass)
+{
+    CalcState s = designedPair(0);
+    s.wheelEntered = true;
+    s.sigmaF1 = 950; // a material limit
+    ASSERT_FALSE(chooseModule(s, "2.5", "").outcome.refused());
+    EXPECT_NEAR(s.sigmaF1, 210.944, 1e-9);
+}
+
+struct WrongChoice {
+    const char* row1;
+    const char* row2;
+    double mAfter;
+};
+
+class WrongModuleChoice : public testing::TestWithParam<WrongChoice> {};
+
+TEST_P(WrongModuleChoice, OpensTheErrorScreenWithTheBeep)
+{
+    CalcState s = designedPair(0);
+    s.m = 3.147;
+    s.d = 77;
+    const ModuleChoice choice = chooseModule(s, GetParam().row1, GetParam().row2);
+    EXPECT_EQ(choice.outcome.next, ScreenId::oshibka1);
+    EXPECT_TRUE(choice.outcome.beep);
+    EXPECT_TRUE(choice.outcome.leave);
+    EXPECT_DOUBLE_EQ(s.m, GetParam().mAfter);
+    EXPECT_DOUBLE_EQ(s.d, 77) << "no geometry";
+    EXPECT_DOUBLE_EQ(s.Sh, 1) << "the reset still runs";
+}
+
+INSTANTIATE_TEST_SUITE_P(Choices, WrongModuleChoice,
+                         testing::Values(WrongChoice{"", "", 3.147}, WrongChoice{"2.5", "2.75", 2.75},
+                                         WrongChoice{"abc", "", 3.147}, WrongChoice{" ", "", 3.147},
+                                         WrongChoice{"", "-2", 3.147}, WrongChoice{"0", "", 3.147},
+                                         WrongChoice{"1e309", "", 3.147}));
+
+TEST(ModuleChoice, RefusesWhatWouldDivideByZero)
+{
+    CalcState s = designedPair(0);
+    s.T1 = 100;
+    s.U = 0.0001;
+    s.Z2 = 0; // a ratio so small the wheel has no teeth
+    s.da = 42;
+    const ModuleChoice choice = chooseModule(s, "2.5", "");
+    EXPECT_TRUE(choice.outcome.refused());
+    EXPECT_FALSE(choice.outcome.next);
+    EXPECT_DOUBLE_EQ(s.da, 42) << "the state keeps its earlier values";
+    EXPECT_TRUE(allFinite(s));
+}
+
+TEST(WheelInput, DerivesTheModuleFromTheTipDiameter)
+{
+    CalcState s = startUpState();
+    chooseWheelMode(s);
+    EXPECT_EQ(enterWheel(s, {"40", "", "", "84", "", ""}).next, ScreenId::Vibor);
+    EXPECT_DOUBLE_EQ(s.mcalc, 2);
+    EXPECT_TRUE(s.wheelEntered);
+    ASSERT_FALSE(enterWheel(s, {"40", "10", "30", "84", "20", "45"}).refused());
+    EXPECT_NEAR(s.mcalc, 1.971043, 5e-7);
+    EXPECT_DOUBLE_EQ(s.Lst, 45);
+    ASSERT_FALSE(enterWheel(s, {"4 0", "4,5", "", "84", "", ""}).refused());
+    EXPECT_DOUBLE_EQ(s.Z1, 40);
+    EXPECT_DOUBLE_EQ(s.beta, 4);
+    ASSERT_FALSE(enterWheel(s, {"40 зубьев", "", "", "84", "", ""}).refused());
+    EXPECT_DOUBLE_EQ(s.Z1, 40);
+}
+
+class RefusedWheel : public testing::TestWithParam<WheelInput> {};
+
+TEST_P(RefusedWheel, WritesNothing)
+{
+    CalcState s = startUpState();
+    const Outcome outcome = enterWheel(s, GetParam());
+    EXPECT_TRUE(outcome.refused());
+    EXPECT_FALSE(s.wheelEntered);
+    EXPECT_FALSE(s.Z1.isWritten());
+    EXPECT_FALSE(s.mcalc.isWritten());
+}
+
+INSTANTIATE_TEST_SUITE_P(BadInputs, RefusedWheel,
+                         testing::Values(WheelInput{"40", "", "30", "", "20", ""},
+                                         WheelInput{"40", "", "30", "-84", "20", ""},
+                                         WheelInput{"-2", "", "30", "84", "20", ""},
+                                         WheelInput{"-5", "", "30", "84", "20", ""},
+                                         WheelInput{"40", "-1", "30", "84", "20", ""},
+                                         WheelInput{"40", "90", "30", "84", "20", ""},
+                                         WheelInput{"40", "", "-30", "84", "20", ""},
+                                         WheelInput{"40", "", "30", "84", "-20", ""},
+                                         WheelInput{"40", "", "30", "1e309", "20", ""},
+                                         WheelInput{"40", "", "30", "84", "20", "1e309"}));
+
+TEST(WheelMode, WholeWheelFromItsTipDiameter)
+{
+    CalcState s = startUpState();
+    chooseWheelMode(s);
+    ASSERT_FALSE(enterWheel(s, {"40", "", "30", "105", "20", "77"}).refused());
+    const ModuleChoice choice = chooseModule(s, "2.5", "");
+    ASSERT_FALSE(choice.outcome.refused());
+    EXPECT_EQ(choice.outcome.next, ScreenId::vivod1);
+    EXPECT_DOUBLE_EQ(s.d, 100);
+    EXPECT_DOUBLE_EQ(s.df, 93.75);
+    EXPECT_DOUBLE_EQ(s.bw1, 20);
+    EXPECT_DOUBLE_EQ(s.bw2, 0);
+    EXPECT_DOUBLE_EQ(choice.body.Delta0, 8.75);
+    EXPECT_DOUBLE_EQ(s.C, 10.5);
+    EXPECT_DOUBLE_EQ(choice.body.dst, 51);
+    EXPECT_DOUBLE_EQ(choice.body.dstStd, 50);
+    EXPECT_DOUBLE_EQ(s.Lst, 39);
+    EXPECT_DOUBLE_EQ(s.LstStd, 40);
+    EXPECT_DOUBLE_EQ(choice.body.dvStd, 30);
+    EXPECT_DOUBLE_EQ(choice.body.Dk, 76.25);
+    EXPECT_DOUBLE_EQ(s.D0, 12.625);
+    EXPECT_DOUBLE_EQ(choice.body.d0, 6.3125);
+    EXPECT_DOUBLE_EQ(choice.body.L, 7);
+    EXPECT_DOUBLE_EQ(s.R, 6);
+    EXPECT_FALSE(s.sigmaF1.isWritten()) << "no stress check for a single wheel";
+}
+
+TEST(WheelMode, ModulesBetweenRimRowsStillSizeTheRim)
+{
+    CalcState s = startUpState();
+    chooseWheelMode(s);
+    s.C = 99; // from an earlier pass
+    ASSERT_FALSE(enterWheel(s, {"40", "", "0", "300", "20", ""}).refused());
+    const ModuleChoice choice = chooseModule(s, "", "3.5");
+    ASSERT_FALSE(choice.outcome.refused());
+    EXPECT_EQ(choice.outcome.next, ScreenId::vivod2);
+    EXPECT_NEAR(choice.body.Delta0, 3.15 * 3.5, 1e-12);
+    EXPECT_NEAR(s.C, 3.8 * 3.5, 1e-12);
+    EXPECT_DOUBLE_EQ(choice.body.dst, 0);
+    EXPECT_DOUBLE_EQ(choice.body.dstStd, 0);
+    EXPECT_DOUBLE_EQ(s.LstStd, 0);
+}
+
+TEST(WheelMode, AModuleTooLargeForTheWheelIsRefused)
+{
+    CalcState s = startUpState();
+    chooseWheelMode(s);
+    ASSERT_FALSE(enterWheel(s, {"40", "", "30", "20", "20", ""}).refused());
+    const ModuleChoice choice = chooseModule(s, "8.0", "");
+    EXPECT_TRUE(choice.outcome.refused());
+    EXPECT_FALSE(s.df.isWritten());
+}
+
+} // namespace
+} // namespace gear
