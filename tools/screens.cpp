@@ -1,23 +1,139 @@
-// Renders the program's screens offscreen into PNG files, for the README and
-// for looking at every screen without clicking through the chains.
+// Renders the program's screens offscreen into PNG files: a full pass of each
+// mode with the course's worked numbers, every screen along the way. The
+// README's pictures come from it.
 #include "ui/application.h"
 #include "ui/screen.h"
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
-#include <QWidget>
+#include <QLineEdit>
+#include <QRadioButton>
 
 #include <cstdio>
 
 namespace {
 
-void save(QWidget& widget, const QDir& folder, const QString& name)
+class Gallery {
+public:
+    Gallery(gear::ui::Session& session, const QDir& folder) : m_session(session), m_folder(folder) {}
+
+    QWidget& screen(const char* name)
+    {
+        if (QString::fromLatin1(name) == QStringLiteral("Nachalo"))
+            return m_session.mainWindow();
+        for (int i = 0; i < gear::kScreenCount; ++i) {
+            const auto id = static_cast<gear::ScreenId>(i);
+            if (gear::screenName(id) == name)
+                return m_session.screens().load(id);
+        }
+        std::fprintf(stderr, "no screen %s\n", name);
+        std::exit(1);
+    }
+    template <class T>
+    T& control(const char* screenName, const char* name)
+    {
+        T* found = screen(screenName).findChild<T*>(QString::fromLatin1(name));
+        if (!found) {
+            std::fprintf(stderr, "no %s.%s\n", screenName, name);
+            std::exit(1);
+        }
+        return *found;
+    }
+    void menu(const char* action) { control<QAction>("Nachalo", action).trigger(); }
+    void click(const char* screenName, const char* button) { control<QAbstractButton>(screenName, button).click(); }
+    void mark(const char* screenName, const char* option) { control<QRadioButton>(screenName, option).setChecked(true); }
+    void type(const char* screenName, const char* field, const char* text)
+    {
+        control<QLineEdit>(screenName, field).setText(QString::fromUtf8(text));
+    }
+    void pick(const char* screenName, const char* combo, const char* text)
+    {
+        control<QComboBox>(screenName, combo).setEditText(QString::fromUtf8(text));
+    }
+    void pickIndex(const char* screenName, const char* combo, int index)
+    {
+        control<QComboBox>(screenName, combo).setCurrentIndex(index);
+    }
+    void save(const char* screenName, const QString& file = {})
+    {
+        QWidget& widget = screen(screenName);
+        widget.show();
+        QApplication::processEvents();
+        const QString path = m_folder.filePath((file.isEmpty() ? widget.objectName() : file) + QStringLiteral(".png"));
+        if (!widget.grab().save(path))
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    }
+
+private:
+    gear::ui::Session& m_session;
+    QDir m_folder;
+};
+
+void transmissionPass(Gallery& g)
 {
-    widget.show();
-    QApplication::processEvents();
-    const QString path = folder.filePath(name + QStringLiteral(".png"));
-    if (!widget.grab().save(path))
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    g.menu("mnuPer");
+    g.mark("ATverd", "Option5");
+    g.save("ATverd");
+    g.click("ATverd", "Command1");
+    g.mark("Czakalka2", "Option3");
+    g.save("Czakalka2");
+    g.click("Czakalka2", "Command1");
+    g.mark("stal4", "Option1");
+    g.save("stal4");
+    g.click("stal4", "Command1");
+    g.type("Vvod2", "Text1", "20");
+    g.type("Vvod2", "Text3", "100");
+    g.pick("Vvod2", "Combo1", "4.0");
+    g.save("Vvod2");
+    g.click("Vvod2", "Command1");
+    g.pick("Vibor", "Combo1", "2.5");
+    g.save("Vibor");
+    g.click("Vibor", "Command1");
+    g.pickIndex("okon", "Combo1", 21);
+    g.save("okon");
+    g.click("okon", "Command1");
+    g.save("okonchanie");
+    g.click("okonchanie", "Command1");
+    g.save("vivod4");
+}
+
+void wheelPass(Gallery& g, const char* tip, const char* module, const char* sketch)
+{
+    g.menu("mnuKol");
+    g.type("Vvod", "Text1", "40");
+    g.type("Vvod", "Text2", "");
+    g.type("Vvod", "Text4", "30");
+    g.type("Vvod", "Text5", tip);
+    g.type("Vvod", "Text6", "20");
+    g.type("Vvod", "Text7", "40");
+    g.save("Vvod");
+    g.click("Vvod", "Command1");
+    g.pick("Vibor", "Combo1", module);
+    g.click("Vibor", "Command1");
+    g.save(sketch);
+}
+
+void checkPass(Gallery& g)
+{
+    g.menu("mnuProv");
+    g.mark("trebov2", "Option2");
+    g.save("trebov2");
+    g.click("trebov2", "Command1");
+    g.mark("BNormal2", "Option2");
+    g.save("BNormal2");
+    g.click("BNormal2", "Command1");
+    g.mark("stal2", "Option2");
+    g.save("stal2");
+    g.click("stal2", "Command1");
+    g.type("Vvod3", "Text1", "240");
+    g.type("Vvod3", "Text2", "60");
+    g.type("Vvod3", "Text4", "40");
+    g.save("Vvod3");
+    g.click("Vvod3", "Command1");
+    g.save("result");
 }
 
 } // namespace
@@ -36,12 +152,16 @@ int main(int argc, char* argv[])
     folder.mkpath(QStringLiteral("."));
 
     gear::ui::Session session;
-    save(session.mainWindow(), folder, QStringLiteral("Nachalo"));
-    for (int i = 0; i < gear::kScreenCount; ++i) {
-        const auto id = static_cast<gear::ScreenId>(i);
-        auto& screen = session.screens().load(id);
-        save(screen, folder, screen.objectName());
-        screen.hide();
-    }
+    Gallery gallery(session, folder);
+    gallery.save("Nachalo");
+    transmissionPass(gallery);
+    wheelPass(gallery, "105", "2.5", "vivod1");
+    wheelPass(gallery, "420", "10.0", "vivod2");
+    wheelPass(gallery, "840", "20.0", "vivod3");
+    checkPass(gallery);
+    for (const char* name : {"stal1", "stal3", "stal5", "oshibka1", "vihod", "info"})
+        gallery.save(name);
+    gallery.menu("mnuParam");
+    gallery.save("nastroyka");
     return 0;
 }

@@ -1,6 +1,8 @@
 #include "ui/okon.h"
 
+#include "material/final_material.h"
 #include "shell/reference_tables.h"
+#include "ui/results_screens.h"
 #include "ui/grid_frame.h"
 #include "ui/screens.h"
 #include "ui/widgets.h"
@@ -100,6 +102,11 @@ void Okon::presetStresses()
         m_stresses[i]->setText(shown(values[i]));
 }
 
-void Okon::onOk() {}
+void Okon::onOk()
+{
+    const Outcome outcome = chooseFinalSteel(state(), m_steels->currentIndex());
+    screens().load<Okonchanie>(ScreenId::okonchanie).presetGrade();
+    follow(outcome);
+}
 
 } // namespace gear::ui

@@ -1,6 +1,10 @@
 #include "ui/screens.h"
 
+#include "ui/material_screens.h"
 #include "ui/okon.h"
+#include "ui/results_screens.h"
+#include "ui/strength_screens.h"
+#include "ui/wheel_screens.h"
 #include "ui/screen.h"
 #include "ui/shell_screens.h"
 #include "ui/vibor.h"
@@ -64,21 +68,50 @@ void Screens::refuse(QWidget* over, const QString& why)
 std::unique_ptr<Screen> Screens::create(ScreenId id)
 {
     switch (id) {
-    case ScreenId::vihod:
-        return std::make_unique<Vihod>(*this);
+    case ScreenId::ATverd:
+        return std::make_unique<ATverd>(*this);
+    case ScreenId::BNormal2:
+        return std::make_unique<BNormal2>(*this);
+    case ScreenId::Czakalka2:
+        return std::make_unique<Czakalka2>(*this);
     case ScreenId::info:
         return std::make_unique<Info>(*this);
     case ScreenId::nastroyka:
         return std::make_unique<Nastroyka>(*this);
-    case ScreenId::Vibor:
-        return std::make_unique<Vibor>(*this);
     case ScreenId::okon:
         return std::make_unique<Okon>(*this);
-    default:
-        break;
+    case ScreenId::okonchanie:
+        return std::make_unique<Okonchanie>(*this);
+    case ScreenId::oshibka1:
+        return std::make_unique<Oshibka1>(*this);
+    case ScreenId::result:
+        return std::make_unique<Result>(*this);
+    case ScreenId::stal1:
+    case ScreenId::stal2:
+    case ScreenId::stal3:
+    case ScreenId::stal4:
+    case ScreenId::stal5:
+        return std::make_unique<SteelGrade>(id, *this);
+    case ScreenId::trebov2:
+        return std::make_unique<Trebov2>(*this);
+    case ScreenId::Vibor:
+        return std::make_unique<Vibor>(*this);
+    case ScreenId::vihod:
+        return std::make_unique<Vihod>(*this);
+    case ScreenId::vivod1:
+    case ScreenId::vivod2:
+    case ScreenId::vivod3:
+        return std::make_unique<WheelSketchScreen>(id, *this);
+    case ScreenId::vivod4:
+        return std::make_unique<Vivod4>(*this);
+    case ScreenId::Vvod:
+        return std::make_unique<Vvod>(*this);
+    case ScreenId::Vvod2:
+        return std::make_unique<Vvod2>(*this);
+    case ScreenId::Vvod3:
+        return std::make_unique<Vvod3>(*this);
     }
-    // Screens still to be built show their name and nothing else.
-    return std::make_unique<Screen>(id, *this, qt(screenName(id)));
+    return nullptr;
 }
 
 } // namespace gear::ui

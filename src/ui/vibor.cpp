@@ -1,6 +1,10 @@
 #include "ui/vibor.h"
 
+#include "geometry/module_choice.h"
 #include "shell/reference_tables.h"
+#include "ui/okon.h"
+#include "ui/results_screens.h"
+#include "ui/wheel_screens.h"
 #include "ui/screens.h"
 #include "ui/widgets.h"
 
@@ -75,6 +79,19 @@ void Vibor::presetCalculatedModule(Number module)
     m_row2->setEditText(QString());
 }
 
-void Vibor::onOk() {}
+void Vibor::onOk()
+{
+    const ModuleChoice choice =
+        chooseModule(state(), m_row1->currentText().toStdString(), m_row2->currentText().toStdString());
+    const Outcome& outcome = choice.outcome;
+    if (outcome.next == ScreenId::okon) {
+        screens().load<Okon>(ScreenId::okon).presetStresses();
+        screens().load<Okonchanie>(ScreenId::okonchanie).presetGeometry();
+    } else if (outcome.next == ScreenId::vivod1 || outcome.next == ScreenId::vivod2 ||
+               outcome.next == ScreenId::vivod3) {
+        screens().load<WheelSketchScreen>(*outcome.next).presetWheel(choice.body);
+    }
+    follow(outcome);
+}
 
 } // namespace gear::ui

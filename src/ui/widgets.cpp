@@ -70,3 +70,16 @@ QRadioButton* makeOption(QWidget* parent, const char* name)
 }
 
 } // namespace gear::ui
+
+namespace gear::ui {
+
+QLabel* makeBetaPicture(QWidget* parent)
+{
+    QLabel* picture = makeLabel(parent, "Image2", QStringLiteral("β"));
+    picture->setFont(times(15, true));
+    picture->setFixedSize(21, 26);
+    picture->setAlignment(Qt::AlignCenter);
+    return picture;
+}
+
+} // namespace gear::ui

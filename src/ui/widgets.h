@@ -32,3 +32,10 @@ QComboBox* makeComboBox(QWidget* parent, const char* name);
 QRadioButton* makeOption(QWidget* parent, const char* name);
 
 } // namespace gear::ui
+
+namespace gear::ui {
+
+// The small picture of the Greek letter β that marks a helix angle prompt.
+QLabel* makeBetaPicture(QWidget* parent);
+
+} // namespace gear::ui

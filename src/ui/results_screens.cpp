@@ -1,0 +1,159 @@
+#include "ui/results_screens.h"
+
+#include "ui/grid_frame.h"
+#include "ui/screens.h"
+#include "ui/wheel_sketch.h"
+#include "ui/widgets.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace gear::ui {
+
+Oshibka1::Oshibka1(Screens& screens) : Screen(ScreenId::oshibka1, screens, QStringLiteral("Ошибка"))
+{
+    QLabel* message = makeLabel(this, "Label1", QStringLiteral("Выберите один из стандартных модулей"));
+    QFont bold = message->font();
+    bold.setBold(true);
+    message->setFont(bold);
+    auto* ok = makeOkButton();
+    ok->setDefault(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(message);
+    layout->addWidget(ok, 0, Qt::AlignHCenter);
+    connect(ok, &QPushButton::clicked, this, &QWidget::hide);
+}
+
+Okonchanie::Okonchanie(Screens& screens)
+    : Screen(ScreenId::okonchanie, screens, QStringLiteral("Результаты расчётов"))
+{
+    auto* table = new GridFrame(this);
+    auto head = [table](const char* name, const char* text) {
+        QLabel* label = makeLabel(table, name, QString::fromUtf8(text));
+        label->setAlignment(Qt::AlignCenter);
+        QFont bold = label->font();
+        bold.setBold(true);
+        label->setFont(bold);
+        return label;
+    };
+    table->addCell(head("Label1", "Параметр"), 0, 0);
+    table->addCell(head("Label2", "Единица величины"), 0, 1);
+    table->addCell(head("Label3", "Шестерня"), 0, 2);
+    table->addCell(head(nullptr, "колесо"), 0, 3);
+    struct Row {
+        const char* name;
+        const char* caption;
+        const char* unit;
+    };
+    const std::array<Row, 7> rows{{
+        {"Label4", "Нормальный модуль", "мм"},
+        {"Label5", "Число зубьев", "--"},
+        {"Label6", "Угол наклона зубьев", "град"},
+        {"Label7", "Диаметр выступов", "мм"},
+        {"Label8", "Диаметр впадин", "мм"},
+        {"Label9", "Диаметр делительной окружности", "мм"},
+        {"Label10", "Марка стали зубчатого венца", ""},
+    }};
+    for (int row = 0; row < 7; ++row) {
+        const Row& entry = rows[static_cast<size_t>(row)];
+        table->addCell(makeLabel(table, entry.name, QString::fromUtf8(entry.caption)), row + 1, 0);
+        QLabel* unit = makeLabel(table, row == 0 ? "Label11" : nullptr, QString::fromUtf8(entry.unit));
+        unit->setAlignment(Qt::AlignCenter);
+        table->addCell(unit, row + 1, 1);
+        const QByteArray pinion = "Label" + QByteArray::number(12 + row);
+        const QByteArray wheel = "Label" + QByteArray::number(19 + row);
+        m_pinion[static_cast<size_t>(row)] = makeLabel(table, pinion.constData(), QString());
+        m_wheel[static_cast<size_t>(row)] = makeLabel(table, wheel.constData(), QString());
+        for (QLabel* value : {m_pinion[static_cast<size_t>(row)], m_wheel[static_cast<size_t>(row)]}) {
+            value->setMinimumWidth(130);
+            value->setAlignment(Qt::AlignCenter);
+            value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        }
+        table->addCell(m_pinion[static_cast<size_t>(row)], row + 1, 2);
+        table->addCell(m_wheel[static_cast<size_t>(row)], row + 1, 3);
+    }
+    auto* drawing = makeButton(this, "Command1", QStringLiteral("Показать рисунок"));
+    auto* ok = makeButton(this, "Command2", QStringLiteral("Ok"));
+    ok->setDefault(true);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(drawing);
+    buttons->addWidget(ok);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(table);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(drawing, &QPushButton::clicked, this, &Okonchanie::showDrawing);
+    connect(ok, &QPushButton::clicked, this, &QWidget::hide);
+}
+
+void Okonchanie::presetGeometry()
+{
+    const CalcState& s = state();
+    const std::array<Number, 6> pinion{s.m, s.Z1, s.beta, s.da, s.df, s.d};
+    const std::array<Number, 6> wheel{s.m, s.Z2, s.beta, s.da2, s.df2, s.d2};
+    for (size_t row = 0; row < 6; ++row) {
+        m_pinion[row]->setText(shown(pinion[row]));
+        m_wheel[row]->setText(shown(wheel[row]));
+    }
+}
+
+void Okonchanie::presetGrade()
+{
+    const QString grade = qt(state().steelGrade);
+    m_pinion[6]->setText(grade);
+    m_wheel[6]->setText(grade);
+}
+
+void Okonchanie::showDrawing()
+{
+    auto& drawing = screens().load<Vivod4>(ScreenId::vivod4);
+    drawing.choosePicture(state().da);
+    drawing.present();
+}
+
+Vivod4::Vivod4(Screens& screens) : Screen(ScreenId::vivod4, screens, QStringLiteral("Чертёж колеса"))
+{
+    auto* pictures = new QGridLayout;
+    const std::array<WheelSketch::Design, 3> designs{WheelSketch::Design::Solid, WheelSketch::Design::Disc,
+                                                     WheelSketch::Design::Spoked};
+    for (size_t i = 0; i < 3; ++i) {
+        m_pictures[i] = new WheelSketch(designs[i], this);
+        m_pictures[i]->setObjectName(QStringLiteral("Image%1").arg(i + 1));
+        m_pictures[i]->setMinimumSize(m_pictures[i]->sizeHint());
+        m_pictures[i]->setVisible(false);
+        // The three lie over one another; one at a time is shown.
+        pictures->addWidget(m_pictures[i], 0, 0);
+    }
+    auto* ok = makeOkButton();
+    ok->setDefault(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(pictures);
+    layout->addWidget(ok, 0, Qt::AlignHCenter);
+    connect(ok, &QPushButton::clicked, this, &QWidget::hide);
+}
+
+void Vivod4::choosePicture(double da)
+{
+    // The drawing follows the pinion: a small solid wheel up to 250 mm
+    // inclusive, a disc wheel up to 600 mm, spokes above.
+    const size_t shown = da <= 250 ? 0 : da <= 600 ? 1 : 2;
+    const CalcState& s = state();
+    SketchSizes sizes;
+    sizes.da = s.da;
+    sizes.df = s.df;
+    sizes.d = s.d;
+    sizes.bw = s.bw1;
+    for (size_t i = 0; i < 3; ++i) {
+        m_pictures[i]->setSizes(sizes);
+        m_pictures[i]->setVisible(i == shown);
+    }
+    adjustSize();
+}
+
+} // namespace gear::ui
