@@ -74,7 +74,7 @@ const std::array<SteelRow, 29> kSteelRows{{
 }};
 
 // Each width holds the column's longest cell and two blanks after it.
-const std::array<int, 10> kSteelColumnWidths{9, 9, 41, 11, 9, 11, 9, 9, 8, 7};
+const std::array<int, 10> kSteelColumnWidths{9, 9, 41, 12, 9, 11, 9, 9, 8, 7};
 
 int utf8Length(std::string_view text)
 {

@@ -184,7 +184,9 @@ BNormal2::BNormal2(Screens& screens) : Screen(ScreenId::BNormal2, screens, QStri
                                                           {"Label2", "Улучшение", "Label5"}}};
     for (int row = 0; row < 2; ++row) {
         const auto& [label, caption, hardness] = rows[static_cast<size_t>(row)];
-        table->addCell(cell(table, label, QString::fromUtf8(caption)), row + 2, 0);
+        QLabel* treatment = cell(table, label, QString::fromUtf8(caption));
+        treatment->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        table->addCell(treatment, row + 2, 0);
         const QByteArray name = "Option" + QByteArray::number(row + 1);
         m_options.push_back(optionCell(table, name.constData(), QString::fromUtf8(caption), row + 2, 1));
         table->addCell(cell(table, hardness, QStringLiteral("180...350 НВ")), row + 2, 2, 1, 2);

@@ -1,6 +1,7 @@
 #include "ui/application.h"
 
 #include <QApplication>
+#include <QLocale>
 
 #include <gtest/gtest.h>
 
@@ -12,5 +13,7 @@ int main(int argc, char* argv[])
     testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     gear::ui::setUpApplication(app);
+    // Captions are compared with a point; the regional separator has its own test.
+    QLocale::setDefault(QLocale::c());
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,276 @@
+#include "driver.h"
+
+#include <QComboBox>
+#include <QLocale>
+#include <QMessageBox>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace gear::test {
+namespace {
+
+double number(const QString& caption)
+{
+    bool ok = false;
+    const double value = caption.toDouble(&ok);
+    return ok ? value : std::nan("");
+}
+
+// The Overview's hardened design: "Цементация", "Сталь 18ХГТ" (σF = 950 MPa,
+// so σFP = 380 MPa for both gears), Z1 = 20, spur, T1 = 100 N·m, U = 4.
+void hardenedDesignUpToVibor(Driver& app)
+{
+    app.menu("mnuPer");
+    app.choose("ATverd", "Option5");
+    app.click("ATverd", "Command1");
+    ASSERT_TRUE(app.isVisible("Czakalka2"));
+    app.choose("Czakalka2", "Option3");
+    app.click("Czakalka2", "Command1");
+    ASSERT_TRUE(app.isVisible("stal4"));
+    app.choose("stal4", "Option1");
+    app.click("stal4", "Command1");
+    ASSERT_TRUE(app.isVisible("Vvod2"));
+    app.type("Vvod2", "Text1", QStringLiteral("20"));
+    app.type("Vvod2", "Text3", QStringLiteral("100"));
+    app.chooseItem("Vvod2", "Combo1", 12); // "4.0"
+    app.click("Vvod2", "Command1");
+    ASSERT_TRUE(app.isVisible("Vibor"));
+}
+
+TEST(TransmissionMode, HardenedDesignFromTheMenuToTheDrawing)
+{
+    Driver app;
+    hardenedDesignUpToVibor(app);
+    EXPECT_FALSE(app.isVisible("Vvod2"));
+    // Pinion governs: 380/4.12 < 380/3.74. m = ∛(2·4.12·1.5·100·1000 / (10·20·380)).
+    EXPECT_NEAR(number(app.caption("Vibor", "Label6")), 2.53358196843670, 1e-13);
+    EXPECT_EQ(app.text("Vibor", "Combo1"), QString());
+
+    app.type("Vibor", "Combo1", QStringLiteral("2.5"));
+    app.click("Vibor", "Command1");
+    ASSERT_TRUE(app.isVisible("okon"));
+    EXPECT_FALSE(app.isVisible("Vibor"));
+    EXPECT_EQ(app.caption("okon", "Label13"), QStringLiteral("210.944"));
+    EXPECT_EQ(app.caption("okon", "Label14"), QStringLiteral("191.488"));
+    EXPECT_NEAR(number(app.caption("okon", "Label17")), 440 * std::sqrt(3.2), 1e-9);
+    EXPECT_NEAR(number(app.caption("okon", "Label18")), 440 * std::sqrt(0.8), 1e-9);
+
+    app.chooseItem("okon", "Combo1", 21);
+    app.click("okon", "Command1");
+    ASSERT_TRUE(app.isVisible("okonchanie"));
+    const std::pair<const char*, const char*> cells[] = {
+        {"Label12", "2.5"}, {"Label13", "20"},    {"Label14", "0"},     {"Label15", "55"},
+        {"Label16", "43.75"}, {"Label17", "50"},  {"Label19", "2.5"},   {"Label20", "80"},
+        {"Label21", "0"},   {"Label22", "205"},   {"Label23", "193.75"}, {"Label24", "200"},
+        {"Label18", "Сталь 18ХГТ"}, {"Label25", "Сталь 18ХГТ"}};
+    for (const auto& [label, text] : cells)
+        EXPECT_EQ(app.caption("okonchanie", label), QString::fromUtf8(text)) << label;
+
+    app.click("okonchanie", "Command1");
+    ASSERT_TRUE(app.isVisible("vivod4"));
+    EXPECT_TRUE(app.control<QWidget>("vivod4", "Image1")->isVisible());
+    EXPECT_FALSE(app.control<QWidget>("vivod4", "Image2")->isVisible());
+    EXPECT_FALSE(app.control<QWidget>("vivod4", "Image3")->isVisible());
+    EXPECT_TRUE(app.isVisible("okonchanie"));
+}
+
+TEST(TransmissionMode, SoftTeethDesignEndsOnItsResults)
+{
+    Driver app;
+    app.menu("mnuPer");
+    app.choose("ATverd", "Option2");
+    app.click("ATverd", "Command1");
+    app.choose("BNormal2", "Option2");
+    app.click("BNormal2", "Command1");
+    app.choose("stal2", "Option3");
+    app.click("stal2", "Command1");
+    app.type("Vvod2", "Text1", QStringLiteral("20"));
+    app.type("Vvod2", "Text3", QStringLiteral("100"));
+    app.type("Vvod2", "Combo1", QStringLiteral("4"));
+    app.click("Vvod2", "Command1");
+    ASSERT_TRUE(app.isVisible("Vibor"));
+    // σHP1 = 0.9·710/1.1, ψba = 0.2, aw = 18.8281 mm, bw = 3.76562 mm.
+    EXPECT_NEAR(number(app.caption("Vibor", "Label6")), 0.22603370138781262, 1e-13);
+    app.type("Vibor", "Combo1", QStringLiteral("1.5"));
+    app.click("Vibor", "Command1");
+    app.click("okon", "Command1");
+    EXPECT_TRUE(app.isVisible("okonchanie")) << "a soft-teeth design has results too";
+    EXPECT_EQ(app.caption("okonchanie", "Label18"), QString());
+}
+
+TEST(TransmissionMode, ListsAreFilledOnceHoweverOftenTheChainRuns)
+{
+    Driver app;
+    hardenedDesignUpToVibor(app);
+    hardenedDesignUpToVibor(app);
+    EXPECT_EQ(app.items("Vvod2", "Combo1").size(), 22);
+    EXPECT_EQ(app.items("Vibor", "Combo1").size(), 13);
+    EXPECT_EQ(app.items("Vibor", "Combo2").size(), 12);
+}
+
+TEST(TransmissionMode, ASteelScreenWaitsForAGrade)
+{
+    Driver app;
+    app.menu("mnuPer");
+    app.choose("ATverd", "Option5");
+    app.click("ATverd", "Command1");
+    app.choose("Czakalka2", "Option3");
+    app.click("Czakalka2", "Command1");
+    app.click("stal4", "Command1");
+    EXPECT_TRUE(app.isVisible("stal4"));
+    EXPECT_EQ(app.screen("Vvod2")->isVisible(), false);
+}
+
+TEST(TransmissionMode, UnusableInputIsRefusedAndTheScreenStaysOpen)
+{
+    Driver app;
+    hardenedDesignUpToVibor(app);
+    app.click("Vibor", "Command1"); // nothing taken: the error screen
+    app.answerRefusal();
+    app.menu("mnuPer");
+    app.click("ATverd", "Command1");
+    app.click("Czakalka2", "Command1");
+    app.click("stal4", "Command1");
+    app.screen("Vvod2")->show();
+    app.type("Vvod2", "Text1", QString());
+    const int beeps = app.beeps();
+    app.click("Vvod2", "Command1");
+    EXPECT_TRUE(app.answerRefusal().contains(QStringLiteral("Z1")));
+    EXPECT_EQ(app.beeps(), beeps + 1);
+    EXPECT_TRUE(app.isVisible("Vvod2"));
+    EXPECT_FALSE(app.isVisible("Vibor"));
+    EXPECT_DOUBLE_EQ(app.state().Z1, 20) << "nothing written";
+}
+
+TEST(ModuleChoice, NoModuleOpensTheErrorScreenWithTheBeep)
+{
+    Driver app;
+    hardenedDesignUpToVibor(app);
+    const int beeps = app.beeps();
+    app.click("Vibor", "Command1");
+    EXPECT_TRUE(app.isVisible("oshibka1"));
+    EXPECT_FALSE(app.isVisible("Vibor"));
+    EXPECT_FALSE(app.isVisible("okon"));
+    EXPECT_EQ(app.beeps(), beeps + 1);
+    EXPECT_EQ(app.caption("oshibka1", "Label1"), QStringLiteral("Выберите один из стандартных модулей"));
+    app.click("oshibka1", "Command1");
+    EXPECT_FALSE(app.isVisible("oshibka1"));
+}
+
+void wheelPass(Driver& app, const char* tip, const char* module)
+{
+    app.menu("mnuKol");
+    app.type("Vvod", "Text1", QStringLiteral("40"));
+    app.type("Vvod", "Text4", QStringLiteral("30"));
+    app.type("Vvod", "Text5", QString::fromLatin1(tip));
+    app.type("Vvod", "Text6", QStringLiteral("20"));
+    app.type("Vvod", "Text7", QStringLiteral("77"));
+    app.click("Vvod", "Command1");
+    ASSERT_TRUE(app.isVisible("Vibor"));
+    app.type("Vibor", "Combo1", QString::fromLatin1(module));
+    app.click("Vibor", "Command1");
+}
+
+TEST(WheelMode, FromTheMenuToTheSketchWithItsDimensions)
+{
+    Driver app;
+    app.menu("mnuKol");
+    app.type("Vvod", "Text1", QStringLiteral("40"));
+    app.type("Vvod", "Text5", QStringLiteral("105"));
+    app.click("Vvod", "Command1");
+    EXPECT_EQ(app.caption("Vibor", "Label6"), QStringLiteral("2.5"));
+    app.screen("Vibor")->hide();
+
+    wheelPass(app, "105", "2.5");
+    ASSERT_TRUE(app.isVisible("vivod1"));
+    const char* expected[][2] = {{"Label5", "100"}, {"Label6", "93.75"}, {"Label7", "105"}, {"Label8", "30"},
+                                 {"Label10", "20"}, {"Label15", "50"},   {"Label16", "40"}};
+    for (const auto& [label, text] : expected)
+        EXPECT_EQ(app.caption("vivod1", label), QString::fromLatin1(text)) << label;
+    EXPECT_EQ(app.screen("vivod1")->windowTitle(), QStringLiteral("Эскиз зубчатого колеса при dа<250мм"));
+
+    app.click("vivod1", "Command1");
+    wheelPass(app, "700", "16.0");
+    EXPECT_TRUE(app.isVisible("vivod3"));
+    EXPECT_FALSE(app.isVisible("vivod1"));
+    EXPECT_EQ(app.caption("vivod1", "Label5"), QStringLiteral("100")) << "the first sketch is left as it was";
+    EXPECT_EQ(app.control<QWidget>("vivod3", "Label18"), nullptr) << "no empty rib thickness row";
+    EXPECT_EQ(app.caption("vivod3", "Label17"), QStringLiteral("6"));
+}
+
+TEST(WheelMode, AWheelWithoutATipDiameterIsRefused)
+{
+    Driver app;
+    app.menu("mnuKol");
+    app.type("Vvod", "Text1", QStringLiteral("40"));
+    app.click("Vvod", "Command1");
+    EXPECT_TRUE(app.answerRefusal().contains(QStringLiteral("da")));
+    EXPECT_TRUE(app.isVisible("Vvod"));
+    EXPECT_FALSE(app.isVisible("Vibor"));
+    EXPECT_EQ(app.text("Vvod", "Text1"), QStringLiteral("40"));
+}
+
+void checkPass(Driver& app, const char* requirement, const char* treatment, const char* grade)
+{
+    app.menu("mnuProv");
+    app.choose("trebov2", requirement);
+    app.click("trebov2", "Command1");
+    const char* treatmentScreen = QByteArray(requirement) == "Option1" ? "Czakalka2" : "BNormal2";
+    app.choose(treatmentScreen, treatment);
+    app.click(treatmentScreen, "Command1");
+    for (const char* steel : {"stal1", "stal2", "stal3", "stal4", "stal5"}) {
+        if (app.isVisible(steel)) {
+            app.choose(steel, grade);
+            app.click(steel, "Command1");
+        }
+    }
+    ASSERT_TRUE(app.isVisible("Vvod3"));
+    app.type("Vvod3", "Text1", QStringLiteral("240"));
+    app.type("Vvod3", "Text2", QStringLiteral("60"));
+    app.type("Vvod3", "Text4", QStringLiteral("40"));
+    app.click("Vvod3", "Command1");
+}
+
+TEST(CheckMode, CarburisedWheelCarriesItsLoad)
+{
+    Driver app;
+    checkPass(app, "Option1", "Option3", "Option1");
+    ASSERT_TRUE(app.isVisible("result"));
+    EXPECT_TRUE(app.isVisible("Vvod3")) << "the input stays open under the result";
+    // 60 HRC, Сталь 18ХГТ: σF = 950 MPa; m = 4, ψbm = 10: 950·60·10·4³/2/1000.
+    EXPECT_EQ(app.caption("result", "Label2"), QStringLiteral("18240"));
+    EXPECT_EQ(app.caption("result", "Label1"), QStringLiteral("Расчётная нагрузка равна"));
+    EXPECT_EQ(app.caption("result", "Label3"), QStringLiteral("Нм"));
+
+    app.type("Vvod3", "Text2", QStringLiteral("0"));
+    app.click("Vvod3", "Command1");
+    EXPECT_FALSE(app.answerRefusal().isEmpty());
+    EXPECT_EQ(app.caption("result", "Label2"), QStringLiteral("18240")) << "the shown result stays";
+}
+
+TEST(CheckMode, ImprovedWheelGivesTheSameLoadWhateverCameBefore)
+{
+    Driver fresh;
+    checkPass(fresh, "Option2", "Option2", "Option1");
+    // 265 HB improved: σF = 1.8·265 = 477 MPa.
+    EXPECT_EQ(fresh.caption("result", "Label2"), QStringLiteral("9158.4"));
+
+    Driver afterDesign;
+    hardenedDesignUpToVibor(afterDesign);
+    checkPass(afterDesign, "Option2", "Option2", "Option1");
+    EXPECT_EQ(afterDesign.caption("result", "Label2"), QStringLiteral("9158.4"));
+}
+
+TEST(Captions, UseTheRegionalDecimalSeparator)
+{
+    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+    Driver app;
+    wheelPass(app, "105", "2.5");
+    EXPECT_EQ(app.caption("vivod1", "Label6"), QStringLiteral("93,75"));
+    QLocale::setDefault(QLocale::c());
+}
+
+} // namespace
+} // namespace gear::test
