@@ -6,8 +6,15 @@ cd "$(dirname "$0")"
 source tools/packages.sh
 ensure_packages "${BUILD_PACKAGES[@]}" libgtest-dev libbenchmark-dev
 
-cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DGEAR_SANITIZE=ON -DGEAR_TESTS=ON >/dev/null
+cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DGEAR_SANITIZE=ON -DGEAR_TESTS=ON -DGEAR_BENCH=ON >/dev/null
 cmake --build build/test -j2
+
+# The conversions under libFuzzer, where clang is there to build it.
+if command -v clang++ >/dev/null 2>&1; then
+    cmake -S tests/fuzz -B build/fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+    cmake --build build/fuzz >/dev/null
+    ./build/fuzz/number_text_fuzz -runs=300000 -max_len=64 -seed=1 2>&1 | tail -n 1
+fi
 
 export QT_QPA_PLATFORM=offscreen
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
@@ -15,3 +22,4 @@ chmod 700 "$XDG_RUNTIME_DIR"
 export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
 export ASAN_OPTIONS="detect_leaks=1"
 ctest --test-dir build/test --output-on-failure -j2
+

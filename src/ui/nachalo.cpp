@@ -1,7 +1,6 @@
 #include "ui/nachalo.h"
 
 #include "shell/mode_commands.h"
-#include "ui/gear_art.h"
 #include "ui/screens.h"
 #include "ui/shell_screens.h"
 #include "ui/vibor.h"
@@ -25,7 +24,7 @@ Nachalo::Nachalo(CalcState& state, Screens& screens) : m_state(state), m_screens
 
     auto* area = new QLabel(this);
     area->setObjectName(QStringLiteral("background"));
-    area->setPixmap(mainWindowArt());
+    area->setPixmap(QPixmap(QStringLiteral(":/nachalo.png")));
     area->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     area->setMinimumSize(1, 1);
     setCentralWidget(area);

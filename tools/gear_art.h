@@ -2,10 +2,13 @@
 
 #include <QPixmap>
 
-namespace gear::ui {
+namespace gear::art {
 
 // The main window's picture: a pinion shaft in mesh with a spur gear, in
 // copper on grey, with true involute flanks. 580 × 466 pixels.
 QPixmap mainWindowArt();
+
+// The program's icon: a pinion shaft before a gear, `size` pixels square.
+QPixmap applicationIcon(int size);
 
 } // namespace gear::ui

@@ -1,4 +1,4 @@
-#include "ui/gear_art.h"
+#include "gear_art.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -8,7 +8,7 @@
 #include <cmath>
 #include <numbers>
 
-namespace gear::ui {
+namespace gear::art {
 
 namespace {
 
@@ -151,4 +151,19 @@ QPixmap mainWindowArt()
     return art;
 }
 
-} // namespace gear::ui
+QPixmap applicationIcon(int size)
+{
+    QPixmap icon(size, size);
+    icon.fill(Qt::transparent);
+    QPainter p(&icon);
+    p.setRenderHint(QPainter::Antialiasing);
+    const double m = size / 30.0;
+    const QPointF wheel(size * 0.40, size * 0.58);
+    const double line = -0.6;
+    const QPointF pinion = wheel + m * (20 + 10) / 2.0 * QPointF(std::cos(line), std::sin(line));
+    drawGear(p, wheel, 20, m, line + std::numbers::pi / 20, false);
+    drawGear(p, pinion, 10, m, line + std::numbers::pi, true);
+    return icon;
+}
+
+} // namespace gear::art

@@ -1,0 +1,104 @@
+#include "geometry/module_choice.h"
+#include "material/final_material.h"
+#include "material/hardness_recommendation.h"
+#include "material/steel_grade.h"
+#include "material/treatment_method.h"
+#include "shell/mode_commands.h"
+#include "shell/number_text.h"
+#include "shell/wheel_input.h"
+#include "strength/check_calculation.h"
+#include "strength/transmission_design.h"
+
+#include <benchmark/benchmark.h>
+
+namespace gear {
+namespace {
+
+CalcState hardenedState()
+{
+    CalcState s = startUpState();
+    chooseTransmissionMode(s);
+    recommendHardness(s, 5);
+    chooseSurfaceHardening(s, 3);
+    chooseSteelGrade(s, ScreenId::stal4, 1);
+    return s;
+}
+
+void HardnessRecommendation(benchmark::State& run)
+{
+    CalcState s = startUpState();
+    for (auto _ : run)
+        benchmark::DoNotOptimize(recommendHardness(s, 5));
+}
+BENCHMARK(HardnessRecommendation);
+
+void SteelGrade(benchmark::State& run)
+{
+    CalcState s = hardenedState();
+    for (auto _ : run)
+        benchmark::DoNotOptimize(chooseSteelGrade(s, ScreenId::stal4, 1));
+}
+BENCHMARK(SteelGrade);
+
+void TransmissionDesign(benchmark::State& run)
+{
+    const CalcState start = hardenedState();
+    const TransmissionInput input{"20", "12", "100", "4.0"};
+    for (auto _ : run) {
+        CalcState s = start;
+        benchmark::DoNotOptimize(designTransmission(s, input));
+    }
+}
+BENCHMARK(TransmissionDesign);
+
+void StandardModule(benchmark::State& run)
+{
+    CalcState start = hardenedState();
+    designTransmission(start, {"20", "", "100", "4.0"});
+    for (auto _ : run) {
+        CalcState s = start;
+        benchmark::DoNotOptimize(chooseModule(s, "2.5", ""));
+    }
+}
+BENCHMARK(StandardModule);
+
+void FinalMaterial(benchmark::State& run)
+{
+    CalcState s = hardenedState();
+    for (auto _ : run)
+        benchmark::DoNotOptimize(chooseFinalSteel(s, 21));
+}
+BENCHMARK(FinalMaterial);
+
+void WheelEntry(benchmark::State& run)
+{
+    const WheelInput input{"40", "10", "30", "105", "20", "40"};
+    for (auto _ : run) {
+        CalcState s = startUpState();
+        benchmark::DoNotOptimize(enterWheel(s, input));
+    }
+}
+BENCHMARK(WheelEntry);
+
+void CheckCalculation(benchmark::State& run)
+{
+    CalcState start = startUpState();
+    chooseCheckMode(start);
+    start.sigmaF1 = 950;
+    const CheckInput input{"240", "60", "10", "40"};
+    for (auto _ : run) {
+        CalcState s = start;
+        benchmark::DoNotOptimize(checkWheel(s, input));
+    }
+}
+BENCHMARK(CheckCalculation);
+
+void NumberConversions(benchmark::State& run)
+{
+    for (auto _ : run)
+        benchmark::DoNotOptimize(numberToText(Number(numberFromText(" 787.095928079926 "))));
+}
+BENCHMARK(NumberConversions);
+
+} // namespace
+} // namespace gear
