@@ -98,6 +98,9 @@ void transmissionPass(Gallery& g)
     g.save("okonchanie");
     g.click("okonchanie", "Command1");
     g.save("vivod4");
+    g.menu("mnuSteps");
+    g.save("hodRascheta");
+    g.screen("hodRascheta").hide();
 }
 
 void wheelPass(Gallery& g, const char* tip, const char* module, const char* sketch)

@@ -2,6 +2,7 @@
 
 #include "geometry/preferred_size.h"
 #include "shell/number_text.h"
+#include "shell/walkthrough.h"
 #include "strength/angle.h"
 
 #include <cmath>
@@ -21,18 +22,28 @@ namespace {
 
 // Working bending and contact stresses of the pair for the module taken, MPa.
 // Forces in N, lengths in mm.
-void checkStresses(CalcState& s)
+void checkStresses(CalcState& s, StepRecorder& record)
 {
     s.Zk = 1;
     s.Sf = 1.2;
     s.Ybeta = 1;
     const double Ft1 = 2000.0 * s.T1 / s.d;
     const double Ft2 = 2000.0 * s.T2 / s.d2;
+    record.step("F_t1", "2000·{T_1}/{d_1}", {s.T1, s.d}, Ft1, "Н");
+    record.step("F_t2", "2000·{T_2}/{d_2}", {s.T2, s.d2}, Ft2, "Н");
     s.sigmaF1 = s.YF1 * Ft1 / (s.bw1 * s.m) * s.Ybeta * s.kfb * s.kfv * s.kfa;
+    record.step("σ_F1", "{Y_F1}·{F_t1}/({b_w1}·{m})·{Y_β}·{K_Fβ}·{K_Fv}·{K_Fα}",
+                {s.YF1, Ft1, s.bw1, s.m, s.Ybeta, s.kfb, s.kfv, s.kfa}, s.sigmaF1, "МПа");
     s.sigmaF2 = s.sigmaF1 * (s.YF2 * s.bw1) / (s.YF1 * s.bw2);
+    record.step("σ_F2", "{σ_F1}·{Y_F2}·{b_w1}/({Y_F1}·{b_w2})", {s.sigmaF1, s.YF2, s.bw1, s.YF1, s.bw2},
+                s.sigmaF2, "МПа");
     const double load = s.khb * s.khv * s.kha * (s.U + 1.0) / s.U;
     s.sigmaH1 = 440.0 * s.Zk * std::sqrt(Ft1 / (s.bw1 * s.d) * load);
     s.sigmaH2 = 440.0 * s.Zk * std::sqrt(Ft2 / (s.bw2 * s.d2) * load);
+    record.step("σ_H1", "440·{Z_k}·√({F_t1}/({b_w1}·{d_1})·{K_Hβ}·{K_Hv}·{K_Hα}·({U} + 1)/{U})",
+                {s.Zk, Ft1, s.bw1, s.d, s.khb, s.khv, s.kha, s.U, s.U}, s.sigmaH1, "МПа");
+    record.step("σ_H2", "440·{Z_k}·√({F_t2}/({b_w2}·{d_2})·{K_Hβ}·{K_Hv}·{K_Hα}·({U} + 1)/{U})",
+                {s.Zk, Ft2, s.bw2, s.d2, s.khb, s.khv, s.kha, s.U, s.U}, s.sigmaH2, "МПа");
 }
 
 } // namespace
@@ -52,13 +63,24 @@ ModuleChoice chooseModule(CalcState& state, std::string_view row1, std::string_v
 
     const bool oneTaken = state.row1Chosen != state.row2Chosen;
     const double taken = state.row1Chosen ? m1 : m2;
+    auto refuse = [&state](std::string why) {
+        StepRecorder(state, ScreenId::Vibor).refuse(why);
+        return ModuleChoice{Outcome::refuse(std::move(why)), {}};
+    };
     if (!oneTaken || !isPositive(taken)) {
+        StepRecorder(state, ScreenId::Vibor)
+            .refuse(oneTaken ? "Взятое значение модуля не является положительным числом."
+                             : "Нужно взять ровно одно стандартное значение модуля.");
         Outcome error = Outcome::openNext(ScreenId::oshibka1);
         error.beep = true;
         return {error, {}};
     }
 
     CalcState s = state;
+    StepRecorder record(s, ScreenId::Vibor);
+    record.decision(state.row1Chosen ? "Модуль взят из первого ряда ГОСТ 9563-80"
+                                     : "Модуль взят из второго ряда ГОСТ 9563-80");
+    record.step("m", "", {}, s.m, "мм");
     const bool transmission = s.modePer && !s.modeKol;
     if (transmission) {
         const double c = cosDegrees(s.beta);
@@ -69,6 +91,14 @@ ModuleChoice chooseModule(CalcState& state, std::string_view row1, std::string_v
         s.aw = (s.d + s.d2) / 2.0;
         s.Psibm = s.Z1 * s.Psibd;
         s.bw = s.m * s.Psibm;
+        record.step("cos β", "cos({β}·3.1415/180)", {s.beta}, c);
+        record.step("d_1", "{m}·{Z_1}/{cos β}", {s.m, s.Z1, c}, s.d, "мм");
+        record.step("d_2", "{m}·{Z_2}/{cos β}", {s.m, s.Z2, c}, s.d2, "мм");
+        record.step("d_a1", "{d_1} + 2·{m}", {s.d, s.m}, s.da, "мм");
+        record.step("d_a2", "{d_2} + 2·{m}", {s.d2, s.m}, s.da2, "мм");
+        record.step("a_w", "({d_1} + {d_2})/2", {s.d, s.d2}, s.aw, "мм");
+        record.step("ψ_bm", "{Z_1}·{ψ_bd}", {s.Z1, s.Psibd}, s.Psibm);
+        record.step("b_w", "{m}·{ψ_bm}", {s.m, s.Psibm}, s.bw, "мм");
     }
     // From the tip diameter in every mode: in the wheel mode this is how the
     // pitch and root diameters of the entered wheel are found.
@@ -76,31 +106,46 @@ ModuleChoice chooseModule(CalcState& state, std::string_view row1, std::string_v
     s.d2 = s.da2 - 2.0 * s.m;
     s.df = s.d - 2.5 * s.m;
     s.df2 = s.d2 - 2.5 * s.m;
+    if (transmission) {
+        record.step("d_f1", "{d_1} − 2.5·{m}", {s.d, s.m}, s.df, "мм");
+        record.step("d_f2", "{d_2} − 2.5·{m}", {s.d2, s.m}, s.df2, "мм");
+    } else {
+        record.step("d", "{d_a} − 2·{m}", {s.da, s.m}, s.d, "мм");
+        record.step("d_f", "{d} − 2.5·{m}", {s.d, s.m}, s.df, "мм");
+    }
     if (!(s.df > 0.0)) {
-        return {Outcome::refuse("При модуле " + numberToText(Number(s.m)) +
-                                " мм диаметр впадин не получается положительным: выберите модуль меньше."),
-                {}};
+        return refuse("При модуле " + numberToText(Number(s.m)) +
+                      " мм диаметр впадин не получается положительным: выберите модуль меньше.");
     }
     ModuleChoice choice;
-    choice.body = sizeWheelBody(s);
+    // The wheel body matters only for a single wheel: a designed pair has no
+    // shaft entered.
+    StepRecorder quiet = StepRecorder::none();
+    choice.body = sizeWheelBody(s, s.modeKol ? &record : &quiet);
     s.bw1 = nearestStdSize(s.stdSizes, s.bw);
     s.bw2 = transmission ? nearestStdSize(s.stdSizes, s.m * s.Psibm) : 0.0;
-
-    if (transmission)
-        checkStresses(s);
+    record.step("b_w1", "ближайший нормальный размер к {b_w}", {s.bw}, s.bw1, "мм");
+    if (transmission) {
+        record.step("b_w2", "ближайший нормальный размер к {m}·{ψ_bm}", {s.m, s.Psibm}, s.bw2, "мм");
+        checkStresses(s, record);
+    }
     if (!allFinite(s)) {
-        return {Outcome::refuse("При этих данных прочностной расчёт не даёт конечного результата: "
-                                "проверьте число зубьев, момент и передаточное отношение."),
-                {}};
+        return refuse("При этих данных прочностной расчёт не даёт конечного результата: "
+                      "проверьте число зубьев, момент и передаточное отношение.");
+    }
+
+    if (s.modeKol) {
+        const ScreenId sketch = wheelSketchScreen(s.da);
+        record.decision(sketch == ScreenId::vivod1   ? "da < 250 мм: колесо цельное, с плоским диском"
+                        : sketch == ScreenId::vivod2 ? "250 ≤ da ≤ 600 мм: кованое колесо с отверстиями в диске"
+                                                     : "da > 600 мм: литое колесо со спицами");
+        choice.outcome = Outcome::openNext(sketch);
+    } else if (s.modePer) {
+        choice.outcome = Outcome::openNext(ScreenId::okon);
+    } else {
+        choice.outcome = Outcome::close();
     }
     state = s;
-
-    if (s.modeKol)
-        choice.outcome = Outcome::openNext(wheelSketchScreen(s.da));
-    else if (s.modePer)
-        choice.outcome = Outcome::openNext(ScreenId::okon);
-    else
-        choice.outcome = Outcome::close();
     return choice;
 }
 

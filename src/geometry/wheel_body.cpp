@@ -1,6 +1,7 @@
 #include "geometry/wheel_body.h"
 
 #include "geometry/preferred_size.h"
+#include "shell/walkthrough.h"
 
 #include <array>
 
@@ -22,43 +23,88 @@ constexpr std::array<RimRow, 6> kRimRows{{
     {6, {2.5, 3}},
 }};
 
-} // namespace
+// The row a module takes, or the two rows it lies between.
+struct RimLookup {
+    RimCoefficients k;
+    const RimRow* lower = nullptr; // set when interpolated
+    const RimRow* upper = nullptr;
+};
 
-RimCoefficients rimCoefficients(double m)
+RimLookup lookUpRim(double m)
 {
     if (m < kRimRows.front().m)
-        return {4, 4.8};
+        return {{4, 4.8}};
     if (m >= kRimRows.back().m)
-        return kRimRows.back().k;
+        return {kRimRows.back().k};
     for (size_t i = 0; i + 1 < kRimRows.size(); ++i) {
         const RimRow& lower = kRimRows[i];
         const RimRow& upper = kRimRows[i + 1];
         if (m == lower.m)
-            return lower.k;
+            return {lower.k};
         if (m < upper.m) {
             const double t = (m - lower.m) / (upper.m - lower.m);
-            return {lower.k.kDelta + t * (upper.k.kDelta - lower.k.kDelta), lower.k.kC + t * (upper.k.kC - lower.k.kC)};
+            return {{lower.k.kDelta + t * (upper.k.kDelta - lower.k.kDelta), lower.k.kC + t * (upper.k.kC - lower.k.kC)},
+                    &lower,
+                    &upper};
         }
     }
-    return kRimRows.back().k;
+    return {kRimRows.back().k};
 }
 
-WheelBody sizeWheelBody(CalcState& s)
+void recordRim(StepRecorder& record, double m, const RimLookup& rim)
 {
+    if (!rim.lower) {
+        record.step("k_δ", "", {}, rim.k.kDelta);
+        record.step("k_C", "", {}, rim.k.kC);
+        return;
+    }
+    record.decision("Модуль между строками таблицы обода: линейная интерполяция");
+    const RimRow& a = *rim.lower;
+    const RimRow& b = *rim.upper;
+    record.step("k_δ", "{k_δ1} + ({m} − {m_1})·({k_δ2} − {k_δ1})/({m_2} − {m_1})",
+                {a.k.kDelta, m, a.m, b.k.kDelta, a.k.kDelta, b.m, a.m}, rim.k.kDelta);
+    record.step("k_C", "{k_C1} + ({m} − {m_1})·({k_C2} − {k_C1})/({m_2} − {m_1})",
+                {a.k.kC, m, a.m, b.k.kC, a.k.kC, b.m, a.m}, rim.k.kC);
+}
+
+} // namespace
+
+RimCoefficients rimCoefficients(double m)
+{
+    return lookUpRim(m).k;
+}
+
+WheelBody sizeWheelBody(CalcState& s, StepRecorder* record)
+{
+    StepRecorder quiet = StepRecorder::none();
+    StepRecorder& r = record ? *record : quiet;
     WheelBody body;
-    const RimCoefficients k = rimCoefficients(s.m);
-    body.Delta0 = k.kDelta * s.m;
-    s.C = k.kC * s.m;
+    const RimLookup rim = lookUpRim(s.m);
+    recordRim(r, s.m, rim);
+    body.Delta0 = rim.k.kDelta * s.m;
+    s.C = rim.k.kC * s.m;
+    r.step("δ_0", "{k_δ}·{m}", {rim.k.kDelta, s.m}, body.Delta0, "мм");
+    r.step("C", "{k_C}·{m}", {rim.k.kC, s.m}, s.C, "мм");
     body.dst = 1.7 * s.dv;
     s.Lst = 1.3 * s.dv; // the hub length follows the shaft, whatever was typed
+    r.step("d_ст", "1.7·{d_в}", {s.dv}, body.dst, "мм");
+    r.step("L_ст", "1.3·{d_в}", {s.dv}, s.Lst, "мм");
     body.Dk = s.df - 2.0 * body.Delta0;
     s.D0 = 0.5 * (body.Dk - body.dst);
     body.d0 = 0.25 * (body.Dk - body.dst);
     body.L = 0.8 * body.Delta0;
+    r.step("D_к", "{d_f} − 2·{δ_0}", {s.df, body.Delta0}, body.Dk, "мм");
+    r.step("D_0", "0.5·({D_к} − {d_ст})", {body.Dk, body.dst}, s.D0, "мм");
+    r.step("d_0", "0.25·({D_к} − {d_ст})", {body.Dk, body.dst}, body.d0, "мм");
+    r.step("L", "0.8·{δ_0}", {body.Delta0}, body.L, "мм");
     body.dvStd = nearestStdSize(s.stdSizes, s.dv);
     body.dstStd = nearestStdSize(s.stdSizes, body.dst);
     s.LstStd = nearestStdSize(s.stdSizes, s.Lst);
+    r.step("d_в", "ближайший нормальный размер к {d_в}", {s.dv}, body.dvStd, "мм");
+    r.step("d_ст", "ближайший нормальный размер к {d_ст}", {body.dst}, body.dstStd, "мм");
+    r.step("L_ст", "ближайший нормальный размер к {L_ст}", {s.Lst}, s.LstStd, "мм");
     s.R = 6;
+    r.step("R", "6", {}, s.R, "мм");
     return body;
 }
 

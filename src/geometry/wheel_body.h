@@ -14,6 +14,8 @@ struct RimCoefficients {
 // straight line through them.
 RimCoefficients rimCoefficients(double m);
 
+class StepRecorder;
+
 // Sizes of the wheel body that live only for one module choice (mm); the
 // sketch screens show them.
 struct WheelBody {
@@ -27,7 +29,8 @@ struct WheelBody {
 };
 
 // Rim, disc, hub and holes from the module m, the root diameter df and the
-// shaft diameter dv; writes C, Lst, LstStd, D0 and R into the state.
-WheelBody sizeWheelBody(CalcState& state);
+// shaft diameter dv; writes C, Lst, LstStd, D0 and R into the state. The
+// steps go to `record` when the wheel body is what the student looks at.
+WheelBody sizeWheelBody(CalcState& state, StepRecorder* record = nullptr);
 
 } // namespace gear

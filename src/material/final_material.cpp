@@ -1,6 +1,9 @@
 #include "material/final_material.h"
 
 #include "shell/reference_tables.h"
+#include "shell/walkthrough.h"
+
+#include <string>
 
 namespace gear {
 
@@ -13,9 +16,15 @@ Outcome chooseFinalSteel(CalcState& state, int index)
         state.sigmaF1 = steel.sigmaF;
         state.sigmaF2 = steel.sigmaF;
         state.steelGrade = steel.gradeName;
+        StepRecorder record(state, ScreenId::okon);
+        record.decision(state.steelGrade + ", строка " + std::to_string(index) + " таблицы сталей");
+        record.step("σ_H1 = σ_H2", "", {}, state.sigmaH1, "МПа");
+        record.step("σ_F1 = σ_F2", "", {}, state.sigmaF1, "МПа");
     } else {
         // A grade from an earlier pass would name a steel nobody chose now.
         state.steelGrade.clear();
+        StepRecorder record(state, ScreenId::okon);
+        record.decision("Сталь не выбрана: остаются рабочие напряжения");
     }
     return Outcome::openNext(ScreenId::okonchanie);
 }

@@ -1,27 +1,28 @@
 #include "material/hardness_recommendation.h"
 
+#include "shell/walkthrough.h"
+
 #include <array>
+#include <string>
 
 namespace gear {
 
 namespace {
 
 struct Recommendation {
-    double H1; // pinion
-    double H2; // wheel
+    double pinionLow, pinionHigh; // recommended surface hardness of the pinion
+    double wheelLow, wheelHigh;   // and of the wheel
     bool brinell;
 };
 
-// Middles of the ranges: 200...210 / 160...170 HB, 300...340 / 240...280 HB,
-// then 45..52, 50..56, 56..63 (twice) and 50..60 HRC.
 constexpr std::array<Recommendation, 7> kRows{{
-    {205, 165, true},
-    {320, 260, true},
-    {48.5, 48.5, false},
-    {53, 53, false},
-    {59.5, 59.5, false},
-    {59.5, 59.5, false},
-    {55, 55, false},
+    {200, 210, 160, 170, true},
+    {300, 340, 240, 280, true},
+    {45, 52, 45, 52, false},
+    {50, 56, 50, 56, false},
+    {56, 63, 56, 63, false},
+    {56, 63, 56, 63, false},
+    {50, 60, 50, 60, false},
 }};
 
 } // namespace
@@ -31,12 +32,20 @@ Outcome recommendHardness(CalcState& state, int row)
     if (row < 1 || row > static_cast<int>(kRows.size()))
         return Outcome::stay();
     const Recommendation& chosen = kRows[static_cast<size_t>(row - 1)];
-    state.H1 = chosen.H1;
-    state.H2 = chosen.H2;
+    // The middle of each recommended range.
+    state.H1 = (chosen.pinionLow + chosen.pinionHigh) / 2.0;
+    state.H2 = (chosen.wheelLow + chosen.wheelHigh) / 2.0;
     // The kind of the row taken last decides, so a soft-teeth design after a
     // hardened one is not sent down the hardened path.
     state.isHB = chosen.brinell;
     state.isHRC = !chosen.brinell;
+
+    StepRecorder record(state, ScreenId::ATverd, true);
+    const std::string unit = chosen.brinell ? "HB" : "HRC";
+    record.step("H_1", "({H_1min} + {H_1max})/2", {chosen.pinionLow, chosen.pinionHigh}, state.H1, unit);
+    record.step("H_2", "({H_2min} + {H_2max})/2", {chosen.wheelLow, chosen.wheelHigh}, state.H2, unit);
+    record.decision(chosen.brinell ? "Твёрдость в HB: зубья нормализованные или улучшенные"
+                                   : "Твёрдость в HRC: зубья с поверхностным упрочнением");
     return Outcome::openNext(chosen.brinell ? ScreenId::BNormal2 : ScreenId::Czakalka2);
 }
 

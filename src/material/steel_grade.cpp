@@ -1,6 +1,10 @@
 #include "material/steel_grade.h"
 
 #include "material/treatment_method.h"
+#include "shell/number_text.h"
+#include "shell/walkthrough.h"
+
+#include <string>
 
 namespace gear {
 
@@ -30,12 +34,28 @@ struct LimitRule {
     double kH, cH, kF, cF;
 };
 
-void writeLimits(CalcState& s, LimitRule rule)
+// "17·{H_1} + 200", or the constant alone when the limit does not depend on
+// the hardness.
+std::string ruleFormula(double k, double c, const char* hardness)
+{
+    if (k == 0.0)
+        return numberToText(Number(c));
+    std::string formula = numberToText(Number(k)) + "·{" + hardness + "}";
+    if (c != 0.0)
+        formula += " + " + numberToText(Number(c));
+    return formula;
+}
+
+void writeLimits(CalcState& s, LimitRule rule, StepRecorder& record)
 {
     s.sigmaH1 = rule.kH * s.H1 + rule.cH;
     s.sigmaH2 = rule.kH * s.H2 + rule.cH;
     s.sigmaF1 = rule.kF * s.H1 + rule.cF;
     s.sigmaF2 = rule.kF * s.H2 + rule.cF;
+    record.step("σ_H1", ruleFormula(rule.kH, rule.cH, "H_1"), {s.H1}, s.sigmaH1, "МПа");
+    record.step("σ_H2", ruleFormula(rule.kH, rule.cH, "H_2"), {s.H2}, s.sigmaH2, "МПа");
+    record.step("σ_F1", ruleFormula(rule.kF, rule.cF, "H_1"), {s.H1}, s.sigmaF1, "МПа");
+    record.step("σ_F2", ruleFormula(rule.kF, rule.cF, "H_2"), {s.H2}, s.sigmaF2, "МПа");
 }
 
 constexpr LimitRule kNormalised{1.3, 70, 1.3, 0};      // Сталь 40, 50Л
@@ -49,46 +69,47 @@ constexpr LimitRule kCarburised12{23, 0, 0, 820};      // Сталь 12ХН3А
 constexpr LimitRule kNitrocarburised{23, 0, 0, 750};   // any grade
 
 // Writes the limits; false when the rule needs a grade and none is marked.
-bool applyRule(CalcState& s, ScreenId screen, int option)
+bool applyRule(CalcState& s, ScreenId screen, int option, StepRecorder& record)
 {
     switch (screen) {
     case ScreenId::stal1:
         if (option == 1 || option == 2)
-            writeLimits(s, kNormalised);
+            writeLimits(s, kNormalised, record);
         else if (option == 3)
-            writeLimits(s, kNormalisedCast);
+            writeLimits(s, kNormalisedCast, record);
         else
             return false;
         return true;
     case ScreenId::stal2:
         if (s.isHB) {
-            writeLimits(s, kImproved);
+            writeLimits(s, kImproved, record);
         } else if (s.isHRC || s.rigid) {
             if (option == 1 || option == 2)
-                writeLimits(s, kHfcCarbon);
+                writeLimits(s, kHfcCarbon, record);
             else if (option == 3 || option == 4)
-                writeLimits(s, kHfcAlloy);
+                writeLimits(s, kHfcAlloy, record);
             else
                 return false;
         }
         return true;
     case ScreenId::stal3:
-        writeLimits(s, kThroughHardened);
+        writeLimits(s, kThroughHardened, record);
         if (option == 4 || option == 5) { // carbon steels 40 and 45 bend less
             s.sigmaF1 = 500;
             s.sigmaF2 = 500;
+            record.step("σ_F1 = σ_F2", "500", {}, s.sigmaF1, "МПа");
         }
         return true;
     case ScreenId::stal4:
         if (option == 1)
-            writeLimits(s, kCarburised18);
+            writeLimits(s, kCarburised18, record);
         else if (option == 2)
-            writeLimits(s, kCarburised12);
+            writeLimits(s, kCarburised12, record);
         else
             return false;
         return true;
     case ScreenId::stal5:
-        writeLimits(s, kNitrocarburised);
+        writeLimits(s, kNitrocarburised, record);
         return true;
     default:
         return false;
@@ -101,8 +122,14 @@ Outcome chooseSteelGrade(CalcState& state, ScreenId screen, int option)
 {
     // Without a grade a grade-dependent rule would go on with the limits of an
     // earlier pass; the screen waits for a grade instead.
-    if (!applyRule(state, screen, option))
+    CalcState s = state;
+    StepRecorder record(s, screen);
+    const std::vector<std::string_view> grades = steelScreenContent(screen).grades;
+    if (option >= 1 && option <= static_cast<int>(grades.size()))
+        record.decision(std::string(grades[static_cast<size_t>(option - 1)]));
+    if (!applyRule(s, screen, option, record))
         return Outcome::stay();
+    state = s;
     Outcome outcome = Outcome::close();
     outcome.next = inputScreenOfMode(state);
     return outcome;

@@ -1,5 +1,7 @@
 #include "material/treatment_method.h"
 
+#include "shell/walkthrough.h"
+
 #include <array>
 
 namespace gear {
@@ -18,11 +20,12 @@ namespace {
 // The check mode asks for no hardness, so the middle of the treatment's
 // surface range stands for it: the same wheel then always gets the same
 // limits, whatever an earlier design left in the state.
-void presetCheckedHardness(CalcState& state, double hardness)
+void presetCheckedHardness(CalcState& state, StepRecorder& record, double low, double high, const char* unit)
 {
     if (state.modeProv) {
-        state.H1 = hardness;
-        state.H2 = hardness;
+        state.H1 = (low + high) / 2.0;
+        state.H2 = state.H1;
+        record.step("H_1 = H_2", "({H_min} + {H_max})/2", {low, high}, state.H1, unit);
     }
 }
 
@@ -33,7 +36,10 @@ Outcome chooseThroughHardening(CalcState& state, int option)
     state.Sh = 1.1;
     if (option != 1 && option != 2)
         return Outcome::stay();
-    presetCheckedHardness(state, 265); // 180...350 HB
+    StepRecorder record(state, ScreenId::BNormal2);
+    record.decision(option == 1 ? "Нормализация" : "Улучшение");
+    record.step("S_H", "1.1", {}, state.Sh);
+    presetCheckedHardness(state, record, 180, 350, "HB");
     return Outcome::openNext(option == 1 ? ScreenId::stal1 : ScreenId::stal2);
 }
 
@@ -42,9 +48,20 @@ Outcome chooseSurfaceHardening(CalcState& state, int option)
     state.Sh = 1.2;
     if (option < 1 || option > 5)
         return Outcome::stay();
-    // Middles of 45...56, 48...58, 57...63, 56...63 and 50...60 HRC.
-    constexpr std::array<double, 5> kSurfaceHardness{50.5, 53, 60, 59.5, 55};
-    presetCheckedHardness(state, kSurfaceHardness[static_cast<size_t>(option - 1)]);
+    struct Treatment {
+        const char* name;
+        double low, high; // surface hardness, HRC
+    };
+    constexpr std::array<Treatment, 5> kTreatments{{{"Объемная закалка", 45, 56},
+                                                    {"Поверхностная закалка ТВЧ", 48, 58},
+                                                    {"Цементация", 57, 63},
+                                                    {"Нитроцементация", 56, 63},
+                                                    {"Азотирование", 50, 60}}};
+    const Treatment& treatment = kTreatments[static_cast<size_t>(option - 1)];
+    StepRecorder record(state, ScreenId::Czakalka2);
+    record.decision(treatment.name);
+    record.step("S_H", "1.2", {}, state.Sh);
+    presetCheckedHardness(state, record, treatment.low, treatment.high, "HRC");
     constexpr std::array<ScreenId, 4> kSteelScreens{ScreenId::stal3, ScreenId::stal2, ScreenId::stal4,
                                                     ScreenId::stal5};
     if (option <= 4)
@@ -55,6 +72,9 @@ Outcome chooseSurfaceHardening(CalcState& state, int option)
     state.sigmaH2 = 1050;
     state.sigmaF1 = 1.2 * state.H1 + 300;
     state.sigmaF2 = 1.2 * state.H2 + 300;
+    record.step("σ_H1 = σ_H2", "1050", {}, state.sigmaH1, "МПа");
+    record.step("σ_F1", "1.2·{H_1} + 300", {state.H1}, state.sigmaF1, "МПа");
+    record.step("σ_F2", "1.2·{H_2} + 300", {state.H2}, state.sigmaF2, "МПа");
     if (const auto next = inputScreenOfMode(state))
         return Outcome::openNext(*next);
     return Outcome::stay();

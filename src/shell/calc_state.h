@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/number.h"
+#include "shell/walkthrough.h"
 
 #include <array>
 #include <string>
@@ -108,6 +109,7 @@ struct CalcState {
     Number Zk;
 
     CoefficientSet defaults; // what the next reset of the coefficients writes
+    Walkthrough walkthrough; // the steps each mode's calculation ran last
 };
 
 // Writes the current default coefficient set into the state, in the order

@@ -14,6 +14,7 @@ enum class ScreenId {
     ATverd,
     BNormal2,
     Czakalka2,
+    hodRascheta,
     info,
     nastroyka,
     okon,

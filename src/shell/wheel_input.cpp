@@ -1,6 +1,7 @@
 #include "shell/wheel_input.h"
 
 #include "shell/number_text.h"
+#include "shell/walkthrough.h"
 #include "strength/angle.h"
 
 #include <cmath>
@@ -38,8 +39,10 @@ Outcome enterWheel(CalcState& state, const WheelInput& input)
     const double da = numberFromText(input.da);
     const double bw = numberFromText(input.bw);
     const double Lst = numberFromText(input.Lst);
-    if (std::string refusal = checkWheel(Z1, beta, dv, da, bw, Lst); !refusal.empty())
+    if (std::string refusal = checkWheel(Z1, beta, dv, da, bw, Lst); !refusal.empty()) {
+        StepRecorder(state, ScreenId::Vvod, true).refuse(refusal);
         return Outcome::refuse(std::move(refusal));
+    }
 
     state.Z1 = Z1;
     state.beta = beta;
@@ -47,8 +50,12 @@ Outcome enterWheel(CalcState& state, const WheelInput& input)
     state.bw = bw;
     state.Lst = Lst;
     state.da = da;
-    state.mcalc = da / (Z1 / cosDegrees(beta) + 2.0);
+    const double c = cosDegrees(beta);
+    state.mcalc = da / (Z1 / c + 2.0);
     state.wheelEntered = true;
+    StepRecorder record(state, ScreenId::Vvod, true);
+    record.step("cos β", "cos({β}·3.1415/180)", {beta}, c);
+    record.step("m", "{d_a}/({Z}/{cos β} + 2)", {da, Z1, c}, state.mcalc, "мм");
     return Outcome::openNext(ScreenId::Vibor);
 }
 

@@ -1,6 +1,7 @@
 #include "strength/check_calculation.h"
 
 #include "shell/number_text.h"
+#include "shell/walkthrough.h"
 #include "strength/angle.h"
 
 #include <cmath>
@@ -13,14 +14,18 @@ Outcome checkWheel(CalcState& state, const CheckInput& input)
     const double z = numberFromText(input.z);
     const double beta = input.beta.empty() ? 0.0 : numberFromText(input.beta);
     const double b = numberFromText(input.b);
+    auto refuse = [&state](std::string why) {
+        StepRecorder(state, ScreenId::Vvod3).refuse(why);
+        return Outcome::refuse(std::move(why));
+    };
     if (!isPositive(d))
-        return Outcome::refuse("Делительный диаметр колеса должен быть больше нуля.");
+        return refuse("Делительный диаметр колеса должен быть больше нуля.");
     if (!isPositive(z))
-        return Outcome::refuse("Число зубьев колеса должно быть больше нуля.");
+        return refuse("Число зубьев колеса должно быть больше нуля.");
     if (!isUsableHelixAngle(beta))
-        return Outcome::refuse("Угол наклона зубьев должен быть не меньше 0 и меньше 90 градусов.");
+        return refuse("Угол наклона зубьев должен быть не меньше 0 и меньше 90 градусов.");
     if (!isPositive(b))
-        return Outcome::refuse("Ширина зубчатого венца должна быть больше нуля.");
+        return refuse("Ширина зубчатого венца должна быть больше нуля.");
 
     // The wheel is checked with the default transverse load factor, not with
     // one an unfinished helical design left behind.
@@ -33,7 +38,14 @@ Outcome checkWheel(CalcState& state, const CheckInput& input)
     // σF·z·ψbm·m³ / (2·Yβ·KFα·cos β) in N·mm, /1000 for N·m.
     s.Tcalc = s.sigmaF1 * z * s.Psibm * std::pow(double(s.m), 3) / (2.0 * s.Ybeta * kfa * c) / 1000.0;
     if (!allFinite(s))
-        return Outcome::refuse("При этих данных расчёт не даёт конечного результата.");
+        return refuse("При этих данных расчёт не даёт конечного результата.");
+    StepRecorder record(s, ScreenId::Vvod3);
+    record.step("cos β", "cos({β}·3.1415/180)", {beta}, c);
+    record.step("m", "{d}·{cos β}/{z}", {d, c, z}, s.m, "мм");
+    record.step("ψ_bm", "{b}/{m}", {b, s.m}, s.Psibm);
+    record.step("Y_β", "1", {}, s.Ybeta);
+    record.step("T", "{σ_F1}·{z}·{ψ_bm}·{m}^3/(2·{Y_β}·{K_Fα}·{cos β})/1000",
+                {s.sigmaF1, z, s.Psibm, s.m, s.Ybeta, kfa, c}, s.Tcalc, "Н·м");
     state = s;
     // The input stays open under the result, so the student can change a
     // value and check again.

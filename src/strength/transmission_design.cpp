@@ -1,6 +1,7 @@
 #include "strength/transmission_design.h"
 
 #include "shell/number_text.h"
+#include "shell/walkthrough.h"
 #include "strength/angle.h"
 
 #include <array>
@@ -24,18 +25,31 @@ constexpr std::array<FormFactor, 19> kYFtable{{
 
 // Bending design of hardened teeth; false with the refusal when a step has
 // no usable result.
-bool designByBending(CalcState& s, std::string& refusal)
+bool designByBending(CalcState& s, StepRecorder& record, std::string& refusal)
 {
     const double c = cosDegrees(s.beta);
     const bool helical = s.beta != 0.0;
     const double zv1 = helical ? s.Z1 / (c * c * c) : double(s.Z1);
     const double zv2 = helical ? s.Z2 / (c * c * c) : double(s.Z2);
+    if (helical) {
+        record.step("cos β", "cos({β}·3.1415/180)", {s.beta}, c);
+        record.step("z_v1", "{Z_1}/{cos^3 β}", {s.Z1, c * c * c}, zv1);
+        record.step("z_v2", "{Z_2}/{cos^3 β}", {s.Z2, c * c * c}, zv2);
+    } else {
+        record.step("z_v1", "{Z_1}", {s.Z1}, zv1);
+        record.step("z_v2", "{Z_2}", {s.Z2}, zv2);
+    }
     s.YF1 = toothFormFactor(zv1);
     s.YF2 = toothFormFactor(zv2);
+    record.step("Y_F1", "Y_F({z_v1})", {zv1}, s.YF1);
+    record.step("Y_F2", "Y_F({z_v2})", {zv2}, s.YF2);
     s.kf = 1.5;
     s.Psibm = s.Psibd * s.Z1;
+    record.step("k_F", "1.5", {}, s.kf);
+    record.step("ψ_bm", "{ψ_bd}·{Z_1}", {s.Psibd, s.Z1}, s.Psibm);
     if (helical) {
         s.epsalpha = (1.88 - 3.2 * (1.0 / s.Z1 + 1.0 / s.Z2)) * c;
+        record.step("ε_α", "(1.88 − 3.2·(1/{Z_1} + 1/{Z_2}))·{cos β}", {s.Z1, s.Z2, c}, s.epsalpha);
         if (!isPositive(s.epsalpha)) {
             refusal = "Коэффициент торцевого перекрытия εα не получается положительным: "
                       "увеличьте число зубьев шестерни Z1.";
@@ -43,23 +57,40 @@ bool designByBending(CalcState& s, std::string& refusal)
         }
         s.kfa = 1.1 / s.epsalpha;
         s.Ybeta = 1.0 - s.beta / 140.0;
+        record.step("K_Fα", "1.1/{ε_α}", {s.epsalpha}, s.kfa);
+        record.step("Y_β", "1 − {β}/140", {s.beta}, s.Ybeta);
     } else {
         s.Ybeta = 1;
         s.kfa = 1;
+        record.step("Y_β", "1", {}, s.Ybeta);
+        record.step("K_Fα", "1", {}, s.kfa);
     }
     // The gear whose σFP/YF is smaller is the weaker in bending; on a tie the
     // wheel is taken. T in N·m, hence 1000 for N·mm.
-    const bool pinionGoverns = s.sigmaFP1 / s.YF1 < s.sigmaFP2 / s.YF2;
+    const double pinionRatio = s.sigmaFP1 / s.YF1;
+    const double wheelRatio = s.sigmaFP2 / s.YF2;
+    record.step("σ_FP1/Y_F1", "{σ_FP1}/{Y_F1}", {s.sigmaFP1, s.YF1}, pinionRatio);
+    record.step("σ_FP2/Y_F2", "{σ_FP2}/{Y_F2}", {s.sigmaFP2, s.YF2}, wheelRatio);
+    const bool pinionGoverns = pinionRatio < wheelRatio;
     const double YF = pinionGoverns ? s.YF1 : s.YF2;
     const double T = pinionGoverns ? s.T1 : s.T2;
     const double z = pinionGoverns ? s.Z1 : s.Z2;
     const double sigmaFP = pinionGoverns ? s.sigmaFP1 : s.sigmaFP2;
     s.m = std::pow(2.0 * YF * s.Ybeta * s.kfa * s.kf * T * 1000.0 * c / (s.Psibm * z * sigmaFP), 1.0 / 3.0);
+    if (pinionGoverns) {
+        record.decision("σFP1/YF1 < σFP2/YF2: шестерня слабее на изгиб, модуль по шестерне");
+        record.step("m", "∛(2·{Y_F1}·{Y_β}·{K_Fα}·{k_F}·{T_1}·1000·{cos β}/({ψ_bm}·{Z_1}·{σ_FP1}))",
+                    {YF, s.Ybeta, s.kfa, s.kf, T, c, s.Psibm, z, sigmaFP}, s.m, "мм");
+    } else {
+        record.decision("σFP2/YF2 ≤ σFP1/YF1: колесо слабее на изгиб, модуль по колесу");
+        record.step("m", "∛(2·{Y_F2}·{Y_β}·{K_Fα}·{k_F}·{T_2}·1000·{cos β}/({ψ_bm}·{Z_2}·{σ_FP2}))",
+                    {YF, s.Ybeta, s.kfa, s.kf, T, c, s.Psibm, z, sigmaFP}, s.m, "мм");
+    }
     return true;
 }
 
 // Contact design of soft teeth: centre distance, face width, then module.
-void designByContact(CalcState& s)
+void designByContact(CalcState& s, StepRecorder& record)
 {
     s.YF1 = 4;
     s.YF2 = 4;
@@ -69,11 +100,23 @@ void designByContact(CalcState& s)
     s.km = helical ? 3.8 : 6.0;
     s.kh = 1.5;
     s.Psiba = 2.0 * s.Psibd / (s.U + 1.0);
+    record.step("Y_F1 = Y_F2", "4", {}, s.YF1);
+    record.decision(helical ? "β > 0: косозубая передача" : "β = 0: прямозубая передача");
+    record.step("k_a", helical ? "270" : "310", {}, ka);
+    record.step("K_Hα", helical ? "1.15" : "1", {}, s.kha);
+    record.step("k_m", helical ? "3.8" : "6", {}, s.km);
+    record.step("k_H", "1.5", {}, s.kh);
+    record.step("ψ_ba", "2·{ψ_bd}/({U} + 1)", {s.Psibd, s.U}, s.Psiba);
     const double ratio = ka / (s.sigmaHP1 * s.U);
     // T2 enters in N·m here: the constant ka was set for it.
     s.aw = (s.U + 1.0) * std::pow(ratio * ratio * s.kha * s.kh * s.T2 / s.Psiba, 1.0 / 3.0);
+    record.step("a_w", "({U} + 1)·∛(({k_a}/({σ_HP1}·{U}))^2·{K_Hα}·{k_H}·{T_2}/{ψ_ba})",
+                {s.U, ka, s.sigmaHP1, s.U, s.kha, s.kh, s.T2, s.Psiba}, s.aw, "мм");
     s.bw = s.aw * s.Psiba;
+    record.step("b_w", "{a_w}·{ψ_ba}", {s.aw, s.Psiba}, s.bw, "мм");
     s.m = s.km * (s.U + 1.0) * s.T2 / (s.U * s.bw * s.aw * s.sigmaFP2);
+    record.step("m", "{k_m}·({U} + 1)·{T_2}/({U}·{b_w}·{a_w}·{σ_FP2})",
+                {s.km, s.U, s.T2, s.U, s.bw, s.aw, s.sigmaFP2}, s.m, "мм");
 }
 
 std::string checkInput(const CalcState& s)
@@ -117,26 +160,38 @@ Outcome designTransmission(CalcState& state, const TransmissionInput& input)
     s.beta = input.beta.empty() ? 0.0 : numberFromText(input.beta);
     s.T1 = numberFromText(input.T1);
     s.U = numberFromText(input.U);
+    auto refuse = [&state](std::string why) {
+        StepRecorder(state, ScreenId::Vvod2).refuse(why);
+        return Outcome::refuse(std::move(why));
+    };
     if (std::string refusal = checkInput(s); !refusal.empty())
-        return Outcome::refuse(std::move(refusal));
+        return refuse(std::move(refusal));
 
+    StepRecorder record(s, ScreenId::Vvod2);
     s.Z2 = s.U * s.Z1;
     s.T2 = s.U * s.T1;
     s.sigmaFP1 = 0.4 * s.sigmaF1;
     s.sigmaFP2 = 0.4 * s.sigmaF2;
     s.sigmaHP1 = 0.9 * s.sigmaH1 / s.Sh;
+    record.step("Z_2", "{U}·{Z_1}", {s.U, s.Z1}, s.Z2);
+    record.step("T_2", "{U}·{T_1}", {s.U, s.T1}, s.T2, "Н·м");
+    record.step("σ_FP1", "0.4·{σ_F1}", {s.sigmaF1}, s.sigmaFP1, "МПа");
+    record.step("σ_FP2", "0.4·{σ_F2}", {s.sigmaF2}, s.sigmaFP2, "МПа");
+    record.step("σ_HP1", "0.9·{σ_H1}/{S_H}", {s.sigmaH1, s.Sh}, s.sigmaHP1, "МПа");
 
     if (s.isHRC) {
+        record.decision("Твёрдость в HRC: модуль из расчёта зубьев на изгиб");
         std::string refusal;
-        if (!designByBending(s, refusal))
-            return Outcome::refuse(std::move(refusal));
+        if (!designByBending(s, record, refusal))
+            return refuse(std::move(refusal));
     } else if (s.isHB) {
-        designByContact(s);
+        record.decision("Твёрдость в HB: межосевое расстояние из расчёта на контактную прочность");
+        designByContact(s, record);
     }
     if (!allFinite(s))
-        return Outcome::refuse("При этих данных расчёт не даёт конечного результата.");
+        return refuse("При этих данных расчёт не даёт конечного результата.");
     if ((s.isHRC || s.isHB) && !isPositive(s.m))
-        return Outcome::refuse("При этих данных модуль не получается положительным числом.");
+        return refuse("При этих данных модуль не получается положительным числом.");
     state = s;
     return Outcome::openNext(ScreenId::Vibor);
 }

@@ -84,6 +84,7 @@ void Nachalo::buildMenu()
     QMenu* service = menuBar()->addMenu(QStringLiteral("Сервис"));
     service->setObjectName(QStringLiteral("itemServis"));
     QAction* about = addAction(service, "mnuProg", QStringLiteral("О программе"));
+    QAction* steps = addAction(service, "mnuSteps", QStringLiteral("Ход расчёта"));
     QAction* parameters = addAction(service, "mnuParam", QStringLiteral("Параметры"));
 
     connect(wheel, &QAction::triggered, this, [this] { m_screens.open(chooseWheelMode(m_state)); });
@@ -91,6 +92,7 @@ void Nachalo::buildMenu()
     connect(check, &QAction::triggered, this, [this] { m_screens.open(chooseCheckMode(m_state)); });
     connect(exit, &QAction::triggered, this, &Nachalo::openExitConfirmation);
     connect(about, &QAction::triggered, this, [this] { m_screens.open(ScreenId::info); });
+    connect(steps, &QAction::triggered, this, [this] { m_screens.open(ScreenId::hodRascheta); });
     connect(parameters, &QAction::triggered, this, &Nachalo::openParameters);
 }
 

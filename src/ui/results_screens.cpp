@@ -59,8 +59,10 @@ Okonchanie::Okonchanie(Screens& screens)
     }};
     for (int row = 0; row < 7; ++row) {
         const Row& entry = rows[static_cast<size_t>(row)];
-        table->addCell(makeLabel(table, entry.name, QString::fromUtf8(entry.caption)), row + 1, 0);
+        m_captions[static_cast<size_t>(row)] = makeLabel(table, entry.name, QString::fromUtf8(entry.caption));
+        table->addCell(m_captions[static_cast<size_t>(row)], row + 1, 0);
         QLabel* unit = makeLabel(table, row == 0 ? "Label11" : nullptr, QString::fromUtf8(entry.unit));
+        m_units[static_cast<size_t>(row)] = unit;
         unit->setAlignment(Qt::AlignCenter);
         table->addCell(unit, row + 1, 1);
         const QByteArray pinion = "Label" + QByteArray::number(12 + row);
@@ -108,6 +110,15 @@ void Okonchanie::presetGrade()
     const QString grade = qt(state().steelGrade);
     m_pinion[6]->setText(grade);
     m_wheel[6]->setText(grade);
+}
+
+QList<QStringList> Okonchanie::resultRows() const
+{
+    QList<QStringList> rows{{QStringLiteral("Параметр"), QStringLiteral("Единица величины"), QStringLiteral("Шестерня"),
+                             QStringLiteral("колесо")}};
+    for (size_t row = 0; row < m_pinion.size(); ++row)
+        rows.append({m_captions[row]->text(), m_units[row]->text(), m_pinion[row]->text(), m_wheel[row]->text()});
+    return rows;
 }
 
 void Okonchanie::showDrawing()

@@ -29,11 +29,16 @@ public:
     void presetGeometry();
     void presetGrade();
 
+    // The table as it stands: parameter, unit, pinion, wheel.
+    QList<QStringList> resultRows() const;
+
 private:
     void showDrawing();
 
     std::array<QLabel*, 7> m_pinion{};
     std::array<QLabel*, 7> m_wheel{};
+    std::array<QLabel*, 7> m_captions{};
+    std::array<QLabel*, 7> m_units{};
 };
 
 // "Чертёж колеса": the design of wheel that suits the pinion's tip diameter.

@@ -33,6 +33,7 @@ Screens& Screen::screens()
 
 void Screen::follow(const Outcome& outcome)
 {
+    m_screens.calculated();
     if (outcome.refused()) {
         m_screens.refuse(this, qt(outcome.refusal));
         return;

@@ -1,5 +1,6 @@
 #include "ui/screens.h"
 
+#include "ui/hod_rascheta.h"
 #include "ui/material_screens.h"
 #include "ui/okon.h"
 #include "ui/results_screens.h"
@@ -49,6 +50,12 @@ void Screens::unloadAll()
     }
 }
 
+void Screens::calculated()
+{
+    if (auto* walkthrough = static_cast<HodRascheta*>(find(ScreenId::hodRascheta)))
+        walkthrough->refresh();
+}
+
 void Screens::beep()
 {
     ++m_beeps;
@@ -74,6 +81,8 @@ std::unique_ptr<Screen> Screens::create(ScreenId id)
         return std::make_unique<BNormal2>(*this);
     case ScreenId::Czakalka2:
         return std::make_unique<Czakalka2>(*this);
+    case ScreenId::hodRascheta:
+        return std::make_unique<HodRascheta>(*this);
     case ScreenId::info:
         return std::make_unique<Info>(*this);
     case ScreenId::nastroyka:

@@ -41,6 +41,9 @@ public:
     // The confirmed exit: every screen goes, in the order of their names.
     void unloadAll();
 
+    // An Ok has run: the walkthrough, if open, follows it.
+    void calculated();
+
     void beep();
     int beepCount() const { return m_beeps; }
 

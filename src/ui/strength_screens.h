@@ -53,6 +53,9 @@ public:
 
     void presetLoad(Number load);
 
+    // The result line as shown.
+    QList<QStringList> resultRows() const;
+
 private:
     QLabel* m_load;
 };

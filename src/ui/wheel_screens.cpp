@@ -181,7 +181,8 @@ WheelSketchScreen::WheelSketchScreen(ScreenId id, Screens& screens) : Screen(id,
     table->setVerticalSpacing(6);
     int row = 0;
     for (const Row& entry : layout.rows) {
-        table->addWidget(makeLabel(this, entry.caption, QString::fromUtf8(entry.captionText)), row, 0);
+        QLabel* caption = makeLabel(this, entry.caption, QString::fromUtf8(entry.captionText));
+        table->addWidget(caption, row, 0);
         QLabel* field = makeLabel(this, entry.field, QString());
         field->setMinimumWidth(110);
         field->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -189,7 +190,7 @@ WheelSketchScreen::WheelSketchScreen(ScreenId id, Screens& screens) : Screen(id,
         bold.setBold(true);
         field->setFont(bold);
         table->addWidget(field, row, 1);
-        m_values.push_back({field, static_cast<int>(entry.value)});
+        m_values.push_back({caption, field, static_cast<int>(entry.value)});
         ++row;
     }
     table->setRowStretch(row, 1);
@@ -207,6 +208,14 @@ WheelSketchScreen::WheelSketchScreen(ScreenId id, Screens& screens) : Screen(id,
     outer->addWidget(back, 0, Qt::AlignHCenter);
 
     connect(back, &QPushButton::clicked, this, &QWidget::hide);
+}
+
+QList<QStringList> WheelSketchScreen::resultRows() const
+{
+    QList<QStringList> rows;
+    for (const Value& value : m_values)
+        rows.append({value.caption->text(), value.field->text()});
+    return rows;
 }
 
 void WheelSketchScreen::presetWheel(const WheelBody& body)

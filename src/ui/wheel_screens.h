@@ -41,8 +41,12 @@ public:
 
     void presetWheel(const WheelBody& body);
 
+    // Each dimension's caption and value as shown.
+    QList<QStringList> resultRows() const;
+
 private:
     struct Value {
+        QLabel* caption;
         QLabel* field;
         int source;
     };

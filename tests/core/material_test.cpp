@@ -182,8 +182,9 @@ TEST_P(CheckModeLimits, DoNotDependOnEarlierPasses)
                                       ? chooseThroughHardening(s, pass.treatment)
                                       : chooseSurfaceHardening(s, pass.treatment);
         ASSERT_TRUE(treatment.next);
-        if (*treatment.next != ScreenId::Vvod3)
+        if (*treatment.next != ScreenId::Vvod3) {
             EXPECT_EQ(chooseSteelGrade(s, *treatment.next, pass.grade).next, ScreenId::Vvod3);
+        }
         expectLimits(s, pass.expected);
     }
 }

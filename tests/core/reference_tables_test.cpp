@@ -56,8 +56,9 @@ TEST(SteelTable, EveryCellStartsAtItsHeadsOffsetAfterAtLeastTwoBlanks)
         for (size_t column = 0; column < steel.cells.size(); ++column) {
             const std::u32string cell = codePoints(std::string(steel.cells[column]));
             EXPECT_EQ(row.substr(offset, cell.size()), cell) << "row " << index << " column " << column;
-            if (column > 0)
+            if (column > 0) {
                 EXPECT_EQ(row.substr(offset - 2, 2), U"  ") << "row " << index << " column " << column;
+            }
             offset += static_cast<size_t>(kSteelColumnWidths[column]);
         }
     }
@@ -108,8 +109,9 @@ TEST(SteelTable, LimitsMatchTheShownColumnsExceptRow27)
     for (size_t i = 0; i < kSteelRows.size(); ++i) {
         const SteelRow& row = kSteelRows[i];
         EXPECT_EQ(std::to_string(static_cast<int>(row.sigmaH)), row.cells[8]) << i + 1;
-        if (i + 1 != 27)
+        if (i + 1 != 27) {
             EXPECT_EQ(std::to_string(static_cast<int>(row.sigmaF)), row.cells[9]) << i + 1;
+        }
         EXPECT_EQ(row.gradeName, "Сталь " + std::string(row.cells[0])) << i + 1;
     }
 }

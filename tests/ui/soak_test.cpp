@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -51,7 +52,7 @@ const QStringList& usefulTexts()
     return texts;
 }
 
-const char* const kMenu[] = {"mnuKol", "mnuPer", "mnuProv", "mnuExit", "mnuProg", "mnuParam"};
+const char* const kMenu[] = {"mnuKol", "mnuPer", "mnuProv", "mnuExit", "mnuProg", "mnuParam", "mnuSteps"};
 
 // Remembers the window shown last.
 class ShowWatcher final : public QObject {
@@ -119,6 +120,14 @@ private:
 
     void step()
     {
+        // The print dialog is Qt's own: the student cancels it.
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (widget->isVisible() && widget->objectName() == QStringLiteral("printDialog")) {
+                m_last = QStringLiteral("print dialog cancelled");
+                static_cast<QDialog*>(widget)->reject();
+                return;
+            }
+        }
         if (QMessageBox* box = m_app.refusal(); box && pick(2) == 0) {
             m_last = QStringLiteral("answer \"%1\"").arg(box->text());
             m_app.answerRefusal();

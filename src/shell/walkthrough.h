@@ -1,0 +1,79 @@
+#pragma once
+
+#include "shell/screen_id.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace gear {
+
+struct CalcState;
+
+// One step of a calculation as a textbook writes it. The formula is a
+// template: each {symbol} stands for a value the calculation used, shown as
+// the symbol in the symbolic form and as the number in the substituted one.
+// Symbols mark their index after an underscore (σ_FP1) and powers after a
+// caret (cos^3 β).
+struct Step {
+    std::string quantity;      // the symbol computed, e.g. "m" or "σ_H1"
+    std::string formula;       // template of the right-hand side; empty for a table value
+    std::vector<double> values; // the numbers the template's symbols stood for
+    double result = 0;
+    std::string unit;
+    std::string decision; // a branch taken, said in words, instead of a formula
+};
+
+// The steps one screen's Ok ran, or the reason it refused to run them.
+struct StepGroup {
+    ScreenId screen;
+    std::vector<Step> steps;
+    std::string refusal;
+};
+
+enum class CalculationMode { Transmission, Wheel, Check };
+inline constexpr int kCalculationModes = 3;
+
+// The calculation that ran last in each mode, screen by screen.
+struct Walkthrough {
+    std::array<std::optional<std::vector<StepGroup>>, kCalculationModes> modes;
+
+    const std::vector<StepGroup>* of(CalculationMode mode) const
+    {
+        const auto& groups = modes[static_cast<size_t>(mode)];
+        return groups ? &*groups : nullptr;
+    }
+};
+
+// The formula with its symbols, e.g. "σ_FP1/Y_F1".
+std::string symbolicForm(const Step& step);
+// The formula with the numbers, four significant digits each.
+std::string substitutedForm(const Step& step, std::string_view decimalSeparator = ".");
+
+// Records the steps of one screen's Ok in the walkthrough of the mode the
+// state is in. A screen that runs again replaces its earlier steps and those
+// of every screen after it; the first screen of a chain starts it afresh.
+class StepRecorder final {
+public:
+    StepRecorder(CalcState& state, ScreenId screen, bool startsChain = false);
+
+    // A recorder that keeps nothing, for a calculation nobody looks at.
+    static StepRecorder none() { return StepRecorder(); }
+
+    void step(std::string quantity, std::string formula, std::vector<double> values, double result,
+              std::string unit = {});
+    void decision(std::string text);
+    void refuse(std::string reason);
+
+private:
+    StepRecorder() = default;
+    StepGroup* group();
+
+    CalcState* m_state = nullptr;
+    std::optional<CalculationMode> m_mode;
+    size_t m_group = 0;
+};
+
+} // namespace gear

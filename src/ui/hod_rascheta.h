@@ -1,0 +1,29 @@
+#pragma once
+
+#include "ui/screen.h"
+
+class QTextBrowser;
+
+namespace gear::ui {
+
+// "Ход расчёта": every formula of the last calculation of each mode with the
+// student's numbers, to check a hand calculation against.
+class HodRascheta final : public Screen {
+    Q_OBJECT
+
+public:
+    explicit HodRascheta(Screens& screens);
+
+    // Shows the calculations as they stand now.
+    void refresh();
+
+private:
+    void copy();
+    void print();
+    // The page that goes to paper: the walkthrough and each mode's results.
+    QString printedHtml();
+
+    QTextBrowser* m_page;
+};
+
+} // namespace gear::ui

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "shell/calc_state.h"
+
+#include <QString>
+
+namespace gear::ui {
+
+// The calculation each mode ran last, as a page: formulas with their symbols,
+// the same with the numbers, and the results.
+QString walkthroughHtml(const CalcState& state);
+
+// The same as plain text, for the clipboard.
+QString walkthroughText(const CalcState& state);
+
+// A symbol written with its index after "_" and its power after "^", as HTML.
+QString symbolHtml(const QString& marked);
+
+} // namespace gear::ui

@@ -1,0 +1,234 @@
+#include "geometry/module_choice.h"
+#include "material/hardness_recommendation.h"
+#include "shell/mode_commands.h"
+#include "shell/walkthrough.h"
+#include "shell/wheel_input.h"
+#include "strength/check_calculation.h"
+#include "strength/transmission_design.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace gear {
+namespace {
+
+const StepGroup& lastGroup(const CalcState& s, CalculationMode mode)
+{
+    const std::vector<StepGroup>* groups = s.walkthrough.of(mode);
+    EXPECT_NE(groups, nullptr);
+    EXPECT_FALSE(groups->empty());
+    return groups->back();
+}
+
+std::vector<std::string> quantities(const StepGroup& group)
+{
+    std::vector<std::string> names;
+    for (const Step& step : group.steps) {
+        if (step.decision.empty())
+            names.push_back(step.quantity);
+    }
+    return names;
+}
+
+double resultOf(const StepGroup& group, const std::string& quantity)
+{
+    double found = -1;
+    for (const Step& step : group.steps) {
+        if (step.quantity == quantity)
+            found = step.result; // the last one, as the calculation left it
+    }
+    return found;
+}
+
+std::string decisions(const StepGroup& group)
+{
+    std::string all;
+    for (const Step& step : group.steps)
+        all += step.decision + '\n';
+    return all;
+}
+
+CalcState hardened(double sigmaF1, double sigmaF2)
+{
+    CalcState s = startUpState();
+    chooseTransmissionMode(s);
+    recommendHardness(s, 5);
+    s.sigmaF1 = sigmaF1;
+    s.sigmaF2 = sigmaF2;
+    s.sigmaH1 = 1000;
+    return s;
+}
+
+TEST(Walkthrough, BendingDesignStepsInTheOrderTheyRanWithTheValuesLeft)
+{
+    CalcState s = hardened(500, 450);
+    ASSERT_FALSE(designTransmission(s, {"20", "12", "100", "4"}).refused());
+    const StepGroup& design = lastGroup(s, CalculationMode::Transmission);
+    EXPECT_EQ(design.screen, ScreenId::Vvod2);
+    EXPECT_EQ(quantities(design),
+              (std::vector<std::string>{"Z_2", "T_2", "σ_FP1", "σ_FP2", "σ_HP1", "cos β", "z_v1", "z_v2", "Y_F1",
+                                        "Y_F2", "k_F", "ψ_bm", "ε_α", "K_Fα", "Y_β", "σ_FP1/Y_F1", "σ_FP2/Y_F2",
+                                        "m"}));
+    EXPECT_EQ(resultOf(design, "Z_2"), s.Z2);
+    EXPECT_EQ(resultOf(design, "T_2"), s.T2);
+    EXPECT_EQ(resultOf(design, "σ_FP2"), s.sigmaFP2);
+    EXPECT_EQ(resultOf(design, "Y_F1"), s.YF1);
+    EXPECT_EQ(resultOf(design, "Y_F2"), s.YF2);
+    EXPECT_EQ(resultOf(design, "ε_α"), s.epsalpha);
+    EXPECT_EQ(resultOf(design, "K_Fα"), s.kfa);
+    EXPECT_EQ(resultOf(design, "Y_β"), s.Ybeta);
+    EXPECT_EQ(resultOf(design, "m"), s.m);
+    EXPECT_NE(decisions(design).find("изгиб"), std::string::npos);
+    EXPECT_NE(decisions(design).find("модуль по колесу"), std::string::npos);
+    EXPECT_EQ(decisions(design).find("модуль по шестерне"), std::string::npos);
+}
+
+TEST(Walkthrough, ShowsThePinionWhenItGoverns)
+{
+    CalcState s = hardened(300, 450);
+    ASSERT_FALSE(designTransmission(s, {"20", "", "100", "4"}).refused());
+    const StepGroup& design = lastGroup(s, CalculationMode::Transmission);
+    EXPECT_NE(decisions(design).find("модуль по шестерне"), std::string::npos);
+    const Step& m = design.steps.back();
+    EXPECT_EQ(m.quantity, "m");
+    EXPECT_EQ(symbolicForm(m), "∛(2·Y_F1·Y_β·K_Fα·k_F·T_1·1000·cos β/(ψ_bm·Z_1·σ_FP1))");
+    EXPECT_EQ(substitutedForm(m), "∛(2·4.12·1·1·1.5·100·1000·1/(10·20·120))");
+}
+
+TEST(Walkthrough, ContactDesignShowsTheCentreDistanceBranch)
+{
+    CalcState s = startUpState();
+    chooseTransmissionMode(s);
+    recommendHardness(s, 2);
+    s.sigmaH1 = 480;
+    s.Sh = 1.1;
+    s.sigmaF2 = 297;
+    ASSERT_FALSE(designTransmission(s, {"20", "", "100", "4"}).refused());
+    const StepGroup& design = lastGroup(s, CalculationMode::Transmission);
+    EXPECT_NE(decisions(design).find("контактную"), std::string::npos);
+    EXPECT_NE(decisions(design).find("прямозубая"), std::string::npos);
+    EXPECT_EQ(resultOf(design, "σ_HP1"), s.sigmaHP1);
+    EXPECT_EQ(resultOf(design, "ψ_ba"), s.Psiba);
+    EXPECT_EQ(resultOf(design, "a_w"), s.aw);
+    EXPECT_EQ(resultOf(design, "b_w"), s.bw);
+    EXPECT_EQ(resultOf(design, "m"), s.m);
+    EXPECT_EQ(quantities(design).back(), "m");
+}
+
+TEST(Walkthrough, ModuleChoiceGeometryAndStresses)
+{
+    CalcState s = hardened(500, 450);
+    ASSERT_FALSE(designTransmission(s, {"20", "", "100", "4"}).refused());
+    ASSERT_FALSE(chooseModule(s, "2.5", "").outcome.refused());
+    const std::vector<StepGroup>& groups = *s.walkthrough.of(CalculationMode::Transmission);
+    ASSERT_EQ(groups.size(), 3U);
+    EXPECT_EQ(groups[0].screen, ScreenId::ATverd);
+    EXPECT_EQ(groups[1].screen, ScreenId::Vvod2);
+    const StepGroup& choice = groups[2];
+    EXPECT_EQ(choice.screen, ScreenId::Vibor);
+    EXPECT_EQ(quantities(choice),
+              (std::vector<std::string>{"m", "cos β", "d_1", "d_2", "d_a1", "d_a2", "a_w", "ψ_bm", "b_w", "d_f1",
+                                        "d_f2", "b_w1", "b_w2", "F_t1", "F_t2", "σ_F1", "σ_F2", "σ_H1", "σ_H2"}));
+    EXPECT_EQ(resultOf(choice, "d_1"), s.d);
+    EXPECT_EQ(resultOf(choice, "d_a2"), s.da2);
+    EXPECT_EQ(resultOf(choice, "a_w"), s.aw);
+    EXPECT_EQ(resultOf(choice, "b_w1"), s.bw1);
+    EXPECT_EQ(resultOf(choice, "σ_F1"), s.sigmaF1);
+    EXPECT_EQ(resultOf(choice, "σ_F2"), s.sigmaF2);
+    EXPECT_EQ(resultOf(choice, "σ_H1"), s.sigmaH1);
+    EXPECT_EQ(resultOf(choice, "σ_H2"), s.sigmaH2);
+    EXPECT_NE(decisions(choice).find("первого ряда"), std::string::npos);
+}
+
+TEST(Walkthrough, WheelModeShowsTheBodyAndTheSketchChosen)
+{
+    CalcState s = startUpState();
+    chooseWheelMode(s);
+    ASSERT_FALSE(enterWheel(s, {"40", "", "30", "105", "20", "40"}).refused());
+    const ModuleChoice choice = chooseModule(s, "", "2.25");
+    ASSERT_FALSE(choice.outcome.refused());
+    const std::vector<StepGroup>& groups = *s.walkthrough.of(CalculationMode::Wheel);
+    ASSERT_EQ(groups.size(), 2U);
+    EXPECT_EQ(resultOf(groups[0], "m"), s.mcalc);
+    const StepGroup& body = groups[1];
+    EXPECT_EQ(resultOf(body, "d"), s.d);
+    EXPECT_EQ(resultOf(body, "δ_0"), choice.body.Delta0);
+    EXPECT_EQ(resultOf(body, "C"), s.C);
+    EXPECT_EQ(resultOf(body, "D_0"), s.D0);
+    EXPECT_EQ(resultOf(body, "d_0"), choice.body.d0);
+    EXPECT_EQ(resultOf(body, "L_ст"), s.LstStd);
+    EXPECT_NE(decisions(body).find("интерполяция"), std::string::npos);
+    EXPECT_NE(decisions(body).find("da < 250"), std::string::npos);
+    EXPECT_NE(decisions(body).find("второго ряда"), std::string::npos);
+    EXPECT_EQ(s.walkthrough.of(CalculationMode::Transmission), nullptr) << "no design ran";
+}
+
+TEST(Walkthrough, CheckCalculation)
+{
+    CalcState s = startUpState();
+    chooseCheckMode(s);
+    s.sigmaF1 = 500;
+    ASSERT_FALSE(checkWheel(s, {"240", "60", "10", "40"}).refused());
+    const StepGroup& check = lastGroup(s, CalculationMode::Check);
+    EXPECT_EQ(quantities(check), (std::vector<std::string>{"cos β", "m", "ψ_bm", "Y_β", "T"}));
+    EXPECT_EQ(resultOf(check, "m"), s.m);
+    EXPECT_EQ(resultOf(check, "ψ_bm"), s.Psibm);
+    EXPECT_EQ(resultOf(check, "T"), s.Tcalc);
+    EXPECT_EQ(substitutedForm(check.steps[1]), "240·0.9848/60");
+}
+
+TEST(Walkthrough, ARefusalIsShownInsteadOfNumbersAndARerunReplacesWhatFollowed)
+{
+    CalcState s = hardened(500, 450);
+    ASSERT_FALSE(designTransmission(s, {"20", "", "100", "4"}).refused());
+    ASSERT_FALSE(chooseModule(s, "2.5", "").outcome.refused());
+    ASSERT_TRUE(designTransmission(s, {"", "", "100", "4"}).refused());
+    const std::vector<StepGroup>& groups = *s.walkthrough.of(CalculationMode::Transmission);
+    ASSERT_EQ(groups.size(), 2U) << "the module choice that followed the design is gone";
+    EXPECT_EQ(groups.back().screen, ScreenId::Vvod2);
+    EXPECT_TRUE(groups.back().steps.empty());
+    EXPECT_NE(groups.back().refusal.find("Z1"), std::string::npos);
+
+    ASSERT_FALSE(designTransmission(s, {"20", "", "100", "4"}).refused());
+    EXPECT_TRUE(s.walkthrough.of(CalculationMode::Transmission)->back().refusal.empty());
+}
+
+TEST(Walkthrough, AWrongModuleChoiceIsRecordedAsRefused)
+{
+    CalcState s = hardened(500, 450);
+    designTransmission(s, {"20", "", "100", "4"});
+    chooseModule(s, "2.5", "2.75");
+    const StepGroup& choice = lastGroup(s, CalculationMode::Transmission);
+    EXPECT_EQ(choice.screen, ScreenId::Vibor);
+    EXPECT_FALSE(choice.refusal.empty());
+}
+
+struct FormCase {
+    const char* formula;
+    std::vector<double> values;
+    const char* symbolic;
+    const char* substituted;
+};
+
+TEST(Walkthrough, FormsShowSymbolsOrFourSignificantDigits)
+{
+    const FormCase cases[] = {
+        {"0.4·{σ_F1}", {950}, "0.4·σ_F1", "0.4·950"},
+        {"{Z_1}/{cos^3 β}", {20, 0.935851}, "Z_1/cos^3 β", "20/0.9359"},
+        {"1 − {β}/140", {-5}, "1 − β/140", "1 − (-5)/140"},
+        {"{a}·{b}", {787.095928, 1e-7}, "a·b", "787.1·1e-07"},
+        {"1.5", {}, "1.5", "1.5"},
+    };
+    for (const FormCase& c : cases) {
+        const Step step{"x", c.formula, c.values, 0, {}, {}};
+        EXPECT_EQ(symbolicForm(step), c.symbolic);
+        EXPECT_EQ(substitutedForm(step), c.substituted);
+    }
+    const Step step{"x", "{a}", {2.5}, 0, {}, {}};
+    EXPECT_EQ(substitutedForm(step, ","), "2,5");
+}
+
+} // namespace
+} // namespace gear

@@ -1,0 +1,69 @@
+#include "driver.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDialog>
+#include <QTextBrowser>
+
+#include <gtest/gtest.h>
+
+namespace gear::test {
+namespace {
+
+QString page(Driver& app)
+{
+    return app.control<QTextBrowser>("hodRascheta", "Text1")->toPlainText();
+}
+
+TEST(WalkthroughScreen, SaysWhichModesHaveNotRunAndFollowsEachOk)
+{
+    Driver app;
+    app.menu("mnuSteps");
+    ASSERT_TRUE(app.isVisible("hodRascheta"));
+    EXPECT_EQ(app.screen("hodRascheta")->windowTitle(), QStringLiteral("Ход расчёта"));
+    EXPECT_EQ(page(app).count(QStringLiteral("ещё не выполнялся")), 3);
+
+    app.menu("mnuProv");
+    app.choose("trebov2", "Option1");
+    app.click("trebov2", "Command1");
+    app.choose("Czakalka2", "Option3");
+    app.click("Czakalka2", "Command1");
+    EXPECT_TRUE(page(app).contains(QStringLiteral("Цементация"))) << "updated while open";
+    app.choose("stal4", "Option1");
+    app.click("stal4", "Command1");
+    app.type("Vvod3", "Text1", QStringLiteral("240"));
+    app.type("Vvod3", "Text2", QStringLiteral("60"));
+    app.type("Vvod3", "Text4", QStringLiteral("40"));
+    app.click("Vvod3", "Command1");
+    const QString shown = page(app);
+    EXPECT_TRUE(shown.contains(QStringLiteral("Проверочный расчёт допускаемой нагрузки")));
+    EXPECT_TRUE(shown.contains(QStringLiteral("18240 Н·м")));
+    EXPECT_EQ(shown.count(QStringLiteral("ещё не выполнялся")), 2);
+
+    app.type("Vvod3", "Text2", QStringLiteral("0"));
+    app.click("Vvod3", "Command1");
+    app.answerRefusal();
+    EXPECT_TRUE(page(app).contains(QStringLiteral("Расчёт не выполнен: Число зубьев колеса")));
+}
+
+TEST(WalkthroughScreen, CopiesThePlainTextAndOffersThePrintDialog)
+{
+    Driver app;
+    app.menu("mnuKol");
+    app.type("Vvod", "Text1", QStringLiteral("40"));
+    app.type("Vvod", "Text5", QStringLiteral("84"));
+    app.click("Vvod", "Command1");
+    app.menu("mnuSteps");
+    app.click("hodRascheta", "Command1");
+    const QString copied = QApplication::clipboard()->text();
+    EXPECT_TRUE(copied.contains(QStringLiteral("m = da/(Z/cos β + 2) = 84/(40/1 + 2) = 2 мм"))) << copied.toStdString();
+
+    app.click("hodRascheta", "Command2");
+    QDialog* printDialog = app.screen("hodRascheta")->findChild<QDialog*>(QStringLiteral("printDialog"));
+    ASSERT_NE(printDialog, nullptr);
+    EXPECT_TRUE(printDialog->isVisible());
+    printDialog->reject();
+}
+
+} // namespace
+} // namespace gear::test
