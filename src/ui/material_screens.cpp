@@ -122,6 +122,7 @@ ATverd::ATverd(Screens& screens)
     }
     auto* ok = makeOkButton();
     screenLayout(this, table, ok);
+    groupOptions(this, m_rows);
     connect(ok, &QPushButton::clicked, this, &ATverd::onOk);
 }
 
@@ -152,6 +153,7 @@ Trebov2::Trebov2(Screens& screens)
     }
     auto* ok = makeOkButton();
     screenLayout(this, content, ok);
+    groupOptions(this, m_options);
     connect(ok, &QPushButton::clicked, this, &Trebov2::onOk);
 }
 
@@ -193,6 +195,7 @@ BNormal2::BNormal2(Screens& screens) : Screen(ScreenId::BNormal2, screens, QStri
     }
     auto* ok = makeOkButton();
     screenLayout(this, table, ok);
+    groupOptions(this, m_options);
     connect(ok, &QPushButton::clicked, this, &BNormal2::onOk);
 }
 
@@ -235,6 +238,7 @@ Czakalka2::Czakalka2(Screens& screens) : Screen(ScreenId::Czakalka2, screens, QS
     }
     auto* ok = makeOkButton();
     screenLayout(this, table, ok);
+    groupOptions(this, m_options);
     connect(ok, &QPushButton::clicked, this, &Czakalka2::onOk);
 }
 
@@ -268,6 +272,7 @@ SteelGrade::SteelGrade(ScreenId id, Screens& screens) : Screen(id, screens, QStr
     }
     auto* ok = makeOkButton();
     screenLayout(this, body, ok);
+    groupOptions(this, m_grades);
     connect(ok, &QPushButton::clicked, this, &SteelGrade::onOk);
 }
 

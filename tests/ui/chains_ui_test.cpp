@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QLocale>
 #include <QMessageBox>
+#include <QRadioButton>
 
 #include <gtest/gtest.h>
 
@@ -98,6 +99,20 @@ TEST(TransmissionMode, SoftTeethDesignEndsOnItsResults)
     app.click("okon", "Command1");
     EXPECT_TRUE(app.isVisible("okonchanie")) << "a soft-teeth design has results too";
     EXPECT_EQ(app.caption("okonchanie", "Label18"), QString());
+}
+
+TEST(OptionGroups, MarkingOneRowClearsTheOthers)
+{
+    Driver app;
+    app.menu("mnuPer");
+    app.choose("ATverd", "Option1");
+    app.choose("ATverd", "Option6");
+    EXPECT_FALSE(app.control<QRadioButton>("ATverd", "Option1")->isChecked());
+    app.click("ATverd", "Command1");
+    EXPECT_TRUE(app.isVisible("Czakalka2")) << "row 6 decides";
+    app.choose("Czakalka2", "Option1");
+    app.choose("Czakalka2", "Option4");
+    EXPECT_FALSE(app.control<QRadioButton>("Czakalka2", "Option1")->isChecked());
 }
 
 TEST(TransmissionMode, ListsAreFilledOnceHoweverOftenTheChainRuns)

@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QTextBrowser>
 
 #include <gtest/gtest.h>
 
@@ -235,6 +236,10 @@ private:
             for (QLabel* label : screen->findChildren<QLabel*>()) {
                 if (QString bad = badText(label->text()); !bad.isEmpty())
                     return screen->objectName() + QLatin1Char('.') + label->objectName() + QLatin1Char(' ') + bad;
+            }
+            for (QTextBrowser* page : screen->findChildren<QTextBrowser*>()) {
+                if (QString bad = badText(page->toPlainText()); !bad.isEmpty())
+                    return screen->objectName() + QStringLiteral(" page ") + bad.left(200);
             }
             for (QComboBox* list : screen->findChildren<QComboBox*>()) {
                 for (int item = 0; item < list->count(); ++item) {
