@@ -141,9 +141,7 @@ Trebov2::Trebov2(Screens& screens)
     const std::pair<const char*, const char*> columns[] = {{"Label1", "Жёсткие"}, {"Label2", "Не жёсткие"}};
     for (int column = 0; column < 2; ++column) {
         QLabel* head = makeLabel(content, columns[column].first, QString::fromUtf8(columns[column].second));
-        QFont bold = head->font();
-        bold.setBold(true);
-        head->setFont(bold);
+        makeBold(head);
         grid->addWidget(head, 0, column, Qt::AlignHCenter);
         const QByteArray name = "Option" + QByteArray::number(column + 1);
         QRadioButton* option = makeOption(content, name.constData());
@@ -255,9 +253,7 @@ SteelGrade::SteelGrade(ScreenId id, Screens& screens) : Screen(id, screens, QStr
     auto* grid = new QGridLayout(body);
     grid->setHorizontalSpacing(24);
     QLabel* prompt = makeLabel(body, "Label1", QStringLiteral("Выберите марку стали"));
-    QFont bold = prompt->font();
-    bold.setBold(true);
-    prompt->setFont(bold);
+    makeBold(prompt);
     const int columns = static_cast<int>(content.grades.size());
     grid->addWidget(prompt, 0, 0, 1, columns, Qt::AlignHCenter);
     for (int i = 0; i < columns; ++i) {

@@ -16,9 +16,7 @@ namespace gear::ui {
 Oshibka1::Oshibka1(Screens& screens) : Screen(ScreenId::oshibka1, screens, QStringLiteral("Ошибка"))
 {
     QLabel* message = makeLabel(this, "Label1", QStringLiteral("Выберите один из стандартных модулей"));
-    QFont bold = message->font();
-    bold.setBold(true);
-    message->setFont(bold);
+    makeBold(message);
     auto* ok = makeOkButton();
     ok->setDefault(true);
     auto* layout = new QVBoxLayout(this);
@@ -34,9 +32,7 @@ Okonchanie::Okonchanie(Screens& screens)
     auto head = [table](const char* name, const char* text) {
         QLabel* label = makeLabel(table, name, QString::fromUtf8(text));
         label->setAlignment(Qt::AlignCenter);
-        QFont bold = label->font();
-        bold.setBold(true);
-        label->setFont(bold);
+        makeBold(label);
         return label;
     };
     table->addCell(head("Label1", "Параметр"), 0, 0);

@@ -116,9 +116,7 @@ Result::Result(Screens& screens) : Screen(ScreenId::result, screens, QStringLite
 {
     m_load = makeLabel(this, "Label2", QString());
     m_load->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    QFont bold = m_load->font();
-    bold.setBold(true);
-    m_load->setFont(bold);
+    makeBold(m_load);
     auto* ok = makeOkButton();
     ok->setDefault(true);
 

@@ -33,10 +33,8 @@ Vibor::Vibor(Screens& screens) : Screen(ScreenId::Vibor, screens, QStringLiteral
     auto* ok = makeOkButton();
     ok->setDefault(true);
 
-    QFont bold = font();
-    bold.setBold(true);
     for (QLabel* label : {caption, m_module, heading})
-        label->setFont(bold);
+        makeBold(label);
 
     auto* top = new QHBoxLayout;
     top->addWidget(caption);

@@ -186,9 +186,7 @@ WheelSketchScreen::WheelSketchScreen(ScreenId id, Screens& screens) : Screen(id,
         QLabel* field = makeLabel(this, entry.field, QString());
         field->setMinimumWidth(110);
         field->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        QFont bold = field->font();
-        bold.setBold(true);
-        field->setFont(bold);
+        makeBold(field);
         table->addWidget(field, row, 1);
         m_values.push_back({caption, field, static_cast<int>(entry.value)});
         ++row;

@@ -31,6 +31,13 @@ QFont times(double points, bool bold)
     return font;
 }
 
+void makeBold(QWidget* widget)
+{
+    QFont font = widget->font();
+    font.setBold(true);
+    widget->setFont(font);
+}
+
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text)
 {
     auto* label = new QLabel(text, parent);

@@ -25,6 +25,9 @@ QString shown(Number value);
 // The fonts the course's screens are drawn in.
 QFont times(double points, bool bold = false);
 
+// The widget's own font, in bold.
+void makeBold(QWidget* widget);
+
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text);
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& text);
 QLineEdit* makeTextField(QWidget* parent, const char* name);
