@@ -59,7 +59,10 @@ public:
     }
     void save(const char* screenName, const QString& file = {})
     {
-        QWidget& widget = screen(screenName);
+        saveWidget(screen(screenName), file);
+    }
+    void saveWidget(QWidget& widget, const QString& file)
+    {
         widget.show();
         QApplication::processEvents();
         const QString path = m_folder.filePath((file.isEmpty() ? widget.objectName() : file) + QStringLiteral(".png"));
@@ -101,6 +104,20 @@ void transmissionPass(Gallery& g)
     g.menu("mnuSteps");
     g.save("hodRascheta");
     g.screen("hodRascheta").hide();
+}
+
+// A refusal, to see Qt's own button in Russian.
+void refusal(Gallery& g)
+{
+    g.menu("mnuKol");
+    g.type("Vvod", "Text5", "");
+    g.click("Vvod", "Command1");
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->isVisible() && widget->objectName() == QStringLiteral("refusal")) {
+            g.saveWidget(*widget, QStringLiteral("refusal"));
+            widget->close();
+        }
+    }
 }
 
 void wheelPass(Gallery& g, const char* tip, const char* module, const char* sketch)
@@ -162,6 +179,7 @@ int main(int argc, char* argv[])
     wheelPass(gallery, "420", "10.0", "vivod2");
     wheelPass(gallery, "840", "20.0", "vivod3");
     checkPass(gallery);
+    refusal(gallery);
     for (const char* name : {"stal1", "stal3", "stal5", "oshibka1", "vihod", "info"})
         gallery.save(name);
     gallery.menu("mnuParam");

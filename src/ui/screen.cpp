@@ -48,7 +48,10 @@ void Screen::follow(const Outcome& outcome)
 
 QPushButton* Screen::makeOkButton(const QString& caption)
 {
-    return makeButton(this, "Command1", caption);
+    // Enter presses Ok, as on every dialog the student knows.
+    QPushButton* ok = makeButton(this, "Command1", caption);
+    ok->setDefault(true);
+    return ok;
 }
 
 } // namespace gear::ui
