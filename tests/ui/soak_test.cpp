@@ -293,5 +293,18 @@ TEST_P(RandomSession, LeavesTheProgramSound)
 
 INSTANTIATE_TEST_SUITE_P(Seeds, RandomSession, testing::Values(1u, 2u, 3u, 4u));
 
+// Replays one session: GEAR_SOAK_SEED=7 GEAR_SOAK_EVENTS=20000 ui_tests
+// --gtest_filter='*Replay*'.
+TEST(RandomSessionReplay, PlaysTheSeedGiven)
+{
+    const QByteArray seed = qgetenv("GEAR_SOAK_SEED");
+    if (seed.isEmpty())
+        GTEST_SKIP() << "set GEAR_SOAK_SEED to replay a session";
+    const int events = qEnvironmentVariableIsSet("GEAR_SOAK_EVENTS") ? qEnvironmentVariableIntValue("GEAR_SOAK_EVENTS") : 5000;
+    Soak soak(seed.toUInt());
+    const QString broken = soak.play(events);
+    EXPECT_TRUE(broken.isEmpty()) << broken.toStdString();
+}
+
 } // namespace
 } // namespace gear::test
