@@ -18,6 +18,15 @@ ScreenId wheelSketchScreen(double da)
     return ScreenId::vivod3;
 }
 
+int drawingPicture(double da)
+{
+    if (da <= 250)
+        return 1;
+    if (da <= 600)
+        return 2;
+    return 3;
+}
+
 namespace {
 
 // Working bending and contact stresses of the pair for the module taken, MPa.

@@ -12,6 +12,11 @@ namespace gear {
 // screen: solid below 250 mm, disc with holes up to 600 mm, spoked above.
 ScreenId wheelSketchScreen(double da);
 
+// The picture of the results' drawing for a pinion of tip diameter da: 1, a
+// small solid wheel up to 250 mm inclusive; 2, a disc wheel up to 600 mm;
+// 3, a spoked wheel above.
+int drawingPicture(double da);
+
 struct ModuleChoice {
     Outcome outcome;
     WheelBody body;

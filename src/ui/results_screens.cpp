@@ -1,5 +1,6 @@
 #include "ui/results_screens.h"
 
+#include "geometry/module_choice.h"
 #include "ui/grid_frame.h"
 #include "ui/screens.h"
 #include "ui/wheel_sketch.h"
@@ -147,9 +148,7 @@ Vivod4::Vivod4(Screens& screens) : Screen(ScreenId::vivod4, screens, QStringLite
 
 void Vivod4::choosePicture(double da)
 {
-    // The drawing follows the pinion: a small solid wheel up to 250 mm
-    // inclusive, a disc wheel up to 600 mm, spokes above.
-    const size_t shown = da <= 250 ? 0 : da <= 600 ? 1 : 2;
+    const auto shown = static_cast<size_t>(drawingPicture(da) - 1);
     const CalcState& s = state();
     SketchSizes sizes;
     sizes.da = s.da;

@@ -70,6 +70,13 @@ INSTANTIATE_TEST_SUITE_P(Bounds, WheelSketch,
                                          SketchCase{250, ScreenId::vivod2}, SketchCase{600, ScreenId::vivod2},
                                          SketchCase{600.01, ScreenId::vivod3}));
 
+TEST(ResultsDrawing, FollowsThePinionsTipDiameterWithItsOwnBounds)
+{
+    const std::pair<double, int> cases[] = {{55, 1}, {250, 1}, {250.01, 2}, {600, 2}, {600.5, 3}, {5000, 3}};
+    for (const auto& [da, picture] : cases)
+        EXPECT_EQ(drawingPicture(da), picture) << da;
+}
+
 CalcState designedPair(double beta)
 {
     CalcState s = startUpState();

@@ -77,6 +77,24 @@ TEST(TransmissionMode, HardenedDesignFromTheMenuToTheDrawing)
     EXPECT_TRUE(app.isVisible("okonchanie"));
 }
 
+TEST(TransmissionMode, TheDrawingShowsOnePictureWhateverCameBefore)
+{
+    Driver app;
+    hardenedDesignUpToVibor(app);
+    app.type("Vibor", "Combo1", QStringLiteral("2.5"));
+    app.click("Vibor", "Command1");
+    app.click("okon", "Command1");
+    for (double da : {700.0, 55.0, 400.0}) {
+        app.state().da = da;
+        app.click("okonchanie", "Command1");
+        int visible = 0;
+        for (const char* picture : {"Image1", "Image2", "Image3"})
+            visible += app.control<QWidget>("vivod4", picture)->isVisible() ? 1 : 0;
+        EXPECT_EQ(visible, 1) << da;
+    }
+    EXPECT_TRUE(app.control<QWidget>("vivod4", "Image2")->isVisible());
+}
+
 TEST(TransmissionMode, SoftTeethDesignEndsOnItsResults)
 {
     Driver app;
