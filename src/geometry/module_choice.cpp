@@ -109,10 +109,12 @@ ModuleChoice chooseModule(CalcState& state, std::string_view row1, std::string_v
         record.step("ψ_bm", "{Z_1}·{ψ_bd}", {s.Z1, s.Psibd}, s.Psibm);
         record.step("b_w", "{m}·{ψ_bm}", {s.m, s.Psibm}, s.bw, "мм");
     }
-    // From the tip diameter in every mode: in the wheel mode this is how the
-    // pitch and root diameters of the entered wheel are found.
-    s.d = s.da - 2.0 * s.m;
-    s.d2 = s.da2 - 2.0 * s.m;
+    // A single wheel's pitch diameter comes from its tip diameter. For a pair
+    // this would give d back again, so the value the walkthrough shows is kept.
+    if (!transmission) {
+        s.d = s.da - 2.0 * s.m;
+        s.d2 = s.da2 - 2.0 * s.m;
+    }
     s.df = s.d - 2.5 * s.m;
     s.df2 = s.d2 - 2.5 * s.m;
     if (transmission) {

@@ -120,7 +120,7 @@ TEST(Walkthrough, ContactDesignShowsTheCentreDistanceBranch)
 TEST(Walkthrough, ModuleChoiceGeometryAndStresses)
 {
     CalcState s = hardened(500, 450);
-    ASSERT_FALSE(designTransmission(s, {"20", "", "100", "4"}).refused());
+    ASSERT_FALSE(designTransmission(s, {"20", "10", "100", "4"}).refused());
     ASSERT_FALSE(chooseModule(s, "2.5", "").outcome.refused());
     const std::vector<StepGroup>& groups = *s.walkthrough.of(CalculationMode::Transmission);
     ASSERT_EQ(groups.size(), 3U);
