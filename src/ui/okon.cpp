@@ -13,6 +13,8 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QVBoxLayout>
 
 namespace gear::ui {
@@ -74,8 +76,13 @@ Okon::Okon(Screens& screens)
     m_steels = makeComboBox(this, "Combo1");
     m_steels->setEditable(false);
     m_steels->setFont(fixed);
+    // The heads start where the list's text starts, past the box's frame.
+    QStyleOptionComboBox box;
+    box.initFrom(m_steels);
+    box.rect = QRect(QPoint(0, 0), m_steels->sizeHint());
+    const QRect field = m_steels->style()->subControlRect(QStyle::CC_ComboBox, &box, QStyle::SC_ComboBoxEditField, m_steels);
+    heads->setContentsMargins(field.left() + 1, 0, 0, 0);
     auto* ok = makeOkButton();
-    ok->setDefault(true);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(stresses);
