@@ -24,11 +24,8 @@ public:
     {
         if (QString::fromLatin1(name) == QStringLiteral("Nachalo"))
             return m_session.mainWindow();
-        for (int i = 0; i < gear::kScreenCount; ++i) {
-            const auto id = static_cast<gear::ScreenId>(i);
-            if (gear::screenName(id) == name)
-                return m_session.screens().load(id);
-        }
+        if (const auto id = gear::screenByName(name))
+            return m_session.screens().load(*id);
         std::fprintf(stderr, "no screen %s\n", name);
         std::exit(1);
     }

@@ -11,4 +11,13 @@ std::string_view screenName(ScreenId id)
     return names[static_cast<size_t>(id)];
 }
 
+std::optional<ScreenId> screenByName(std::string_view name)
+{
+    for (int i = 0; i < kScreenCount; ++i) {
+        if (screenName(static_cast<ScreenId>(i)) == name)
+            return static_cast<ScreenId>(i);
+    }
+    return std::nullopt;
+}
+
 } // namespace gear

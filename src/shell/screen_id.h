@@ -43,6 +43,9 @@ inline constexpr int kScreenCount = static_cast<int>(ScreenId::Vvod3) + 1;
 // The screen's established name, which is also its objectName.
 std::string_view screenName(ScreenId id);
 
+// The screen of that name, if there is one.
+std::optional<ScreenId> screenByName(std::string_view name);
+
 // What an Ok leads to: the screen to open next (if any), whether the screen
 // that ran it closes, whether the beep sounds, or a refusal — a sentence that
 // says why nothing was done.

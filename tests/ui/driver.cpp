@@ -36,12 +36,8 @@ QWidget* Driver::screen(const char* name) const
     const QString wanted = QString::fromLatin1(name);
     if (wanted == QStringLiteral("Nachalo"))
         return &m_session->mainWindow();
-    for (int i = 0; i < kScreenCount; ++i) {
-        const auto id = static_cast<ScreenId>(i);
-        if (QString::fromUtf8(screenName(id).data(), static_cast<qsizetype>(screenName(id).size())) == wanted)
-            return m_session->screens().find(id);
-    }
-    return nullptr;
+    const std::optional<ScreenId> id = screenByName(name);
+    return id ? m_session->screens().find(*id) : nullptr;
 }
 
 bool Driver::isVisible(const char* screenName) const
