@@ -95,13 +95,15 @@ void HodRascheta::print()
     auto* dialog = new QPrintDialog(printer, this);
     dialog->setObjectName(QStringLiteral("printDialog"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
+    // The dialog may go without ever finishing (the program quits with it
+    // open), so the printer lives exactly as long as the dialog.
+    connect(dialog, &QObject::destroyed, [printer] { delete printer; });
     connect(dialog, &QDialog::finished, this, [this, printer](int answer) {
         if (answer == QDialog::Accepted) {
             QTextDocument document;
             document.setHtml(printedHtml());
             document.print(printer);
         }
-        delete printer;
     });
     dialog->open();
 }

@@ -65,5 +65,15 @@ TEST(WalkthroughScreen, CopiesThePlainTextAndOffersThePrintDialog)
     printDialog->reject();
 }
 
+// The leak check at exit is the assertion: the printer behind a dialog that
+// never finished must go with the dialog.
+TEST(WalkthroughScreen, QuittingWithThePrintDialogOpenLeavesNothingBehind)
+{
+    Driver app;
+    app.menu("mnuSteps");
+    app.click("hodRascheta", "Command2");
+    ASSERT_NE(app.screen("hodRascheta")->findChild<QDialog*>(QStringLiteral("printDialog")), nullptr);
+}
+
 } // namespace
 } // namespace gear::test
