@@ -42,23 +42,19 @@ BENCHMARK(SteelGrade);
 
 void TransmissionDesign(benchmark::State& run)
 {
-    const CalcState start = hardenedState();
+    CalcState s = hardenedState();
     const TransmissionInput input{"20", "12", "100", "4.0"};
-    for (auto _ : run) {
-        CalcState s = start;
+    for (auto _ : run)
         benchmark::DoNotOptimize(designTransmission(s, input));
-    }
 }
 BENCHMARK(TransmissionDesign);
 
 void StandardModule(benchmark::State& run)
 {
-    CalcState start = hardenedState();
-    designTransmission(start, {"20", "", "100", "4.0"});
-    for (auto _ : run) {
-        CalcState s = start;
+    CalcState s = hardenedState();
+    designTransmission(s, {"20", "", "100", "4.0"});
+    for (auto _ : run)
         benchmark::DoNotOptimize(chooseModule(s, "2.5", ""));
-    }
 }
 BENCHMARK(StandardModule);
 
@@ -72,24 +68,32 @@ BENCHMARK(FinalMaterial);
 
 void WheelEntry(benchmark::State& run)
 {
+    CalcState s = startUpState();
+    chooseWheelMode(s);
     const WheelInput input{"40", "10", "30", "105", "20", "40"};
-    for (auto _ : run) {
-        CalcState s = startUpState();
+    for (auto _ : run)
         benchmark::DoNotOptimize(enterWheel(s, input));
-    }
 }
 BENCHMARK(WheelEntry);
 
+void WheelModuleChoice(benchmark::State& run)
+{
+    CalcState s = startUpState();
+    chooseWheelMode(s);
+    enterWheel(s, {"40", "10", "30", "105", "20", "40"});
+    for (auto _ : run)
+        benchmark::DoNotOptimize(chooseModule(s, "2.5", ""));
+}
+BENCHMARK(WheelModuleChoice);
+
 void CheckCalculation(benchmark::State& run)
 {
-    CalcState start = startUpState();
-    chooseCheckMode(start);
-    start.sigmaF1 = 950;
+    CalcState s = startUpState();
+    chooseCheckMode(s);
+    s.sigmaF1 = 950;
     const CheckInput input{"240", "60", "10", "40"};
-    for (auto _ : run) {
-        CalcState s = start;
+    for (auto _ : run)
         benchmark::DoNotOptimize(checkWheel(s, input));
-    }
 }
 BENCHMARK(CheckCalculation);
 

@@ -1,6 +1,7 @@
 #include "geometry/module_choice.h"
 
 #include "geometry/preferred_size.h"
+#include "shell/draft.h"
 #include "shell/number_text.h"
 #include "shell/walkthrough.h"
 #include "strength/angle.h"
@@ -72,10 +73,6 @@ ModuleChoice chooseModule(CalcState& state, std::string_view row1, std::string_v
 
     const bool oneTaken = state.row1Chosen != state.row2Chosen;
     const double taken = state.row1Chosen ? m1 : m2;
-    auto refuse = [&state](std::string why) {
-        StepRecorder(state, ScreenId::Vibor).refuse(why);
-        return ModuleChoice{Outcome::refuse(std::move(why)), {}};
-    };
     if (!oneTaken || !isPositive(taken)) {
         StepRecorder(state, ScreenId::Vibor)
             .refuse(oneTaken ? "Взятое значение модуля не является положительным числом."
@@ -85,9 +82,11 @@ ModuleChoice chooseModule(CalcState& state, std::string_view row1, std::string_v
         return {error, {}};
     }
 
-    CalcState s = state;
+    Draft draft(state);
+    CalcState& s = draft.state();
+    auto refuse = [&draft](std::string why) { return ModuleChoice{draft.refuse(ScreenId::Vibor, std::move(why)), {}}; };
     StepRecorder record(s, ScreenId::Vibor);
-    record.decision(state.row1Chosen ? "Модуль взят из первого ряда ГОСТ 9563-80"
+    record.decision(s.row1Chosen ? "Модуль взят из первого ряда ГОСТ 9563-80"
                                      : "Модуль взят из второго ряда ГОСТ 9563-80");
     record.step("m", "", {}, s.m, "мм");
     const bool transmission = s.modePer && !s.modeKol;
@@ -156,7 +155,7 @@ ModuleChoice chooseModule(CalcState& state, std::string_view row1, std::string_v
     } else {
         choice.outcome = Outcome::close();
     }
-    state = s;
+    draft.commit();
     return choice;
 }
 

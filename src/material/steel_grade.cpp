@@ -1,6 +1,7 @@
 #include "material/steel_grade.h"
 
 #include "material/treatment_method.h"
+#include "shell/draft.h"
 #include "shell/number_text.h"
 #include "shell/walkthrough.h"
 
@@ -122,14 +123,15 @@ Outcome chooseSteelGrade(CalcState& state, ScreenId screen, int option)
 {
     // Without a grade a grade-dependent rule would go on with the limits of an
     // earlier pass; the screen waits for a grade instead.
-    CalcState s = state;
+    Draft draft(state);
+    CalcState& s = draft.state();
     StepRecorder record(s, screen);
     const std::vector<std::string_view> grades = steelScreenContent(screen).grades;
     if (option >= 1 && option <= static_cast<int>(grades.size()))
         record.decision(std::string(grades[static_cast<size_t>(option - 1)]));
     if (!applyRule(s, screen, option, record))
         return Outcome::stay();
-    state = s;
+    draft.commit();
     Outcome outcome = Outcome::close();
     outcome.next = inputScreenOfMode(state);
     return outcome;

@@ -1,5 +1,6 @@
 #include "strength/check_calculation.h"
 
+#include "shell/draft.h"
 #include "shell/number_text.h"
 #include "shell/walkthrough.h"
 #include "strength/angle.h"
@@ -14,10 +15,8 @@ Outcome checkWheel(CalcState& state, const CheckInput& input)
     const double z = numberFromText(input.z);
     const double beta = input.beta.empty() ? 0.0 : numberFromText(input.beta);
     const double b = numberFromText(input.b);
-    auto refuse = [&state](std::string why) {
-        StepRecorder(state, ScreenId::Vvod3).refuse(why);
-        return Outcome::refuse(std::move(why));
-    };
+    Draft draft(state);
+    auto refuse = [&draft](std::string why) { return draft.refuse(ScreenId::Vvod3, std::move(why)); };
     if (!isPositive(d))
         return refuse("Делительный диаметр колеса должен быть больше нуля.");
     if (!isPositive(z))
@@ -29,9 +28,9 @@ Outcome checkWheel(CalcState& state, const CheckInput& input)
 
     // The wheel is checked with the default transverse load factor, not with
     // one an unfinished helical design left behind.
-    const double kfa = state.defaults.kfa;
+    CalcState& s = draft.state();
+    const double kfa = s.defaults.kfa;
     const double c = cosDegrees(beta);
-    CalcState s = state;
     s.m = d * c / z;
     s.Psibm = b / s.m;
     s.Ybeta = 1;
@@ -46,7 +45,7 @@ Outcome checkWheel(CalcState& state, const CheckInput& input)
     record.step("Y_β", "1", {}, s.Ybeta);
     record.step("T", "{σ_F1}·{z}·{ψ_bm}·{m}^3/(2·{Y_β}·{K_Fα}·{cos β})/1000",
                 {s.sigmaF1, z, s.Psibm, s.m, s.Ybeta, kfa, c}, s.Tcalc, "Н·м");
-    state = s;
+    draft.commit();
     // The input stays open under the result, so the student can change a
     // value and check again.
     return {ScreenId::result, false, false, {}};

@@ -1,5 +1,6 @@
 #include "strength/transmission_design.h"
 
+#include "shell/draft.h"
 #include "shell/number_text.h"
 #include "shell/walkthrough.h"
 #include "strength/angle.h"
@@ -155,15 +156,13 @@ double toothFormFactor(double zv)
 
 Outcome designTransmission(CalcState& state, const TransmissionInput& input)
 {
-    CalcState s = state;
+    Draft draft(state);
+    CalcState& s = draft.state();
     s.Z1 = numberFromText(input.Z1);
     s.beta = input.beta.empty() ? 0.0 : numberFromText(input.beta);
     s.T1 = numberFromText(input.T1);
     s.U = numberFromText(input.U);
-    auto refuse = [&state](std::string why) {
-        StepRecorder(state, ScreenId::Vvod2).refuse(why);
-        return Outcome::refuse(std::move(why));
-    };
+    auto refuse = [&draft](std::string why) { return draft.refuse(ScreenId::Vvod2, std::move(why)); };
     if (std::string refusal = checkInput(s); !refusal.empty())
         return refuse(std::move(refusal));
 
@@ -192,7 +191,7 @@ Outcome designTransmission(CalcState& state, const TransmissionInput& input)
         return refuse("При этих данных расчёт не даёт конечного результата.");
     if ((s.isHRC || s.isHB) && !isPositive(s.m))
         return refuse("При этих данных модуль не получается положительным числом.");
-    state = s;
+    draft.commit();
     return Outcome::openNext(ScreenId::Vibor);
 }
 

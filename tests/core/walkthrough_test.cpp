@@ -1,5 +1,7 @@
 #include "geometry/module_choice.h"
 #include "material/hardness_recommendation.h"
+#include "material/steel_grade.h"
+#include "material/treatment_method.h"
 #include "shell/mode_commands.h"
 #include "shell/walkthrough.h"
 #include "shell/wheel_input.h"
@@ -193,6 +195,34 @@ TEST(Walkthrough, ARefusalIsShownInsteadOfNumbersAndARerunReplacesWhatFollowed)
 
     ASSERT_FALSE(designTransmission(s, {"20", "", "100", "4"}).refused());
     EXPECT_TRUE(s.walkthrough.of(CalculationMode::Transmission)->back().refusal.empty());
+}
+
+std::vector<ScreenId> screensOf(const CalcState& s)
+{
+    std::vector<ScreenId> screens;
+    for (const StepGroup& group : *s.walkthrough.of(CalculationMode::Transmission))
+        screens.push_back(group.screen);
+    return screens;
+}
+
+TEST(Walkthrough, AnOkThatDoesNotRunKeepsTheStepsAndARerunReplacesWhatFollowed)
+{
+    CalcState s = startUpState();
+    chooseTransmissionMode(s);
+    recommendHardness(s, 5);
+    chooseSurfaceHardening(s, 3);
+    ASSERT_FALSE(chooseSteelGrade(s, ScreenId::stal4, 1).refused());
+    ASSERT_FALSE(designTransmission(s, {"20", "", "100", "4"}).refused());
+    const std::vector<ScreenId> designed{ScreenId::ATverd, ScreenId::Czakalka2, ScreenId::stal4, ScreenId::Vvod2};
+    ASSERT_EQ(screensOf(s), designed);
+
+    ASSERT_FALSE(chooseSteelGrade(s, ScreenId::stal4, 0).leave) << "no grade taken";
+    EXPECT_EQ(screensOf(s), designed);
+
+    ASSERT_FALSE(chooseSteelGrade(s, ScreenId::stal4, 2).refused());
+    EXPECT_EQ(screensOf(s), std::vector<ScreenId>(designed.begin(), designed.end() - 1));
+    EXPECT_EQ(s.walkthrough.of(CalculationMode::Transmission)->back().steps.front().decision,
+              std::string(steelScreenContent(ScreenId::stal4).grades[1]));
 }
 
 TEST(Walkthrough, AWrongModuleChoiceIsRecordedAsRefused)
