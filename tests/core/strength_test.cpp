@@ -2,6 +2,8 @@
 #include "strength/check_calculation.h"
 #include "strength/transmission_design.h"
 
+#include "design_states.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -29,20 +31,9 @@ INSTANTIATE_TEST_SUITE_P(Keys, ToothFormFactor,
                                          FormFactorCase{85.48, 3.74}, FormFactorCase{210, 4.47},
                                          FormFactorCase{9, 4.47}, FormFactorCase{300, 4.47}, FormFactorCase{220, 4.47}));
 
-CalcState hardenedState(double sigmaF1, double sigmaF2)
-{
-    CalcState s = startUpState();
-    chooseTransmissionMode(s);
-    s.isHRC = true;
-    s.sigmaF1 = sigmaF1;
-    s.sigmaF2 = sigmaF2;
-    s.sigmaH1 = 1000;
-    return s;
-}
-
 TEST(BendingDesign, SpurPairWhereTheWheelGoverns)
 {
-    CalcState s = hardenedState(500, 450);
+    CalcState s = hardenedPair(500, 450);
     const Outcome outcome = designTransmission(s, {"20", "", "100", "4"});
     ASSERT_FALSE(outcome.refused()) << outcome.refusal;
     EXPECT_EQ(outcome.next, ScreenId::Vibor);
@@ -61,7 +52,7 @@ TEST(BendingDesign, SpurPairWhereTheWheelGoverns)
 
 TEST(BendingDesign, HelicalPair)
 {
-    CalcState s = hardenedState(500, 450);
+    CalcState s = hardenedPair(500, 450);
     ASSERT_FALSE(designTransmission(s, {"20", "12", "100", "4"}).refused());
     EXPECT_DOUBLE_EQ(s.YF1, 4.12);
     EXPECT_DOUBLE_EQ(s.YF2, 3.74);
@@ -74,13 +65,13 @@ TEST(BendingDesign, HelicalPair)
 TEST(BendingDesign, PinionGovernsWhenItIsWeakerAndTheWheelOnATie)
 {
     // σFP/YF: pinion 0.4·300/4.12 = 29.13 against the wheel's 0.4·450/3.74 = 48.13.
-    CalcState weakPinion = hardenedState(300, 450);
+    CalcState weakPinion = hardenedPair(300, 450);
     ASSERT_FALSE(designTransmission(weakPinion, {"20", "", "100", "4"}).refused());
     const double pinion = std::cbrt(2 * 4.12 * 1.5 * 100 * 1000 / (10 * 20 * 120.0));
     EXPECT_NEAR(weakPinion.m, pinion, 1e-12);
 
     // Equal ratios: 4.12/3.74 of the wheel's limit for the pinion.
-    CalcState tie = hardenedState(450 * 4.12 / 3.74, 450);
+    CalcState tie = hardenedPair(450 * 4.12 / 3.74, 450);
     ASSERT_FALSE(designTransmission(tie, {"20", "", "100", "4"}).refused());
     EXPECT_NEAR(tie.m, 3.147000, 5e-7);
 }
@@ -133,7 +124,7 @@ class RefusedTransmission : public testing::TestWithParam<RefusedDesign> {};
 
 TEST_P(RefusedTransmission, NamesTheCauseAndWritesNothing)
 {
-    CalcState s = hardenedState(500, 450);
+    CalcState s = hardenedPair(500, 450);
     s.m = 7;
     const CalcState before = s;
     const Outcome outcome = designTransmission(s, GetParam().input);
@@ -158,7 +149,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(TransmissionDesign, RefusesMissingMaterialLimits)
 {
-    CalcState hardened = hardenedState(0, 450);
+    CalcState hardened = hardenedPair(0, 450);
     EXPECT_TRUE(designTransmission(hardened, {"20", "", "100", "4"}).refused());
     CalcState soft = startUpState();
     soft.isHB = true;

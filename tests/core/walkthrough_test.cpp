@@ -8,6 +8,8 @@
 #include "strength/check_calculation.h"
 #include "strength/transmission_design.h"
 
+#include "design_states.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -52,20 +54,9 @@ std::string decisions(const StepGroup& group)
     return all;
 }
 
-CalcState hardened(double sigmaF1, double sigmaF2)
-{
-    CalcState s = startUpState();
-    chooseTransmissionMode(s);
-    recommendHardness(s, 5);
-    s.sigmaF1 = sigmaF1;
-    s.sigmaF2 = sigmaF2;
-    s.sigmaH1 = 1000;
-    return s;
-}
-
 TEST(Walkthrough, BendingDesignStepsInTheOrderTheyRanWithTheValuesLeft)
 {
-    CalcState s = hardened(500, 450);
+    CalcState s = hardenedPair(500, 450);
     ASSERT_FALSE(designTransmission(s, {"20", "12", "100", "4"}).refused());
     const StepGroup& design = lastGroup(s, CalculationMode::Transmission);
     EXPECT_EQ(design.screen, ScreenId::Vvod2);
@@ -89,7 +80,7 @@ TEST(Walkthrough, BendingDesignStepsInTheOrderTheyRanWithTheValuesLeft)
 
 TEST(Walkthrough, ShowsThePinionWhenItGoverns)
 {
-    CalcState s = hardened(300, 450);
+    CalcState s = hardenedPair(300, 450);
     ASSERT_FALSE(designTransmission(s, {"20", "", "100", "4"}).refused());
     const StepGroup& design = lastGroup(s, CalculationMode::Transmission);
     EXPECT_NE(decisions(design).find("модуль по шестерне"), std::string::npos);
@@ -121,7 +112,7 @@ TEST(Walkthrough, ContactDesignShowsTheCentreDistanceBranch)
 
 TEST(Walkthrough, ModuleChoiceGeometryAndStresses)
 {
-    CalcState s = hardened(500, 450);
+    CalcState s = hardenedPair(500, 450);
     ASSERT_FALSE(designTransmission(s, {"20", "10", "100", "4"}).refused());
     ASSERT_FALSE(chooseModule(s, "2.5", "").outcome.refused());
     const std::vector<StepGroup>& groups = *s.walkthrough.of(CalculationMode::Transmission);
@@ -183,7 +174,7 @@ TEST(Walkthrough, CheckCalculation)
 
 TEST(Walkthrough, ARefusalIsShownInsteadOfNumbersAndARerunReplacesWhatFollowed)
 {
-    CalcState s = hardened(500, 450);
+    CalcState s = hardenedPair(500, 450);
     ASSERT_FALSE(designTransmission(s, {"20", "", "100", "4"}).refused());
     ASSERT_FALSE(chooseModule(s, "2.5", "").outcome.refused());
     ASSERT_TRUE(designTransmission(s, {"", "", "100", "4"}).refused());
@@ -227,7 +218,7 @@ TEST(Walkthrough, AnOkThatDoesNotRunKeepsTheStepsAndARerunReplacesWhatFollowed)
 
 TEST(Walkthrough, AWrongModuleChoiceIsRecordedAsRefused)
 {
-    CalcState s = hardened(500, 450);
+    CalcState s = hardenedPair(500, 450);
     designTransmission(s, {"20", "", "100", "4"});
     chooseModule(s, "2.5", "2.75");
     const StepGroup& choice = lastGroup(s, CalculationMode::Transmission);
