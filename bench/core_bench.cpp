@@ -5,7 +5,7 @@
 #include "material/treatment_method.h"
 #include "shell/mode_commands.h"
 #include "shell/number_text.h"
-#include "shell/wheel_input.h"
+#include "geometry/wheel_input.h"
 #include "strength/check_calculation.h"
 #include "strength/transmission_design.h"
 
@@ -93,7 +93,7 @@ void CheckCalculation(benchmark::State& run)
     s.sigmaF1 = 950;
     const CheckInput input{"240", "60", "10", "40"};
     for (auto _ : run)
-        benchmark::DoNotOptimize(checkWheel(s, input));
+        benchmark::DoNotOptimize(checkPermissibleLoad(s, input));
 }
 BENCHMARK(CheckCalculation);
 

@@ -4,7 +4,7 @@
 #include "shell/draft.h"
 #include "shell/number_text.h"
 #include "shell/walkthrough.h"
-#include "strength/angle.h"
+#include "shell/angle.h"
 
 #include <cmath>
 
@@ -89,7 +89,7 @@ ModuleChoice chooseModule(CalcState& state, std::string_view row1, std::string_v
     record.decision(s.row1Chosen ? "Модуль взят из первого ряда ГОСТ 9563-80"
                                      : "Модуль взят из второго ряда ГОСТ 9563-80");
     record.step("m", "", {}, s.m, "мм");
-    const bool transmission = s.modePer && !s.modeKol;
+    const bool transmission = s.mode == Mode::Transmission;
     if (transmission) {
         const double c = cosDegrees(s.beta);
         s.d = s.m * s.Z1 / c;
@@ -108,18 +108,18 @@ ModuleChoice chooseModule(CalcState& state, std::string_view row1, std::string_v
         record.step("ψ_bm", "{Z_1}·{ψ_bd}", {s.Z1, s.Psibd}, s.Psibm);
         record.step("b_w", "{m}·{ψ_bm}", {s.m, s.Psibm}, s.bw, "мм");
     }
-    // A single wheel's pitch diameter comes from its tip diameter. For a pair
-    // this would give d back again, so the value the walkthrough shows is kept.
-    if (!transmission) {
-        s.d = s.da - 2.0 * s.m;
-        s.d2 = s.da2 - 2.0 * s.m;
-    }
-    s.df = s.d - 2.5 * s.m;
-    s.df2 = s.d2 - 2.5 * s.m;
+    // Root diameters: the tooth goes 1.25·m below the pitch circle. A single
+    // wheel's pitch diameter comes from its tip diameter; it has no mate, so
+    // nothing of a second gear is computed for it. For a pair d = da − 2·m
+    // would give d back again, so the value the walkthrough shows is kept.
     if (transmission) {
+        s.df = s.d - 2.5 * s.m;
+        s.df2 = s.d2 - 2.5 * s.m;
         record.step("d_f1", "{d_1} − 2.5·{m}", {s.d, s.m}, s.df, "мм");
         record.step("d_f2", "{d_2} − 2.5·{m}", {s.d2, s.m}, s.df2, "мм");
     } else {
+        s.d = s.da - 2.0 * s.m;
+        s.df = s.d - 2.5 * s.m;
         record.step("d", "{d_a} − 2·{m}", {s.da, s.m}, s.d, "мм");
         record.step("d_f", "{d} − 2.5·{m}", {s.d, s.m}, s.df, "мм");
     }
@@ -131,7 +131,7 @@ ModuleChoice chooseModule(CalcState& state, std::string_view row1, std::string_v
     // The wheel body matters only for a single wheel: a designed pair has no
     // shaft entered.
     StepRecorder quiet = StepRecorder::none();
-    choice.body = sizeWheelBody(s, s.modeKol ? &record : &quiet);
+    choice.body = sizeWheelBody(s, s.mode == Mode::Wheel ? &record : &quiet);
     s.bw1 = nearestStdSize(s.stdSizes, s.bw);
     s.bw2 = transmission ? nearestStdSize(s.stdSizes, s.m * s.Psibm) : 0.0;
     record.step("b_w1", "ближайший нормальный размер к {b_w}", {s.bw}, s.bw1, "мм");
@@ -144,13 +144,13 @@ ModuleChoice chooseModule(CalcState& state, std::string_view row1, std::string_v
                       "проверьте число зубьев, момент и передаточное отношение.");
     }
 
-    if (s.modeKol) {
+    if (s.mode == Mode::Wheel) {
         const ScreenId sketch = wheelSketchScreen(s.da);
         record.decision(sketch == ScreenId::vivod1   ? "da < 250 мм: колесо цельное, с плоским диском"
                         : sketch == ScreenId::vivod2 ? "250 ≤ da ≤ 600 мм: кованое колесо с отверстиями в диске"
                                                      : "da > 600 мм: литое колесо со спицами");
         choice.outcome = Outcome::openNext(sketch);
-    } else if (s.modePer) {
+    } else if (s.mode == Mode::Transmission) {
         choice.outcome = Outcome::openNext(ScreenId::okon);
     } else {
         choice.outcome = Outcome::close();

@@ -2,7 +2,7 @@
 
 #include "geometry/wheel_body.h"
 #include "shell/calc_state.h"
-#include "shell/screen_id.h"
+#include "shell/outcome.h"
 
 #include <string_view>
 

@@ -4,7 +4,7 @@
 
 namespace gear {
 
-double nearestStdSize(const std::array<int, 101>& sizes, double x)
+double nearestStdSize(const StdSizeTable& sizes, double x)
 {
     if (!(x > 0.0)) // also a nan
         return 0;

@@ -1,12 +1,12 @@
 #pragma once
 
-#include <array>
+#include "shell/calc_state.h"
 
 namespace gear {
 
 // The preferred linear size nearest to x (mm); a tie goes to the larger
 // size. Sizes between 0 and 12 become 12 and sizes from 4000 up become 4000,
 // so a face width is never rounded away to nothing; x ≤ 0 gives 0.
-double nearestStdSize(const std::array<int, 101>& sizes, double x);
+double nearestStdSize(const StdSizeTable& sizes, double x);
 
 } // namespace gear

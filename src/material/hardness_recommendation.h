@@ -1,7 +1,7 @@
 #pragma once
 
 #include "shell/calc_state.h"
-#include "shell/screen_id.h"
+#include "shell/outcome.h"
 
 namespace gear {
 

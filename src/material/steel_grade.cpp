@@ -1,7 +1,7 @@
 #include "material/steel_grade.h"
 
-#include "material/treatment_method.h"
 #include "shell/draft.h"
+#include "shell/mode_commands.h"
 #include "shell/number_text.h"
 #include "shell/walkthrough.h"
 

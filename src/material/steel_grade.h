@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/calc_state.h"
+#include "shell/outcome.h"
 #include "shell/screen_id.h"
 
 #include <string_view>

@@ -1,19 +1,11 @@
 #include "material/treatment_method.h"
 
+#include "shell/mode_commands.h"
 #include "shell/walkthrough.h"
 
 #include <array>
 
 namespace gear {
-
-std::optional<ScreenId> inputScreenOfMode(const CalcState& state)
-{
-    if (state.modePer)
-        return ScreenId::Vvod2;
-    if (state.modeProv)
-        return ScreenId::Vvod3;
-    return std::nullopt;
-}
 
 namespace {
 
@@ -22,7 +14,7 @@ namespace {
 // limits, whatever an earlier design left in the state.
 void presetCheckedHardness(CalcState& state, StepRecorder& record, double low, double high, const char* unit)
 {
-    if (state.modeProv) {
+    if (state.mode == Mode::Check) {
         state.H1 = (low + high) / 2.0;
         state.H2 = state.H1;
         record.step("H_1 = H_2", "({H_min} + {H_max})/2", {low, high}, state.H1, unit);

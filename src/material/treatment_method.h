@@ -1,15 +1,9 @@
 #pragma once
 
 #include "shell/calc_state.h"
-#include "shell/screen_id.h"
-
-#include <optional>
+#include "shell/outcome.h"
 
 namespace gear {
-
-// The input screen of the mode in force: the transmission input in the
-// design mode, the check input in the check mode, none otherwise.
-std::optional<ScreenId> inputScreenOfMode(const CalcState& state);
 
 // "Нормализация" (1) or "Улучшение" (2); 0 when neither is marked.
 Outcome chooseThroughHardening(CalcState& state, int option);

@@ -1,12 +1,18 @@
 #pragma once
 
+#include "shell/mode.h"
 #include "shell/number.h"
 #include "shell/walkthrough.h"
 
 #include <array>
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace gear {
+
+// How many coefficients the default set has, as the parameters screen lists them.
+inline constexpr int kCoefficientCount = 17;
 
 // The seventeen coefficients that start-up writes and every module choice
 // writes again; the parameters screen may change them for the rest of a run.
@@ -30,19 +36,14 @@ struct CoefficientSet {
     double Sh = 1;
 };
 
-// Everything the screens share. Fields bear the engineering symbols so that
-// the formulas read as on paper. Lengths in mm, torques in N·m, stresses in
-// MPa, angles in degrees, hardness in HB or HRC.
-struct CalcState {
-    std::array<int, 101> stdSizes{}; // preferred linear sizes, mm; entry 0 is 0
+// Preferred linear sizes, mm, index 0..100: entry 0 is 0, then 12 up to 4000.
+using StdSizeTable = std::array<int, 101>;
 
-    bool row1Chosen = false;
-    bool modePer = false;   // transmission design is the mode last chosen
-    bool modeKol = false;   // wheel is the mode last chosen
-    bool rigid = false;     // "Жёсткие" taken on the manufacturing requirements
-    bool row2Chosen = false;
-    bool wheelEntered = false; // the wheel input has run once in this run
-
+// Every number of the state, and nothing else, so that the table of them
+// below can be checked against it. Fields bear the engineering symbols so
+// that the formulas read as on paper. Lengths in mm, torques in N·m, forces
+// in N, stresses in MPa, angles in degrees, hardness in HB or HRC.
+struct Quantities {
     Number Z1;   // teeth of the first gear: the wheel (wheel mode) or the pinion
     Number da;   // tip diameter of the first gear
     Number da2;  // tip diameter of the second gear
@@ -71,9 +72,9 @@ struct CalcState {
     Number Sh;   // safety factor for contact stress
     Number kf;   // load factor for bending
     Number epsalpha; // transverse contact ratio
-    Number kfa;  // bending transverse load factor
+    Number kfa;  // factor of the load's distribution between the teeth, bending
     Number Ybeta; // helix factor for bending
-    Number kha;  // contact transverse load factor
+    Number kha;  // factor of the load's distribution between the teeth, contact
     Number kh;   // load factor for contact
     Number Psiba; // face width coefficient b/aw
     Number aw;   // centre distance
@@ -90,27 +91,124 @@ struct CalcState {
     Number sigmaHP1; // allowable contact stress of the pinion
     Number T1;   // torque on the pinion shaft
     Number T2;   // torque on the wheel shaft, U·T1
+    Number kfb;  // load distribution factor across the face, bending
+    Number kfv;  // dynamic factor, bending
+    Number Yn;   // life factor, bending
+    Number Yr;   // roughness factor, bending
+    Number Yx;   // size factor, bending
+    Number Yd;   // stress gradient factor, bending
+    Number khb;  // load distribution factor across the face, contact
+    Number khv;  // dynamic factor, contact
+    Number Zn;   // life factor, contact
+    Number Sf;   // safety factor for bending
+    Number YF1;  // tooth form factor of the pinion
+    Number YF2;  // tooth form factor of the wheel
+    Number Zk;   // contact stress factor of helical teeth
+};
+
+// Everything the screens share.
+struct CalcState : Quantities {
+    StdSizeTable stdSizes{};
+
+    std::optional<Mode> mode; // the mode chosen last; none before the first
+    bool row1Chosen = false;
+    bool row2Chosen = false;
+    bool rigid = false;        // "Жёсткие" taken on the manufacturing requirements
+    bool wheelEntered = false; // the wheel input has run once in this run
+    bool isHRC = false;        // hardness in HRC: hardened teeth
+    bool isHB = false;         // hardness in HB: soft teeth
     std::string steelGrade;
-    bool isHRC = false; // hardness in HRC: hardened teeth
-    bool isHB = false;  // hardness in HB: soft teeth
-    bool modeProv = false; // check is the mode last chosen
-    Number kfb;
-    Number kfv;
-    Number Yn;
-    Number Yr;
-    Number Yx;
-    Number Yd;
-    Number khb;
-    Number khv;
-    Number Zn;
-    Number Sf;
-    Number YF1; // tooth form factor of the pinion
-    Number YF2; // tooth form factor of the wheel
-    Number Zk;
 
     CoefficientSet defaults; // what the next reset of the coefficients writes
     Walkthrough walkthrough; // the steps each mode's calculation ran last
 };
+
+// One number of the state by its name, the symbol the formulas use.
+struct NumberField {
+    std::string_view name;
+    Number Quantities::*field;
+};
+
+// Every number of the state: the finiteness check, the calculation file and
+// the tests go through this one list. Its length follows the struct, and the
+// check below fails the build when a field is left out or named twice.
+inline constexpr std::array<NumberField, sizeof(Quantities) / sizeof(Number)> kNumberFields{{
+    {"Z1", &Quantities::Z1},
+    {"da", &Quantities::da},
+    {"da2", &Quantities::da2},
+    {"df", &Quantities::df},
+    {"df2", &Quantities::df2},
+    {"bw1", &Quantities::bw1},
+    {"bw2", &Quantities::bw2},
+    {"LstStd", &Quantities::LstStd},
+    {"d", &Quantities::d},
+    {"d2", &Quantities::d2},
+    {"Psibm", &Quantities::Psibm},
+    {"Psibd", &Quantities::Psibd},
+    {"dv", &Quantities::dv},
+    {"m", &Quantities::m},
+    {"C", &Quantities::C},
+    {"beta", &Quantities::beta},
+    {"mcalc", &Quantities::mcalc},
+    {"Lst", &Quantities::Lst},
+    {"D0", &Quantities::D0},
+    {"R", &Quantities::R},
+    {"bw", &Quantities::bw},
+    {"U", &Quantities::U},
+    {"km", &Quantities::km},
+    {"Z2", &Quantities::Z2},
+    {"Tcalc", &Quantities::Tcalc},
+    {"Sh", &Quantities::Sh},
+    {"kf", &Quantities::kf},
+    {"epsalpha", &Quantities::epsalpha},
+    {"kfa", &Quantities::kfa},
+    {"Ybeta", &Quantities::Ybeta},
+    {"kha", &Quantities::kha},
+    {"kh", &Quantities::kh},
+    {"Psiba", &Quantities::Psiba},
+    {"aw", &Quantities::aw},
+    {"H1", &Quantities::H1},
+    {"H2", &Quantities::H2},
+    {"sigmaH1", &Quantities::sigmaH1},
+    {"sigmaH2", &Quantities::sigmaH2},
+    {"sigmaF1", &Quantities::sigmaF1},
+    {"sigmaF2", &Quantities::sigmaF2},
+    {"sigmaFP1", &Quantities::sigmaFP1},
+    {"sigmaFP2", &Quantities::sigmaFP2},
+    {"sigmaHP1", &Quantities::sigmaHP1},
+    {"T1", &Quantities::T1},
+    {"T2", &Quantities::T2},
+    {"kfb", &Quantities::kfb},
+    {"kfv", &Quantities::kfv},
+    {"Yn", &Quantities::Yn},
+    {"Yr", &Quantities::Yr},
+    {"Yx", &Quantities::Yx},
+    {"Yd", &Quantities::Yd},
+    {"khb", &Quantities::khb},
+    {"khv", &Quantities::khv},
+    {"Zn", &Quantities::Zn},
+    {"Sf", &Quantities::Sf},
+    {"YF1", &Quantities::YF1},
+    {"YF2", &Quantities::YF2},
+    {"Zk", &Quantities::Zk},
+}};
+
+namespace detail {
+constexpr bool coversEveryNumber()
+{
+    for (size_t i = 0; i < kNumberFields.size(); ++i) {
+        if (kNumberFields[i].field == nullptr || kNumberFields[i].name.empty())
+            return false;
+        for (size_t j = 0; j < i; ++j) {
+            if (kNumberFields[i].field == kNumberFields[j].field || kNumberFields[i].name == kNumberFields[j].name)
+                return false;
+        }
+    }
+    return true;
+}
+} // namespace detail
+static_assert(sizeof(Quantities) % sizeof(Number) == 0 && detail::coversEveryNumber(),
+              "kNumberFields must list every number of Quantities exactly once");
 
 // Writes the current default coefficient set into the state, in the order
 // the textbook lists it.

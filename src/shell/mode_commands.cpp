@@ -4,17 +4,13 @@ namespace gear {
 
 ScreenId chooseWheelMode(CalcState& state)
 {
-    state.modeKol = true;
-    state.modePer = false;
-    state.modeProv = false;
+    state.mode = Mode::Wheel;
     return ScreenId::Vvod;
 }
 
 ScreenId chooseTransmissionMode(CalcState& state)
 {
-    state.modePer = true;
-    state.modeKol = false;
-    state.modeProv = false;
+    state.mode = Mode::Transmission;
     return ScreenId::ATverd;
 }
 
@@ -23,10 +19,17 @@ ScreenId chooseCheckMode(CalcState& state)
     // A checked wheel is taken as one of a pair with these proportions.
     state.Psibd = 0.5;
     state.U = 2;
-    state.modeKol = false;
-    state.modePer = false;
-    state.modeProv = true;
+    state.mode = Mode::Check;
     return ScreenId::trebov2;
+}
+
+std::optional<ScreenId> inputScreenOfMode(const CalcState& state)
+{
+    if (state.mode == Mode::Transmission)
+        return ScreenId::Vvod2;
+    if (state.mode == Mode::Check)
+        return ScreenId::Vvod3;
+    return std::nullopt;
 }
 
 } // namespace gear

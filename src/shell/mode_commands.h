@@ -3,6 +3,8 @@
 #include "shell/calc_state.h"
 #include "shell/screen_id.h"
 
+#include <optional>
+
 namespace gear {
 
 // "Колесо": a wheel's data lead to its body dimensions and sketch.
@@ -11,5 +13,10 @@ ScreenId chooseWheelMode(CalcState& state);
 ScreenId chooseTransmissionMode(CalcState& state);
 // "Проверка": the permissible load of an existing wheel.
 ScreenId chooseCheckMode(CalcState& state);
+
+// The input screen that the material screens lead to in the mode in force:
+// the transmission input in the design mode, the check input in the check
+// mode, none otherwise (the student changed the mode halfway).
+std::optional<ScreenId> inputScreenOfMode(const CalcState& state);
 
 } // namespace gear

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cmath>
+
 namespace gear {
 
 // A number of the calculation state. One that was never written reads as 0
@@ -17,5 +19,11 @@ private:
     double m_value = 0.0;
     bool m_written = false;
 };
+
+// A size, a count or a limit that a formula may divide by or take a root of.
+inline bool isPositive(double value)
+{
+    return std::isfinite(value) && value > 0.0;
+}
 
 } // namespace gear

@@ -7,15 +7,15 @@
 
 namespace gear {
 
-std::array<std::string, 17> parameterTexts(const CalcState& state)
+std::array<std::string, kCoefficientCount> parameterTexts(const CalcState& state)
 {
-    std::array<std::string, 17> texts;
+    std::array<std::string, kCoefficientCount> texts;
     for (size_t i = 0; i < kCoefficients.size(); ++i)
         texts[i] = numberToText(Number(state.defaults.*kCoefficients[i].preset));
     return texts;
 }
 
-Outcome applyParameters(CalcState& state, const std::array<std::string, 17>& texts)
+Outcome applyParameters(CalcState& state, const std::array<std::string, kCoefficientCount>& texts)
 {
     CoefficientSet typed = state.defaults;
     for (size_t i = 0; i < kCoefficients.size(); ++i) {

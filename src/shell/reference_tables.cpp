@@ -2,24 +2,24 @@
 
 namespace gear {
 
-const std::array<CoefficientInfo, 17> kCoefficients{{
-    {"Psibd", "коэффициент ширины венца ψbd = bw/d1", &CoefficientSet::Psibd, &CalcState::Psibd},
-    {"kf", "коэффициент нагрузки при изгибе", &CoefficientSet::kf, &CalcState::kf},
-    {"kh", "коэффициент нагрузки по контакту", &CoefficientSet::kh, &CalcState::kh},
-    {"khb", "коэффициент распределения нагрузки KHβ", &CoefficientSet::khb, &CalcState::khb},
-    {"kfb", "коэффициент распределения нагрузки KFβ", &CoefficientSet::kfb, &CalcState::kfb},
-    {"kfa", "коэффициент торцевого перекрытия KFα", &CoefficientSet::kfa, &CalcState::kfa},
-    {"kfv", "динамический коэффициент KFv", &CoefficientSet::kfv, &CalcState::kfv},
-    {"khv", "динамический коэффициент KHv", &CoefficientSet::khv, &CalcState::khv},
-    {"kha", "коэффициент торцевого перекрытия KHα", &CoefficientSet::kha, &CalcState::kha},
-    {"Zk", "коэффициент контактных напряжений косозубых колёс", &CoefficientSet::Zk, &CalcState::Zk},
-    {"Yn", "коэффициент долговечности YN", &CoefficientSet::Yn, &CalcState::Yn},
-    {"Zn", "коэффициент долговечности ZN", &CoefficientSet::Zn, &CalcState::Zn},
-    {"Yr", "коэффициент шероховатости YR", &CoefficientSet::Yr, &CalcState::Yr},
-    {"Yx", "коэффициент размеров YX", &CoefficientSet::Yx, &CalcState::Yx},
-    {"Yd", "коэффициент градиента напряжений Yδ", &CoefficientSet::Yd, &CalcState::Yd},
-    {"Sf", "коэффициент запаса прочности при изгибе SF", &CoefficientSet::Sf, &CalcState::Sf},
-    {"Sh", "коэффициент запаса контактной прочности SH", &CoefficientSet::Sh, &CalcState::Sh},
+const std::array<CoefficientInfo, kCoefficientCount> kCoefficients{{
+    {"Psibd", "коэффициент ширины венца ψbd = bw/d1", &CoefficientSet::Psibd, &Quantities::Psibd},
+    {"kf", "коэффициент нагрузки при изгибе", &CoefficientSet::kf, &Quantities::kf},
+    {"kh", "коэффициент нагрузки по контакту", &CoefficientSet::kh, &Quantities::kh},
+    {"khb", "коэффициент распределения нагрузки KHβ", &CoefficientSet::khb, &Quantities::khb},
+    {"kfb", "коэффициент распределения нагрузки KFβ", &CoefficientSet::kfb, &Quantities::kfb},
+    {"kfa", "коэффициент торцевого перекрытия KFα", &CoefficientSet::kfa, &Quantities::kfa},
+    {"kfv", "динамический коэффициент KFv", &CoefficientSet::kfv, &Quantities::kfv},
+    {"khv", "динамический коэффициент KHv", &CoefficientSet::khv, &Quantities::khv},
+    {"kha", "коэффициент торцевого перекрытия KHα", &CoefficientSet::kha, &Quantities::kha},
+    {"Zk", "коэффициент контактных напряжений косозубых колёс", &CoefficientSet::Zk, &Quantities::Zk},
+    {"Yn", "коэффициент долговечности YN", &CoefficientSet::Yn, &Quantities::Yn},
+    {"Zn", "коэффициент долговечности ZN", &CoefficientSet::Zn, &Quantities::Zn},
+    {"Yr", "коэффициент шероховатости YR", &CoefficientSet::Yr, &Quantities::Yr},
+    {"Yx", "коэффициент размеров YX", &CoefficientSet::Yx, &Quantities::Yx},
+    {"Yd", "коэффициент градиента напряжений Yδ", &CoefficientSet::Yd, &Quantities::Yd},
+    {"Sf", "коэффициент запаса прочности при изгибе SF", &CoefficientSet::Sf, &Quantities::Sf},
+    {"Sh", "коэффициент запаса контактной прочности SH", &CoefficientSet::Sh, &Quantities::Sh},
 }};
 
 const std::array<std::string_view, 13> kModuleRow1{
@@ -100,7 +100,7 @@ std::string steelItemText(int index)
     return text;
 }
 
-const std::array<int, 101> kStdSizes{
+const StdSizeTable kStdSizes{
     0,    12,   13,   14,   15,   16,   17,   18,   19,   20,   21,   22,   24,   25,   26,
     28,   30,   32,   34,   36,   38,   40,   42,   45,   48,   50,   53,   56,   60,   63,
     67,   71,   75,   80,   85,   90,   95,   100,  105,  110,  120,  125,  130,  140,  150,

@@ -12,11 +12,11 @@ struct CoefficientInfo {
     std::string_view name;    // the symbol the parameters screen shows
     std::string_view meaning; // the symbol's meaning, in the student's words
     double CoefficientSet::*preset;
-    Number CalcState::*field;
+    Number Quantities::*field;
 };
 
 // In the order the textbook lists them and the program writes them.
-extern const std::array<CoefficientInfo, 17> kCoefficients;
+extern const std::array<CoefficientInfo, kCoefficientCount> kCoefficients;
 
 // Standard modules of ГОСТ 9563-80, mm; each list begins with the empty item
 // that means "nothing taken from this row".
@@ -49,7 +49,6 @@ std::string steelItemText(int index);
 // Number of characters (code points) of a UTF-8 text.
 int utf8Length(std::string_view text);
 
-// Preferred linear sizes, mm: entry 0 is 0, then 12 up to 4000.
-extern const std::array<int, 101> kStdSizes;
+extern const StdSizeTable kStdSizes;
 
 } // namespace gear

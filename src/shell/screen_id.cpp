@@ -1,5 +1,7 @@
 #include "shell/screen_id.h"
 
+#include <array>
+
 namespace gear {
 
 std::string_view screenName(ScreenId id)

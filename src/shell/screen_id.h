@@ -1,8 +1,6 @@
 #pragma once
 
-#include <array>
 #include <optional>
-#include <string>
 #include <string_view>
 
 namespace gear {
@@ -45,22 +43,5 @@ std::string_view screenName(ScreenId id);
 
 // The screen of that name, if there is one.
 std::optional<ScreenId> screenByName(std::string_view name);
-
-// What an Ok leads to: the screen to open next (if any), whether the screen
-// that ran it closes, whether the beep sounds, or a refusal — a sentence that
-// says why nothing was done.
-struct Outcome {
-    std::optional<ScreenId> next;
-    bool leave = false;
-    bool beep = false;
-    std::string refusal;
-
-    bool refused() const { return !refusal.empty(); }
-
-    static Outcome openNext(ScreenId screen) { return {screen, true, false, {}}; }
-    static Outcome stay() { return {}; }
-    static Outcome close() { return {std::nullopt, true, false, {}}; }
-    static Outcome refuse(std::string why) { return {std::nullopt, false, true, std::move(why)}; }
-};
 
 } // namespace gear

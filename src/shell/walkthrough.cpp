@@ -9,15 +9,23 @@ namespace gear {
 
 namespace {
 
-std::optional<CalculationMode> modeOf(const CalcState& state)
+// Calls `literal` with each run of plain text and `symbol` with each
+// placeholder's name, in order.
+template <typename Literal, typename Symbol>
+void scan(std::string_view formula, Literal literal, Symbol symbol)
 {
-    if (state.modeKol)
-        return CalculationMode::Wheel;
-    if (state.modePer)
-        return CalculationMode::Transmission;
-    if (state.modeProv)
-        return CalculationMode::Check;
-    return std::nullopt;
+    size_t i = 0;
+    while (i < formula.size()) {
+        const size_t open = formula.find('{', i);
+        const size_t close = open == std::string_view::npos ? open : formula.find('}', open);
+        if (close == std::string_view::npos) {
+            literal(formula.substr(i));
+            return;
+        }
+        literal(formula.substr(i, open - i));
+        symbol(formula.substr(open + 1, close - open - 1));
+        i = close + 1;
+    }
 }
 
 template <typename Emit>
@@ -25,21 +33,23 @@ std::string render(const Step& step, Emit emit)
 {
     std::string text;
     size_t value = 0;
-    for (size_t i = 0; i < step.formula.size(); ++i) {
-        if (step.formula[i] != '{') {
-            text += step.formula[i];
-            continue;
-        }
-        const size_t close = step.formula.find('}', i);
-        const std::string_view symbol(step.formula.data() + i + 1, close - i - 1);
-        text += emit(symbol, value < step.values.size() ? step.values[value] : 0.0);
-        ++value;
-        i = close;
-    }
+    scan(
+        step.formula, [&](std::string_view plain) { text += plain; },
+        [&](std::string_view symbol) {
+            text += emit(symbol, value < step.values.size() ? step.values[value] : 0.0);
+            ++value;
+        });
     return text;
 }
 
 } // namespace
+
+size_t placeholderCount(std::string_view formula)
+{
+    size_t count = 0;
+    scan(formula, [](std::string_view) {}, [&](std::string_view) { ++count; });
+    return count;
+}
 
 std::string symbolicForm(const Step& step)
 {
@@ -55,7 +65,7 @@ std::string substitutedForm(const Step& step, std::string_view decimalSeparator)
 }
 
 StepRecorder::StepRecorder(CalcState& state, ScreenId screen, bool startsChain)
-    : m_state(&state), m_mode(modeOf(state))
+    : m_state(&state), m_mode(state.mode)
 {
     if (!m_mode)
         return;

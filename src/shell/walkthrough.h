@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shell/mode.h"
 #include "shell/screen_id.h"
 
 #include <array>
@@ -33,19 +34,20 @@ struct StepGroup {
     std::string refusal;
 };
 
-enum class CalculationMode { Transmission, Wheel, Check };
-inline constexpr int kCalculationModes = 3;
-
 // The calculation that ran last in each mode, screen by screen.
 struct Walkthrough {
-    std::array<std::optional<std::vector<StepGroup>>, kCalculationModes> modes;
+    std::array<std::optional<std::vector<StepGroup>>, kModeCount> modes;
 
-    const std::vector<StepGroup>* of(CalculationMode mode) const
+    const std::vector<StepGroup>* of(Mode mode) const
     {
         const auto& groups = modes[static_cast<size_t>(mode)];
         return groups ? &*groups : nullptr;
     }
 };
+
+// The number of {symbol} placeholders of a template; a "{" without its "}"
+// is plain text.
+size_t placeholderCount(std::string_view formula);
 
 // The formula with its symbols, e.g. "σ_FP1/Y_F1".
 std::string symbolicForm(const Step& step);
@@ -72,7 +74,7 @@ private:
     StepGroup* group();
 
     CalcState* m_state = nullptr;
-    std::optional<CalculationMode> m_mode;
+    std::optional<Mode> m_mode;
     size_t m_group = 0;
 };
 

@@ -3,13 +3,13 @@
 #include "shell/draft.h"
 #include "shell/number_text.h"
 #include "shell/walkthrough.h"
-#include "strength/angle.h"
+#include "shell/angle.h"
 
 #include <cmath>
 
 namespace gear {
 
-Outcome checkWheel(CalcState& state, const CheckInput& input)
+Outcome checkPermissibleLoad(CalcState& state, const CheckInput& input)
 {
     const double d = numberFromText(input.d);
     const double z = numberFromText(input.z);

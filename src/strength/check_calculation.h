@@ -1,7 +1,7 @@
 #pragma once
 
 #include "shell/calc_state.h"
-#include "shell/screen_id.h"
+#include "shell/outcome.h"
 
 #include <string>
 
@@ -17,6 +17,6 @@ struct CheckInput {
 
 // The load, in N·m, that the teeth of an existing wheel carry in bending.
 // Inputs the formula cannot use are refused and nothing is written.
-Outcome checkWheel(CalcState& state, const CheckInput& input);
+Outcome checkPermissibleLoad(CalcState& state, const CheckInput& input);
 
 } // namespace gear

@@ -3,7 +3,7 @@
 #include "shell/draft.h"
 #include "shell/number_text.h"
 #include "shell/walkthrough.h"
-#include "strength/angle.h"
+#include "shell/angle.h"
 
 #include <array>
 #include <cmath>

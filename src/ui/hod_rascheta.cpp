@@ -1,12 +1,12 @@
 #include "ui/hod_rascheta.h"
 
 #include "geometry/module_choice.h"
-#include "ui/results_screens.h"
+#include "ui/controls.h"
+#include "ui/okonchanie.h"
+#include "ui/result.h"
 #include "ui/screens.h"
-#include "ui/strength_screens.h"
 #include "ui/walkthrough_view.h"
-#include "ui/wheel_screens.h"
-#include "ui/widgets.h"
+#include "ui/wheel_sketch_screen.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -72,16 +72,16 @@ QString resultsTable(const QString& title, const QList<QStringList>& rows)
 QString HodRascheta::printedHtml()
 {
     QString results;
-    if (state().walkthrough.of(CalculationMode::Transmission) && screens().isLoaded(ScreenId::okonchanie))
+    if (state().walkthrough.of(Mode::Transmission) && screens().isLoaded(ScreenId::okonchanie))
         results += resultsTable(QStringLiteral("Результаты расчёта передачи"),
                                 screens().load<Okonchanie>(ScreenId::okonchanie).resultRows());
-    if (state().walkthrough.of(CalculationMode::Wheel)) {
+    if (state().walkthrough.of(Mode::Wheel)) {
         const ScreenId sketch = wheelSketchScreen(state().da);
         if (screens().isLoaded(sketch))
             results += resultsTable(QStringLiteral("Размеры колеса"),
                                     screens().load<WheelSketchScreen>(sketch).resultRows());
     }
-    if (state().walkthrough.of(CalculationMode::Check) && screens().isLoaded(ScreenId::result))
+    if (state().walkthrough.of(Mode::Check) && screens().isLoaded(ScreenId::result))
         results += resultsTable(QStringLiteral("Результат проверки"),
                                 screens().load<Result>(ScreenId::result).resultRows());
     QString page = walkthroughHtml(state());

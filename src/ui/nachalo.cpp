@@ -1,11 +1,13 @@
 #include "ui/nachalo.h"
 
 #include "shell/mode_commands.h"
-#include "ui/screens.h"
-#include "ui/shell_screens.h"
-#include "ui/vibor.h"
+#include "ui/controls.h"
+#include "ui/fonts.h"
+#include "ui/nastroyka.h"
 #include "ui/okon.h"
-#include "ui/widgets.h"
+#include "ui/screens.h"
+#include "ui/vibor.h"
+#include "ui/vihod.h"
 
 #include <QCloseEvent>
 #include <QFrame>

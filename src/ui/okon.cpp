@@ -2,10 +2,12 @@
 
 #include "material/final_material.h"
 #include "shell/reference_tables.h"
-#include "ui/results_screens.h"
+#include "ui/controls.h"
 #include "ui/grid_frame.h"
+#include "ui/number_display.h"
+#include "ui/okonchanie.h"
 #include "ui/screens.h"
-#include "ui/widgets.h"
+#include "ui/text_conversion.h"
 
 #include <QComboBox>
 #include <QFontDatabase>

@@ -1,9 +1,11 @@
 #include "ui/screen.h"
 
 #include "ui/screens.h"
-#include "ui/widgets.h"
+#include "ui/controls.h"
+#include "ui/text_conversion.h"
 
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace gear::ui {
 
@@ -52,6 +54,14 @@ QPushButton* Screen::makeOkButton(const QString& caption)
     QPushButton* ok = makeButton(this, "Command1", caption);
     ok->setDefault(true);
     return ok;
+}
+
+void Screen::layOut(QWidget* content, QPushButton* ok)
+{
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(content);
+    layout->addWidget(ok, 0, Qt::AlignHCenter);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 } // namespace gear::ui

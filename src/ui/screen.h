@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/calc_state.h"
+#include "shell/outcome.h"
 #include "shell/screen_id.h"
 
 #include <QDialog>
@@ -34,8 +35,11 @@ protected:
     // the closing of this one, in that order.
     void follow(const Outcome& outcome);
 
-    // The Ok button of every screen is Command1.
+    // The Ok button of every screen is Command1; Enter presses it.
     QPushButton* makeOkButton(const QString& caption = QStringLiteral("Ok"));
+
+    // A table or form above its Ok button, the screen as small as they allow.
+    void layOut(QWidget* content, QPushButton* ok);
 
 private:
     ScreenId m_id;

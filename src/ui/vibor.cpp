@@ -2,11 +2,14 @@
 
 #include "geometry/module_choice.h"
 #include "shell/reference_tables.h"
+#include "ui/controls.h"
+#include "ui/fonts.h"
+#include "ui/number_display.h"
 #include "ui/okon.h"
-#include "ui/results_screens.h"
-#include "ui/wheel_screens.h"
+#include "ui/okonchanie.h"
 #include "ui/screens.h"
-#include "ui/widgets.h"
+#include "ui/text_conversion.h"
+#include "ui/wheel_sketch_screen.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -31,7 +34,6 @@ Vibor::Vibor(Screens& screens) : Screen(ScreenId::Vibor, screens, QStringLiteral
     m_row1 = makeComboBox(this, "Combo1");
     m_row2 = makeComboBox(this, "Combo2");
     auto* ok = makeOkButton();
-    ok->setDefault(true);
 
     for (QLabel* label : {caption, m_module, heading})
         makeBold(label);
@@ -80,7 +82,7 @@ void Vibor::presetCalculatedModule(Number module)
 void Vibor::onOk()
 {
     const ModuleChoice choice =
-        chooseModule(state(), m_row1->currentText().toStdString(), m_row2->currentText().toStdString());
+        chooseModule(state(), utf8(m_row1->currentText()), utf8(m_row2->currentText()));
     const Outcome& outcome = choice.outcome;
     if (outcome.next == ScreenId::okon) {
         screens().load<Okon>(ScreenId::okon).presetStresses();

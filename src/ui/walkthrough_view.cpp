@@ -1,8 +1,8 @@
 #include "ui/walkthrough_view.h"
 
-#include "ui/widgets.h"
+#include "ui/number_display.h"
+#include "ui/text_conversion.h"
 
-#include <QLocale>
 #include <QRegularExpression>
 
 #include <array>
@@ -12,15 +12,15 @@ namespace gear::ui {
 namespace {
 
 struct ModeHeading {
-    CalculationMode mode;
+    Mode mode;
     const char* title;
 };
 
-constexpr std::array<ModeHeading, 3> kModes{{{CalculationMode::Transmission, "Передача"},
-                                             {CalculationMode::Wheel, "Колесо"},
-                                             {CalculationMode::Check, "Проверка"}}};
+constexpr std::array<ModeHeading, 3> kModes{{{Mode::Transmission, "Передача"},
+                                             {Mode::Wheel, "Колесо"},
+                                             {Mode::Check, "Проверка"}}};
 
-QString groupTitle(ScreenId screen, CalculationMode mode)
+QString groupTitle(ScreenId screen, Mode mode)
 {
     switch (screen) {
     case ScreenId::ATverd:
@@ -37,7 +37,7 @@ QString groupTitle(ScreenId screen, CalculationMode mode)
     case ScreenId::Vvod2:
         return QStringLiteral("Проектный расчёт передачи");
     case ScreenId::Vibor:
-        return mode == CalculationMode::Wheel ? QStringLiteral("Стандартный модуль и размеры колеса")
+        return mode == Mode::Wheel ? QStringLiteral("Стандартный модуль и размеры колеса")
                                               : QStringLiteral("Стандартный модуль, геометрия и рабочие напряжения");
     case ScreenId::okon:
         return QStringLiteral("Окончательный выбор материала");
@@ -50,15 +50,9 @@ QString groupTitle(ScreenId screen, CalculationMode mode)
     }
 }
 
-QString separator()
-{
-    return QLocale().decimalPoint();
-}
-
 QString substituted(const Step& step)
 {
-    const QByteArray point = separator().toUtf8();
-    return qt(substitutedForm(step, std::string_view(point.constData(), static_cast<size_t>(point.size()))));
+    return qt(substitutedForm(step, decimalSeparator()));
 }
 
 QString result(const Step& step)

@@ -172,7 +172,6 @@ void drawFrontView(QPainter& p, const QRectF& area, const Section& s)
 
 WheelSketch::WheelSketch(Design design, QWidget* parent) : QWidget(parent), m_design(design)
 {
-    setObjectName(QString());
     setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);
 }

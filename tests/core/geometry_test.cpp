@@ -3,7 +3,7 @@
 #include "geometry/wheel_body.h"
 #include "shell/mode_commands.h"
 #include "shell/reference_tables.h"
-#include "shell/wheel_input.h"
+#include "geometry/wheel_input.h"
 
 #include <gtest/gtest.h>
 

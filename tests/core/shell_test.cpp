@@ -22,9 +22,7 @@ TEST(StartUpState, HoldsTheDefaultCoefficientsAndNothingElse)
         EXPECT_EQ(v, 1);
     EXPECT_EQ(s.stdSizes, kStdSizes);
     EXPECT_FALSE(s.wheelEntered);
-    EXPECT_FALSE(s.modeProv);
-    EXPECT_FALSE(s.modePer);
-    EXPECT_FALSE(s.modeKol);
+    EXPECT_FALSE(s.mode.has_value());
     for (Number n : {s.Z1, s.m, s.da, s.sigmaH1, s.H1, s.Tcalc, s.U, s.beta})
         EXPECT_FALSE(n.isWritten());
     EXPECT_EQ(double(s.m), 0.0);
@@ -35,13 +33,13 @@ TEST(ModeCommands, ExactlyOneModeHoldsAndTheFirstScreenFollows)
 {
     CalcState s = startUpState();
     EXPECT_EQ(chooseWheelMode(s), ScreenId::Vvod);
-    EXPECT_TRUE(s.modeKol && !s.modePer && !s.modeProv);
+    EXPECT_EQ(s.mode, Mode::Wheel);
     EXPECT_EQ(chooseTransmissionMode(s), ScreenId::ATverd);
-    EXPECT_TRUE(!s.modeKol && s.modePer && !s.modeProv);
+    EXPECT_EQ(s.mode, Mode::Transmission);
     s.Psibd = 0.3;
     s.U = 5;
     EXPECT_EQ(chooseCheckMode(s), ScreenId::trebov2);
-    EXPECT_TRUE(!s.modeKol && !s.modePer && s.modeProv);
+    EXPECT_EQ(s.mode, Mode::Check);
     EXPECT_EQ(double(s.Psibd), 0.5);
     EXPECT_EQ(double(s.U), 2.0);
 }

@@ -168,7 +168,7 @@ CalcState checkState(double sigmaF1)
 TEST(CheckCalculation, SpurAndHelicalWheels)
 {
     CalcState s = checkState(500);
-    const Outcome outcome = checkWheel(s, {"240", "60", "", "40"});
+    const Outcome outcome = checkPermissibleLoad(s, {"240", "60", "", "40"});
     ASSERT_FALSE(outcome.refused());
     EXPECT_EQ(outcome.next, ScreenId::result);
     EXPECT_FALSE(outcome.leave) << "the input stays open under the result";
@@ -177,7 +177,7 @@ TEST(CheckCalculation, SpurAndHelicalWheels)
     EXPECT_DOUBLE_EQ(s.Ybeta, 1);
     EXPECT_NEAR(s.Tcalc, 9600, 1e-9);
 
-    ASSERT_FALSE(checkWheel(s, {"240", "60", "10", "40"}).refused());
+    ASSERT_FALSE(checkPermissibleLoad(s, {"240", "60", "10", "40"}).refused());
     EXPECT_NEAR(s.m, 3.939235, 5e-7);
     EXPECT_NEAR(s.Psibm, 10.15426, 5e-6);
     EXPECT_NEAR(s.Tcalc, 9454.163, 5e-4);
@@ -187,17 +187,17 @@ TEST(CheckCalculation, UsesTheDefaultTransverseFactorNotALeftover)
 {
     CalcState s = checkState(500);
     s.kfa = 0.669389; // left by an unfinished helical design
-    ASSERT_FALSE(checkWheel(s, {"240", "60", "", "40"}).refused());
+    ASSERT_FALSE(checkPermissibleLoad(s, {"240", "60", "", "40"}).refused());
     EXPECT_NEAR(s.Tcalc, 9600, 1e-9);
     s.defaults.kfa = 2; // changed on the parameters screen
-    ASSERT_FALSE(checkWheel(s, {"240", "60", "", "40"}).refused());
+    ASSERT_FALSE(checkPermissibleLoad(s, {"240", "60", "", "40"}).refused());
     EXPECT_NEAR(s.Tcalc, 4800, 1e-9);
 }
 
 TEST(CheckCalculation, AnUnsetLimitCarriesNoLoad)
 {
     CalcState s = checkState(0);
-    ASSERT_FALSE(checkWheel(s, {"240", "60", "", "40"}).refused());
+    ASSERT_FALSE(checkPermissibleLoad(s, {"240", "60", "", "40"}).refused());
     EXPECT_DOUBLE_EQ(s.Tcalc, 0);
 }
 
@@ -207,7 +207,7 @@ TEST_P(RefusedCheck, WritesNothing)
 {
     CalcState s = checkState(500);
     s.Tcalc = 9600;
-    const Outcome outcome = checkWheel(s, GetParam());
+    const Outcome outcome = checkPermissibleLoad(s, GetParam());
     EXPECT_TRUE(outcome.refused());
     EXPECT_FALSE(outcome.next);
     EXPECT_DOUBLE_EQ(s.Tcalc, 9600);

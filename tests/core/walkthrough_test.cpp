@@ -4,7 +4,7 @@
 #include "material/treatment_method.h"
 #include "shell/mode_commands.h"
 #include "shell/walkthrough.h"
-#include "shell/wheel_input.h"
+#include "geometry/wheel_input.h"
 #include "strength/check_calculation.h"
 #include "strength/transmission_design.h"
 
@@ -18,7 +18,7 @@
 namespace gear {
 namespace {
 
-const StepGroup& lastGroup(const CalcState& s, CalculationMode mode)
+const StepGroup& lastGroup(const CalcState& s, Mode mode)
 {
     const std::vector<StepGroup>* groups = s.walkthrough.of(mode);
     EXPECT_NE(groups, nullptr);
@@ -58,7 +58,7 @@ TEST(Walkthrough, BendingDesignStepsInTheOrderTheyRanWithTheValuesLeft)
 {
     CalcState s = hardenedPair(500, 450);
     ASSERT_FALSE(designTransmission(s, {"20", "12", "100", "4"}).refused());
-    const StepGroup& design = lastGroup(s, CalculationMode::Transmission);
+    const StepGroup& design = lastGroup(s, Mode::Transmission);
     EXPECT_EQ(design.screen, ScreenId::Vvod2);
     EXPECT_EQ(quantities(design),
               (std::vector<std::string>{"Z_2", "T_2", "σ_FP1", "σ_FP2", "σ_HP1", "cos β", "z_v1", "z_v2", "Y_F1",
@@ -82,7 +82,7 @@ TEST(Walkthrough, ShowsThePinionWhenItGoverns)
 {
     CalcState s = hardenedPair(300, 450);
     ASSERT_FALSE(designTransmission(s, {"20", "", "100", "4"}).refused());
-    const StepGroup& design = lastGroup(s, CalculationMode::Transmission);
+    const StepGroup& design = lastGroup(s, Mode::Transmission);
     EXPECT_NE(decisions(design).find("модуль по шестерне"), std::string::npos);
     const Step& m = design.steps.back();
     EXPECT_EQ(m.quantity, "m");
@@ -99,7 +99,7 @@ TEST(Walkthrough, ContactDesignShowsTheCentreDistanceBranch)
     s.Sh = 1.1;
     s.sigmaF2 = 297;
     ASSERT_FALSE(designTransmission(s, {"20", "", "100", "4"}).refused());
-    const StepGroup& design = lastGroup(s, CalculationMode::Transmission);
+    const StepGroup& design = lastGroup(s, Mode::Transmission);
     EXPECT_NE(decisions(design).find("контактную"), std::string::npos);
     EXPECT_NE(decisions(design).find("прямозубая"), std::string::npos);
     EXPECT_EQ(resultOf(design, "σ_HP1"), s.sigmaHP1);
@@ -115,7 +115,7 @@ TEST(Walkthrough, ModuleChoiceGeometryAndStresses)
     CalcState s = hardenedPair(500, 450);
     ASSERT_FALSE(designTransmission(s, {"20", "10", "100", "4"}).refused());
     ASSERT_FALSE(chooseModule(s, "2.5", "").outcome.refused());
-    const std::vector<StepGroup>& groups = *s.walkthrough.of(CalculationMode::Transmission);
+    const std::vector<StepGroup>& groups = *s.walkthrough.of(Mode::Transmission);
     ASSERT_EQ(groups.size(), 3U);
     EXPECT_EQ(groups[0].screen, ScreenId::ATverd);
     EXPECT_EQ(groups[1].screen, ScreenId::Vvod2);
@@ -142,7 +142,7 @@ TEST(Walkthrough, WheelModeShowsTheBodyAndTheSketchChosen)
     ASSERT_FALSE(enterWheel(s, {"40", "", "30", "105", "20", "40"}).refused());
     const ModuleChoice choice = chooseModule(s, "", "2.25");
     ASSERT_FALSE(choice.outcome.refused());
-    const std::vector<StepGroup>& groups = *s.walkthrough.of(CalculationMode::Wheel);
+    const std::vector<StepGroup>& groups = *s.walkthrough.of(Mode::Wheel);
     ASSERT_EQ(groups.size(), 2U);
     EXPECT_EQ(resultOf(groups[0], "m"), s.mcalc);
     const StepGroup& body = groups[1];
@@ -155,7 +155,7 @@ TEST(Walkthrough, WheelModeShowsTheBodyAndTheSketchChosen)
     EXPECT_NE(decisions(body).find("интерполяция"), std::string::npos);
     EXPECT_NE(decisions(body).find("da < 250"), std::string::npos);
     EXPECT_NE(decisions(body).find("второго ряда"), std::string::npos);
-    EXPECT_EQ(s.walkthrough.of(CalculationMode::Transmission), nullptr) << "no design ran";
+    EXPECT_EQ(s.walkthrough.of(Mode::Transmission), nullptr) << "no design ran";
 }
 
 TEST(Walkthrough, CheckCalculation)
@@ -163,8 +163,8 @@ TEST(Walkthrough, CheckCalculation)
     CalcState s = startUpState();
     chooseCheckMode(s);
     s.sigmaF1 = 500;
-    ASSERT_FALSE(checkWheel(s, {"240", "60", "10", "40"}).refused());
-    const StepGroup& check = lastGroup(s, CalculationMode::Check);
+    ASSERT_FALSE(checkPermissibleLoad(s, {"240", "60", "10", "40"}).refused());
+    const StepGroup& check = lastGroup(s, Mode::Check);
     EXPECT_EQ(quantities(check), (std::vector<std::string>{"cos β", "m", "ψ_bm", "Y_β", "T"}));
     EXPECT_EQ(resultOf(check, "m"), s.m);
     EXPECT_EQ(resultOf(check, "ψ_bm"), s.Psibm);
@@ -178,20 +178,20 @@ TEST(Walkthrough, ARefusalIsShownInsteadOfNumbersAndARerunReplacesWhatFollowed)
     ASSERT_FALSE(designTransmission(s, {"20", "", "100", "4"}).refused());
     ASSERT_FALSE(chooseModule(s, "2.5", "").outcome.refused());
     ASSERT_TRUE(designTransmission(s, {"", "", "100", "4"}).refused());
-    const std::vector<StepGroup>& groups = *s.walkthrough.of(CalculationMode::Transmission);
+    const std::vector<StepGroup>& groups = *s.walkthrough.of(Mode::Transmission);
     ASSERT_EQ(groups.size(), 2U) << "the module choice that followed the design is gone";
     EXPECT_EQ(groups.back().screen, ScreenId::Vvod2);
     EXPECT_TRUE(groups.back().steps.empty());
     EXPECT_NE(groups.back().refusal.find("Z1"), std::string::npos);
 
     ASSERT_FALSE(designTransmission(s, {"20", "", "100", "4"}).refused());
-    EXPECT_TRUE(s.walkthrough.of(CalculationMode::Transmission)->back().refusal.empty());
+    EXPECT_TRUE(s.walkthrough.of(Mode::Transmission)->back().refusal.empty());
 }
 
 std::vector<ScreenId> screensOf(const CalcState& s)
 {
     std::vector<ScreenId> screens;
-    for (const StepGroup& group : *s.walkthrough.of(CalculationMode::Transmission))
+    for (const StepGroup& group : *s.walkthrough.of(Mode::Transmission))
         screens.push_back(group.screen);
     return screens;
 }
@@ -212,7 +212,7 @@ TEST(Walkthrough, AnOkThatDoesNotRunKeepsTheStepsAndARerunReplacesWhatFollowed)
 
     ASSERT_FALSE(chooseSteelGrade(s, ScreenId::stal4, 2).refused());
     EXPECT_EQ(screensOf(s), std::vector<ScreenId>(designed.begin(), designed.end() - 1));
-    EXPECT_EQ(s.walkthrough.of(CalculationMode::Transmission)->back().steps.front().decision,
+    EXPECT_EQ(s.walkthrough.of(Mode::Transmission)->back().steps.front().decision,
               std::string(steelScreenContent(ScreenId::stal4).grades[1]));
 }
 
@@ -221,7 +221,7 @@ TEST(Walkthrough, AWrongModuleChoiceIsRecordedAsRefused)
     CalcState s = hardenedPair(500, 450);
     designTransmission(s, {"20", "", "100", "4"});
     chooseModule(s, "2.5", "2.75");
-    const StepGroup& choice = lastGroup(s, CalculationMode::Transmission);
+    const StepGroup& choice = lastGroup(s, Mode::Transmission);
     EXPECT_EQ(choice.screen, ScreenId::Vibor);
     EXPECT_FALSE(choice.refusal.empty());
 }

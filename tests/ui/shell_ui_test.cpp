@@ -84,7 +84,7 @@ TEST(StartUp, LoadsTheModuleAndSteelListsInvisibly)
 struct ModeCase {
     const char* action;
     const char* firstScreen;
-    bool kol, per, prov;
+    Mode mode;
 };
 
 class ModeCommand : public testing::TestWithParam<ModeCase> {};
@@ -94,16 +94,14 @@ TEST_P(ModeCommand, SetsTheModeAndOpensTheFirstScreen)
     Driver app;
     app.menu(GetParam().action);
     EXPECT_TRUE(app.isVisible(GetParam().firstScreen));
-    EXPECT_EQ(app.state().modeKol, GetParam().kol);
-    EXPECT_EQ(app.state().modePer, GetParam().per);
-    EXPECT_EQ(app.state().modeProv, GetParam().prov);
+    EXPECT_EQ(app.state().mode, GetParam().mode);
     EXPECT_TRUE(app.isVisible("Nachalo"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Menu, ModeCommand,
-                         testing::Values(ModeCase{"mnuKol", "Vvod", true, false, false},
-                                         ModeCase{"mnuPer", "ATverd", false, true, false},
-                                         ModeCase{"mnuProv", "trebov2", false, false, true}));
+                         testing::Values(ModeCase{"mnuKol", "Vvod", Mode::Wheel},
+                                         ModeCase{"mnuPer", "ATverd", Mode::Transmission},
+                                         ModeCase{"mnuProv", "trebov2", Mode::Check}));
 
 TEST(ScreenModel, AScreenLeftByItsFrameOrEscIsHiddenAndKeepsItsEntries)
 {

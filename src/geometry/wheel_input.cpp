@@ -1,8 +1,8 @@
-#include "shell/wheel_input.h"
+#include "geometry/wheel_input.h"
 
 #include "shell/number_text.h"
 #include "shell/walkthrough.h"
-#include "strength/angle.h"
+#include "shell/angle.h"
 
 #include <cmath>
 
@@ -10,7 +10,7 @@ namespace gear {
 
 namespace {
 
-std::string checkWheel(double Z1, double beta, double dv, double da, double bw, double Lst)
+std::string wheelInputRefusal(double Z1, double beta, double dv, double da, double bw, double Lst)
 {
     if (!std::isfinite(Z1))
         return "Число зубьев Z слишком велико.";
@@ -39,7 +39,7 @@ Outcome enterWheel(CalcState& state, const WheelInput& input)
     const double da = numberFromText(input.da);
     const double bw = numberFromText(input.bw);
     const double Lst = numberFromText(input.Lst);
-    if (std::string refusal = checkWheel(Z1, beta, dv, da, bw, Lst); !refusal.empty()) {
+    if (std::string refusal = wheelInputRefusal(Z1, beta, dv, da, bw, Lst); !refusal.empty()) {
         StepRecorder(state, ScreenId::Vvod, true).refuse(refusal);
         return Outcome::refuse(std::move(refusal));
     }

@@ -1,86 +1,19 @@
-#include "ui/wheel_screens.h"
+#include "ui/wheel_sketch_screen.h"
 
-#include "shell/wheel_input.h"
-#include "ui/screens.h"
-#include "ui/vibor.h"
+#include "ui/controls.h"
+#include "ui/fonts.h"
+#include "ui/number_display.h"
 #include "ui/wheel_sketch.h"
-#include "ui/widgets.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include <array>
 
 namespace gear::ui {
-
-Vvod::Vvod(Screens& screens) : Screen(ScreenId::Vvod, screens, QStringLiteral("Ввод исходных данных"))
-{
-    m_teeth = makeTextField(this, "Text1");
-    m_angle = makeTextField(this, "Text2");
-    m_shaft = makeTextField(this, "Text4");
-    m_tip = makeTextField(this, "Text5");
-    m_width = makeTextField(this, "Text6");
-    m_hub = makeTextField(this, "Text7");
-    auto* ok = makeOkButton();
-    ok->setFont(times(15.75, true));
-    ok->setDefault(true);
-
-    auto* grid = new QGridLayout;
-    grid->setHorizontalSpacing(12);
-    const std::array<std::pair<const char*, const char*>, 6> prompts{{
-        {"Label1", "Введите число зубьев Z"},
-        {"Label3", " Введите угол наклона зубьев"},
-        {"Label5", "Введите диаметрвала dв,мм "},
-        {"Label6", "Введите диаметр окружностей вершин da,мм"},
-        {"Label7", "Введите ширину зубчатого венца bw,мм"},
-        {"Label9", "Введите ширину ступицы Lст,мм"},
-    }};
-    const std::array<QLineEdit*, 6> fields{m_teeth, m_angle, m_shaft, m_tip, m_width, m_hub};
-    for (int row = 0; row < 6; ++row) {
-        QLabel* prompt = makeLabel(this, prompts[static_cast<size_t>(row)].first,
-                                   QString::fromUtf8(prompts[static_cast<size_t>(row)].second));
-        prompt->setFont(times(11.25, true));
-        if (row == 1) {
-            auto* withPicture = new QHBoxLayout;
-            withPicture->addWidget(prompt);
-            withPicture->addWidget(makeBetaPicture(this));
-            withPicture->addStretch();
-            grid->addLayout(withPicture, row, 0);
-        } else {
-            grid->addWidget(prompt, row, 0);
-        }
-        fields[static_cast<size_t>(row)]->setFixedWidth(120);
-        grid->addWidget(fields[static_cast<size_t>(row)], row, 1);
-    }
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(grid);
-    layout->addSpacing(12);
-    layout->addWidget(ok, 0, Qt::AlignHCenter);
-
-    // The order the course's worksheet asks for the data in.
-    setTabOrder(m_teeth, m_angle);
-    setTabOrder(m_angle, ok);
-    setTabOrder(ok, m_shaft);
-    setTabOrder(m_shaft, m_width);
-    setTabOrder(m_width, m_hub);
-    setTabOrder(m_hub, m_tip);
-
-    connect(ok, &QPushButton::clicked, this, &Vvod::onOk);
-}
-
-void Vvod::onOk()
-{
-    auto text = [](const QLineEdit* field) { return field->text().toStdString(); };
-    const Outcome outcome =
-        enterWheel(state(), {text(m_teeth), text(m_angle), text(m_shaft), text(m_tip), text(m_width), text(m_hub)});
-    if (!outcome.refused())
-        screens().load<Vibor>(ScreenId::Vibor).presetCalculatedModule(state().mcalc);
-    follow(outcome);
-}
 
 namespace {
 
@@ -196,7 +129,6 @@ WheelSketchScreen::WheelSketchScreen(ScreenId id, Screens& screens) : Screen(id,
     m_sketch->setObjectName(QStringLiteral("Image1"));
     m_sketch->setMinimumSize(m_sketch->sizeHint());
     auto* back = makeOkButton(QStringLiteral("Назад"));
-    back->setDefault(true);
 
     auto* columns = new QHBoxLayout;
     columns->addLayout(table);

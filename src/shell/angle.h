@@ -4,8 +4,9 @@
 
 namespace gear {
 
-// The course's tables were computed with π written as 3.1415, and the worked
-// answers students compare against carry that rounding.
+// Degrees to radians with π written as 3.1415: the course's tables were
+// computed that way, and the worked answers students compare against carry
+// that rounding.
 inline double cosDegrees(double degrees)
 {
     return std::cos(degrees * 3.1415 / 180.0);
@@ -15,11 +16,6 @@ inline double cosDegrees(double degrees)
 inline bool isUsableHelixAngle(double degrees)
 {
     return std::isfinite(degrees) && degrees >= 0.0 && degrees < 90.0;
-}
-
-inline bool isPositive(double value)
-{
-    return std::isfinite(value) && value > 0.0;
 }
 
 } // namespace gear

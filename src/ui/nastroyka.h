@@ -1,32 +1,13 @@
 #pragma once
 
+#include "shell/calc_state.h"
 #include "ui/screen.h"
 
 #include <array>
 
-class QLabel;
 class QLineEdit;
 
 namespace gear::ui {
-
-// "Выход": the only orderly way out of the program.
-class Vihod final : public Screen {
-    Q_OBJECT
-
-public:
-    explicit Vihod(Screens& screens);
-
-signals:
-    void exitConfirmed();
-};
-
-// "Справка": what the program is for.
-class Info final : public Screen {
-    Q_OBJECT
-
-public:
-    explicit Info(Screens& screens);
-};
 
 // "Изменение параметров": the seventeen default coefficients.
 class Nastroyka final : public Screen {
@@ -41,7 +22,7 @@ public:
 private:
     void onOk();
 
-    std::array<QLineEdit*, 17> m_fields{};
+    std::array<QLineEdit*, kCoefficientCount> m_fields{};
 };
 
 } // namespace gear::ui

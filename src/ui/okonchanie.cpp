@@ -1,30 +1,19 @@
-#include "ui/results_screens.h"
+#include "ui/okonchanie.h"
 
-#include "geometry/module_choice.h"
+#include "ui/controls.h"
+#include "ui/fonts.h"
 #include "ui/grid_frame.h"
+#include "ui/number_display.h"
 #include "ui/screens.h"
-#include "ui/wheel_sketch.h"
-#include "ui/widgets.h"
+#include "ui/text_conversion.h"
+#include "ui/vivod4.h"
 
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 namespace gear::ui {
-
-Oshibka1::Oshibka1(Screens& screens) : Screen(ScreenId::oshibka1, screens, QStringLiteral("Ошибка"))
-{
-    QLabel* message = makeLabel(this, "Label1", QStringLiteral("Выберите один из стандартных модулей"));
-    makeBold(message);
-    auto* ok = makeOkButton();
-    ok->setDefault(true);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(message);
-    layout->addWidget(ok, 0, Qt::AlignHCenter);
-    connect(ok, &QPushButton::clicked, this, &QWidget::hide);
-}
 
 Okonchanie::Okonchanie(Screens& screens)
     : Screen(ScreenId::okonchanie, screens, QStringLiteral("Результаты расчётов"))
@@ -75,6 +64,7 @@ Okonchanie::Okonchanie(Screens& screens)
         table->addCell(m_wheel[static_cast<size_t>(row)], row + 1, 3);
     }
     auto* drawing = makeButton(this, "Command1", QStringLiteral("Показать рисунок"));
+    // Enter closes the table, as Ok does on the other screens.
     auto* ok = makeButton(this, "Command2", QStringLiteral("Ok"));
     ok->setDefault(true);
     auto* buttons = new QHBoxLayout;
@@ -123,43 +113,6 @@ void Okonchanie::showDrawing()
     auto& drawing = screens().load<Vivod4>(ScreenId::vivod4);
     drawing.choosePicture(state().da);
     drawing.present();
-}
-
-Vivod4::Vivod4(Screens& screens) : Screen(ScreenId::vivod4, screens, QStringLiteral("Чертёж колеса"))
-{
-    auto* pictures = new QGridLayout;
-    const std::array<WheelSketch::Design, 3> designs{WheelSketch::Design::Solid, WheelSketch::Design::Disc,
-                                                     WheelSketch::Design::Spoked};
-    for (size_t i = 0; i < 3; ++i) {
-        m_pictures[i] = new WheelSketch(designs[i], this);
-        m_pictures[i]->setObjectName(QStringLiteral("Image%1").arg(i + 1));
-        m_pictures[i]->setMinimumSize(m_pictures[i]->sizeHint());
-        m_pictures[i]->setVisible(false);
-        // The three lie over one another; one at a time is shown.
-        pictures->addWidget(m_pictures[i], 0, 0);
-    }
-    auto* ok = makeOkButton();
-    ok->setDefault(true);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(pictures);
-    layout->addWidget(ok, 0, Qt::AlignHCenter);
-    connect(ok, &QPushButton::clicked, this, &QWidget::hide);
-}
-
-void Vivod4::choosePicture(double da)
-{
-    const auto shown = static_cast<size_t>(drawingPicture(da) - 1);
-    const CalcState& s = state();
-    SketchSizes sizes;
-    sizes.da = s.da;
-    sizes.df = s.df;
-    sizes.d = s.d;
-    sizes.bw = s.bw1;
-    for (size_t i = 0; i < 3; ++i) {
-        m_pictures[i]->setSizes(sizes);
-        m_pictures[i]->setVisible(i == shown);
-    }
-    adjustSize();
 }
 
 } // namespace gear::ui

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "shell/screen_id.h"
+
+#include <optional>
+#include <string>
+#include <utility>
+
+namespace gear {
+
+// What an Ok leads to: the screen to open next (if any), whether the screen
+// that ran it closes, whether the beep sounds, or a refusal — a sentence that
+// says why nothing was done.
+struct Outcome {
+    std::optional<ScreenId> next;
+    bool leave = false;
+    bool beep = false;
+    std::string refusal;
+
+    bool refused() const { return !refusal.empty(); }
+
+    static Outcome openNext(ScreenId screen) { return {screen, true, false, {}}; }
+    static Outcome stay() { return {}; }
+    static Outcome close() { return {std::nullopt, true, false, {}}; }
+    static Outcome refuse(std::string why) { return {std::nullopt, false, true, std::move(why)}; }
+};
+
+} // namespace gear

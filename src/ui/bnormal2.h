@@ -1,0 +1,24 @@
+#pragma once
+
+#include "ui/screen.h"
+
+#include <vector>
+
+class QRadioButton;
+
+namespace gear::ui {
+
+// "Способ обработки" for through-hardened teeth: normalisation or improvement.
+class BNormal2 final : public Screen {
+    Q_OBJECT
+
+public:
+    explicit BNormal2(Screens& screens);
+
+private:
+    void onOk();
+
+    std::vector<QRadioButton*> m_options;
+};
+
+} // namespace gear::ui

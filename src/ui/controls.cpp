@@ -1,0 +1,53 @@
+#include "ui/controls.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace gear::ui {
+
+namespace {
+
+template <class Widget>
+Widget* named(Widget* widget, const char* name)
+{
+    if (name)
+        widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+} // namespace
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text)
+{
+    return named(new QLabel(text, parent), name);
+}
+
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& text)
+{
+    auto* button = named(new QPushButton(text, parent), name);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QLineEdit* makeTextField(QWidget* parent, const char* name)
+{
+    return named(new QLineEdit(parent), name);
+}
+
+QComboBox* makeComboBox(QWidget* parent, const char* name)
+{
+    auto* combo = named(new QComboBox(parent), name);
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    return combo;
+}
+
+QRadioButton* makeOption(QWidget* parent, const char* name)
+{
+    return named(new QRadioButton(parent), name);
+}
+
+} // namespace gear::ui

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QWidget;
+
+namespace gear::ui {
+
+// Controls carry their established names as objectName; a label without a
+// name of its own is passed nullptr.
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text);
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& text);
+QLineEdit* makeTextField(QWidget* parent, const char* name);
+// A list that also takes a typed value, kept exactly as typed.
+QComboBox* makeComboBox(QWidget* parent, const char* name);
+QRadioButton* makeOption(QWidget* parent, const char* name);
+
+} // namespace gear::ui

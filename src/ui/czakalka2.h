@@ -1,0 +1,24 @@
+#pragma once
+
+#include "ui/screen.h"
+
+#include <vector>
+
+class QRadioButton;
+
+namespace gear::ui {
+
+// "Способ обработки" for surface-hardened teeth.
+class Czakalka2 final : public Screen {
+    Q_OBJECT
+
+public:
+    explicit Czakalka2(Screens& screens);
+
+private:
+    void onOk();
+
+    std::vector<QRadioButton*> m_options;
+};
+
+} // namespace gear::ui

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "ui/screen.h"
+
+namespace gear::ui {
+
+// "Справка": what the program is for.
+class Info final : public Screen {
+    Q_OBJECT
+
+public:
+    explicit Info(Screens& screens);
+};
+
+} // namespace gear::ui

@@ -1,0 +1,30 @@
+#include "ui/input_form.h"
+
+#include "ui/beta_picture.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace gear::ui {
+
+void addPrompt(QVBoxLayout* layout, QLabel* prompt, QWidget* field)
+{
+    layout->addWidget(prompt);
+    layout->addWidget(field);
+    layout->addSpacing(6);
+}
+
+void addPromptWithBeta(QVBoxLayout* layout, QLabel* prompt, QWidget* field)
+{
+    auto* row = new QHBoxLayout;
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(prompt);
+    row->addWidget(makeBetaPicture(prompt->parentWidget()));
+    row->addStretch();
+    layout->addLayout(row);
+    layout->addWidget(field);
+    layout->addSpacing(6);
+}
+
+} // namespace gear::ui

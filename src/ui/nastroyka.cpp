@@ -1,0 +1,55 @@
+#include "ui/nastroyka.h"
+
+#include "shell/parameters.h"
+#include "shell/reference_tables.h"
+#include "ui/controls.h"
+#include "ui/text_conversion.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace gear::ui {
+
+Nastroyka::Nastroyka(Screens& screens)
+    : Screen(ScreenId::nastroyka, screens, QStringLiteral("Изменение параметров"))
+{
+    auto* grid = new QGridLayout;
+    grid->setVerticalSpacing(2);
+    for (int row = 0; row < kCoefficientCount; ++row) {
+        const CoefficientInfo& info = kCoefficients[static_cast<size_t>(row)];
+        const QByteArray captionName = "Label" + QByteArray::number(row + 1);
+        const QByteArray meaningName = "Label" + QByteArray::number(row + 1 + kCoefficientCount);
+        const QByteArray fieldName = "Text" + QByteArray::number(row + 1);
+        grid->addWidget(makeLabel(this, captionName.constData(), qt(info.name)), row, 0);
+        grid->addWidget(makeLabel(this, meaningName.constData(), qt(info.meaning)), row, 1);
+        QLineEdit* field = makeTextField(this, fieldName.constData());
+        field->setMaximumWidth(90);
+        grid->addWidget(field, row, 2);
+        m_fields[static_cast<size_t>(row)] = field;
+    }
+    auto* ok = makeOkButton();
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addWidget(ok, 0, Qt::AlignTop);
+    connect(ok, &QPushButton::clicked, this, &Nastroyka::onOk);
+}
+
+void Nastroyka::showCurrent()
+{
+    const auto texts = parameterTexts(state());
+    for (size_t i = 0; i < texts.size(); ++i)
+        m_fields[i]->setText(qt(texts[i]));
+}
+
+void Nastroyka::onOk()
+{
+    std::array<std::string, kCoefficientCount> texts;
+    for (size_t i = 0; i < texts.size(); ++i)
+        texts[i] = utf8(m_fields[i]->text());
+    follow(applyParameters(state(), texts));
+}
+
+} // namespace gear::ui

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "ui/screen.h"
+
+#include <vector>
+
+class QRadioButton;
+
+namespace gear::ui {
+
+// "Выбор материала": the grades that suit a treatment; stal1..stal5 are five
+// of these.
+class SteelGrade final : public Screen {
+    Q_OBJECT
+
+public:
+    SteelGrade(ScreenId id, Screens& screens);
+
+private:
+    void onOk();
+
+    std::vector<QRadioButton*> m_grades;
+};
+
+} // namespace gear::ui

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "ui/screen.h"
+
+#include <vector>
+
+class QRadioButton;
+
+namespace gear::ui {
+
+// "Требования к изготовлению": the check mode's first question.
+class Trebov2 final : public Screen {
+    Q_OBJECT
+
+public:
+    explicit Trebov2(Screens& screens);
+
+private:
+    void onOk();
+
+    std::vector<QRadioButton*> m_options;
+};
+
+} // namespace gear::ui

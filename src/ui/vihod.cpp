@@ -1,0 +1,35 @@
+#include "ui/vihod.h"
+
+#include "ui/controls.h"
+#include "ui/fonts.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace gear::ui {
+
+Vihod::Vihod(Screens& screens) : Screen(ScreenId::vihod, screens, QStringLiteral("Выход"))
+{
+    auto* question = makeLabel(this, "Label1", QStringLiteral("Вы уверены что хотите выйти?"));
+    question->setFont(times(12, true));
+    question->setStyleSheet(QStringLiteral("color: #000080;"));
+    question->setAlignment(Qt::AlignCenter);
+    auto* yes = makeOkButton(QStringLiteral("Да"));
+    auto* no = makeButton(this, "Command2", QStringLiteral("Нет"));
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(yes);
+    buttons->addStretch();
+    buttons->addWidget(no);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(question);
+    layout->addLayout(buttons);
+    setFixedSize(427, 107);
+
+    connect(yes, &QPushButton::clicked, this, &Vihod::exitConfirmed);
+    connect(no, &QPushButton::clicked, this, &QWidget::hide);
+}
+
+} // namespace gear::ui

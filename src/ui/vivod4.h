@@ -1,0 +1,25 @@
+#pragma once
+
+#include "ui/screen.h"
+
+#include <array>
+
+namespace gear::ui {
+
+class WheelSketch;
+
+// "Чертёж колеса": the design of wheel that suits the pinion's tip diameter.
+class Vivod4 final : public Screen {
+    Q_OBJECT
+
+public:
+    explicit Vivod4(Screens& screens);
+
+    // Makes exactly the sketch for tip diameter da visible.
+    void choosePicture(double da);
+
+private:
+    std::array<WheelSketch*, 3> m_pictures{};
+};
+
+} // namespace gear::ui

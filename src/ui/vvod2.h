@@ -1,0 +1,30 @@
+#pragma once
+
+#include "ui/screen.h"
+
+class QComboBox;
+class QLineEdit;
+
+namespace gear::ui {
+
+// "Ввод исходных данных" of the transmission design: pinion teeth, helix
+// angle, torque and gear ratio.
+class Vvod2 final : public Screen {
+    Q_OBJECT
+
+public:
+    explicit Vvod2(Screens& screens);
+
+    // The series of gear ratios, put in the first time it is needed.
+    void fillRatioList();
+
+private:
+    void onOk();
+
+    QLineEdit* m_teeth;
+    QLineEdit* m_angle;
+    QLineEdit* m_torque;
+    QComboBox* m_ratio;
+};
+
+} // namespace gear::ui
