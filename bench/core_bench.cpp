@@ -1,11 +1,11 @@
 #include "geometry/module_choice.h"
+#include "geometry/wheel_input.h"
 #include "material/final_material.h"
 #include "material/hardness_recommendation.h"
 #include "material/steel_grade.h"
 #include "material/treatment_method.h"
 #include "shell/mode_commands.h"
 #include "shell/number_text.h"
-#include "geometry/wheel_input.h"
 #include "strength/check_calculation.h"
 #include "strength/transmission_design.h"
 

@@ -11,4 +11,4 @@ QPixmap mainWindowArt();
 // The program's icon: a pinion shaft before a gear, `size` pixels square.
 QPixmap applicationIcon(int size);
 
-} // namespace gear::ui
+} // namespace gear::art

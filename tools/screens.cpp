@@ -41,7 +41,10 @@ public:
     }
     void menu(const char* action) { control<QAction>("Nachalo", action).trigger(); }
     void click(const char* screenName, const char* button) { control<QAbstractButton>(screenName, button).click(); }
-    void mark(const char* screenName, const char* option) { control<QRadioButton>(screenName, option).setChecked(true); }
+    void mark(const char* screenName, const char* option)
+    {
+        control<QRadioButton>(screenName, option).setChecked(true);
+    }
     void type(const char* screenName, const char* field, const char* text)
     {
         control<QLineEdit>(screenName, field).setText(QString::fromUtf8(text));
@@ -54,10 +57,7 @@ public:
     {
         control<QComboBox>(screenName, combo).setCurrentIndex(index);
     }
-    void save(const char* screenName, const QString& file = {})
-    {
-        saveWidget(screen(screenName), file);
-    }
+    void save(const char* screenName, const QString& file = {}) { saveWidget(screen(screenName), file); }
     void saveWidget(QWidget& widget, const QString& file)
     {
         widget.show();

@@ -1,10 +1,10 @@
 #include "geometry/module_choice.h"
 
 #include "geometry/preferred_size.h"
+#include "shell/angle.h"
 #include "shell/draft.h"
 #include "shell/number_text.h"
 #include "shell/walkthrough.h"
-#include "shell/angle.h"
 
 #include <cmath>
 
@@ -45,8 +45,8 @@ void checkStresses(CalcState& s, StepRecorder& record)
     record.step("σ_F1", "{Y_F1}·{F_t1}/({b_w1}·{m})·{Y_β}·{K_Fβ}·{K_Fv}·{K_Fα}",
                 {s.YF1, Ft1, s.bw1, s.m, s.Ybeta, s.kfb, s.kfv, s.kfa}, s.sigmaF1, "МПа");
     s.sigmaF2 = s.sigmaF1 * (s.YF2 * s.bw1) / (s.YF1 * s.bw2);
-    record.step("σ_F2", "{σ_F1}·{Y_F2}·{b_w1}/({Y_F1}·{b_w2})", {s.sigmaF1, s.YF2, s.bw1, s.YF1, s.bw2},
-                s.sigmaF2, "МПа");
+    record.step("σ_F2", "{σ_F1}·{Y_F2}·{b_w1}/({Y_F1}·{b_w2})", {s.sigmaF1, s.YF2, s.bw1, s.YF1, s.bw2}, s.sigmaF2,
+                "МПа");
     const double load = s.khb * s.khv * s.kha * (s.U + 1.0) / s.U;
     s.sigmaH1 = 440.0 * s.Zk * std::sqrt(Ft1 / (s.bw1 * s.d) * load);
     s.sigmaH2 = 440.0 * s.Zk * std::sqrt(Ft2 / (s.bw2 * s.d2) * load);
@@ -87,7 +87,7 @@ ModuleChoice chooseModule(CalcState& state, std::string_view row1, std::string_v
     auto refuse = [&draft](std::string why) { return ModuleChoice{draft.refuse(ScreenId::Vibor, std::move(why)), {}}; };
     StepRecorder record(s, ScreenId::Vibor);
     record.decision(s.row1Chosen ? "Модуль взят из первого ряда ГОСТ 9563-80"
-                                     : "Модуль взят из второго ряда ГОСТ 9563-80");
+                                 : "Модуль взят из второго ряда ГОСТ 9563-80");
     record.step("m", "", {}, s.m, "мм");
     const bool transmission = s.mode == Mode::Transmission;
     if (transmission) {
@@ -146,7 +146,7 @@ ModuleChoice chooseModule(CalcState& state, std::string_view row1, std::string_v
 
     if (s.mode == Mode::Wheel) {
         const ScreenId sketch = wheelSketchScreen(s.da);
-        record.decision(sketch == ScreenId::vivod1   ? "da < 250 мм: колесо цельное, с плоским диском"
+        record.decision(sketch == ScreenId::vivod1 ? "da < 250 мм: колесо цельное, с плоским диском"
                         : sketch == ScreenId::vivod2 ? "250 ≤ da ≤ 600 мм: кованое колесо с отверстиями в диске"
                                                      : "da > 600 мм: литое колесо со спицами");
         choice.outcome = Outcome::openNext(sketch);

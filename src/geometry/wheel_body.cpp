@@ -43,9 +43,10 @@ RimLookup lookUpRim(double m)
             return {lower.k};
         if (m < upper.m) {
             const double t = (m - lower.m) / (upper.m - lower.m);
-            return {{lower.k.kDelta + t * (upper.k.kDelta - lower.k.kDelta), lower.k.kC + t * (upper.k.kC - lower.k.kC)},
-                    &lower,
-                    &upper};
+            return {
+                {lower.k.kDelta + t * (upper.k.kDelta - lower.k.kDelta), lower.k.kC + t * (upper.k.kC - lower.k.kC)},
+                &lower,
+                &upper};
         }
     }
     return {kRimRows.back().k};

@@ -1,8 +1,8 @@
 #include "geometry/wheel_input.h"
 
+#include "shell/angle.h"
 #include "shell/number_text.h"
 #include "shell/walkthrough.h"
-#include "shell/angle.h"
 
 #include <cmath>
 

@@ -12,18 +12,13 @@ namespace gear {
 SteelScreenContent steelScreenContent(ScreenId screen)
 {
     switch (screen) {
-    case ScreenId::stal1:
-        return {"Выбор материала", {"Сталь 40", "Сталь 50Л", "Сталь 40ГЛ"}};
-    case ScreenId::stal2:
-        return {"Выбор материала", {"Сталь 40", "Сталь 45", "Сталь 40Х", "Сталь 40ХН"}};
+    case ScreenId::stal1: return {"Выбор материала", {"Сталь 40", "Сталь 50Л", "Сталь 40ГЛ"}};
+    case ScreenId::stal2: return {"Выбор материала", {"Сталь 40", "Сталь 45", "Сталь 40Х", "Сталь 40ХН"}};
     case ScreenId::stal3:
         return {"Выбор матеоиала", {"Сталь 40Х", "Сталь 40ХН", "Сталь 40ХФА", "Сталь 40", "Сталь 45"}};
-    case ScreenId::stal4:
-        return {"Выбор материала", {"Сталь 18ХГТ", "Сталь 12ХН3А"}};
-    case ScreenId::stal5:
-        return {"Выбор материала", {"Сталь 20Х", "Сталь 18ХГТ"}};
-    default:
-        return {};
+    case ScreenId::stal4: return {"Выбор материала", {"Сталь 18ХГТ", "Сталь 12ХН3А"}};
+    case ScreenId::stal5: return {"Выбор материала", {"Сталь 20Х", "Сталь 18ХГТ"}};
+    default: return {};
     }
 }
 
@@ -109,11 +104,8 @@ bool applyRule(CalcState& s, ScreenId screen, int option, StepRecorder& record)
         else
             return false;
         return true;
-    case ScreenId::stal5:
-        writeLimits(s, kNitrocarburised, record);
-        return true;
-    default:
-        return false;
+    case ScreenId::stal5: writeLimits(s, kNitrocarburised, record); return true;
+    default: return false;
     }
 }
 

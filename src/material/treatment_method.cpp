@@ -54,8 +54,7 @@ Outcome chooseSurfaceHardening(CalcState& state, int option)
     record.decision(treatment.name);
     record.step("S_H", "1.2", {}, state.Sh);
     presetCheckedHardness(state, record, treatment.low, treatment.high, "HRC");
-    constexpr std::array<ScreenId, 4> kSteelScreens{ScreenId::stal3, ScreenId::stal2, ScreenId::stal4,
-                                                    ScreenId::stal5};
+    constexpr std::array<ScreenId, 4> kSteelScreens{ScreenId::stal3, ScreenId::stal2, ScreenId::stal4, ScreenId::stal5};
     if (option <= 4)
         return Outcome::openNext(kSteelScreens[static_cast<size_t>(option - 1)]);
 

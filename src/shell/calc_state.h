@@ -44,42 +44,42 @@ using StdSizeTable = std::array<int, 101>;
 // that the formulas read as on paper. Lengths in mm, torques in N·m, forces
 // in N, stresses in MPa, angles in degrees, hardness in HB or HRC.
 struct Quantities {
-    Number Z1;   // teeth of the first gear: the wheel (wheel mode) or the pinion
-    Number da;   // tip diameter of the first gear
-    Number da2;  // tip diameter of the second gear
-    Number df;   // root diameter of the first gear
-    Number df2;  // root diameter of the second gear
-    Number bw1;  // face width rounded to a preferred size, first gear
-    Number bw2;  // face width rounded to a preferred size, second gear
-    Number LstStd; // hub length rounded to a preferred size
-    Number d;    // pitch diameter of the first gear
-    Number d2;   // pitch diameter of the second gear
-    Number Psibm; // face width coefficient b/m
-    Number Psibd; // face width coefficient b/d1
-    Number dv;   // shaft diameter under the hub
-    Number m;    // module
-    Number C;    // width of the spokes or the disc
-    Number beta; // helix angle, degrees; 0 for spur teeth
-    Number mcalc; // module derived from the tip diameter of a wheel
-    Number Lst;  // hub length
-    Number D0;   // diameter D0 of the disc wheel
-    Number R;    // fillet radius
-    Number bw;   // face width
-    Number U;    // gear ratio
-    Number km;   // module coefficient of the contact design
-    Number Z2;   // teeth of the wheel, U·Z1, not rounded
-    Number Tcalc; // permissible load of a checked wheel, N·m
-    Number Sh;   // safety factor for contact stress
-    Number kf;   // load factor for bending
+    Number Z1;       // teeth of the first gear: the wheel (wheel mode) or the pinion
+    Number da;       // tip diameter of the first gear
+    Number da2;      // tip diameter of the second gear
+    Number df;       // root diameter of the first gear
+    Number df2;      // root diameter of the second gear
+    Number bw1;      // face width rounded to a preferred size, first gear
+    Number bw2;      // face width rounded to a preferred size, second gear
+    Number LstStd;   // hub length rounded to a preferred size
+    Number d;        // pitch diameter of the first gear
+    Number d2;       // pitch diameter of the second gear
+    Number Psibm;    // face width coefficient b/m
+    Number Psibd;    // face width coefficient b/d1
+    Number dv;       // shaft diameter under the hub
+    Number m;        // module
+    Number C;        // width of the spokes or the disc
+    Number beta;     // helix angle, degrees; 0 for spur teeth
+    Number mcalc;    // module derived from the tip diameter of a wheel
+    Number Lst;      // hub length
+    Number D0;       // diameter D0 of the disc wheel
+    Number R;        // fillet radius
+    Number bw;       // face width
+    Number U;        // gear ratio
+    Number km;       // module coefficient of the contact design
+    Number Z2;       // teeth of the wheel, U·Z1, not rounded
+    Number Tcalc;    // permissible load of a checked wheel, N·m
+    Number Sh;       // safety factor for contact stress
+    Number kf;       // load factor for bending
     Number epsalpha; // transverse contact ratio
-    Number kfa;  // factor of the load's distribution between the teeth, bending
-    Number Ybeta; // helix factor for bending
-    Number kha;  // factor of the load's distribution between the teeth, contact
-    Number kh;   // load factor for contact
-    Number Psiba; // face width coefficient b/aw
-    Number aw;   // centre distance
-    Number H1;   // surface hardness of the pinion teeth, HB or HRC
-    Number H2;   // surface hardness of the wheel teeth, HB or HRC
+    Number kfa;      // factor of the load's distribution between the teeth, bending
+    Number Ybeta;    // helix factor for bending
+    Number kha;      // factor of the load's distribution between the teeth, contact
+    Number kh;       // load factor for contact
+    Number Psiba;    // face width coefficient b/aw
+    Number aw;       // centre distance
+    Number H1;       // surface hardness of the pinion teeth, HB or HRC
+    Number H2;       // surface hardness of the wheel teeth, HB or HRC
     // Material limits until the stress check replaces them with working
     // stresses; the final material choice puts a steel's limits back.
     Number sigmaH1;
@@ -89,21 +89,21 @@ struct Quantities {
     Number sigmaFP1; // allowable bending stress of the pinion
     Number sigmaFP2; // allowable bending stress of the wheel
     Number sigmaHP1; // allowable contact stress of the pinion
-    Number T1;   // torque on the pinion shaft
-    Number T2;   // torque on the wheel shaft, U·T1
-    Number kfb;  // load distribution factor across the face, bending
-    Number kfv;  // dynamic factor, bending
-    Number Yn;   // life factor, bending
-    Number Yr;   // roughness factor, bending
-    Number Yx;   // size factor, bending
-    Number Yd;   // stress gradient factor, bending
-    Number khb;  // load distribution factor across the face, contact
-    Number khv;  // dynamic factor, contact
-    Number Zn;   // life factor, contact
-    Number Sf;   // safety factor for bending
-    Number YF1;  // tooth form factor of the pinion
-    Number YF2;  // tooth form factor of the wheel
-    Number Zk;   // contact stress factor of helical teeth
+    Number T1;       // torque on the pinion shaft
+    Number T2;       // torque on the wheel shaft, U·T1
+    Number kfb;      // load distribution factor across the face, bending
+    Number kfv;      // dynamic factor, bending
+    Number Yn;       // life factor, bending
+    Number Yr;       // roughness factor, bending
+    Number Yx;       // size factor, bending
+    Number Yd;       // stress gradient factor, bending
+    Number khb;      // load distribution factor across the face, contact
+    Number khv;      // dynamic factor, contact
+    Number Zn;       // life factor, contact
+    Number Sf;       // safety factor for bending
+    Number YF1;      // tooth form factor of the pinion
+    Number YF2;      // tooth form factor of the wheel
+    Number Zk;       // contact stress factor of helical teeth
 };
 
 // Everything the screens share.

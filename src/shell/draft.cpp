@@ -22,8 +22,8 @@ CalcState copyWithoutWalkthrough(CalcState& state)
 void merge(std::vector<StepGroup>& into, std::vector<StepGroup>&& recorded)
 {
     for (StepGroup& group : recorded) {
-        const auto same = std::find_if(into.begin(), into.end(),
-                                       [&](const StepGroup& g) { return g.screen == group.screen; });
+        const auto same =
+            std::find_if(into.begin(), into.end(), [&](const StepGroup& g) { return g.screen == group.screen; });
         into.erase(same, into.end());
         into.push_back(std::move(group));
     }
@@ -31,7 +31,9 @@ void merge(std::vector<StepGroup>& into, std::vector<StepGroup>&& recorded)
 
 } // namespace
 
-Draft::Draft(CalcState& state) : m_original(state), m_draft(copyWithoutWalkthrough(state)) {}
+Draft::Draft(CalcState& state) : m_original(state), m_draft(copyWithoutWalkthrough(state))
+{
+}
 
 void Draft::commit()
 {

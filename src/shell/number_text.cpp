@@ -29,10 +29,7 @@ public:
             ++m_pos;
         return m_pos < m_text.size() ? m_text[m_pos] : '\0';
     }
-    void take(std::string& into)
-    {
-        into += m_text[m_pos++];
-    }
+    void take(std::string& into) { into += m_text[m_pos++]; }
     int takeDigits(std::string& into)
     {
         int count = 0;

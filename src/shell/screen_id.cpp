@@ -7,9 +7,9 @@ namespace gear {
 std::string_view screenName(ScreenId id)
 {
     static constexpr std::array<std::string_view, kScreenCount> names{
-        "ATverd", "BNormal2", "Czakalka2", "hodRascheta", "info", "nastroyka", "okon", "okonchanie",
-        "oshibka1", "result", "stal1", "stal2", "stal3", "stal4", "stal5", "trebov2", "Vibor",
-        "vihod", "vivod1", "vivod2", "vivod3", "vivod4", "Vvod", "Vvod2", "Vvod3"};
+        "ATverd", "BNormal2", "Czakalka2", "hodRascheta", "info",  "nastroyka", "okon",    "okonchanie", "oshibka1",
+        "result", "stal1",    "stal2",     "stal3",       "stal4", "stal5",     "trebov2", "Vibor",      "vihod",
+        "vivod1", "vivod2",   "vivod3",    "vivod4",      "Vvod",  "Vvod2",     "Vvod3"};
     return names[static_cast<size_t>(id)];
 }
 

@@ -47,7 +47,8 @@ std::string render(const Step& step, Emit emit)
 size_t placeholderCount(std::string_view formula)
 {
     size_t count = 0;
-    scan(formula, [](std::string_view) {}, [&](std::string_view) { ++count; });
+    scan(
+        formula, [](std::string_view) {}, [&](std::string_view) { ++count; });
     return count;
 }
 
@@ -64,16 +65,15 @@ std::string substitutedForm(const Step& step, std::string_view decimalSeparator)
     });
 }
 
-StepRecorder::StepRecorder(CalcState& state, ScreenId screen, bool startsChain)
-    : m_state(&state), m_mode(state.mode)
+StepRecorder::StepRecorder(CalcState& state, ScreenId screen, bool startsChain) : m_state(&state), m_mode(state.mode)
 {
     if (!m_mode)
         return;
     auto& groups = m_state->walkthrough.modes[static_cast<size_t>(*m_mode)];
     if (startsChain || !groups)
         groups.emplace();
-    const auto same = std::find_if(groups->begin(), groups->end(),
-                                   [screen](const StepGroup& g) { return g.screen == screen; });
+    const auto same =
+        std::find_if(groups->begin(), groups->end(), [screen](const StepGroup& g) { return g.screen == screen; });
     groups->erase(same, groups->end());
     groups->push_back({screen, {}, {}});
     m_group = groups->size() - 1;

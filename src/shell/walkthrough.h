@@ -19,8 +19,8 @@ struct CalcState;
 // Symbols mark their index after an underscore (σ_FP1) and powers after a
 // caret (cos^3 β).
 struct Step {
-    std::string quantity;      // the symbol computed, e.g. "m" or "σ_H1"
-    std::string formula;       // template of the right-hand side; empty for a table value
+    std::string quantity;       // the symbol computed, e.g. "m" or "σ_H1"
+    std::string formula;        // template of the right-hand side; empty for a table value
     std::vector<double> values; // the numbers the template's symbols stood for
     double result = 0;
     std::string unit;

@@ -1,9 +1,9 @@
 #include "strength/check_calculation.h"
 
+#include "shell/angle.h"
 #include "shell/draft.h"
 #include "shell/number_text.h"
 #include "shell/walkthrough.h"
-#include "shell/angle.h"
 
 #include <cmath>
 

@@ -1,9 +1,9 @@
 #include "strength/transmission_design.h"
 
+#include "shell/angle.h"
 #include "shell/draft.h"
 #include "shell/number_text.h"
 #include "shell/walkthrough.h"
-#include "shell/angle.h"
 
 #include <array>
 #include <cmath>
@@ -19,8 +19,8 @@ struct FormFactor {
 
 // Tooth form factor of an external gear without shift, by equivalent teeth.
 constexpr std::array<FormFactor, 19> kYFtable{{
-    {10, 4.47}, {12, 4.47}, {14, 4.47}, {16, 4.47}, {17, 4.3}, {20, 4.12}, {25, 3.96},
-    {30, 3.85}, {40, 3.75}, {50, 3.73}, {60, 3.73}, {80, 3.74}, {100, 3.75}, {120, 3.85},
+    {10, 4.47},  {12, 4.47},  {14, 4.47}, {16, 4.47},  {17, 4.3},   {20, 4.12},  {25, 3.96},
+    {30, 3.85},  {40, 3.75},  {50, 3.73}, {60, 3.73},  {80, 3.74},  {100, 3.75}, {120, 3.85},
     {140, 3.96}, {160, 4.12}, {180, 4.3}, {200, 4.47}, {220, 4.47},
 }};
 
@@ -116,8 +116,8 @@ void designByContact(CalcState& s, StepRecorder& record)
     s.bw = s.aw * s.Psiba;
     record.step("b_w", "{a_w}·{ψ_ba}", {s.aw, s.Psiba}, s.bw, "мм");
     s.m = s.km * (s.U + 1.0) * s.T2 / (s.U * s.bw * s.aw * s.sigmaFP2);
-    record.step("m", "{k_m}·({U} + 1)·{T_2}/({U}·{b_w}·{a_w}·{σ_FP2})",
-                {s.km, s.U, s.T2, s.U, s.bw, s.aw, s.sigmaFP2}, s.m, "мм");
+    record.step("m", "{k_m}·({U} + 1)·{T_2}/({U}·{b_w}·{a_w}·{σ_FP2})", {s.km, s.U, s.T2, s.U, s.bw, s.aw, s.sigmaFP2},
+                s.m, "мм");
 }
 
 std::string checkInput(const CalcState& s)

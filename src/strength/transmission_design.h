@@ -9,10 +9,10 @@ namespace gear {
 
 // The texts of the transmission input screen.
 struct TransmissionInput {
-    std::string Z1;     // teeth of the pinion
-    std::string beta;   // helix angle, degrees; empty for spur teeth
-    std::string T1;     // torque on the pinion shaft, N·m
-    std::string U;      // gear ratio
+    std::string Z1;   // teeth of the pinion
+    std::string beta; // helix angle, degrees; empty for spur teeth
+    std::string T1;   // torque on the pinion shaft, N·m
+    std::string U;    // gear ratio
 };
 
 // Tooth form factor YF by the equivalent number of teeth zv: the value of the

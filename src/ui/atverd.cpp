@@ -49,8 +49,8 @@ ATverd::ATverd(Screens& screens)
     };
     // Rows 3 and 4 share their area, requirement and treatment cells.
     const Row rows[] = {
-        {"Label2", "Редукторы больших раз- меров индивидуального производства,мало- нагруженные передачи",
-         "Label8", "Нежёсткие", "Label9", "Нормализация", "Label10", "200...210 НВ", "Label11", "160...170 НВ"},
+        {"Label2", "Редукторы больших раз- меров индивидуального производства,мало- нагруженные передачи", "Label8",
+         "Нежёсткие", "Label9", "Нормализация", "Label10", "200...210 НВ", "Label11", "160...170 НВ"},
         {"Label3",
          "Редукторы общего наз- начения в единичном и мелкосерийном произ- водстве,передачи с небольшими нагрузками",
          "Label12", "Нежёсткие", "Label17", "Улучшение", "Label18", "300...340 НВ", "Label19", "240...280 НВ"},
@@ -71,16 +71,15 @@ ATverd::ATverd(Screens& screens)
         const int span = row.area && &row == &rows[2] ? 2 : 1;
         if (row.area) {
             table->addCell(tableCell(table, row.area, hyphenated(row.areaText), 210), gridRow, 0, span, 1);
-            table->addCell(tableCell(table, row.requirement, QString::fromUtf8(row.requirementText)), gridRow, 1,
-                           span, 1);
-            table->addCell(tableCell(table, row.treatment, QString::fromUtf8(row.treatmentText)), gridRow, 2, span,
+            table->addCell(tableCell(table, row.requirement, QString::fromUtf8(row.requirementText)), gridRow, 1, span,
                            1);
+            table->addCell(tableCell(table, row.treatment, QString::fromUtf8(row.treatmentText)), gridRow, 2, span, 1);
         }
         table->addCell(tableCell(table, row.pinion, QString::fromUtf8(row.pinionText)), gridRow, 3);
         table->addCell(tableCell(table, row.wheel, QString::fromUtf8(row.wheelText)), gridRow, 4);
         const QByteArray option = "Option" + QByteArray::number(static_cast<int>(m_options.size()) + 1);
-        m_options.push_back(table->addOption(option.constData(),
-                                             QStringLiteral("Строка %1").arg(m_options.size() + 1), gridRow, 5));
+        m_options.push_back(
+            table->addOption(option.constData(), QStringLiteral("Строка %1").arg(m_options.size() + 1), gridRow, 5));
         ++gridRow;
     }
     auto* ok = makeOkButton();

@@ -17,8 +17,8 @@ BNormal2::BNormal2(Screens& screens) : Screen(ScreenId::BNormal2, screens, QStri
 {
     auto* table = new GridFrame(this);
     addTreatmentHead(table, "Label3");
-    const std::array<std::array<const char*, 3>, 2> rows{{{"Label1", "Нормализация", "Label4"},
-                                                          {"Label2", "Улучшение", "Label5"}}};
+    const std::array<std::array<const char*, 3>, 2> rows{
+        {{"Label1", "Нормализация", "Label4"}, {"Label2", "Улучшение", "Label5"}}};
     for (int row = 0; row < 2; ++row) {
         const auto& [label, caption, hardness] = rows[static_cast<size_t>(row)];
         QLabel* treatment = tableCell(table, label, QString::fromUtf8(caption));

@@ -78,12 +78,12 @@ QString HodRascheta::printedHtml()
     if (state().walkthrough.of(Mode::Wheel)) {
         const ScreenId sketch = wheelSketchScreen(state().da);
         if (screens().isLoaded(sketch))
-            results += resultsTable(QStringLiteral("Размеры колеса"),
-                                    screens().load<WheelSketchScreen>(sketch).resultRows());
+            results +=
+                resultsTable(QStringLiteral("Размеры колеса"), screens().load<WheelSketchScreen>(sketch).resultRows());
     }
     if (state().walkthrough.of(Mode::Check) && screens().isLoaded(ScreenId::result))
-        results += resultsTable(QStringLiteral("Результат проверки"),
-                                screens().load<Result>(ScreenId::result).resultRows());
+        results +=
+            resultsTable(QStringLiteral("Результат проверки"), screens().load<Result>(ScreenId::result).resultRows());
     QString page = walkthroughHtml(state());
     page.replace(QStringLiteral("</body>"), results + QStringLiteral("</body>"));
     return page;

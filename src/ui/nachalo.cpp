@@ -46,8 +46,8 @@ Nachalo::Nachalo(CalcState& state, Screens& screens) : m_state(state), m_screens
     title->setGeometry(128, 10, 353, 56);
 
     // Two decorative lines from the top left corner.
-    const std::array<std::pair<const char*, QRect>, 2> lines{{{"Line1", QRect(0, 0, 120, 5)},
-                                                               {"Line2", QRect(0, 0, 5, 120)}}};
+    const std::array<std::pair<const char*, QRect>, 2> lines{
+        {{"Line1", QRect(0, 0, 120, 5)}, {"Line2", QRect(0, 0, 5, 120)}}};
     for (const auto& [name, place] : lines) {
         auto* line = new QFrame(area);
         line->setObjectName(QString::fromLatin1(name));

@@ -13,8 +13,7 @@
 
 namespace gear::ui {
 
-Nastroyka::Nastroyka(Screens& screens)
-    : Screen(ScreenId::nastroyka, screens, QStringLiteral("Изменение параметров"))
+Nastroyka::Nastroyka(Screens& screens) : Screen(ScreenId::nastroyka, screens, QStringLiteral("Изменение параметров"))
 {
     auto* grid = new QGridLayout;
     grid->setVerticalSpacing(2);

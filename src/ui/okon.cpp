@@ -21,12 +21,11 @@
 
 namespace gear::ui {
 
-Okon::Okon(Screens& screens)
-    : Screen(ScreenId::okon, screens, QStringLiteral("Окончательный выбор материала"))
+Okon::Okon(Screens& screens) : Screen(ScreenId::okon, screens, QStringLiteral("Окончательный выбор материала"))
 {
     auto* stresses = new QGridLayout;
-    const std::array<std::pair<const char*, const char*>, 4> captions{{
-        {"Label11", "sigmaF1="}, {"Label12", "sigmaF2="}, {"Label15", "sigmaH1="}, {"Label16", "sigmaH2="}}};
+    const std::array<std::pair<const char*, const char*>, 4> captions{
+        {{"Label11", "sigmaF1="}, {"Label12", "sigmaF2="}, {"Label15", "sigmaH1="}, {"Label16", "sigmaH2="}}};
     const std::array<const char*, 4> values{"Label13", "Label14", "Label17", "Label18"};
     for (size_t i = 0; i < 4; ++i) {
         const int row = static_cast<int>(i % 2);
@@ -82,7 +81,8 @@ Okon::Okon(Screens& screens)
     QStyleOptionComboBox box;
     box.initFrom(m_steels);
     box.rect = QRect(QPoint(0, 0), m_steels->sizeHint());
-    const QRect field = m_steels->style()->subControlRect(QStyle::CC_ComboBox, &box, QStyle::SC_ComboBoxEditField, m_steels);
+    const QRect field =
+        m_steels->style()->subControlRect(QStyle::CC_ComboBox, &box, QStyle::SC_ComboBoxEditField, m_steels);
     heads->setContentsMargins(field.left() + 1, 0, 0, 0);
     auto* ok = makeOkButton();
 

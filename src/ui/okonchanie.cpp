@@ -15,8 +15,7 @@
 
 namespace gear::ui {
 
-Okonchanie::Okonchanie(Screens& screens)
-    : Screen(ScreenId::okonchanie, screens, QStringLiteral("Результаты расчётов"))
+Okonchanie::Okonchanie(Screens& screens) : Screen(ScreenId::okonchanie, screens, QStringLiteral("Результаты расчётов"))
 {
     auto* table = new GridFrame(this);
     auto head = [table](const char* name, const char* text) {

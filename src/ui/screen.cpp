@@ -1,7 +1,7 @@
 #include "ui/screen.h"
 
-#include "ui/screens.h"
 #include "ui/controls.h"
+#include "ui/screens.h"
 #include "ui/text_conversion.h"
 
 #include <QPushButton>

@@ -26,7 +26,9 @@
 
 namespace gear::ui {
 
-Screens::Screens(CalcState& state) : m_state(state) {}
+Screens::Screens(CalcState& state) : m_state(state)
+{
+}
 
 Screens::~Screens() = default;
 
@@ -74,8 +76,8 @@ void Screens::beep()
 
 void Screens::refuse(QWidget* over, const QString& why)
 {
-    auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Расчёт зубчатого колеса"), why,
-                                QMessageBox::Ok, over);
+    auto* box =
+        new QMessageBox(QMessageBox::Warning, QStringLiteral("Расчёт зубчатого колеса"), why, QMessageBox::Ok, over);
     box->setObjectName(QStringLiteral("refusal"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     beep();
@@ -85,50 +87,31 @@ void Screens::refuse(QWidget* over, const QString& why)
 std::unique_ptr<Screen> Screens::create(ScreenId id)
 {
     switch (id) {
-    case ScreenId::ATverd:
-        return std::make_unique<ATverd>(*this);
-    case ScreenId::BNormal2:
-        return std::make_unique<BNormal2>(*this);
-    case ScreenId::Czakalka2:
-        return std::make_unique<Czakalka2>(*this);
-    case ScreenId::hodRascheta:
-        return std::make_unique<HodRascheta>(*this);
-    case ScreenId::info:
-        return std::make_unique<Info>(*this);
-    case ScreenId::nastroyka:
-        return std::make_unique<Nastroyka>(*this);
-    case ScreenId::okon:
-        return std::make_unique<Okon>(*this);
-    case ScreenId::okonchanie:
-        return std::make_unique<Okonchanie>(*this);
-    case ScreenId::oshibka1:
-        return std::make_unique<Oshibka1>(*this);
-    case ScreenId::result:
-        return std::make_unique<Result>(*this);
+    case ScreenId::ATverd: return std::make_unique<ATverd>(*this);
+    case ScreenId::BNormal2: return std::make_unique<BNormal2>(*this);
+    case ScreenId::Czakalka2: return std::make_unique<Czakalka2>(*this);
+    case ScreenId::hodRascheta: return std::make_unique<HodRascheta>(*this);
+    case ScreenId::info: return std::make_unique<Info>(*this);
+    case ScreenId::nastroyka: return std::make_unique<Nastroyka>(*this);
+    case ScreenId::okon: return std::make_unique<Okon>(*this);
+    case ScreenId::okonchanie: return std::make_unique<Okonchanie>(*this);
+    case ScreenId::oshibka1: return std::make_unique<Oshibka1>(*this);
+    case ScreenId::result: return std::make_unique<Result>(*this);
     case ScreenId::stal1:
     case ScreenId::stal2:
     case ScreenId::stal3:
     case ScreenId::stal4:
-    case ScreenId::stal5:
-        return std::make_unique<SteelGrade>(id, *this);
-    case ScreenId::trebov2:
-        return std::make_unique<Trebov2>(*this);
-    case ScreenId::Vibor:
-        return std::make_unique<Vibor>(*this);
-    case ScreenId::vihod:
-        return std::make_unique<Vihod>(*this);
+    case ScreenId::stal5: return std::make_unique<SteelGrade>(id, *this);
+    case ScreenId::trebov2: return std::make_unique<Trebov2>(*this);
+    case ScreenId::Vibor: return std::make_unique<Vibor>(*this);
+    case ScreenId::vihod: return std::make_unique<Vihod>(*this);
     case ScreenId::vivod1:
     case ScreenId::vivod2:
-    case ScreenId::vivod3:
-        return std::make_unique<WheelSketchScreen>(id, *this);
-    case ScreenId::vivod4:
-        return std::make_unique<Vivod4>(*this);
-    case ScreenId::Vvod:
-        return std::make_unique<Vvod>(*this);
-    case ScreenId::Vvod2:
-        return std::make_unique<Vvod2>(*this);
-    case ScreenId::Vvod3:
-        return std::make_unique<Vvod3>(*this);
+    case ScreenId::vivod3: return std::make_unique<WheelSketchScreen>(id, *this);
+    case ScreenId::vivod4: return std::make_unique<Vivod4>(*this);
+    case ScreenId::Vvod: return std::make_unique<Vvod>(*this);
+    case ScreenId::Vvod2: return std::make_unique<Vvod2>(*this);
+    case ScreenId::Vvod3: return std::make_unique<Vvod3>(*this);
     }
     return nullptr;
 }

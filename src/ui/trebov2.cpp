@@ -12,8 +12,7 @@
 
 namespace gear::ui {
 
-Trebov2::Trebov2(Screens& screens)
-    : Screen(ScreenId::trebov2, screens, QStringLiteral("Требования к изготовлению"))
+Trebov2::Trebov2(Screens& screens) : Screen(ScreenId::trebov2, screens, QStringLiteral("Требования к изготовлению"))
 {
     auto* content = new QWidget(this);
     auto* grid = new QGridLayout(content);

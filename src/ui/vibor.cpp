@@ -81,8 +81,7 @@ void Vibor::presetCalculatedModule(Number module)
 
 void Vibor::onOk()
 {
-    const ModuleChoice choice =
-        chooseModule(state(), utf8(m_row1->currentText()), utf8(m_row2->currentText()));
+    const ModuleChoice choice = chooseModule(state(), utf8(m_row1->currentText()), utf8(m_row2->currentText()));
     const Outcome& outcome = choice.outcome;
     if (outcome.next == ScreenId::okon) {
         screens().load<Okon>(ScreenId::okon).presetStresses();

@@ -82,7 +82,7 @@ QBrush hatching()
 // `axisY`; x runs along the axis. Sizes in pixels.
 struct Section {
     double ra, rRim, rHub, rShaft; // radii: tip, rim inside, hub, bore
-    double bw, Lst, C;              // widths along the axis
+    double bw, Lst, C;             // widths along the axis
     double rPitch;
 };
 
@@ -123,7 +123,8 @@ void drawHalf(QPainter& p, const Section& s, double cx, double axisY, int side, 
     p.drawLine(QPointF(cx - s.bw / 2, y(rRoot)), QPointF(cx + s.bw / 2, y(rRoot)));
     centreLine(p, QPointF(cx - s.bw / 2 - 6, y(s.rPitch)), QPointF(cx + s.bw / 2 + 6, y(s.rPitch)));
     if (design == WheelSketch::Design::Disc)
-        centreLine(p, QPointF(cx - web / 2 - 6, y((s.rRim + s.rHub) / 2)), QPointF(cx + web / 2 + 6, y((s.rRim + s.rHub) / 2)));
+        centreLine(p, QPointF(cx - web / 2 - 6, y((s.rRim + s.rHub) / 2)),
+                   QPointF(cx + web / 2 + 6, y((s.rRim + s.rHub) / 2)));
 }
 
 void drawFrontView(QPainter& p, const QRectF& area, const Section& s)
@@ -220,11 +221,11 @@ void WheelSketch::paint(QPainter& p, const QRectF& area, Design design, const Sk
     font.setItalic(true);
     p.setFont(font);
 
-    const QRectF sectionArea = design == Design::Spoked
-                                   ? QRectF(area.left(), area.top(), area.width() * 0.55, area.height())
-                                   : area;
+    const QRectF sectionArea =
+        design == Design::Spoked ? QRectF(area.left(), area.top(), area.width() * 0.55, area.height()) : area;
     // Leave room for the dimension lines around the section.
-    const QRectF inner = sectionArea.adjusted(design == Design::Disc ? 84 : 60, 34, design == Design::Disc ? -96 : -70, -40);
+    const QRectF inner =
+        sectionArea.adjusted(design == Design::Disc ? 84 : 60, 34, design == Design::Disc ? -96 : -70, -40);
     const double axial = std::max(s.bw, s.Lst);
     const double scale = std::min(inner.height() / s.da, inner.width() / axial);
     // A very flat or very long wheel is widened or narrowed just enough to
@@ -307,9 +308,9 @@ void WheelSketch::paint(QPainter& p, const QRectF& area, Design design, const Sk
     case Design::Spoked:
         p.drawText(QPointF(cx - halfWeb - 40, axisY - sec.rRim + 14), QStringLiteral("0,8δ0"));
         p.drawText(QPointF(cx + halfWeb + 4, axisY - (sec.rRim + sec.rHub) / 2), QStringLiteral("1:20"));
-        drawFrontView(p, QRectF(sectionArea.right(), area.top() + 20, area.width() - sectionArea.width(),
-                                area.height() - 40),
-                      sec);
+        drawFrontView(
+            p, QRectF(sectionArea.right(), area.top() + 20, area.width() - sectionArea.width(), area.height() - 40),
+            sec);
         break;
     }
     p.restore();

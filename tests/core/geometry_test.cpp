@@ -1,9 +1,9 @@
 #include "geometry/module_choice.h"
 #include "geometry/preferred_size.h"
 #include "geometry/wheel_body.h"
+#include "geometry/wheel_input.h"
 #include "shell/mode_commands.h"
 #include "shell/reference_tables.h"
-#include "geometry/wheel_input.h"
 
 #include <gtest/gtest.h>
 
@@ -24,8 +24,8 @@ TEST_P(NearestStdSize, RoundsToThePreferredSeries)
 
 INSTANTIATE_TEST_SUITE_P(Sizes, NearestStdSize,
                          testing::Values(SizeCase{45, 45}, SizeCase{46.5, 48}, SizeCase{46.4, 45}, SizeCase{39, 40},
-                                         SizeCase{51, 50}, SizeCase{3874, 3750}, SizeCase{3875, 4000},
-                                         SizeCase{12, 12}, SizeCase{4000, 4000}, SizeCase{0, 0},
+                                         SizeCase{51, 50}, SizeCase{3874, 3750}, SizeCase{3875, 4000}, SizeCase{12, 12},
+                                         SizeCase{4000, 4000}, SizeCase{0, 0},
                                          // Never nothing, never a leftover:
                                          SizeCase{3.5, 12}, SizeCase{5, 12}, SizeCase{11.9, 12}, SizeCase{0.001, 12},
                                          SizeCase{4000.5, 4000}, SizeCase{1e9, 4000}, SizeCase{-3, 0}));
@@ -45,13 +45,13 @@ TEST_P(RimTable, GivesEveryModuleItsCoefficients)
     EXPECT_NEAR(k.kC, GetParam().kC, 1e-12) << GetParam().m;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Modules, RimTable,
-    testing::Values(RimCase{1, 4, 4.8}, RimCase{1.5, 3.8, 4.5}, RimCase{2.5, 3.5, 4.2}, RimCase{3, 3.3, 4},
-                    RimCase{4, 3, 3.6}, RimCase{5, 2.8, 3.4}, RimCase{6, 2.5, 3}, RimCase{7, 2.5, 3},
-                    RimCase{20, 2.5, 3}, RimCase{2, 3.65, 4.35}, RimCase{3.5, 3.15, 3.8}, RimCase{1.75, 3.725, 4.425},
-                    RimCase{2.25, 3.575, 4.275}, RimCase{2.75, 3.4, 4.1}, RimCase{4.5, 2.9, 3.5},
-                    RimCase{5.5, 2.65, 3.2}));
+INSTANTIATE_TEST_SUITE_P(Modules, RimTable,
+                         testing::Values(RimCase{1, 4, 4.8}, RimCase{1.5, 3.8, 4.5}, RimCase{2.5, 3.5, 4.2},
+                                         RimCase{3, 3.3, 4}, RimCase{4, 3, 3.6}, RimCase{5, 2.8, 3.4},
+                                         RimCase{6, 2.5, 3}, RimCase{7, 2.5, 3}, RimCase{20, 2.5, 3},
+                                         RimCase{2, 3.65, 4.35}, RimCase{3.5, 3.15, 3.8}, RimCase{1.75, 3.725, 4.425},
+                                         RimCase{2.25, 3.575, 4.275}, RimCase{2.75, 3.4, 4.1}, RimCase{4.5, 2.9, 3.5},
+                                         RimCase{5.5, 2.65, 3.2}));
 
 struct SketchCase {
     double da;
@@ -211,17 +211,13 @@ TEST_P(RefusedWheel, WritesNothing)
     EXPECT_FALSE(s.mcalc.isWritten());
 }
 
-INSTANTIATE_TEST_SUITE_P(BadInputs, RefusedWheel,
-                         testing::Values(WheelInput{"40", "", "30", "", "20", ""},
-                                         WheelInput{"40", "", "30", "-84", "20", ""},
-                                         WheelInput{"-2", "", "30", "84", "20", ""},
-                                         WheelInput{"-5", "", "30", "84", "20", ""},
-                                         WheelInput{"40", "-1", "30", "84", "20", ""},
-                                         WheelInput{"40", "90", "30", "84", "20", ""},
-                                         WheelInput{"40", "", "-30", "84", "20", ""},
-                                         WheelInput{"40", "", "30", "84", "-20", ""},
-                                         WheelInput{"40", "", "30", "1e309", "20", ""},
-                                         WheelInput{"40", "", "30", "84", "20", "1e309"}));
+INSTANTIATE_TEST_SUITE_P(
+    BadInputs, RefusedWheel,
+    testing::Values(WheelInput{"40", "", "30", "", "20", ""}, WheelInput{"40", "", "30", "-84", "20", ""},
+                    WheelInput{"-2", "", "30", "84", "20", ""}, WheelInput{"-5", "", "30", "84", "20", ""},
+                    WheelInput{"40", "-1", "30", "84", "20", ""}, WheelInput{"40", "90", "30", "84", "20", ""},
+                    WheelInput{"40", "", "-30", "84", "20", ""}, WheelInput{"40", "", "30", "84", "-20", ""},
+                    WheelInput{"40", "", "30", "1e309", "20", ""}, WheelInput{"40", "", "30", "84", "20", "1e309"}));
 
 TEST(WheelMode, WholeWheelFromItsTipDiameter)
 {

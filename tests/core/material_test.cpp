@@ -51,19 +51,18 @@ TEST_P(MaterialLimits, FollowTheHardnessTreatmentAndGrade)
     expectLimits(s, pass.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    WorkedPasses, MaterialLimits,
-    testing::Values(DesignPass{2, 2, 3, {710, 590, 576, 468}},           // improved, any grade
-                    DesignPass{1, 1, 3, {377.5, 317.5, 307.5, 247.5}},   // normalised 40ГЛ
-                    DesignPass{1, 1, 2, {336.5, 284.5, 266.5, 214.5}},   // normalised 50Л
-                    DesignPass{5, 3, 2, {1368.5, 1368.5, 820, 820}},     // carburised 12ХН3А
-                    DesignPass{5, 3, 1, {1211.5, 1211.5, 950, 950}},     // carburised 18ХГТ
-                    DesignPass{7, 5, 0, {1050, 1050, 366, 366}},         // nitrided, H = 55
-                    DesignPass{4, 2, 1, {1104, 1104, 600, 600}},         // HFC, Сталь 40
-                    DesignPass{4, 2, 4, {1101, 1101, 700, 700}},         // HFC, Сталь 40ХН
-                    DesignPass{3, 1, 1, {1023, 1023, 550, 550}},         // through-hardened 40Х
-                    DesignPass{3, 1, 5, {1023, 1023, 500, 500}},         // through-hardened 45
-                    DesignPass{6, 4, 0, {1368.5, 1368.5, 750, 750}}));   // nitrocarburised
+INSTANTIATE_TEST_SUITE_P(WorkedPasses, MaterialLimits,
+                         testing::Values(DesignPass{2, 2, 3, {710, 590, 576, 468}},         // improved, any grade
+                                         DesignPass{1, 1, 3, {377.5, 317.5, 307.5, 247.5}}, // normalised 40ГЛ
+                                         DesignPass{1, 1, 2, {336.5, 284.5, 266.5, 214.5}}, // normalised 50Л
+                                         DesignPass{5, 3, 2, {1368.5, 1368.5, 820, 820}},   // carburised 12ХН3А
+                                         DesignPass{5, 3, 1, {1211.5, 1211.5, 950, 950}},   // carburised 18ХГТ
+                                         DesignPass{7, 5, 0, {1050, 1050, 366, 366}},       // nitrided, H = 55
+                                         DesignPass{4, 2, 1, {1104, 1104, 600, 600}},       // HFC, Сталь 40
+                                         DesignPass{4, 2, 4, {1101, 1101, 700, 700}},       // HFC, Сталь 40ХН
+                                         DesignPass{3, 1, 1, {1023, 1023, 550, 550}},       // through-hardened 40Х
+                                         DesignPass{3, 1, 5, {1023, 1023, 500, 500}},       // through-hardened 45
+                                         DesignPass{6, 4, 0, {1368.5, 1368.5, 750, 750}})); // nitrocarburised
 
 TEST(HardnessRecommendation, TheRowTakenLastDecidesTheKind)
 {
@@ -178,9 +177,8 @@ TEST_P(CheckModeLimits, DoNotDependOnEarlierPasses)
         chooseCheckMode(s);
         const Outcome requirement = chooseRequirements(s, pass.requirement);
         ASSERT_TRUE(requirement.next);
-        const Outcome treatment = *requirement.next == ScreenId::BNormal2
-                                      ? chooseThroughHardening(s, pass.treatment)
-                                      : chooseSurfaceHardening(s, pass.treatment);
+        const Outcome treatment = *requirement.next == ScreenId::BNormal2 ? chooseThroughHardening(s, pass.treatment)
+                                                                          : chooseSurfaceHardening(s, pass.treatment);
         ASSERT_TRUE(treatment.next);
         if (*treatment.next != ScreenId::Vvod3) {
             EXPECT_EQ(chooseSteelGrade(s, *treatment.next, pass.grade).next, ScreenId::Vvod3);
@@ -189,15 +187,14 @@ TEST_P(CheckModeLimits, DoNotDependOnEarlierPasses)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    AllTreatments, CheckModeLimits,
-    testing::Values(CheckPass{2, 1, 1, {414.5, 414.5, 344.5, 344.5}}, // normalised, 265 HB
-                    CheckPass{2, 2, 1, {600, 600, 477, 477}},          // improved, 265 HB
-                    CheckPass{1, 1, 1, {1059, 1059, 550, 550}},        // through-hardened, 50.5 HRC
-                    CheckPass{1, 2, 2, {1104, 1104, 600, 600}},        // HFC, 53 HRC
-                    CheckPass{1, 3, 1, {1220, 1220, 950, 950}},        // carburised, 60 HRC
-                    CheckPass{1, 4, 1, {1368.5, 1368.5, 750, 750}},    // nitrocarburised, 59.5 HRC
-                    CheckPass{1, 5, 0, {1050, 1050, 366, 366}}));      // nitrided, 55 HRC
+INSTANTIATE_TEST_SUITE_P(AllTreatments, CheckModeLimits,
+                         testing::Values(CheckPass{2, 1, 1, {414.5, 414.5, 344.5, 344.5}}, // normalised, 265 HB
+                                         CheckPass{2, 2, 1, {600, 600, 477, 477}},         // improved, 265 HB
+                                         CheckPass{1, 1, 1, {1059, 1059, 550, 550}},       // through-hardened, 50.5 HRC
+                                         CheckPass{1, 2, 2, {1104, 1104, 600, 600}},       // HFC, 53 HRC
+                                         CheckPass{1, 3, 1, {1220, 1220, 950, 950}},       // carburised, 60 HRC
+                                         CheckPass{1, 4, 1, {1368.5, 1368.5, 750, 750}},   // nitrocarburised, 59.5 HRC
+                                         CheckPass{1, 5, 0, {1050, 1050, 366, 366}}));     // nitrided, 55 HRC
 
 TEST(ManufacturingRequirements, NothingMarkedClosesAndKeepsRigid)
 {

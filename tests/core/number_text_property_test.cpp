@@ -29,7 +29,8 @@ TEST(NumberTextProperty, EveryFiniteNumberReadsBackRoundedToFifteenDigits)
     std::uniform_real_distribution<double> mantissa(-10.0, 10.0);
     for (int i = 0; i < 100000; ++i) {
         // Half the cases are any bit pattern that is a finite double.
-        double value = i % 2 == 0 ? std::bit_cast<double>(random()) : mantissa(random) * std::pow(10.0, exponent(random));
+        double value =
+            i % 2 == 0 ? std::bit_cast<double>(random()) : mantissa(random) * std::pow(10.0, exponent(random));
         if (!std::isfinite(value))
             continue;
         const std::string text = numberToText(Number(value));

@@ -29,7 +29,8 @@ INSTANTIATE_TEST_SUITE_P(Keys, ToothFormFactor,
                                          FormFactorCase{22.49, 4.12}, FormFactorCase{16.5, 4.3},
                                          FormFactorCase{70, 3.74}, FormFactorCase{69.9, 3.73},
                                          FormFactorCase{85.48, 3.74}, FormFactorCase{210, 4.47},
-                                         FormFactorCase{9, 4.47}, FormFactorCase{300, 4.47}, FormFactorCase{220, 4.47}));
+                                         FormFactorCase{9, 4.47}, FormFactorCase{300, 4.47},
+                                         FormFactorCase{220, 4.47}));
 
 TEST(BendingDesign, SpurPairWhereTheWheelGoverns)
 {
@@ -143,8 +144,7 @@ INSTANTIATE_TEST_SUITE_P(
                     RefusedDesign{{"1e309", "", "100", "4"}, "Z1"}, RefusedDesign{{"20", "-5", "100", "4"}, "Угол"},
                     RefusedDesign{{"20", "90", "100", "4"}, "Угол"}, RefusedDesign{{"20", "", "", "4"}, "момент"},
                     RefusedDesign{{"20", "", "0", "4"}, "момент"}, RefusedDesign{{"20", "", "100", ""}, "отношение"},
-                    RefusedDesign{{"20", "", "100", "abc"}, "отношение"},
-                    RefusedDesign{{"1", "10", "100", "4"}, "εα"},
+                    RefusedDesign{{"20", "", "100", "abc"}, "отношение"}, RefusedDesign{{"1", "10", "100", "4"}, "εα"},
                     RefusedDesign{{"20", "", "1e308", "1e308"}, "конечного"}));
 
 TEST(TransmissionDesign, RefusesMissingMaterialLimits)
@@ -218,7 +218,8 @@ INSTANTIATE_TEST_SUITE_P(BadInputs, RefusedCheck,
                          testing::Values(CheckInput{"", "60", "", "40"}, CheckInput{"240", "0", "", "40"},
                                          CheckInput{"240", "-60", "", "40"}, CheckInput{"240", "60", "-1", "40"},
                                          CheckInput{"240", "60", "90", "40"}, CheckInput{"240", "60", "", "0"},
-                                         CheckInput{"1e309", "60", "", "40"}, CheckInput{"1e300", "1e-300", "", "1e300"}));
+                                         CheckInput{"1e309", "60", "", "40"},
+                                         CheckInput{"1e300", "1e-300", "", "1e300"}));
 
 } // namespace
 } // namespace gear

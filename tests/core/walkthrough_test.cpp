@@ -1,10 +1,10 @@
 #include "geometry/module_choice.h"
+#include "geometry/wheel_input.h"
 #include "material/hardness_recommendation.h"
 #include "material/steel_grade.h"
 #include "material/treatment_method.h"
 #include "shell/mode_commands.h"
 #include "shell/walkthrough.h"
-#include "geometry/wheel_input.h"
 #include "strength/check_calculation.h"
 #include "strength/transmission_design.h"
 
@@ -62,8 +62,7 @@ TEST(Walkthrough, BendingDesignStepsInTheOrderTheyRanWithTheValuesLeft)
     EXPECT_EQ(design.screen, ScreenId::Vvod2);
     EXPECT_EQ(quantities(design),
               (std::vector<std::string>{"Z_2", "T_2", "σ_FP1", "σ_FP2", "σ_HP1", "cos β", "z_v1", "z_v2", "Y_F1",
-                                        "Y_F2", "k_F", "ψ_bm", "ε_α", "K_Fα", "Y_β", "σ_FP1/Y_F1", "σ_FP2/Y_F2",
-                                        "m"}));
+                                        "Y_F2", "k_F", "ψ_bm", "ε_α", "K_Fα", "Y_β", "σ_FP1/Y_F1", "σ_FP2/Y_F2", "m"}));
     EXPECT_EQ(resultOf(design, "Z_2"), s.Z2);
     EXPECT_EQ(resultOf(design, "T_2"), s.T2);
     EXPECT_EQ(resultOf(design, "σ_FP2"), s.sigmaFP2);

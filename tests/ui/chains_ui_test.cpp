@@ -62,9 +62,9 @@ TEST(TransmissionMode, HardenedDesignFromTheMenuToTheDrawing)
     app.click("okon", "Command1");
     ASSERT_TRUE(app.isVisible("okonchanie"));
     const std::pair<const char*, const char*> cells[] = {
-        {"Label12", "2.5"}, {"Label13", "20"},    {"Label14", "0"},     {"Label15", "55"},
-        {"Label16", "43.75"}, {"Label17", "50"},  {"Label19", "2.5"},   {"Label20", "80"},
-        {"Label21", "0"},   {"Label22", "205"},   {"Label23", "193.75"}, {"Label24", "200"},
+        {"Label12", "2.5"},         {"Label13", "20"},         {"Label14", "0"},      {"Label15", "55"},
+        {"Label16", "43.75"},       {"Label17", "50"},         {"Label19", "2.5"},    {"Label20", "80"},
+        {"Label21", "0"},           {"Label22", "205"},        {"Label23", "193.75"}, {"Label24", "200"},
         {"Label18", "Сталь 18ХГТ"}, {"Label25", "Сталь 18ХГТ"}};
     for (const auto& [label, text] : cells)
         EXPECT_EQ(app.caption("okonchanie", label), QString::fromUtf8(text)) << label;

@@ -31,9 +31,9 @@ TEST(MainWindow, CarriesItsTitleCaptionAndMenuTree)
         const char* parent;
     };
     const Item tree[] = {
-        {"mnuRaschet", "Расчёт", "mnuFile"},    {"mnuKol", "Колесо", "mnuRaschet"},
-        {"mnuProv", "Проверка", "mnuRaschet"},  {"mnuPer", "Передача", "mnuRaschet"},
-        {"mnuExit", "Выход", "mnuFile"},        {"mnuProg", "О программе", "itemServis"},
+        {"mnuRaschet", "Расчёт", "mnuFile"},     {"mnuKol", "Колесо", "mnuRaschet"},
+        {"mnuProv", "Проверка", "mnuRaschet"},   {"mnuPer", "Передача", "mnuRaschet"},
+        {"mnuExit", "Выход", "mnuFile"},         {"mnuProg", "О программе", "itemServis"},
         {"mnuParam", "Параметры", "itemServis"},
     };
     for (const Item& item : tree) {

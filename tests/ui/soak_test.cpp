@@ -31,14 +31,39 @@ namespace {
 const QStringList& hostileTexts()
 {
     static const QStringList texts{
-        QString(), QStringLiteral("   "), QStringLiteral("0"), QStringLiteral("-5"), QStringLiteral("-0.5"),
-        QStringLiteral("1e308"), QStringLiteral("1e309"), QStringLiteral("-1e-320"), QStringLiteral("nan"),
-        QStringLiteral("inf"), QStringLiteral("-inf"), QStringLiteral("4,5"), QStringLiteral("abc"),
-        QString(10000, QLatin1Char('7')), QStringLiteral("сорок"), QStringLiteral("🙂⚙"), QStringLiteral("2.5"),
-        QStringLiteral("20"), QStringLiteral("100"), QStringLiteral("4"), QStringLiteral("12"),
-        QStringLiteral("105"), QStringLiteral("240"), QStringLiteral("600"), QStringLiteral("40"),
-        QStringLiteral("60"), QStringLiteral("30"), QStringLiteral("89.999"), QStringLiteral("90"),
-        QStringLiteral("1e-300"), QStringLiteral("0.0001"), QStringLiteral("3 000"), QStringLiteral("16.0"),
+        QString(),
+        QStringLiteral("   "),
+        QStringLiteral("0"),
+        QStringLiteral("-5"),
+        QStringLiteral("-0.5"),
+        QStringLiteral("1e308"),
+        QStringLiteral("1e309"),
+        QStringLiteral("-1e-320"),
+        QStringLiteral("nan"),
+        QStringLiteral("inf"),
+        QStringLiteral("-inf"),
+        QStringLiteral("4,5"),
+        QStringLiteral("abc"),
+        QString(10000, QLatin1Char('7')),
+        QStringLiteral("сорок"),
+        QStringLiteral("🙂⚙"),
+        QStringLiteral("2.5"),
+        QStringLiteral("20"),
+        QStringLiteral("100"),
+        QStringLiteral("4"),
+        QStringLiteral("12"),
+        QStringLiteral("105"),
+        QStringLiteral("240"),
+        QStringLiteral("600"),
+        QStringLiteral("40"),
+        QStringLiteral("60"),
+        QStringLiteral("30"),
+        QStringLiteral("89.999"),
+        QStringLiteral("90"),
+        QStringLiteral("1e-300"),
+        QStringLiteral("0.0001"),
+        QStringLiteral("3 000"),
+        QStringLiteral("16.0"),
     };
     return texts;
 }
@@ -143,15 +168,17 @@ private:
         }
         // Mostly the screen just opened, as a student works; now and then any.
         QWidget* screen = screens[static_cast<size_t>(pick(static_cast<int>(screens.size())))];
-        if (QWidget* recent = m_shown.last(); recent && pick(4) != 0 &&
-                                              std::find(screens.begin(), screens.end(), recent) != screens.end())
+        if (QWidget* recent = m_shown.last();
+            recent && pick(4) != 0 && std::find(screens.begin(), screens.end(), recent) != screens.end())
             screen = recent;
         const QString name = screen->objectName();
         switch (pick(6)) {
         case 0:
         case 1: { // a button, but never the final "Да"
             QList<QPushButton*> buttons = screen->findChildren<QPushButton*>();
-            buttons.removeIf([&](QPushButton* b) { return name == QStringLiteral("vihod") && b->objectName() == QStringLiteral("Command1"); });
+            buttons.removeIf([&](QPushButton* b) {
+                return name == QStringLiteral("vihod") && b->objectName() == QStringLiteral("Command1");
+            });
             buttons.removeIf([](QPushButton* b) { return !b->isVisible(); });
             if (buttons.isEmpty())
                 return;
@@ -262,7 +289,9 @@ private:
         for (const auto& [screen, list] : lists) {
             const int count = static_cast<int>(m_app.items(screen, list.first).size());
             if (count != list.second)
-                return QStringLiteral("%1.%2 holds %3 items").arg(QString::fromLatin1(screen), QString::fromLatin1(list.first)).arg(count);
+                return QStringLiteral("%1.%2 holds %3 items")
+                    .arg(QString::fromLatin1(screen), QString::fromLatin1(list.first))
+                    .arg(count);
         }
         if (m_app.screen("Vvod2")) {
             const int ratios = static_cast<int>(m_app.items("Vvod2", "Combo1").size());
@@ -300,7 +329,8 @@ TEST(RandomSessionReplay, PlaysTheSeedGiven)
     const QByteArray seed = qgetenv("GEAR_SOAK_SEED");
     if (seed.isEmpty())
         GTEST_SKIP() << "set GEAR_SOAK_SEED to replay a session";
-    const int events = qEnvironmentVariableIsSet("GEAR_SOAK_EVENTS") ? qEnvironmentVariableIntValue("GEAR_SOAK_EVENTS") : 5000;
+    const int events =
+        qEnvironmentVariableIsSet("GEAR_SOAK_EVENTS") ? qEnvironmentVariableIntValue("GEAR_SOAK_EVENTS") : 5000;
     Soak soak(seed.toUInt());
     const QString broken = soak.play(events);
     EXPECT_TRUE(broken.isEmpty()) << broken.toStdString();
