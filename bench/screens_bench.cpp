@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up and first openings, each against the same work done by an empty
 // Qt window, so the figures read as ratios whatever the machine.
 #include "ui/application.h"

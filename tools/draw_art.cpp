@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the program's pictures into resources/: the main window's picture and
 // the icon. Run it after changing the drawings and commit the PNG files.
 #include "gear_art.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs, only when missing, the Debian packages the program and its tests
 # need. Sourced by run.sh and test.sh.
 ensure_packages() {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the program's screens offscreen into PNG files: a full pass of each
 // mode with the course's worked numbers, every screen along the way. The
 // README's pictures come from it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "material/final_material.h"
 
 #include "shell/reference_tables.h"

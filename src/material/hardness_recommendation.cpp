@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "material/hardness_recommendation.h"
 
 #include "shell/walkthrough.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "material/manufacturing_requirements.h"
 
 namespace gear {

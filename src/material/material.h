@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Material selection: the tooth hardness recommended for a kind of gear, the

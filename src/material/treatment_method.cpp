@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "material/treatment_method.h"
 
 #include "shell/mode_commands.h"

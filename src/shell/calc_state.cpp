@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/calc_state.h"
 
 #include "shell/reference_tables.h"

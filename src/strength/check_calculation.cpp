@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "strength/check_calculation.h"
 
 #include "shell/angle.h"

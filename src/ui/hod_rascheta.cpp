@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/hod_rascheta.h"
 
 #include "geometry/module_choice.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/input_form.h"
 
 #include "ui/beta_picture.h"

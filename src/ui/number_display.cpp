@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/number_display.h"
 
 #include "shell/number_text.h"

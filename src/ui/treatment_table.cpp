@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/treatment_table.h"
 
 #include "ui/grid_frame.h"

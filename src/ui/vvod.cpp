@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/vvod.h"
 
 #include "geometry/wheel_input.h"

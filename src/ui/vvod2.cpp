@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/vvod2.h"
 
 #include "shell/reference_tables.h"

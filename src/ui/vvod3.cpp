@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/vvod3.h"
 
 #include "strength/check_calculation.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "geometry/module_choice.h"
 #include "geometry/preferred_size.h"
 #include "geometry/wheel_body.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Random texts and numbers through the two conversions.
 #include "shell/number_text.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/mode_commands.h"
 #include "strength/check_calculation.h"
 #include "strength/transmission_design.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target for the number conversions: any bytes must read without a
 // crash, never as a nan, and every finite number must show as a text that
 // reads back to the same number rounded to 15 digits.

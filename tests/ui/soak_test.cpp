@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Long random sessions: whatever is on screen gets clicked, typed into,
 // closed and answered, with texts a careless or hostile student might type.
 // After every event the program must still be sound.
