@@ -60,8 +60,11 @@ double numberFromText(std::string_view text)
     }
     int mantissaDigits = scan.takeDigits(number);
     const int integerDigits = mantissaDigits;
-    if (scan.peek() == '.') {
-        scan.take(number);
+    // A Russian desktop types a comma where others type a point.
+    if (scan.peek() == '.' || scan.peek() == ',') {
+        std::string separator;
+        scan.take(separator);
+        number += '.';
         mantissaDigits += scan.takeDigits(number);
     }
     if (mantissaDigits == 0)

@@ -10,10 +10,14 @@ namespace gear {
 
 // The value of the leading number of a text, the way the course's programs
 // have always read input: blanks are skipped wherever they stand, then an
-// optional sign, digits, an optional point with digits and an optional
-// exponent are read; any other character ends the number, so "4,5" reads as
-// 4. A text that does not begin with a number reads as 0. A number too large
-// for a double reads as an infinity, which every calculation refuses.
+// optional sign, digits, an optional decimal separator with digits and an
+// optional exponent are read; any other character ends the number. The
+// separator is a point or a comma alike, so "4,5" and "4.5" both read as
+// 4.5, and a second separator ends the number ("2,5,1" reads as 2.5). A text
+// that does not begin with a number reads as 0. Digits beyond the range of a
+// double ("1e400", or more than 308 digits before the separator) read as an
+// infinity, which every calculation refuses; a tiny number ("1e-400") reads
+// as 0.
 double numberFromText(std::string_view text);
 
 // The decimal text of a number: up to 15 significant digits, no trailing

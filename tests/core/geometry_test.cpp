@@ -98,9 +98,9 @@ CalcState designedPair(double beta)
 TEST(ModuleChoice, TransmissionGeometryAndWorkingStresses)
 {
     CalcState s = designedPair(0);
-    const ModuleChoice choice = chooseModule(s, "2.5", "");
-    ASSERT_FALSE(choice.outcome.refused()) << choice.outcome.refusal;
-    EXPECT_EQ(choice.outcome.next, ScreenId::okon);
+    const Outcome choice = chooseModule(s, "2.5", "");
+    ASSERT_FALSE(choice.refused()) << choice.refusal;
+    EXPECT_EQ(choice.next, ScreenId::okon);
     EXPECT_TRUE(s.row1Chosen);
     EXPECT_FALSE(s.row2Chosen);
     EXPECT_DOUBLE_EQ(s.Sh, 1);
@@ -128,7 +128,7 @@ TEST(ModuleChoice, TransmissionGeometryAndWorkingStresses)
 TEST(ModuleChoice, HelicalPitchDiameterUsesTheCoursesPi)
 {
     CalcState s = designedPair(10);
-    ASSERT_FALSE(chooseModule(s, "2.5", "").outcome.refused());
+    ASSERT_FALSE(chooseModule(s, "2.5", "").refused());
     EXPECT_NEAR(s.d, 50.77128, 5e-6);
 }
 
@@ -137,7 +137,7 @@ TEST(ModuleChoice, StressesAreComputedEvenAfterAWheelPass)
     CalcState s = designedPair(0);
     s.wheelEntered = true;
     s.sigmaF1 = 950; // a material limit
-    ASSERT_FALSE(chooseModule(s, "2.5", "").outcome.refused());
+    ASSERT_FALSE(chooseModule(s, "2.5", "").refused());
     EXPECT_NEAR(s.sigmaF1, 210.944, 1e-9);
 }
 
@@ -154,10 +154,10 @@ TEST_P(WrongModuleChoice, OpensTheErrorScreenWithTheBeep)
     CalcState s = designedPair(0);
     s.m = 3.147;
     s.d = 77;
-    const ModuleChoice choice = chooseModule(s, GetParam().row1, GetParam().row2);
-    EXPECT_EQ(choice.outcome.next, ScreenId::oshibka1);
-    EXPECT_TRUE(choice.outcome.beep);
-    EXPECT_TRUE(choice.outcome.leave);
+    const Outcome choice = chooseModule(s, GetParam().row1, GetParam().row2);
+    EXPECT_EQ(choice.next, ScreenId::oshibka1);
+    EXPECT_TRUE(choice.beep);
+    EXPECT_TRUE(choice.leave);
     EXPECT_DOUBLE_EQ(s.m, GetParam().mAfter);
     EXPECT_DOUBLE_EQ(s.d, 77) << "no geometry";
     EXPECT_DOUBLE_EQ(s.Sh, 1) << "the reset still runs";
@@ -176,9 +176,9 @@ TEST(ModuleChoice, RefusesWhatWouldDivideByZero)
     s.U = 0.0001;
     s.Z2 = 0; // a ratio so small the wheel has no teeth
     s.da = 42;
-    const ModuleChoice choice = chooseModule(s, "2.5", "");
-    EXPECT_TRUE(choice.outcome.refused());
-    EXPECT_FALSE(choice.outcome.next);
+    const Outcome choice = chooseModule(s, "2.5", "");
+    EXPECT_TRUE(choice.refused());
+    EXPECT_FALSE(choice.next);
     EXPECT_DOUBLE_EQ(s.da, 42) << "the state keeps its earlier values";
     EXPECT_TRUE(allFinite(s));
 }
@@ -195,7 +195,7 @@ TEST(WheelInput, DerivesTheModuleFromTheTipDiameter)
     EXPECT_DOUBLE_EQ(s.Lst, 45);
     ASSERT_FALSE(enterWheel(s, {"4 0", "4,5", "", "84", "", ""}).refused());
     EXPECT_DOUBLE_EQ(s.Z1, 40);
-    EXPECT_DOUBLE_EQ(s.beta, 4);
+    EXPECT_DOUBLE_EQ(s.beta, 4.5) << "a decimal comma";
     ASSERT_FALSE(enterWheel(s, {"40 зубьев", "", "", "84", "", ""}).refused());
     EXPECT_DOUBLE_EQ(s.Z1, 40);
 }
@@ -225,24 +225,24 @@ TEST(WheelMode, WholeWheelFromItsTipDiameter)
     CalcState s = startUpState();
     chooseWheelMode(s);
     ASSERT_FALSE(enterWheel(s, {"40", "", "30", "105", "20", "77"}).refused());
-    const ModuleChoice choice = chooseModule(s, "2.5", "");
-    ASSERT_FALSE(choice.outcome.refused());
-    EXPECT_EQ(choice.outcome.next, ScreenId::vivod1);
+    const Outcome choice = chooseModule(s, "2.5", "");
+    ASSERT_FALSE(choice.refused());
+    EXPECT_EQ(choice.next, ScreenId::vivod1);
     EXPECT_DOUBLE_EQ(s.d, 100);
     EXPECT_DOUBLE_EQ(s.df, 93.75);
     EXPECT_DOUBLE_EQ(s.bw1, 20);
     EXPECT_DOUBLE_EQ(s.bw2, 0);
-    EXPECT_DOUBLE_EQ(choice.body.Delta0, 8.75);
+    EXPECT_DOUBLE_EQ(s.Delta0, 8.75);
     EXPECT_DOUBLE_EQ(s.C, 10.5);
-    EXPECT_DOUBLE_EQ(choice.body.dst, 51);
-    EXPECT_DOUBLE_EQ(choice.body.dstStd, 50);
+    EXPECT_DOUBLE_EQ(s.dst, 51);
+    EXPECT_DOUBLE_EQ(s.dstStd, 50);
     EXPECT_DOUBLE_EQ(s.Lst, 39);
     EXPECT_DOUBLE_EQ(s.LstStd, 40);
-    EXPECT_DOUBLE_EQ(choice.body.dvStd, 30);
-    EXPECT_DOUBLE_EQ(choice.body.Dk, 76.25);
+    EXPECT_DOUBLE_EQ(s.dvStd, 30);
+    EXPECT_DOUBLE_EQ(s.Dk, 76.25);
     EXPECT_DOUBLE_EQ(s.D0, 12.625);
-    EXPECT_DOUBLE_EQ(choice.body.d0, 6.3125);
-    EXPECT_DOUBLE_EQ(choice.body.L, 7);
+    EXPECT_DOUBLE_EQ(s.d0, 6.3125);
+    EXPECT_DOUBLE_EQ(s.L, 7);
     EXPECT_DOUBLE_EQ(s.R, 6);
     EXPECT_FALSE(s.sigmaF1.isWritten()) << "no stress check for a single wheel";
 }
@@ -253,13 +253,13 @@ TEST(WheelMode, ModulesBetweenRimRowsStillSizeTheRim)
     chooseWheelMode(s);
     s.C = 99; // from an earlier pass
     ASSERT_FALSE(enterWheel(s, {"40", "", "0", "300", "20", ""}).refused());
-    const ModuleChoice choice = chooseModule(s, "", "3.5");
-    ASSERT_FALSE(choice.outcome.refused());
-    EXPECT_EQ(choice.outcome.next, ScreenId::vivod2);
-    EXPECT_NEAR(choice.body.Delta0, 3.15 * 3.5, 1e-12);
+    const Outcome choice = chooseModule(s, "", "3.5");
+    ASSERT_FALSE(choice.refused());
+    EXPECT_EQ(choice.next, ScreenId::vivod2);
+    EXPECT_NEAR(s.Delta0, 3.15 * 3.5, 1e-12);
     EXPECT_NEAR(s.C, 3.8 * 3.5, 1e-12);
-    EXPECT_DOUBLE_EQ(choice.body.dst, 0);
-    EXPECT_DOUBLE_EQ(choice.body.dstStd, 0);
+    EXPECT_DOUBLE_EQ(s.dst, 0);
+    EXPECT_DOUBLE_EQ(s.dstStd, 0);
     EXPECT_DOUBLE_EQ(s.LstStd, 0);
 }
 
@@ -268,8 +268,8 @@ TEST(WheelMode, AModuleTooLargeForTheWheelIsRefused)
     CalcState s = startUpState();
     chooseWheelMode(s);
     ASSERT_FALSE(enterWheel(s, {"40", "", "30", "20", "20", ""}).refused());
-    const ModuleChoice choice = chooseModule(s, "8.0", "");
-    EXPECT_TRUE(choice.outcome.refused());
+    const Outcome choice = chooseModule(s, "8.0", "");
+    EXPECT_TRUE(choice.refused());
     EXPECT_FALSE(s.df.isWritten());
 }
 

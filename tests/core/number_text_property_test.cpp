@@ -37,12 +37,11 @@ TEST(NumberTextProperty, EveryFiniteNumberReadsBackRoundedToFifteenDigits)
         const std::string text = numberToText(Number(value));
         ASSERT_LE(text.size(), 23U) << value;
         ASSERT_EQ(numberFromText(text), roundedTo15(value)) << text;
-        ASSERT_EQ(numberToText(Number(value), ","), [&] {
-            std::string withComma = text;
-            if (auto point = withComma.find('.'); point != std::string::npos)
-                withComma[point] = ',';
-            return withComma;
-        }());
+        std::string withComma = text;
+        if (auto point = withComma.find('.'); point != std::string::npos)
+            withComma[point] = ',';
+        ASSERT_EQ(numberToText(Number(value), ","), withComma);
+        ASSERT_EQ(numberFromText(withComma), roundedTo15(value)) << withComma;
     }
 }
 

@@ -77,7 +77,7 @@ TEST(Parameters, StoreIntoTheDefaultSetAndTheState)
 
 TEST(Parameters, RefuseAnyFieldThatIsNotAFinitePositiveNumber)
 {
-    for (const char* bad : {"", "0", "-1", "abc", "1e309", ",5"}) {
+    for (const char* bad : {"", "0", "-1", "abc", "1e309", ",", "-0,5"}) {
         CalcState s = startUpState();
         auto texts = defaultTexts();
         texts[3] = "0.9";
