@@ -8,5 +8,6 @@
 
 #include "geometry/module_choice.h"
 #include "geometry/preferred_size.h"
+#include "geometry/results.h"
 #include "geometry/wheel_body.h"
 #include "geometry/wheel_input.h"

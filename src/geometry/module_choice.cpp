@@ -59,7 +59,7 @@ void checkStresses(CalcState& s, StepRecorder& record)
 
 } // namespace
 
-ModuleChoice chooseModule(CalcState& state, std::string_view row1, std::string_view row2)
+Outcome chooseModule(CalcState& state, std::string_view row1, std::string_view row2)
 {
     writeDefaultCoefficients(state);
     state.row1Chosen = !row1.empty();
@@ -80,12 +80,12 @@ ModuleChoice chooseModule(CalcState& state, std::string_view row1, std::string_v
                              : "Нужно взять ровно одно стандартное значение модуля.");
         Outcome error = Outcome::openNext(ScreenId::oshibka1);
         error.beep = true;
-        return {error, {}};
+        return error;
     }
 
     Draft draft(state);
     CalcState& s = draft.state();
-    auto refuse = [&draft](std::string why) { return ModuleChoice{draft.refuse(ScreenId::Vibor, std::move(why)), {}}; };
+    auto refuse = [&draft](std::string why) { return draft.refuse(ScreenId::Vibor, std::move(why)); };
     StepRecorder record(s, ScreenId::Vibor);
     record.decision(s.row1Chosen ? "Модуль взят из первого ряда ГОСТ 9563-80"
                                  : "Модуль взят из второго ряда ГОСТ 9563-80");
@@ -128,11 +128,11 @@ ModuleChoice chooseModule(CalcState& state, std::string_view row1, std::string_v
         return refuse("При модуле " + numberToText(Number(s.m)) +
                       " мм диаметр впадин не получается положительным: выберите модуль меньше.");
     }
-    ModuleChoice choice;
+    Outcome outcome;
     // The wheel body matters only for a single wheel: a designed pair has no
     // shaft entered.
     StepRecorder quiet = StepRecorder::none();
-    choice.body = sizeWheelBody(s, s.mode == Mode::Wheel ? &record : &quiet);
+    sizeWheelBody(s, s.mode == Mode::Wheel ? &record : &quiet);
     s.bw1 = nearestStdSize(s.stdSizes, s.bw);
     s.bw2 = transmission ? nearestStdSize(s.stdSizes, s.m * s.Psibm) : 0.0;
     record.step("b_w1", "ближайший нормальный размер к {b_w}", {s.bw}, s.bw1, "мм");
@@ -150,14 +150,16 @@ ModuleChoice chooseModule(CalcState& state, std::string_view row1, std::string_v
         record.decision(sketch == ScreenId::vivod1 ? "da < 250 мм: колесо цельное, с плоским диском"
                         : sketch == ScreenId::vivod2 ? "250 ≤ da ≤ 600 мм: кованое колесо с отверстиями в диске"
                                                      : "da > 600 мм: литое колесо со спицами");
-        choice.outcome = Outcome::openNext(sketch);
+        outcome = Outcome::openNext(sketch);
     } else if (s.mode == Mode::Transmission) {
-        choice.outcome = Outcome::openNext(ScreenId::okon);
+        outcome = Outcome::openNext(ScreenId::okon);
     } else {
-        choice.outcome = Outcome::close();
+        outcome = Outcome::close();
     }
+    if (s.mode)
+        keepResults(s, *s.mode);
     draft.commit();
-    return choice;
+    return outcome;
 }
 
 } // namespace gear

@@ -18,16 +18,13 @@ ScreenId wheelSketchScreen(double da);
 // 3, a spoked wheel above.
 int drawingPicture(double da);
 
-struct ModuleChoice {
-    Outcome outcome;
-    WheelBody body;
-};
-
 // Takes the standard module from one of the two rows (the texts of the two
 // lists) and computes the geometry, the wheel body and, for a designed pair,
 // the working stresses. No module or two modules, or a text that is not a
-// positive number, lead to the error screen; a module the geometry cannot
-// use is refused and nothing but the coefficient reset is written.
-ModuleChoice chooseModule(CalcState& state, std::string_view row1, std::string_view row2);
+// positive number, lead to the error screen; that path still writes the
+// coefficient reset, the two row flags and, when a row holds a positive
+// number, the module m. A module the geometry cannot use is refused, and
+// then nothing but the coefficient reset and the row flags is written.
+Outcome chooseModule(CalcState& state, std::string_view row1, std::string_view row2);
 
 } // namespace gear

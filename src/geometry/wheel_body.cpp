@@ -76,38 +76,38 @@ RimCoefficients rimCoefficients(double m)
     return lookUpRim(m).k;
 }
 
-WheelBody sizeWheelBody(CalcState& s, StepRecorder* record)
+void sizeWheelBody(CalcState& s, StepRecorder* record)
 {
     StepRecorder quiet = StepRecorder::none();
     StepRecorder& r = record ? *record : quiet;
-    WheelBody body;
     const RimLookup rim = lookUpRim(s.m);
     recordRim(r, s.m, rim);
-    body.Delta0 = rim.k.kDelta * s.m;
+    s.Delta0 = rim.k.kDelta * s.m;
     s.C = rim.k.kC * s.m;
-    r.step("δ_0", "{k_δ}·{m}", {rim.k.kDelta, s.m}, body.Delta0, "мм");
+    r.step("δ_0", "{k_δ}·{m}", {rim.k.kDelta, s.m}, s.Delta0, "мм");
     r.step("C", "{k_C}·{m}", {rim.k.kC, s.m}, s.C, "мм");
-    body.dst = 1.7 * s.dv;
-    s.Lst = 1.3 * s.dv; // the hub length follows the shaft, whatever was typed
-    r.step("d_ст", "1.7·{d_в}", {s.dv}, body.dst, "мм");
+    // The hub is 1.7 times the shaft and 1.3 times as long, whatever length
+    // was typed.
+    s.dst = kHubDiameterPerShaft * s.dv;
+    s.Lst = kHubLengthPerShaft * s.dv;
+    r.step("d_ст", "1.7·{d_в}", {s.dv}, s.dst, "мм");
     r.step("L_ст", "1.3·{d_в}", {s.dv}, s.Lst, "мм");
-    body.Dk = s.df - 2.0 * body.Delta0;
-    s.D0 = 0.5 * (body.Dk - body.dst);
-    body.d0 = 0.25 * (body.Dk - body.dst);
-    body.L = 0.8 * body.Delta0;
-    r.step("D_к", "{d_f} − 2·{δ_0}", {s.df, body.Delta0}, body.Dk, "мм");
-    r.step("D_0", "0.5·({D_к} − {d_ст})", {body.Dk, body.dst}, s.D0, "мм");
-    r.step("d_0", "0.25·({D_к} − {d_ст})", {body.Dk, body.dst}, body.d0, "мм");
-    r.step("L", "0.8·{δ_0}", {body.Delta0}, body.L, "мм");
-    body.dvStd = nearestStdSize(s.stdSizes, s.dv);
-    body.dstStd = nearestStdSize(s.stdSizes, body.dst);
+    s.Dk = s.df - 2.0 * s.Delta0;
+    s.D0 = 0.5 * (s.Dk - s.dst);
+    s.d0 = 0.25 * (s.Dk - s.dst);
+    s.L = 0.8 * s.Delta0;
+    r.step("D_к", "{d_f} − 2·{δ_0}", {s.df, s.Delta0}, s.Dk, "мм");
+    r.step("D_0", "0.5·({D_к} − {d_ст})", {s.Dk, s.dst}, s.D0, "мм");
+    r.step("d_0", "0.25·({D_к} − {d_ст})", {s.Dk, s.dst}, s.d0, "мм");
+    r.step("L", "0.8·{δ_0}", {s.Delta0}, s.L, "мм");
+    s.dvStd = nearestStdSize(s.stdSizes, s.dv);
+    s.dstStd = nearestStdSize(s.stdSizes, s.dst);
     s.LstStd = nearestStdSize(s.stdSizes, s.Lst);
-    r.step("d_в", "ближайший нормальный размер к {d_в}", {s.dv}, body.dvStd, "мм");
-    r.step("d_ст", "ближайший нормальный размер к {d_ст}", {body.dst}, body.dstStd, "мм");
+    r.step("d_в", "ближайший нормальный размер к {d_в}", {s.dv}, s.dvStd, "мм");
+    r.step("d_ст", "ближайший нормальный размер к {d_ст}", {s.dst}, s.dstStd, "мм");
     r.step("L_ст", "ближайший нормальный размер к {L_ст}", {s.Lst}, s.LstStd, "мм");
     s.R = 6;
     r.step("R", "6", {}, s.R, "мм");
-    return body;
 }
 
 } // namespace gear

@@ -27,6 +27,9 @@ Outcome chooseFinalSteel(CalcState& state, int index)
         StepRecorder record(state, ScreenId::okon);
         record.decision("Сталь не выбрана: остаются рабочие напряжения");
     }
+    // The results of the design name the steel taken with them.
+    if (auto& design = state.results[static_cast<size_t>(Mode::Transmission)])
+        design->steelGrade = state.steelGrade;
     return Outcome::openNext(ScreenId::okonchanie);
 }
 

@@ -22,6 +22,11 @@ CalcState startUpState()
     return state;
 }
 
+void keepResults(CalcState& state, Mode mode)
+{
+    state.results[static_cast<size_t>(mode)] = ModeResults{static_cast<const Quantities&>(state), state.steelGrade};
+}
+
 bool allFinite(const CalcState& state)
 {
     return std::all_of(kNumberFields.begin(), kNumberFields.end(),

@@ -105,6 +105,22 @@ struct Quantities {
     Number YF1;      // tooth form factor of the pinion
     Number YF2;      // tooth form factor of the wheel
     Number Zk;       // contact stress factor of helical teeth
+    // The wheel body of the last module choice.
+    Number Delta0; // rim thickness
+    Number dst;    // hub diameter, 1.7·dv
+    Number Dk;     // rim's inner diameter
+    Number d0;     // diameter of the disc's holes
+    Number L;      // spoke thickness at the rim
+    Number dvStd;  // shaft diameter, preferred size
+    Number dstStd; // hub diameter, preferred size
+};
+
+// What one mode's calculation gave, kept when it ran to its results, so that
+// a later pass of another mode, which shares the fields, cannot change the
+// results a printout shows for it.
+struct ModeResults {
+    Quantities values;
+    std::string steelGrade;
 };
 
 // Everything the screens share.
@@ -122,7 +138,11 @@ struct CalcState : Quantities {
 
     CoefficientSet defaults; // what the next reset of the coefficients writes
     Walkthrough walkthrough; // the steps each mode's calculation ran last
+    std::array<std::optional<ModeResults>, kModeCount> results; // by Mode
 };
+
+// Keeps the state's numbers as the results of `mode`.
+void keepResults(CalcState& state, Mode mode);
 
 // One number of the state by its name, the symbol the formulas use.
 struct NumberField {
@@ -192,6 +212,13 @@ inline constexpr std::array<NumberField, sizeof(Quantities) / sizeof(Number)> kN
     {"YF1", &Quantities::YF1},
     {"YF2", &Quantities::YF2},
     {"Zk", &Quantities::Zk},
+    {"Delta0", &Quantities::Delta0},
+    {"dst", &Quantities::dst},
+    {"Dk", &Quantities::Dk},
+    {"d0", &Quantities::d0},
+    {"L", &Quantities::L},
+    {"dvStd", &Quantities::dvStd},
+    {"dstStd", &Quantities::dstStd},
 }};
 
 namespace detail {

@@ -46,6 +46,7 @@ Outcome checkPermissibleLoad(CalcState& state, const CheckInput& input)
     record.step("Y_β", "1", {}, s.Ybeta);
     record.step("T", "{σ_F1}·{z}·{ψ_bm}·{m}^3/(2·{Y_β}·{K_Fα}·{cos β})/1000",
                 {s.sigmaF1, z, s.Psibm, s.m, s.Ybeta, kfa, c}, s.Tcalc, "Н·м");
+    keepResults(s, Mode::Check);
     draft.commit();
     // The input stays open under the result, so the student can change a
     // value and check again.

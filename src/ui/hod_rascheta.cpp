@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/hod_rascheta.h"
 
-#include "geometry/module_choice.h"
+#include "geometry/results.h"
 #include "ui/controls.h"
-#include "ui/okonchanie.h"
-#include "ui/result.h"
+#include "ui/number_display.h"
 #include "ui/screens.h"
+#include "ui/text_conversion.h"
 #include "ui/walkthrough_view.h"
-#include "ui/wheel_sketch_screen.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -51,40 +50,20 @@ void HodRascheta::copy()
     QApplication::clipboard()->setText(walkthroughText(state()));
 }
 
-namespace {
-
-QString resultsTable(const QString& title, const QList<QStringList>& rows)
-{
-    if (rows.isEmpty())
-        return {};
-    QString html = QStringLiteral("<h2>%1</h2><table border=\"1\" cellspacing=\"0\" cellpadding=\"4\">")
-                       .arg(title.toHtmlEscaped());
-    for (const QStringList& row : rows) {
-        html += QStringLiteral("<tr>");
-        for (const QString& cell : row)
-            html += QStringLiteral("<td>%1</td>").arg(cell.toHtmlEscaped());
-        html += QStringLiteral("</tr>");
-    }
-    return html + QStringLiteral("</table>");
-}
-
-} // namespace
-
 QString HodRascheta::printedHtml()
 {
     QString results;
-    if (state().walkthrough.of(Mode::Transmission) && screens().isLoaded(ScreenId::okonchanie))
-        results += resultsTable(QStringLiteral("Результаты расчёта передачи"),
-                                screens().load<Okonchanie>(ScreenId::okonchanie).resultRows());
-    if (state().walkthrough.of(Mode::Wheel)) {
-        const ScreenId sketch = wheelSketchScreen(state().da);
-        if (screens().isLoaded(sketch))
-            results +=
-                resultsTable(QStringLiteral("Размеры колеса"), screens().load<WheelSketchScreen>(sketch).resultRows());
+    for (const ResultTable& table : resultTables(state(), decimalSeparator())) {
+        results += QStringLiteral("<h2>%1</h2><table border=\"1\" cellspacing=\"0\" cellpadding=\"4\">")
+                       .arg(qt(table.title).toHtmlEscaped());
+        for (const std::vector<std::string>& row : table.rows) {
+            results += QStringLiteral("<tr>");
+            for (const std::string& cell : row)
+                results += QStringLiteral("<td>%1</td>").arg(qt(cell).toHtmlEscaped());
+            results += QStringLiteral("</tr>");
+        }
+        results += QStringLiteral("</table>");
     }
-    if (state().walkthrough.of(Mode::Check) && screens().isLoaded(ScreenId::result))
-        results +=
-            resultsTable(QStringLiteral("Результат проверки"), screens().load<Result>(ScreenId::result).resultRows());
     QString page = walkthroughHtml(state());
     page.replace(QStringLiteral("</body>"), results + QStringLiteral("</body>"));
     return page;

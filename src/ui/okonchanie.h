@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "shell/calc_state.h"
 #include "ui/screen.h"
 
-#include <array>
+#include <vector>
 
 class QLabel;
 
@@ -20,16 +21,16 @@ public:
     void presetGeometry();
     void presetGrade();
 
-    // The table as it stands: parameter, unit, pinion, wheel.
-    QList<QStringList> resultRows() const;
-
 private:
     void showDrawing();
 
-    std::array<QLabel*, 7> m_pinion{};
-    std::array<QLabel*, 7> m_wheel{};
-    std::array<QLabel*, 7> m_captions{};
-    std::array<QLabel*, 7> m_units{};
+    struct Value {
+        QLabel* pinion;
+        QLabel* wheel;
+        Number Quantities::*pinionSource; // none: the steel's grade
+        Number Quantities::*wheelSource;
+    };
+    std::vector<Value> m_values;
 };
 
 } // namespace gear::ui

@@ -32,13 +32,6 @@ Result::Result(Screens& screens) : Screen(ScreenId::result, screens, QStringLite
     connect(ok, &QPushButton::clicked, this, &QWidget::hide);
 }
 
-QList<QStringList> Result::resultRows() const
-{
-    if (m_load->text().isEmpty())
-        return {};
-    return {{QStringLiteral("Расчётная нагрузка равна"), m_load->text(), QStringLiteral("Нм")}};
-}
-
 void Result::presetLoad(Number load)
 {
     m_load->setText(shown(load));

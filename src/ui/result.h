@@ -17,9 +17,6 @@ public:
 
     void presetLoad(Number load);
 
-    // The result line as shown.
-    QList<QStringList> resultRows() const;
-
 private:
     QLabel* m_load;
 };

@@ -82,14 +82,13 @@ void Vibor::presetCalculatedModule(Number module)
 
 void Vibor::onOk()
 {
-    const ModuleChoice choice = chooseModule(state(), utf8(m_row1->currentText()), utf8(m_row2->currentText()));
-    const Outcome& outcome = choice.outcome;
+    const Outcome outcome = chooseModule(state(), utf8(m_row1->currentText()), utf8(m_row2->currentText()));
     if (outcome.next == ScreenId::okon) {
         screens().load<Okon>(ScreenId::okon).presetStresses();
         screens().load<Okonchanie>(ScreenId::okonchanie).presetGeometry();
     } else if (outcome.next == ScreenId::vivod1 || outcome.next == ScreenId::vivod2 ||
                outcome.next == ScreenId::vivod3) {
-        screens().load<WheelSketchScreen>(*outcome.next).presetWheel(choice.body);
+        screens().load<WheelSketchScreen>(*outcome.next).presetWheel();
     }
     follow(outcome);
 }

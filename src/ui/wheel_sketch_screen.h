@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "geometry/wheel_body.h"
+#include "shell/calc_state.h"
 #include "ui/screen.h"
 
 #include <vector>
@@ -20,16 +20,13 @@ class WheelSketchScreen final : public Screen {
 public:
     WheelSketchScreen(ScreenId id, Screens& screens);
 
-    void presetWheel(const WheelBody& body);
-
-    // Each dimension's caption and value as shown.
-    QList<QStringList> resultRows() const;
+    // Shows the wheel the state holds.
+    void presetWheel();
 
 private:
     struct Value {
-        QLabel* caption;
         QLabel* field;
-        int source;
+        Number Quantities::*source;
     };
     std::vector<Value> m_values;
     WheelSketch* m_sketch;

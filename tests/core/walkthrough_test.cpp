@@ -114,7 +114,7 @@ TEST(Walkthrough, ModuleChoiceGeometryAndStresses)
 {
     CalcState s = hardenedPair(500, 450);
     ASSERT_FALSE(designTransmission(s, {"20", "10", "100", "4"}).refused());
-    ASSERT_FALSE(chooseModule(s, "2.5", "").outcome.refused());
+    ASSERT_FALSE(chooseModule(s, "2.5", "").refused());
     const std::vector<StepGroup>& groups = *s.walkthrough.of(Mode::Transmission);
     ASSERT_EQ(groups.size(), 3U);
     EXPECT_EQ(groups[0].screen, ScreenId::ATverd);
@@ -140,17 +140,17 @@ TEST(Walkthrough, WheelModeShowsTheBodyAndTheSketchChosen)
     CalcState s = startUpState();
     chooseWheelMode(s);
     ASSERT_FALSE(enterWheel(s, {"40", "", "30", "105", "20", "40"}).refused());
-    const ModuleChoice choice = chooseModule(s, "", "2.25");
-    ASSERT_FALSE(choice.outcome.refused());
+    const Outcome choice = chooseModule(s, "", "2.25");
+    ASSERT_FALSE(choice.refused());
     const std::vector<StepGroup>& groups = *s.walkthrough.of(Mode::Wheel);
     ASSERT_EQ(groups.size(), 2U);
     EXPECT_EQ(resultOf(groups[0], "m"), s.mcalc);
     const StepGroup& body = groups[1];
     EXPECT_EQ(resultOf(body, "d"), s.d);
-    EXPECT_EQ(resultOf(body, "δ_0"), choice.body.Delta0);
+    EXPECT_EQ(resultOf(body, "δ_0"), s.Delta0);
     EXPECT_EQ(resultOf(body, "C"), s.C);
     EXPECT_EQ(resultOf(body, "D_0"), s.D0);
-    EXPECT_EQ(resultOf(body, "d_0"), choice.body.d0);
+    EXPECT_EQ(resultOf(body, "d_0"), s.d0);
     EXPECT_EQ(resultOf(body, "L_ст"), s.LstStd);
     EXPECT_NE(decisions(body).find("интерполяция"), std::string::npos);
     EXPECT_NE(decisions(body).find("da < 250"), std::string::npos);
@@ -176,7 +176,7 @@ TEST(Walkthrough, ARefusalIsShownInsteadOfNumbersAndARerunReplacesWhatFollowed)
 {
     CalcState s = hardenedPair(500, 450);
     ASSERT_FALSE(designTransmission(s, {"20", "", "100", "4"}).refused());
-    ASSERT_FALSE(chooseModule(s, "2.5", "").outcome.refused());
+    ASSERT_FALSE(chooseModule(s, "2.5", "").refused());
     ASSERT_TRUE(designTransmission(s, {"", "", "100", "4"}).refused());
     const std::vector<StepGroup>& groups = *s.walkthrough.of(Mode::Transmission);
     ASSERT_EQ(groups.size(), 2U) << "the module choice that followed the design is gone";
