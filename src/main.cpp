@@ -32,6 +32,8 @@ int main(int argc, char* argv[])
     }
 
     QApplication app(argc, argv);
+    // Wayland finds the menu entry, and with it the icon, by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral(GEAR_APP_ID));
     parser.process(app);
     if (parser.positionalArguments().size() > 1)
         parser.showHelp(1);
