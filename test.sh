@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installs what is missing, builds the tests with the sanitizers and runs
-# every test headless.
+# Installs what is missing, builds the tests with the sanitizers, runs every
+# test headless, and builds and checks the Debian package.
 set -euo pipefail
 cd "$(dirname "$0")"
 source tools/packages.sh
-ensure_packages "${BUILD_PACKAGES[@]}" libgtest-dev libbenchmark-dev
+ensure_packages "${BUILD_PACKAGES[@]}" "${PACKAGE_CHECK_PACKAGES[@]}" libgtest-dev libbenchmark-dev
 
 cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DGEAR_SANITIZE=ON -DGEAR_TESTS=ON -DGEAR_BENCH=ON >/dev/null
 cmake --build build/test -j2
@@ -28,3 +28,6 @@ export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
 export ASAN_OPTIONS="detect_leaks=1"
 ctest --test-dir build/test --output-on-failure -j2
 
+# The Debian package, from a Release build of its own, checked by lintian,
+# desktop-file-validate and appstreamcli.
+./packaging/build-deb.sh
