@@ -22,7 +22,13 @@ export function serve(folder, port = 0) {
   // Each file is compressed once, when first asked for.
   const gzipped = new Map();
   const server = createServer(async (request, response) => {
-    const path = decodeURIComponent(new URL(request.url, 'http://localhost').pathname);
+    let path;
+    try {
+      path = decodeURIComponent(new URL(request.url, 'http://localhost').pathname);
+    } catch {
+      response.writeHead(400).end();
+      return;
+    }
     const file = normalize(join(root, path.endsWith('/') ? `${path}index.html` : path));
     // Nothing outside the folder is served.
     if (file !== root && !file.startsWith(root + sep)) {
