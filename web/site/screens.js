@@ -82,7 +82,8 @@ function fillList(id, items) {
 
 function addSteelList(items, widths) {
   const select = document.getElementById('okon-Combo1');
-  for (const item of items) select.append(element('option', {}, item));
+  // The rows line up by their blanks, which an option would run together.
+  for (const item of items) select.append(element('option', {}, item.replaceAll(' ', '\u00a0')));
   select.selectedIndex = 0;
   // The heads take the widths of the columns the rows are padded to.
   const heads = document.querySelector('#okon .steel-heads');

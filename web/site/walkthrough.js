@@ -34,18 +34,18 @@ export function walkthroughHtml(modes) {
         html += `<p class="refused">${kRefused}${escaped(group.refusal)}</p>`;
         continue;
       }
-      html += '<table class="steps-table"><tbody>';
+      // One line a step, broken only between its parts on a narrow screen.
+      html += '<div class="group">';
       for (const step of group.steps) {
         if (step.decision) {
-          html += `<tr><td colspan="3" class="decision">→ ${escaped(step.decision)}</td></tr>`;
+          html += `<p class="decision">→ ${escaped(step.decision)}</p>`;
           continue;
         }
-        let left = symbolHtml(step.quantity);
-        if (step.hasValues) left += ` = ${symbolHtml(step.symbolic)}`;
-        const middle = step.hasValues ? `= ${symbolHtml(step.substituted)}` : '';
-        html += `<tr><td>${left}</td><td>${middle}</td><td class="result">= <b>${escaped(step.result)}</b></td></tr>`;
+        html += `<p class="step"><span>${symbolHtml(step.quantity)}`;
+        if (step.hasValues) html += ` = ${symbolHtml(step.symbolic)}</span> <span>= ${symbolHtml(step.substituted)}`;
+        html += `</span> <span class="result">= <b>${escaped(step.result)}</b></span></p>`;
       }
-      html += '</tbody></table>';
+      html += '</div>';
     }
   }
   return html;

@@ -264,8 +264,8 @@ describe('the page', () => {
     await designUpToModule(page, '4.0');
     const text = await steps.textContent();
     assert.match(text, /Проектный расчёт передачи/);
-    assert.match(text, /Z2 = U·Z1= 4·20= 80/);
-    assert.match(text, /σFP1 = 0\.4·σF1= 0\.4·950= 380 МПа/);
+    assert.match(text, /Z2 = U·Z1 = 4·20 = 80/);
+    assert.match(text, /σFP1 = 0\.4·σF1 = 0\.4·950 = 380 МПа/);
     assert.equal(await steps.locator('sub', { hasText: 'FP1' }).count() > 0, true, 'indices as subscripts');
 
     await menu(page, 'mnuKol');
