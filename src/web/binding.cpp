@@ -37,6 +37,9 @@ val textArray(const Range& items)
     return array;
 }
 
+// The menu's name of each mode, by Mode.
+constexpr std::array<std::string_view, kModeCount> kModeTitles{"Передача", "Колесо", "Проверка"};
+
 std::string_view designName(WheelDesign design)
 {
     switch (design) {
@@ -105,18 +108,13 @@ val showDrawing(PageSession& session)
 
 val walkthrough(PageSession& session)
 {
-    struct ModeHeading {
-        Mode mode;
-        std::string_view title;
-    };
-    constexpr std::array<ModeHeading, 3> kModes{
-        {{Mode::Transmission, "Передача"}, {Mode::Wheel, "Колесо"}, {Mode::Check, "Проверка"}}};
     const std::string& separator = session.decimalSeparator();
     val modes = val::array();
-    for (const ModeHeading& heading : kModes) {
+    for (size_t index = 0; index < kModeTitles.size(); ++index) {
+        const Mode shown = static_cast<Mode>(index);
         val mode = val::object();
-        mode.set("title", text(heading.title));
-        const std::vector<StepGroup>* groups = session.state().walkthrough.of(heading.mode);
+        mode.set("title", text(kModeTitles[index]));
+        const std::vector<StepGroup>* groups = session.state().walkthrough.of(shown);
         if (!groups) {
             mode.set("groups", val::null());
             modes.call<void>("push", mode);
@@ -126,7 +124,7 @@ val walkthrough(PageSession& session)
         for (const StepGroup& group : *groups) {
             val g = val::object();
             g.set("screen", text(screenName(group.screen)));
-            g.set("title", text(stepGroupTitle(group.screen, heading.mode)));
+            g.set("title", text(stepGroupTitle(group.screen, shown)));
             g.set("refusal", text(group.refusal));
             val steps = val::array();
             for (const Step& step : group.steps) {
@@ -150,6 +148,26 @@ val walkthrough(PageSession& session)
         modes.call<void>("push", mode);
     }
     return modes;
+}
+
+// The calculation state as the core holds it: every number by its symbol,
+// written as the screens write it (empty when never written), the flags,
+// the mode and the steel taken.
+val stateOf(PageSession& session)
+{
+    const CalcState& s = session.state();
+    val state = val::object();
+    val numbers = val::object();
+    for (const NumberField& field : kNumberFields)
+        numbers.set(std::string(field.name), text(numberToText(s.*field.field, session.decimalSeparator())));
+    state.set("numbers", numbers);
+    state.set("mode", s.mode ? text(kModeTitles[static_cast<size_t>(*s.mode)]) : val::null());
+    state.set("rigid", s.rigid);
+    state.set("wheelEntered", s.wheelEntered);
+    state.set("isHRC", s.isHRC);
+    state.set("isHB", s.isHB);
+    state.set("steelGrade", text(s.steelGrade));
+    return state;
 }
 
 val resultTablesOf(PageSession& session)
@@ -228,6 +246,7 @@ EMSCRIPTEN_BINDINGS(gear)
         .function("menu", &menu)
         .function("ok", &ok)
         .function("showDrawing", &showDrawing)
+        .function("state", &stateOf)
         .function("walkthrough", &walkthrough)
         .function("resultTables", &resultTablesOf);
     emscripten::function("referenceTables", &referenceTables);

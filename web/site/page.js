@@ -18,7 +18,9 @@ const backdrop = document.getElementById('refusal-backdrop');
 let session;
 // How long the last Ok took in the core, and the longest so far, in ms.
 const timing = { last: 0, longest: 0 };
-window.gearTiming = timing;
+// For whoever looks into the page (a test, a lecturer's script, a
+// developer's console): the timing and the calculation state by symbol.
+window.gear = { timing, state: () => session?.state() };
 
 function screen(name) {
   return document.getElementById(name);
@@ -68,8 +70,14 @@ function showWalkthrough() {
 }
 
 let refusedFrom = null;
+// While a refusal is up, the rest of the page takes neither clicks nor focus.
+function setPageInert(inert) {
+  for (const id of ['Nachalo', 'desk', 'hodRascheta']) document.getElementById(id).inert = inert;
+}
+
 function refuse(message, from) {
   document.getElementById('refusal-text').textContent = message;
+  setPageInert(true);
   backdrop.hidden = false;
   refusedFrom = from;
   beep();
@@ -78,6 +86,7 @@ function refuse(message, from) {
 
 function dismissRefusal() {
   backdrop.hidden = true;
+  setPageInert(false);
   refusedFrom?.querySelector('input:not([type=radio]), select, button')?.focus();
   refusedFrom = null;
 }
@@ -164,8 +173,12 @@ function addScreenControls(shown) {
 }
 
 async function start() {
-  const core = await createGearModule();
-  session = new core.Session(decimalSeparator());
+  const loading = createGearModule();
+  // The language's number format takes a while to load the first time: it
+  // loads while the core compiles.
+  const separator = decimalSeparator();
+  const core = await loading;
+  session = new core.Session(separator);
   buildScreens(core.referenceTables());
   for (const shown of document.querySelectorAll('.screen')) addScreenControls(shown);
   for (const command of document.querySelectorAll('#Nachalo button[data-name]')) {

@@ -126,6 +126,11 @@ describe('the page', () => {
     assert.equal(await shown(page, 'okonchanie'), true);
     const expected = withoutPictures(desktop['.'].transmission);
     assert.deepEqual(await captions(page, expected), expected);
+    const state = await page.evaluate(() => window.gear.state());
+    assert.equal(state.mode, 'Передача');
+    assert.equal(state.steelGrade, 'Сталь 18ХГТ');
+    assert.equal(state.numbers.aw, '125', 'centre distance (50 + 200)/2');
+    assert.equal(state.numbers.Tcalc, '', 'never written, so empty');
 
     await ok(page, 'okonchanie', 'Command1');
     assert.equal(await shown(page, 'vivod4'), true);
@@ -268,6 +273,18 @@ describe('the page', () => {
     assert.match(text, /σFP1 = 0\.4·σF1 = 0\.4·950 = 380 МПа/);
     assert.equal(await steps.locator('sub', { hasText: 'FP1' }).count() > 0, true, 'indices as subscripts');
 
+    // «Копировать» gives it as text; «Печать…» prints it with the results.
+    await finishDesign(page, '2.5', '');
+    await page.context().grantPermissions(['clipboard-read', 'clipboard-write']);
+    await ok(page, 'hodRascheta', 'Command1');
+    const copied = await page.evaluate(() => navigator.clipboard.readText());
+    assert.match(copied, /^Передача\n  Твёрдость зубьев\n    H1 = \(H1min \+ H1max\)\/2 = \(56 \+ 63\)\/2 = 59\.5 HRC\n/);
+    assert.match(copied, /\n    σH1 = 440·Zk·√\(Ft1\/\(bw1·d1\)·KHβ·KHv·KHα·\(U \+ 1\)\/U\) = .* = 787\.095928079926 МПа\n/);
+    await ok(page, 'hodRascheta', 'Command2');
+    const printed = await page.locator('#printout').textContent();
+    assert.match(printed, /Результаты расчёта передачиПараметрЕдиница величиныШестерняколесо/);
+    assert.match(printed, /Диаметр впадинмм43\.75193\.75/);
+
     await menu(page, 'mnuKol');
     await ok(page, 'Vvod');
     await refusal(page);
@@ -321,11 +338,11 @@ describe('the page', () => {
       await menu(page, 'mnuPer');
       for (const screen of ['ATverd', 'Czakalka2', 'stal4', 'Vvod2']) {
         await ok(page, screen);
-        times.push(await page.evaluate(() => window.gearTiming.last));
+        times.push(await page.evaluate(() => window.gear.timing.last));
       }
       await type(page, 'Vibor', 'Combo1', '2.5');
       await ok(page, 'Vibor');
-      times.push(await page.evaluate(() => window.gearTiming.last));
+      times.push(await page.evaluate(() => window.gear.timing.last));
     }
     times.sort((a, b) => a - b);
     const okMs = times[Math.floor(times.length / 2)];
