@@ -57,8 +57,10 @@ void writeLimits(CalcState& s, LimitRule rule, StepRecorder& record)
     record.step("σ_F2", ruleFormula(rule.kF, rule.cF, "H_2"), hardness(rule.kF, s.H2), s.sigmaF2, "МПа");
 }
 
-constexpr LimitRule kNormalised{1.3, 70, 1.3, 0};      // Сталь 40, 50Л
-constexpr LimitRule kNormalisedCast{1.5, 70, 1.5, 0};  // Сталь 40ГЛ
+constexpr LimitRule kNormalised{1.3, 70, 1.3, 0};     // Сталь 40, 50Л
+constexpr LimitRule kNormalisedCast{1.5, 70, 1.5, 0}; // Сталь 40ГЛ
+// Through-hardened (improved) steel: σH lim = 2·HB + 70 and σF lim = 1.8·HB,
+// the endurance limits of ГОСТ 21354-87 for a hardness below 350 HB.
 constexpr LimitRule kImproved{2, 70, 1.8, 0};          // any grade, HB
 constexpr LimitRule kHfcCarbon{18, 150, 0, 600};       // Сталь 40, 45
 constexpr LimitRule kHfcAlloy{17, 200, 0, 700};        // Сталь 40Х, 40ХН

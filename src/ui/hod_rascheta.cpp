@@ -11,11 +11,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QScreen>
 #include <QHBoxLayout>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QVBoxLayout>

@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace gear {
 namespace {
 
@@ -117,12 +119,34 @@ TEST(Parameters, RefuseAnyFieldThatIsNotAFinitePositiveNumber)
     }
 }
 
-TEST(AllFinite, SpotsANumberThatIsNot)
+TEST(AllFinite, SpotsAnyNumberOfTheStateThatIsNot)
 {
-    CalcState s = startUpState();
-    EXPECT_TRUE(allFinite(s));
-    s.sigmaH2 = std::numeric_limits<double>::infinity();
-    EXPECT_FALSE(allFinite(s));
+    const CalcState fine = startUpState();
+    EXPECT_TRUE(allFinite(fine));
+    for (const NumberField& field : kNumberFields) {
+        for (double bad : {std::numeric_limits<double>::infinity(), std::numeric_limits<double>::quiet_NaN()}) {
+            CalcState s = fine;
+            s.*field.field = bad;
+            EXPECT_FALSE(allFinite(s)) << field.name;
+        }
+    }
+}
+
+TEST(NumberFields, NameEveryNumberOfTheStateByItsSymbol)
+{
+    // The table's length follows the struct and the build checks it lists
+    // each number once; here, that each entry reaches its own field.
+    CalcState s;
+    for (size_t i = 0; i < kNumberFields.size(); ++i)
+        s.*kNumberFields[i].field = static_cast<double>(i + 1);
+    for (size_t i = 0; i < kNumberFields.size(); ++i)
+        EXPECT_EQ(double(s.*kNumberFields[i].field), static_cast<double>(i + 1)) << kNumberFields[i].name;
+    EXPECT_EQ(kNumberFields.front().name, "Z1");
+    EXPECT_EQ(double(s.Z1), 1.0);
+    EXPECT_EQ(double(s.sigmaH2),
+              static_cast<double>(std::find_if(kNumberFields.begin(), kNumberFields.end(),
+                                               [](const NumberField& f) { return f.name == "sigmaH2"; }) -
+                                  kNumberFields.begin() + 1));
 }
 
 } // namespace

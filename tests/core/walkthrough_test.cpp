@@ -229,6 +229,25 @@ TEST(Walkthrough, AWrongModuleChoiceIsRecordedAsRefused)
     EXPECT_FALSE(choice.refusal.empty());
 }
 
+TEST(Walkthrough, ALimitThatDoesNotDependOnTheHardnessShowsItsValueAlone)
+{
+    CalcState s = startUpState();
+    chooseTransmissionMode(s);
+    recommendHardness(s, 4);                                         // 53 HRC
+    chooseSurfaceHardening(s, 2);                                    // HFC: stal2
+    ASSERT_FALSE(chooseSteelGrade(s, ScreenId::stal2, 3).refused()); // Сталь 40Х
+    const StepGroup& steel = lastGroup(s, Mode::Transmission);
+    std::vector<std::string> shown;
+    for (const Step& step : steel.steps) {
+        if (step.decision.empty())
+            shown.push_back(step.quantity + " = " + symbolicForm(step, ",") + " = " + substitutedForm(step, ",") +
+                            " = " + resultText(step, ","));
+    }
+    EXPECT_EQ(shown, (std::vector<std::string>{"σ_H1 = 17·H_1 + 200 = 17·53 + 200 = 1101",
+                                               "σ_H2 = 17·H_2 + 200 = 17·53 + 200 = 1101", "σ_F1 = 700 = 700 = 700",
+                                               "σ_F2 = 700 = 700 = 700"}));
+}
+
 struct FormCase {
     const char* name;
     const char* formula;

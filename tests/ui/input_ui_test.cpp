@@ -116,7 +116,8 @@ TEST_P(TypedComma, GivesWhatATypedPointGives)
     EXPECT_EQ(comma, point);
     for (const QString& caption : comma) {
         EXPECT_FALSE(caption.isEmpty()) << comma.join(QLatin1Char('|')).toStdString();
-        EXPECT_FALSE(caption.contains(QLatin1Char('.'))) << caption.toStdString() << ": a Russian desktop shows a comma";
+        EXPECT_FALSE(caption.contains(QLatin1Char('.')))
+            << caption.toStdString() << ": a Russian desktop shows a comma";
     }
     EXPECT_TRUE(comma.join(QString()).contains(QLatin1Char(','))) << "the decimals were read, not cut off";
 }
