@@ -103,8 +103,8 @@ std::vector<ResultTable> resultTables(const CalcState& state, std::string_view s
                                       text(pair->values.*row.pinion, separator),
                                       text(pair->values.*row.wheel, separator)});
             else
-                table.rows.push_back({std::string(row.caption), std::string(row.unit), pair->steelGrade,
-                                      pair->steelGrade});
+                table.rows.push_back(
+                    {std::string(row.caption), std::string(row.unit), pair->steelGrade, pair->steelGrade});
         }
         tables.push_back(std::move(table));
     }
@@ -115,8 +115,8 @@ std::vector<ResultTable> resultTables(const CalcState& state, std::string_view s
         tables.push_back(std::move(table));
     }
     if (const auto& check = state.results[static_cast<size_t>(Mode::Check)]) {
-        tables.push_back({"Результат проверки",
-                          {{"Расчётная нагрузка равна", text(check->values.Tcalc, separator), "Нм"}}});
+        tables.push_back(
+            {"Результат проверки", {{"Расчётная нагрузка равна", text(check->values.Tcalc, separator), "Нм"}}});
     }
     return tables;
 }

@@ -2,6 +2,7 @@
 #include "geometry/wheel_body.h"
 
 #include "geometry/preferred_size.h"
+#include "shell/number_text.h"
 #include "shell/walkthrough.h"
 
 #include <array>
@@ -34,7 +35,7 @@ struct RimLookup {
 RimLookup lookUpRim(double m)
 {
     if (m < kRimRows.front().m)
-        return {{4, 4.8}};
+        return {{4, 4.8}}; // small modules: the table's thickest rim and web, in modules
     if (m >= kRimRows.back().m)
         return {kRimRows.back().k};
     for (size_t i = 0; i + 1 < kRimRows.size(); ++i) {
@@ -90,8 +91,8 @@ void sizeWheelBody(CalcState& s, StepRecorder* record)
     // was typed.
     s.dst = kHubDiameterPerShaft * s.dv;
     s.Lst = kHubLengthPerShaft * s.dv;
-    r.step("d_ст", "1.7·{d_в}", {s.dv}, s.dst, "мм");
-    r.step("L_ст", "1.3·{d_в}", {s.dv}, s.Lst, "мм");
+    r.step("d_ст", numberToText(kHubDiameterPerShaft, 15, ".") + "·{d_в}", {s.dv}, s.dst, "мм");
+    r.step("L_ст", numberToText(kHubLengthPerShaft, 15, ".") + "·{d_в}", {s.dv}, s.Lst, "мм");
     s.Dk = s.df - 2.0 * s.Delta0;
     s.D0 = 0.5 * (s.Dk - s.dst);
     s.d0 = 0.25 * (s.Dk - s.dst);

@@ -49,14 +49,18 @@ void writeLimits(CalcState& s, LimitRule rule, StepRecorder& record)
     s.sigmaH2 = rule.kH * s.H2 + rule.cH;
     s.sigmaF1 = rule.kF * s.H1 + rule.cF;
     s.sigmaF2 = rule.kF * s.H2 + rule.cF;
-    record.step("σ_H1", ruleFormula(rule.kH, rule.cH, "H_1"), {s.H1}, s.sigmaH1, "МПа");
-    record.step("σ_H2", ruleFormula(rule.kH, rule.cH, "H_2"), {s.H2}, s.sigmaH2, "МПа");
-    record.step("σ_F1", ruleFormula(rule.kF, rule.cF, "H_1"), {s.H1}, s.sigmaF1, "МПа");
-    record.step("σ_F2", ruleFormula(rule.kF, rule.cF, "H_2"), {s.H2}, s.sigmaF2, "МПа");
+    // A limit that does not depend on the hardness has no value to substitute.
+    auto hardness = [](double k, double H) { return k == 0.0 ? std::vector<double>{} : std::vector<double>{H}; };
+    record.step("σ_H1", ruleFormula(rule.kH, rule.cH, "H_1"), hardness(rule.kH, s.H1), s.sigmaH1, "МПа");
+    record.step("σ_H2", ruleFormula(rule.kH, rule.cH, "H_2"), hardness(rule.kH, s.H2), s.sigmaH2, "МПа");
+    record.step("σ_F1", ruleFormula(rule.kF, rule.cF, "H_1"), hardness(rule.kF, s.H1), s.sigmaF1, "МПа");
+    record.step("σ_F2", ruleFormula(rule.kF, rule.cF, "H_2"), hardness(rule.kF, s.H2), s.sigmaF2, "МПа");
 }
 
-constexpr LimitRule kNormalised{1.3, 70, 1.3, 0};      // Сталь 40, 50Л
-constexpr LimitRule kNormalisedCast{1.5, 70, 1.5, 0};  // Сталь 40ГЛ
+constexpr LimitRule kNormalised{1.3, 70, 1.3, 0};     // Сталь 40, 50Л
+constexpr LimitRule kNormalisedCast{1.5, 70, 1.5, 0}; // Сталь 40ГЛ
+// Through-hardened (improved) steel: σH lim = 2·HB + 70 and σF lim = 1.8·HB,
+// the endurance limits of ГОСТ 21354-87 for a hardness below 350 HB.
 constexpr LimitRule kImproved{2, 70, 1.8, 0};          // any grade, HB
 constexpr LimitRule kHfcCarbon{18, 150, 0, 600};       // Сталь 40, 45
 constexpr LimitRule kHfcAlloy{17, 200, 0, 700};        // Сталь 40Х, 40ХН

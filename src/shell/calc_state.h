@@ -136,8 +136,8 @@ struct CalcState : Quantities {
     bool isHB = false;         // hardness in HB: soft teeth
     std::string steelGrade;
 
-    CoefficientSet defaults; // what the next reset of the coefficients writes
-    Walkthrough walkthrough; // the steps each mode's calculation ran last
+    CoefficientSet defaults;                                    // what the next reset of the coefficients writes
+    Walkthrough walkthrough;                                    // the steps each mode's calculation ran last
     std::array<std::optional<ModeResults>, kModeCount> results; // by Mode
 };
 

@@ -193,6 +193,21 @@ std::string numberToText(double value, int digits, std::string_view decimalSepar
     return text;
 }
 
+std::string withDecimalSeparator(std::string_view text, std::string_view decimalSeparator)
+{
+    std::string result;
+    result.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        const bool between =
+            text[i] == '.' && i > 0 && i + 1 < text.size() && isDigit(text[i - 1]) && isDigit(text[i + 1]);
+        if (between)
+            result += decimalSeparator;
+        else
+            result += text[i];
+    }
+    return result;
+}
+
 std::string numberToText(Number value, std::string_view decimalSeparator)
 {
     if (!value.isWritten())

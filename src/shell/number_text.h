@@ -30,4 +30,9 @@ std::string numberToText(Number value, std::string_view decimalSeparator = ".");
 // substitutions.
 std::string numberToText(double value, int digits, std::string_view decimalSeparator);
 
+// A text with every point that stands between two digits ("1.8·H1", "при
+// модуле 2.5 мм") written as `decimalSeparator`, so that the constants of
+// formulas and the numbers in messages follow the desktop's region.
+std::string withDecimalSeparator(std::string_view text, std::string_view decimalSeparator);
+
 } // namespace gear

@@ -8,11 +8,11 @@
 
 namespace gear {
 
-std::array<std::string, kCoefficientCount> parameterTexts(const CalcState& state)
+std::array<std::string, kCoefficientCount> parameterTexts(const CalcState& state, std::string_view decimalSeparator)
 {
     std::array<std::string, kCoefficientCount> texts;
     for (size_t i = 0; i < kCoefficients.size(); ++i)
-        texts[i] = numberToText(Number(state.defaults.*kCoefficients[i].preset));
+        texts[i] = numberToText(Number(state.defaults.*kCoefficients[i].preset), decimalSeparator);
     return texts;
 }
 
@@ -27,8 +27,10 @@ Outcome applyParameters(CalcState& state, const std::array<std::string, kCoeffic
         }
         typed.*kCoefficients[i].preset = value;
     }
+    // Only the set changes: the coefficients a chain in progress has already
+    // written (Sh of the treatment, kf and kfa of the design) stay, and the
+    // new set takes effect where the program writes the set.
     state.defaults = typed;
-    writeDefaultCoefficients(state);
     return Outcome::close();
 }
 

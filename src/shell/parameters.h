@@ -6,17 +6,18 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 namespace gear {
 
 // The texts of the parameters screen's seventeen fields: the default set as
-// it stands, written with a point, the way every field of the program is read.
-std::array<std::string, kCoefficientCount> parameterTexts(const CalcState& state);
+// it stands, written with `decimalSeparator`.
+std::array<std::string, kCoefficientCount> parameterTexts(const CalcState& state, std::string_view decimalSeparator);
 
-// Stores the seventeen typed coefficients into the default set (and into the
-// state, so the next calculation uses them). Each must read as a finite
-// positive number; otherwise nothing is stored and the refusal names the
-// first field that does not.
+// Stores the seventeen typed coefficients into the default set, which the
+// next mode command and the module choice's reset write into the state.
+// Each must read as a finite positive number; otherwise nothing is stored
+// and the refusal names the first field that does not.
 Outcome applyParameters(CalcState& state, const std::array<std::string, kCoefficientCount>& texts);
 
 } // namespace gear

@@ -10,6 +10,7 @@
 #include "shell/angle.h"
 #include "shell/calc_state.h"
 #include "shell/draft.h"
+#include "shell/formula.h"
 #include "shell/mode.h"
 #include "shell/mode_commands.h"
 #include "shell/number.h"

@@ -2,6 +2,7 @@
 #include "shell/walkthrough.h"
 
 #include "shell/calc_state.h"
+#include "shell/formula.h"
 #include "shell/number_text.h"
 
 #include <algorithm>
@@ -30,12 +31,12 @@ void scan(std::string_view formula, Literal literal, Symbol symbol)
 }
 
 template <typename Emit>
-std::string render(const Step& step, Emit emit)
+std::string render(const Step& step, std::string_view decimalSeparator, Emit emit)
 {
     std::string text;
     size_t value = 0;
     scan(
-        step.formula, [&](std::string_view plain) { text += plain; },
+        step.formula, [&](std::string_view plain) { text += withDecimalSeparator(plain, decimalSeparator); },
         [&](std::string_view symbol) {
             text += emit(symbol, value < step.values.size() ? step.values[value] : 0.0);
             ++value;
@@ -75,17 +76,48 @@ size_t placeholderCount(std::string_view formula)
     return count;
 }
 
-std::string symbolicForm(const Step& step)
+std::string symbolicForm(const Step& step, std::string_view decimalSeparator)
 {
-    return render(step, [](std::string_view symbol, double) { return std::string(symbol); });
+    return render(step, decimalSeparator, [](std::string_view symbol, double) { return std::string(symbol); });
+}
+
+namespace {
+
+std::string substitutedWith(const Step& step, int digits, std::string_view decimalSeparator)
+{
+    return render(step, decimalSeparator, [&](std::string_view, double value) {
+        const std::string number = numberToText(value, digits, decimalSeparator);
+        return value < 0 ? "(" + number + ")" : number;
+    });
+}
+
+} // namespace
+
+int substitutionDigits(const Step& step)
+{
+    // The fewest digits, from four up, with which the arithmetic as shown
+    // gives the result as shown; a look-up or a rounding to a preferred size
+    // cannot be redone by hand this way and keeps four.
+    constexpr int kFewest = 4;
+    const std::string shownResult = numberToText(step.result, kResultDigits, ".");
+    for (int digits = kFewest; digits <= 15; ++digits) {
+        const std::optional<double> redone = evaluateFormula(substitutedWith(step, digits, "."));
+        if (!redone)
+            return kFewest;
+        if (numberToText(*redone, kResultDigits, ".") == shownResult)
+            return digits;
+    }
+    return 15;
 }
 
 std::string substitutedForm(const Step& step, std::string_view decimalSeparator)
 {
-    return render(step, [&](std::string_view, double value) {
-        const std::string number = numberToText(value, 4, decimalSeparator);
-        return value < 0 ? "(" + number + ")" : number;
-    });
+    return substitutedWith(step, substitutionDigits(step), decimalSeparator);
+}
+
+std::string resultText(const Step& step, std::string_view decimalSeparator)
+{
+    return numberToText(step.result, kResultDigits, decimalSeparator);
 }
 
 StepRecorder::StepRecorder(CalcState& state, ScreenId screen, bool startsChain) : m_state(&state), m_mode(state.mode)

@@ -53,10 +53,24 @@ std::string_view stepGroupTitle(ScreenId screen, Mode mode);
 // is plain text.
 size_t placeholderCount(std::string_view formula);
 
-// The formula with its symbols, e.g. "σ_FP1/Y_F1".
-std::string symbolicForm(const Step& step);
-// The formula with the numbers, four significant digits each.
+// The significant digits of a result in the walkthrough: enough to check a
+// hand calculation against, few enough to read.
+inline constexpr int kResultDigits = 6;
+
+// The formula with its symbols, e.g. "σ_FP1/Y_F1"; constants are written
+// with `decimalSeparator`.
+std::string symbolicForm(const Step& step, std::string_view decimalSeparator = ".");
+
+// The significant digits each number of the step is substituted with: the
+// fewest (four at least) with which the arithmetic as shown gives the
+// result as shown.
+int substitutionDigits(const Step& step);
+
+// The formula with the numbers, each to substitutionDigits(step) digits.
 std::string substitutedForm(const Step& step, std::string_view decimalSeparator = ".");
+
+// The step's result to kResultDigits significant digits.
+std::string resultText(const Step& step, std::string_view decimalSeparator = ".");
 
 // Records the steps of one screen's Ok in the walkthrough of the mode the
 // state is in. A screen that runs again replaces its earlier steps and those

@@ -170,6 +170,10 @@ Outcome designTransmission(CalcState& state, const TransmissionInput& input)
     StepRecorder record(s, ScreenId::Vvod2);
     s.Z2 = s.U * s.Z1;
     s.T2 = s.U * s.T1;
+    // The course's allowable stresses: 0.4 of the bending endurance limit,
+    // which takes the safety factor and the other bending factors together
+    // (1/2.5), and 0.9 of the contact limit, the roughness and speed factors
+    // Z_R·Z_v, over the safety factor S_H.
     s.sigmaFP1 = 0.4 * s.sigmaF1;
     s.sigmaFP2 = 0.4 * s.sigmaF2;
     s.sigmaHP1 = 0.9 * s.sigmaH1 / s.Sh;

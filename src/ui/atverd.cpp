@@ -11,6 +11,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <array>
+
 namespace gear::ui {
 
 namespace {
@@ -21,6 +23,10 @@ QString hyphenated(const char* caption)
 {
     return QString::fromUtf8(caption).replace(QStringLiteral("- "), QStringLiteral("-\n"));
 }
+
+// One treatment per row; rows 3 and 4 share one cell on the screen.
+constexpr std::array<const char*, 7> kTreatments{"Нормализация", "Улучшение",       "Объёмная закалка", "Закалка ТВЧ",
+                                                 "Цементация",   "Нитроцементация", "Азотирование"};
 
 } // namespace
 
@@ -78,9 +84,16 @@ ATverd::ATverd(Screens& screens)
         }
         table->addCell(tableCell(table, row.pinion, QString::fromUtf8(row.pinionText)), gridRow, 3);
         table->addCell(tableCell(table, row.wheel, QString::fromUtf8(row.wheelText)), gridRow, 4);
-        const QByteArray option = "Option" + QByteArray::number(static_cast<int>(m_options.size()) + 1);
-        m_options.push_back(
-            table->addOption(option.constData(), QStringLiteral("Строка %1").arg(m_options.size() + 1), gridRow, 5));
+        // A screen reader names the row a mark takes: its area (rows 3 and 4
+        // share row 3's), treatment and hardness.
+        const size_t index = m_options.size();
+        const Row& shared = row.area ? row : rows[index - 1];
+        const QString name = QStringLiteral("%1 %2, %3: шестерни %4, колеса %5")
+                                 .arg(hyphenated(shared.areaText).remove(QStringLiteral("-\n")),
+                                      QString::fromUtf8(shared.requirementText), QString::fromUtf8(kTreatments[index]),
+                                      QString::fromUtf8(row.pinionText), QString::fromUtf8(row.wheelText));
+        const QByteArray option = "Option" + QByteArray::number(static_cast<int>(index) + 1);
+        m_options.push_back(table->addOption(option.constData(), name, gridRow, 5));
         ++gridRow;
     }
     auto* ok = makeOkButton();

@@ -43,12 +43,21 @@ QComboBox* makeComboBox(QWidget* parent, const char* name)
     auto* combo = named(new QComboBox(parent), name);
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
+    // A completer would finish a typed "3" as the item "3.15", and Ok would
+    // compute with what the student never typed.
+    combo->setCompleter(nullptr);
     return combo;
 }
 
 QRadioButton* makeOption(QWidget* parent, const char* name)
 {
     return named(new QRadioButton(parent), name);
+}
+
+void nameField(QLabel* caption, QWidget* field, const QString& more)
+{
+    caption->setBuddy(field);
+    field->setAccessibleName((caption->text() + more).simplified());
 }
 
 } // namespace gear::ui

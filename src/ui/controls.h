@@ -21,4 +21,9 @@ QLineEdit* makeTextField(QWidget* parent, const char* name);
 QComboBox* makeComboBox(QWidget* parent, const char* name);
 QRadioButton* makeOption(QWidget* parent, const char* name);
 
+// Ties a field to its caption, so that a screen reader names the field by
+// the caption (and Alt with a marked letter would reach it); `more` follows
+// the caption's text where a picture stands for part of it.
+void nameField(QLabel* caption, QWidget* field, const QString& more = {});
+
 } // namespace gear::ui

@@ -10,13 +10,17 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace gear::ui {
 
@@ -38,6 +42,31 @@ HodRascheta::HodRascheta(Screens& screens) : Screen(ScreenId::hodRascheta, scree
     connect(copy, &QPushButton::clicked, this, &HodRascheta::copy);
     connect(print, &QPushButton::clicked, this, &HodRascheta::print);
     refresh();
+}
+
+void HodRascheta::placeBeside(const QRect& beside)
+{
+    if (m_placed)
+        return;
+    m_placed = true;
+    const QScreen* screen = QGuiApplication::screenAt(beside.center());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    // Room for a title bar and a frame, which the window system adds.
+    const QSize frame(16, 40);
+    resize(size().boundedTo(area.size() - frame));
+    const int width = this->width() + frame.width();
+    const int height = this->height() + frame.height();
+    int x = beside.right() + 1;
+    if (x + width > area.right() + 1)
+        x = beside.left() - width;
+    if (x < area.left())
+        x = area.right() + 1 - width;
+    const int y = std::clamp(beside.top(), area.top(), std::max(area.top(), area.bottom() + 1 - height));
+    move(std::max(x, area.left()), y);
 }
 
 void HodRascheta::refresh()

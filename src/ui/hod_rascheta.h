@@ -18,13 +18,19 @@ public:
     // Shows the calculations as they stand now.
     void refresh();
 
-private:
-    void copy();
-    void print();
     // The page that goes to paper: the walkthrough and each mode's results.
     QString printedHtml();
 
+    // The first time only: beside the main window `beside` (its frame), on
+    // its screen, within the area that screen leaves for windows.
+    void placeBeside(const QRect& beside);
+
+private:
+    void copy();
+    void print();
+
     QTextBrowser* m_page;
+    bool m_placed = false;
 };
 
 } // namespace gear::ui

@@ -2,6 +2,7 @@
 #include "ui/input_form.h"
 
 #include "ui/beta_picture.h"
+#include "ui/controls.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -11,6 +12,7 @@ namespace gear::ui {
 
 void addPrompt(QVBoxLayout* layout, QLabel* prompt, QWidget* field)
 {
+    nameField(prompt, field);
     layout->addWidget(prompt);
     layout->addWidget(field);
     layout->addSpacing(6);
@@ -18,6 +20,7 @@ void addPrompt(QVBoxLayout* layout, QLabel* prompt, QWidget* field)
 
 void addPromptWithBeta(QVBoxLayout* layout, QLabel* prompt, QWidget* field)
 {
+    nameField(prompt, field, QStringLiteral(" β"));
     auto* row = new QHBoxLayout;
     row->setContentsMargins(0, 0, 0, 0);
     row->addWidget(prompt);

@@ -2,8 +2,10 @@
 #include "ui/nachalo.h"
 
 #include "shell/mode_commands.h"
+#include "ui/colours.h"
 #include "ui/controls.h"
 #include "ui/fonts.h"
+#include "ui/hod_rascheta.h"
 #include "ui/nastroyka.h"
 #include "ui/okon.h"
 #include "ui/screens.h"
@@ -40,9 +42,12 @@ Nachalo::Nachalo(CalcState& state, Screens& screens) : m_state(state), m_screens
     title->setWordWrap(true);
     title->setAlignment(Qt::AlignCenter);
     title->setAutoFillBackground(true);
+    // The desktop's selection colour on its inactive caption grey, made
+    // lighter or darker where a theme would leave it unreadable on it.
     QPalette colours = title->palette();
-    colours.setColor(QPalette::Window, palette().color(QPalette::Inactive, QPalette::Button));
-    colours.setColor(QPalette::WindowText, palette().color(QPalette::Highlight));
+    const QColor background = palette().color(QPalette::Inactive, QPalette::Button);
+    colours.setColor(QPalette::Window, background);
+    colours.setColor(QPalette::WindowText, readableOn(palette().color(QPalette::Highlight), background));
     title->setPalette(colours);
     title->setGeometry(128, 10, 353, 56);
 
@@ -95,7 +100,11 @@ void Nachalo::buildMenu()
     connect(check, &QAction::triggered, this, [this] { m_screens.open(chooseCheckMode(m_state)); });
     connect(exit, &QAction::triggered, this, &Nachalo::openExitConfirmation);
     connect(about, &QAction::triggered, this, [this] { m_screens.open(ScreenId::info); });
-    connect(steps, &QAction::triggered, this, [this] { m_screens.open(ScreenId::hodRascheta); });
+    connect(steps, &QAction::triggered, this, [this] {
+        auto& walkthrough = m_screens.load<HodRascheta>(ScreenId::hodRascheta);
+        walkthrough.placeBeside(frameGeometry());
+        walkthrough.present();
+    });
     connect(parameters, &QAction::triggered, this, &Nachalo::openParameters);
 }
 

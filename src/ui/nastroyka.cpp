@@ -4,6 +4,7 @@
 #include "shell/parameters.h"
 #include "shell/reference_tables.h"
 #include "ui/controls.h"
+#include "ui/number_display.h"
 #include "ui/text_conversion.h"
 
 #include <QGridLayout>
@@ -23,9 +24,11 @@ Nastroyka::Nastroyka(Screens& screens) : Screen(ScreenId::nastroyka, screens, QS
         const QByteArray captionName = "Label" + QByteArray::number(row + 1);
         const QByteArray meaningName = "Label" + QByteArray::number(row + 1 + kCoefficientCount);
         const QByteArray fieldName = "Text" + QByteArray::number(row + 1);
-        grid->addWidget(makeLabel(this, captionName.constData(), qt(info.name)), row, 0);
+        QLabel* caption = makeLabel(this, captionName.constData(), qt(info.name));
+        grid->addWidget(caption, row, 0);
         grid->addWidget(makeLabel(this, meaningName.constData(), qt(info.meaning)), row, 1);
         QLineEdit* field = makeTextField(this, fieldName.constData());
+        nameField(caption, field, QStringLiteral(", ") + qt(info.meaning));
         field->setMaximumWidth(90);
         grid->addWidget(field, row, 2);
         m_fields[static_cast<size_t>(row)] = field;
@@ -39,7 +42,7 @@ Nastroyka::Nastroyka(Screens& screens) : Screen(ScreenId::nastroyka, screens, QS
 
 void Nastroyka::showCurrent()
 {
-    const auto texts = parameterTexts(state());
+    const auto texts = parameterTexts(state(), decimalSeparator());
     for (size_t i = 0; i < texts.size(); ++i)
         m_fields[i]->setText(qt(texts[i]));
 }

@@ -78,6 +78,7 @@ Okon::Okon(Screens& screens) : Screen(ScreenId::okon, screens, QStringLiteral("�
     m_steels = makeComboBox(this, "Combo1");
     m_steels->setEditable(false);
     m_steels->setFont(fixed);
+    m_steels->setAccessibleName(QStringLiteral("Марка стали"));
     // The heads start where the list's text starts, past the box's frame.
     QStyleOptionComboBox box;
     box.initFrom(m_steels);

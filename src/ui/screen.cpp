@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/screen.h"
 
+#include "shell/number_text.h"
 #include "ui/controls.h"
+#include "ui/number_display.h"
 #include "ui/screens.h"
 #include "ui/text_conversion.h"
 
+#include <QHideEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -19,9 +22,32 @@ Screen::Screen(ScreenId id, Screens& screens, const QString& title) : m_id(id), 
 
 void Screen::present()
 {
+    // Some window managers place a window shown again by its frame rather
+    // than its client area, so it would creep down by the title bar's height.
+    if (m_leftAt && !isVisible())
+        move(*m_leftAt);
     show();
     raise();
     activateWindow();
+    focusFirstField();
+}
+
+void Screen::hideEvent(QHideEvent* event)
+{
+    if (!event->spontaneous())
+        m_leftAt = pos();
+    QDialog::hideEvent(event);
+}
+
+void Screen::focusFirstField()
+{
+    for (QWidget* widget = nextInFocusChain(); widget != this; widget = widget->nextInFocusChain()) {
+        if ((widget->focusPolicy() & Qt::TabFocus) && widget->isEnabled() && widget->isVisibleTo(this) &&
+            isAncestorOf(widget)) {
+            widget->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
 }
 
 CalcState& Screen::state()
@@ -38,7 +64,7 @@ void Screen::follow(const Outcome& outcome)
 {
     m_screens.calculated();
     if (outcome.refused()) {
-        m_screens.refuse(this, qt(outcome.refusal));
+        m_screens.refuse(this, qt(withDecimalSeparator(outcome.refusal, decimalSeparator())));
         return;
     }
     if (outcome.beep)

@@ -7,6 +7,8 @@
 
 #include <QDialog>
 
+#include <optional>
+
 class QPushButton;
 
 namespace gear::ui {
@@ -24,7 +26,8 @@ public:
 
     ScreenId id() const { return m_id; }
 
-    // Makes the screen visible and brings it to the front.
+    // Makes the screen visible where the student left it, brings it to the
+    // front and puts the focus on its first field.
     void present();
 
 protected:
@@ -42,9 +45,14 @@ protected:
     // A table or form above its Ok button, the screen as small as they allow.
     void layOut(QWidget* content, QPushButton* ok);
 
+    void hideEvent(QHideEvent* event) override;
+
 private:
+    void focusFirstField();
+
     ScreenId m_id;
     Screens& m_screens;
+    std::optional<QPoint> m_leftAt; // where the screen stood when it was last hidden
 };
 
 } // namespace gear::ui

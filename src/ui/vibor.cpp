@@ -2,6 +2,7 @@
 #include "ui/vibor.h"
 
 #include "geometry/module_choice.h"
+#include "shell/number_text.h"
 #include "shell/reference_tables.h"
 #include "ui/controls.h"
 #include "ui/fonts.h"
@@ -43,8 +44,12 @@ Vibor::Vibor(Screens& screens) : Screen(ScreenId::Vibor, screens, QStringLiteral
     top->addWidget(caption);
     top->addWidget(m_module, 1);
     auto* rows = new QGridLayout;
-    rows->addWidget(makeLabel(this, "Label3", QStringLiteral("Первый ряд")), 0, 0, Qt::AlignHCenter);
-    rows->addWidget(makeLabel(this, "Label4", QStringLiteral("Второй ряд")), 0, 1, Qt::AlignHCenter);
+    QLabel* first = makeLabel(this, "Label3", QStringLiteral("Первый ряд"));
+    QLabel* second = makeLabel(this, "Label4", QStringLiteral("Второй ряд"));
+    nameField(first, m_row1, QStringLiteral(", ") + heading->text());
+    nameField(second, m_row2, QStringLiteral(", ") + heading->text());
+    rows->addWidget(first, 0, 0, Qt::AlignHCenter);
+    rows->addWidget(second, 0, 1, Qt::AlignHCenter);
     rows->addWidget(m_row1, 1, 0);
     rows->addWidget(m_row2, 1, 1);
     rows->setHorizontalSpacing(24);
@@ -64,9 +69,9 @@ Vibor::Vibor(Screens& screens) : Screen(ScreenId::Vibor, screens, QStringLiteral
 void Vibor::fillModuleLists()
 {
     for (std::string_view item : kModuleRow1)
-        m_row1->addItem(qt(item));
+        m_row1->addItem(qt(withDecimalSeparator(item, decimalSeparator())));
     for (std::string_view item : kModuleRow2)
-        m_row2->addItem(qt(item));
+        m_row2->addItem(qt(withDecimalSeparator(item, decimalSeparator())));
     m_row1->setCurrentIndex(-1);
     m_row2->setCurrentIndex(-1);
 }

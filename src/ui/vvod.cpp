@@ -46,6 +46,7 @@ Vvod::Vvod(Screens& screens) : Screen(ScreenId::Vvod, screens, QStringLiteral("Ð
         QLabel* prompt = makeLabel(this, prompts[static_cast<size_t>(row)].first,
                                    QString::fromUtf8(prompts[static_cast<size_t>(row)].second));
         prompt->setFont(times(11.25, true));
+        nameField(prompt, fields[static_cast<size_t>(row)], row == 1 ? QStringLiteral(" Î²") : QString());
         if (row == 1) {
             auto* withPicture = new QHBoxLayout;
             withPicture->addWidget(prompt);
@@ -62,14 +63,6 @@ Vvod::Vvod(Screens& screens) : Screen(ScreenId::Vvod, screens, QStringLiteral("Ð
     layout->addLayout(grid);
     layout->addSpacing(12);
     layout->addWidget(ok, 0, Qt::AlignHCenter);
-
-    // The order the course's worksheet asks for the data in.
-    setTabOrder(m_teeth, m_angle);
-    setTabOrder(m_angle, ok);
-    setTabOrder(ok, m_shaft);
-    setTabOrder(m_shaft, m_width);
-    setTabOrder(m_width, m_hub);
-    setTabOrder(m_hub, m_tip);
 
     connect(ok, &QPushButton::clicked, this, &Vvod::onOk);
 }

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/vvod2.h"
 
+#include "shell/number_text.h"
 #include "shell/reference_tables.h"
 #include "strength/transmission_design.h"
 #include "ui/controls.h"
 #include "ui/input_form.h"
+#include "ui/number_display.h"
 #include "ui/screens.h"
 #include "ui/text_conversion.h"
 #include "ui/vibor.h"
@@ -41,7 +43,7 @@ void Vvod2::fillRatioList()
     if (m_ratio->count() > 0)
         return;
     for (std::string_view ratio : kGearRatios)
-        m_ratio->addItem(qt(ratio));
+        m_ratio->addItem(qt(withDecimalSeparator(ratio, decimalSeparator())));
     m_ratio->setCurrentIndex(-1);
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/walkthrough_view.h"
 
+#include "shell/number_text.h"
 #include "ui/number_display.h"
 #include "ui/text_conversion.h"
 
@@ -32,7 +33,7 @@ QString substituted(const Step& step)
 
 QString result(const Step& step)
 {
-    QString text = shown(Number(step.result));
+    QString text = qt(resultText(step, decimalSeparator()));
     if (!step.unit.empty())
         text += QLatin1Char(' ') + qt(step.unit);
     return text;
@@ -72,18 +73,18 @@ QString walkthroughHtml(const CalcState& state)
             html += QStringLiteral("<h3>%1</h3>").arg(groupTitle(group.screen, heading.mode).toHtmlEscaped());
             if (!group.refusal.empty()) {
                 html += QStringLiteral("<p style=\"color:#a00000\">Расчёт не выполнен: %1</p>")
-                            .arg(qt(group.refusal).toHtmlEscaped());
+                            .arg(qt(withDecimalSeparator(group.refusal, decimalSeparator())).toHtmlEscaped());
                 continue;
             }
             html += QStringLiteral("<table cellspacing=\"0\" cellpadding=\"3\">");
             for (const Step& step : group.steps) {
                 if (!step.decision.empty()) {
                     html += QStringLiteral("<tr><td colspan=\"3\"><i>→ %1</i></td></tr>")
-                                .arg(qt(step.decision).toHtmlEscaped());
+                                .arg(qt(withDecimalSeparator(step.decision, decimalSeparator())).toHtmlEscaped());
                     continue;
                 }
                 const QString quantity = symbolHtml(qt(step.quantity));
-                const QString formula = symbolHtml(qt(symbolicForm(step)));
+                const QString formula = symbolHtml(qt(symbolicForm(step, decimalSeparator())));
                 const bool hasValues = step.formula.find('{') != std::string::npos;
                 // A constant is its own result: "k_F = 1.5" needs no formula.
                 QString left = quantity;
@@ -113,17 +114,19 @@ QString walkthroughText(const CalcState& state)
         for (const StepGroup& group : *groups) {
             text += QStringLiteral("  ") + groupTitle(group.screen, heading.mode) + QLatin1Char('\n');
             if (!group.refusal.empty()) {
-                text += QStringLiteral("    Расчёт не выполнен: ") + qt(group.refusal) + QLatin1Char('\n');
+                text += QStringLiteral("    Расчёт не выполнен: ") +
+                        qt(withDecimalSeparator(group.refusal, decimalSeparator())) + QLatin1Char('\n');
                 continue;
             }
             for (const Step& step : group.steps) {
                 if (!step.decision.empty()) {
-                    text += QStringLiteral("    → ") + qt(step.decision) + QLatin1Char('\n');
+                    text += QStringLiteral("    → ") + qt(withDecimalSeparator(step.decision, decimalSeparator())) +
+                            QLatin1Char('\n');
                     continue;
                 }
                 QString line = QStringLiteral("    ") + plainSymbols(qt(step.quantity));
                 if (step.formula.find('{') != std::string::npos) {
-                    line += QStringLiteral(" = ") + plainSymbols(qt(symbolicForm(step)));
+                    line += QStringLiteral(" = ") + plainSymbols(qt(symbolicForm(step, decimalSeparator())));
                     line += QStringLiteral(" = ") + plainSymbols(substituted(step));
                 }
                 text += line + QStringLiteral(" = ") + result(step) + QLatin1Char('\n');

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/wheel_sketch.h"
 
+#include "geometry/wheel_body.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -204,9 +206,9 @@ SketchSizes WheelSketch::proportioned(const SketchSizes& given)
     const double rimInside = std::max(s.df / 2.0 - s.Delta0, s.da * 0.2);
     s.dst = positiveOr(s.dst, s.da * 0.32);
     s.dst = std::min(s.dst, rimInside * 2.0 * 0.75);
-    s.dv = positiveOr(s.dv, s.dst / 1.7);
+    s.dv = positiveOr(s.dv, s.dst / kHubDiameterPerShaft);
     s.dv = std::min(s.dv, s.dst * 0.8);
-    s.Lst = positiveOr(s.Lst, std::max(s.bw, 1.3 * s.dv));
+    s.Lst = positiveOr(s.Lst, std::max(s.bw, kHubLengthPerShaft * s.dv));
     s.C = positiveOr(s.C, s.bw * 0.3);
     s.C = std::min(s.C, s.bw * 0.6);
     return s;

@@ -6,6 +6,8 @@
 #include "shell/mode_commands.h"
 #include "shell/reference_tables.h"
 
+#include "test_support.h"
+
 #include <gtest/gtest.h>
 
 namespace gear {
@@ -29,7 +31,10 @@ INSTANTIATE_TEST_SUITE_P(Sizes, NearestStdSize,
                                          SizeCase{4000, 4000}, SizeCase{0, 0},
                                          // Never nothing, never a leftover:
                                          SizeCase{3.5, 12}, SizeCase{5, 12}, SizeCase{11.9, 12}, SizeCase{0.001, 12},
-                                         SizeCase{4000.5, 4000}, SizeCase{1e9, 4000}, SizeCase{-3, 0}));
+                                         SizeCase{4000.5, 4000}, SizeCase{1e9, 4000}, SizeCase{-3, 0}),
+                         [](const testing::TestParamInfo<SizeCase>& info) {
+                             return caseName("x " + number(info.param.x), info.index);
+                         });
 
 struct RimCase {
     double m;
@@ -52,7 +57,10 @@ INSTANTIATE_TEST_SUITE_P(Modules, RimTable,
                                          RimCase{6, 2.5, 3}, RimCase{7, 2.5, 3}, RimCase{20, 2.5, 3},
                                          RimCase{2, 3.65, 4.35}, RimCase{3.5, 3.15, 3.8}, RimCase{1.75, 3.725, 4.425},
                                          RimCase{2.25, 3.575, 4.275}, RimCase{2.75, 3.4, 4.1}, RimCase{4.5, 2.9, 3.5},
-                                         RimCase{5.5, 2.65, 3.2}));
+                                         RimCase{5.5, 2.65, 3.2}),
+                         [](const testing::TestParamInfo<RimCase>& info) {
+                             return caseName("m " + number(info.param.m), info.index);
+                         });
 
 struct SketchCase {
     double da;
@@ -69,7 +77,10 @@ TEST_P(WheelSketch, FollowsTheTipDiameter)
 INSTANTIATE_TEST_SUITE_P(Bounds, WheelSketch,
                          testing::Values(SketchCase{105, ScreenId::vivod1}, SketchCase{249.99, ScreenId::vivod1},
                                          SketchCase{250, ScreenId::vivod2}, SketchCase{600, ScreenId::vivod2},
-                                         SketchCase{600.01, ScreenId::vivod3}));
+                                         SketchCase{600.01, ScreenId::vivod3}),
+                         [](const testing::TestParamInfo<SketchCase>& info) {
+                             return caseName("da " + number(info.param.da), info.index);
+                         });
 
 TEST(ResultsDrawing, FollowsThePinionsTipDiameterWithItsOwnBounds)
 {
@@ -167,7 +178,11 @@ INSTANTIATE_TEST_SUITE_P(Choices, WrongModuleChoice,
                          testing::Values(WrongChoice{"", "", 3.147}, WrongChoice{"2.5", "2.75", 2.75},
                                          WrongChoice{"abc", "", 3.147}, WrongChoice{" ", "", 3.147},
                                          WrongChoice{"", "-2", 3.147}, WrongChoice{"0", "", 3.147},
-                                         WrongChoice{"1e309", "", 3.147}));
+                                         WrongChoice{"1e309", "", 3.147}),
+                         [](const testing::TestParamInfo<WrongChoice>& info) {
+                             return caseName(std::string("row1 ") + info.param.row1 + " row2 " + info.param.row2,
+                                             info.index);
+                         });
 
 TEST(ModuleChoice, RefusesWhatWouldDivideByZero)
 {
@@ -205,11 +220,11 @@ class RefusedWheel : public testing::TestWithParam<WheelInput> {};
 TEST_P(RefusedWheel, WritesNothing)
 {
     CalcState s = startUpState();
+    chooseWheelMode(s);
+    const CalcState before = s;
     const Outcome outcome = enterWheel(s, GetParam());
     EXPECT_TRUE(outcome.refused());
-    EXPECT_FALSE(s.wheelEntered);
-    EXPECT_FALSE(s.Z1.isWritten());
-    EXPECT_FALSE(s.mcalc.isWritten());
+    EXPECT_TRUE(sameCalculation(s, before));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -218,7 +233,13 @@ INSTANTIATE_TEST_SUITE_P(
                     WheelInput{"-2", "", "30", "84", "20", ""}, WheelInput{"-5", "", "30", "84", "20", ""},
                     WheelInput{"40", "-1", "30", "84", "20", ""}, WheelInput{"40", "90", "30", "84", "20", ""},
                     WheelInput{"40", "", "-30", "84", "20", ""}, WheelInput{"40", "", "30", "84", "-20", ""},
-                    WheelInput{"40", "", "30", "1e309", "20", ""}, WheelInput{"40", "", "30", "84", "20", "1e309"}));
+                    WheelInput{"40", "", "30", "1e309", "20", ""}, WheelInput{"40", "", "30", "84", "20", "1e309"}),
+    [](const testing::TestParamInfo<WheelInput>& info) {
+        const WheelInput& in = info.param;
+        return caseName("Z " + in.Z1 + " beta " + in.beta + " dv " + in.dv + " da " + in.da + " bw " + in.bw + " Lst " +
+                            in.Lst,
+                        info.index);
+    });
 
 TEST(WheelMode, WholeWheelFromItsTipDiameter)
 {

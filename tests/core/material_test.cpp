@@ -6,6 +6,8 @@
 #include "material/treatment_method.h"
 #include "shell/mode_commands.h"
 
+#include "test_support.h"
+
 #include <gtest/gtest.h>
 
 namespace gear {
@@ -63,7 +65,13 @@ INSTANTIATE_TEST_SUITE_P(WorkedPasses, MaterialLimits,
                                          DesignPass{4, 2, 4, {1101, 1101, 700, 700}},       // HFC, Сталь 40ХН
                                          DesignPass{3, 1, 1, {1023, 1023, 550, 550}},       // through-hardened 40Х
                                          DesignPass{3, 1, 5, {1023, 1023, 500, 500}},       // through-hardened 45
-                                         DesignPass{6, 4, 0, {1368.5, 1368.5, 750, 750}})); // nitrocarburised
+                                         DesignPass{6, 4, 0, {1368.5, 1368.5, 750, 750}}),
+                         [](const testing::TestParamInfo<DesignPass>& info) {
+                             const DesignPass& p = info.param;
+                             return caseName("row " + std::to_string(p.hardnessRow) + " treatment " +
+                                                 std::to_string(p.treatment) + " grade " + std::to_string(p.grade),
+                                             info.index);
+                         }); // nitrocarburised
 
 TEST(HardnessRecommendation, TheRowTakenLastDecidesTheKind)
 {
@@ -195,7 +203,13 @@ INSTANTIATE_TEST_SUITE_P(AllTreatments, CheckModeLimits,
                                          CheckPass{1, 2, 2, {1104, 1104, 600, 600}},       // HFC, 53 HRC
                                          CheckPass{1, 3, 1, {1220, 1220, 950, 950}},       // carburised, 60 HRC
                                          CheckPass{1, 4, 1, {1368.5, 1368.5, 750, 750}},   // nitrocarburised, 59.5 HRC
-                                         CheckPass{1, 5, 0, {1050, 1050, 366, 366}}));     // nitrided, 55 HRC
+                                         CheckPass{1, 5, 0, {1050, 1050, 366, 366}}),
+                         [](const testing::TestParamInfo<CheckPass>& info) {
+                             const CheckPass& p = info.param;
+                             return caseName("requirement " + std::to_string(p.requirement) + " treatment " +
+                                                 std::to_string(p.treatment) + " grade " + std::to_string(p.grade),
+                                             info.index);
+                         }); // nitrided, 55 HRC
 
 TEST(ManufacturingRequirements, NothingMarkedClosesAndKeepsRigid)
 {

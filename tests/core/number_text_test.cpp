@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/number_text.h"
 
+#include "test_support.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -21,19 +23,19 @@ TEST_P(NumberFromText, ReadsTheLeadingNumber)
     EXPECT_DOUBLE_EQ(numberFromText(GetParam().text), GetParam().value) << '"' << GetParam().text << '"';
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, NumberFromText,
-                         testing::Values(ReadCase{"", 0}, ReadCase{"   ", 0}, ReadCase{"40", 40},
-                                         ReadCase{"40 зубьев", 40}, ReadCase{"4 0", 40}, ReadCase{" 1 2 . 5 ", 12.5},
-                                         ReadCase{"4,5", 4.5}, ReadCase{"43,75", 43.75}, ReadCase{",5", 0.5},
-                                         ReadCase{"2,5,1", 2.5}, ReadCase{"4,02.5", 4.02}, ReadCase{"1,5e2", 150},
-                                         ReadCase{"100 Н·м", 100}, ReadCase{",", 0}, ReadCase{"2.5", 2.5}, ReadCase{".5", 0.5},
-                                         ReadCase{"5.", 5}, ReadCase{"-3.25", -3.25}, ReadCase{"+7", 7},
-                                         ReadCase{"- 7", -7}, ReadCase{"1e3", 1000}, ReadCase{"1.5E-2", 0.015},
-                                         ReadCase{"2e", 2}, ReadCase{"2e+", 2}, ReadCase{"3 e 2", 300},
-                                         ReadCase{"abc", 0}, ReadCase{"x12", 0}, ReadCase{".", 0}, ReadCase{"-", 0},
-                                         ReadCase{"--5", 0}, ReadCase{"12abc3", 12}, ReadCase{"1.2.3", 1.2},
-                                         ReadCase{"0x10", 0}, ReadCase{"nan", 0}, ReadCase{"inf", 0},
-                                         ReadCase{"-1e-320", -1e-320}, ReadCase{"1e-400", 0}, ReadCase{"сорок", 0}));
+INSTANTIATE_TEST_SUITE_P(
+    Texts, NumberFromText,
+    testing::Values(ReadCase{"", 0}, ReadCase{"   ", 0}, ReadCase{"40", 40}, ReadCase{"40 зубьев", 40},
+                    ReadCase{"4 0", 40}, ReadCase{" 1 2 . 5 ", 12.5}, ReadCase{"4,5", 4.5}, ReadCase{"43,75", 43.75},
+                    ReadCase{",5", 0.5}, ReadCase{"2,5,1", 2.5}, ReadCase{"4,02.5", 4.02}, ReadCase{"1,5e2", 150},
+                    ReadCase{"100 Н·м", 100}, ReadCase{",", 0}, ReadCase{"2.5", 2.5}, ReadCase{".5", 0.5},
+                    ReadCase{"5.", 5}, ReadCase{"-3.25", -3.25}, ReadCase{"+7", 7}, ReadCase{"- 7", -7},
+                    ReadCase{"1e3", 1000}, ReadCase{"1.5E-2", 0.015}, ReadCase{"2e", 2}, ReadCase{"2e+", 2},
+                    ReadCase{"3 e 2", 300}, ReadCase{"abc", 0}, ReadCase{"x12", 0}, ReadCase{".", 0}, ReadCase{"-", 0},
+                    ReadCase{"--5", 0}, ReadCase{"12abc3", 12}, ReadCase{"1.2.3", 1.2}, ReadCase{"0x10", 0},
+                    ReadCase{"nan", 0}, ReadCase{"inf", 0}, ReadCase{"-1e-320", -1e-320}, ReadCase{"1e-400", 0},
+                    ReadCase{"сорок", 0}),
+    [](const testing::TestParamInfo<ReadCase>& info) { return caseName(info.param.text, info.index); });
 
 TEST(NumberFromText, OverflowIsInfiniteSoThatCalculationsRefuseIt)
 {
@@ -56,16 +58,18 @@ TEST_P(NumberToText, ShowsUpToFifteenDigits)
     EXPECT_EQ(numberToText(Number(GetParam().value), GetParam().separator), GetParam().text);
 }
 
-INSTANTIATE_TEST_SUITE_P(Numbers, NumberToText,
-                         testing::Values(WriteCase{0, ".", "0"}, WriteCase{-0.0, ".", "0"}, WriteCase{2, ".", "2"},
-                                         WriteCase{205, ",", "205"}, WriteCase{2.5, ".", "2.5"},
-                                         WriteCase{2.5, ",", "2,5"}, WriteCase{93.75, ",", "93,75"},
-                                         WriteCase{0.1 + 0.2, ".", "0.3"},
-                                         WriteCase{1.0 / 3.0, ".", "0.333333333333333"},
-                                         WriteCase{2.0 / 3.0, ".", "0.666666666666667"},
-                                         WriteCase{210.944, ".", "210.944"}, WriteCase{-12.625, ".", "-12.625"},
-                                         WriteCase{123456789012345, ".", "123456789012345"},
-                                         WriteCase{1e20, ".", "1e+20"}, WriteCase{0.0001, ".", "0.0001"}));
+INSTANTIATE_TEST_SUITE_P(
+    Numbers, NumberToText,
+    testing::Values(WriteCase{0, ".", "0"}, WriteCase{-0.0, ".", "0"}, WriteCase{2, ".", "2"},
+                    WriteCase{205, ",", "205"}, WriteCase{2.5, ".", "2.5"}, WriteCase{2.5, ",", "2,5"},
+                    WriteCase{93.75, ",", "93,75"}, WriteCase{0.1 + 0.2, ".", "0.3"},
+                    WriteCase{1.0 / 3.0, ".", "0.333333333333333"}, WriteCase{2.0 / 3.0, ".", "0.666666666666667"},
+                    WriteCase{210.944, ".", "210.944"}, WriteCase{-12.625, ".", "-12.625"},
+                    WriteCase{123456789012345, ".", "123456789012345"}, WriteCase{1e20, ".", "1e+20"},
+                    WriteCase{0.0001, ".", "0.0001"}),
+    [](const testing::TestParamInfo<WriteCase>& info) {
+        return caseName(spelt(number(info.param.value)) + " with " + spelt(info.param.separator), info.index);
+    });
 
 TEST(NumberToText, UnwrittenAndNonFiniteNumbersShowNothing)
 {

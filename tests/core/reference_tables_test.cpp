@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/reference_tables.h"
 
+#include "test_support.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -103,7 +105,10 @@ INSTANTIATE_TEST_SUITE_P(Rows, SteelChoice,
                                          SteelLimits{22, "Сталь 12ХН3А", 1380, 820},
                                          SteelLimits{27, "Сталь 18ХГТ", 1360, 950},
                                          SteelLimits{28, "Сталь 18ХГТ", 1360, 900},
-                                         SteelLimits{29, "Сталь 30Х2МЮА", 1050, 340}));
+                                         SteelLimits{29, "Сталь 30Х2МЮА", 1050, 340}),
+                         [](const testing::TestParamInfo<SteelLimits>& info) {
+                             return caseName("row " + std::to_string(info.param.index), info.index);
+                         });
 
 TEST(SteelTable, LimitsMatchTheShownColumnsExceptRow27)
 {

@@ -1,10 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "material/hardness_recommendation.h"
+#include "material/steel_grade.h"
+#include "material/treatment_method.h"
 #include "shell/calc_state.h"
 #include "shell/mode_commands.h"
 #include "shell/parameters.h"
 #include "shell/reference_tables.h"
+#include "strength/transmission_design.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace gear {
 namespace {
@@ -45,34 +51,56 @@ TEST(ModeCommands, ExactlyOneModeHoldsAndTheFirstScreenFollows)
     EXPECT_EQ(double(s.U), 2.0);
 }
 
-std::array<std::string, 17> defaultTexts()
+std::array<std::string, kCoefficientCount> defaultTexts()
 {
-    return parameterTexts(startUpState());
+    return parameterTexts(startUpState(), ".");
 }
 
-TEST(Parameters, ShowTheSetInForceWithAPoint)
+TEST(Parameters, ShowTheSetInForceWithTheRegionalSeparator)
 {
-    const auto texts = defaultTexts();
-    EXPECT_EQ(texts[0], "0.5");
-    EXPECT_EQ(texts[9], "0.85");
-    EXPECT_EQ(texts[14], "1.082");
+    const auto texts = parameterTexts(startUpState(), ",");
+    EXPECT_EQ(texts[0], "0,5");
+    EXPECT_EQ(texts[9], "0,85");
+    EXPECT_EQ(texts[14], "1,082");
     EXPECT_EQ(texts[16], "1");
 }
 
-TEST(Parameters, StoreIntoTheDefaultSetAndTheState)
+TEST(Parameters, ChangeTheDefaultSetOnlyAndCountFromTheNextMode)
 {
     CalcState s = startUpState();
+    chooseTransmissionMode(s);
+    recommendHardness(s, 5);
+    chooseSurfaceHardening(s, 3); // S_H = 1.2 for the design to come
     auto texts = defaultTexts();
-    texts[5] = "1.2"; // kfa
+    texts[5] = "1,2"; // kfa, typed with a decimal comma
     texts[0] = " 0.4 ";
+    texts[16] = "1.5"; // Sh
     const Outcome outcome = applyParameters(s, texts);
     EXPECT_FALSE(outcome.refused());
     EXPECT_TRUE(outcome.leave);
     EXPECT_EQ(s.defaults.kfa, 1.2);
-    EXPECT_EQ(double(s.kfa), 1.2);
+    EXPECT_EQ(s.defaults.Psibd, 0.4);
+    EXPECT_EQ(double(s.Sh), 1.2) << "the chain in progress keeps its safety factor";
+    EXPECT_EQ(double(s.kfa), 1.0);
+    EXPECT_EQ(double(s.Psibd), 0.5);
+    chooseWheelMode(s);
+    EXPECT_EQ(double(s.kfa), 1.2) << "the next mode starts from the new set";
     EXPECT_EQ(double(s.Psibd), 0.4);
-    writeDefaultCoefficients(s);
-    EXPECT_EQ(double(s.kfa), 1.2);
+    EXPECT_EQ(double(s.Sh), 1.5);
+}
+
+TEST(Parameters, AnUnchangedVisitLeavesTheDesignAsItWas)
+{
+    CalcState s = startUpState();
+    chooseTransmissionMode(s);
+    recommendHardness(s, 2);
+    chooseThroughHardening(s, 2); // S_H = 1.1, which the contact design divides by
+    chooseSteelGrade(s, ScreenId::stal2, 3);
+    CalcState visited = s;
+    ASSERT_TRUE(applyParameters(visited, parameterTexts(visited, ",")).leave);
+    ASSERT_FALSE(designTransmission(s, {"20", "", "100", "4"}).refused());
+    ASSERT_FALSE(designTransmission(visited, {"20", "", "100", "4"}).refused());
+    EXPECT_EQ(double(visited.m), double(s.m));
 }
 
 TEST(Parameters, RefuseAnyFieldThatIsNotAFinitePositiveNumber)
@@ -91,12 +119,34 @@ TEST(Parameters, RefuseAnyFieldThatIsNotAFinitePositiveNumber)
     }
 }
 
-TEST(AllFinite, SpotsANumberThatIsNot)
+TEST(AllFinite, SpotsAnyNumberOfTheStateThatIsNot)
 {
-    CalcState s = startUpState();
-    EXPECT_TRUE(allFinite(s));
-    s.sigmaH2 = std::numeric_limits<double>::infinity();
-    EXPECT_FALSE(allFinite(s));
+    const CalcState fine = startUpState();
+    EXPECT_TRUE(allFinite(fine));
+    for (const NumberField& field : kNumberFields) {
+        for (double bad : {std::numeric_limits<double>::infinity(), std::numeric_limits<double>::quiet_NaN()}) {
+            CalcState s = fine;
+            s.*field.field = bad;
+            EXPECT_FALSE(allFinite(s)) << field.name;
+        }
+    }
+}
+
+TEST(NumberFields, NameEveryNumberOfTheStateByItsSymbol)
+{
+    // The table's length follows the struct and the build checks it lists
+    // each number once; here, that each entry reaches its own field.
+    CalcState s;
+    for (size_t i = 0; i < kNumberFields.size(); ++i)
+        s.*kNumberFields[i].field = static_cast<double>(i + 1);
+    for (size_t i = 0; i < kNumberFields.size(); ++i)
+        EXPECT_EQ(double(s.*kNumberFields[i].field), static_cast<double>(i + 1)) << kNumberFields[i].name;
+    EXPECT_EQ(kNumberFields.front().name, "Z1");
+    EXPECT_EQ(double(s.Z1), 1.0);
+    EXPECT_EQ(double(s.sigmaH2),
+              static_cast<double>(std::find_if(kNumberFields.begin(), kNumberFields.end(),
+                                               [](const NumberField& f) { return f.name == "sigmaH2"; }) -
+                                  kNumberFields.begin() + 1));
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "strength/transmission_design.h"
 
 #include "design_states.h"
+#include "test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -24,14 +25,32 @@ TEST_P(ToothFormFactor, TakesTheNearerKeyAndTheUpperOnATie)
     EXPECT_DOUBLE_EQ(toothFormFactor(GetParam().zv), GetParam().YF) << GetParam().zv;
 }
 
-INSTANTIATE_TEST_SUITE_P(Keys, ToothFormFactor,
-                         testing::Values(FormFactorCase{10, 4.47}, FormFactorCase{17, 4.3}, FormFactorCase{20, 4.12},
-                                         FormFactorCase{53.55, 3.73}, FormFactorCase{22.5, 3.96},
-                                         FormFactorCase{22.49, 4.12}, FormFactorCase{16.5, 4.3},
-                                         FormFactorCase{70, 3.74}, FormFactorCase{69.9, 3.73},
-                                         FormFactorCase{85.48, 3.74}, FormFactorCase{210, 4.47},
-                                         FormFactorCase{9, 4.47}, FormFactorCase{300, 4.47},
-                                         FormFactorCase{220, 4.47}));
+INSTANTIATE_TEST_SUITE_P(
+    Keys, ToothFormFactor,
+    testing::Values(
+        FormFactorCase{10, 4.47}, FormFactorCase{17, 4.3}, FormFactorCase{20, 4.12}, FormFactorCase{53.55, 3.73},
+        FormFactorCase{22.5, 3.96}, FormFactorCase{22.49, 4.12}, FormFactorCase{16.5, 4.3}, FormFactorCase{70, 3.74},
+        FormFactorCase{69.9, 3.73}, FormFactorCase{85.48, 3.74}, FormFactorCase{210, 4.47}, FormFactorCase{9, 4.47},
+        FormFactorCase{300, 4.47}, FormFactorCase{220, 4.47}, FormFactorCase{14, 4.47}, FormFactorCase{13, 4.47},
+        FormFactorCase{100, 3.75}, FormFactorCase{110, 3.85}, FormFactorCase{109.9, 3.75}, FormFactorCase{120, 3.85},
+        FormFactorCase{130, 3.96}, FormFactorCase{140, 3.96}, FormFactorCase{150, 4.12}, FormFactorCase{160, 4.12},
+        FormFactorCase{170, 4.3}, FormFactorCase{180, 4.3}, FormFactorCase{189.9, 4.3}, FormFactorCase{190, 4.47},
+        FormFactorCase{200, 4.47}, FormFactorCase{60, 3.73}, FormFactorCase{80, 3.74}, FormFactorCase{40, 3.75},
+        FormFactorCase{30, 3.85}, FormFactorCase{25, 3.96}, FormFactorCase{50, 3.73}),
+    [](const testing::TestParamInfo<FormFactorCase>& info) {
+        return caseName("zv " + number(info.param.zv), info.index);
+    });
+
+// The branches the design recorded, one per line.
+std::string decisionsOf(const CalcState& s)
+{
+    std::string all;
+    for (const StepGroup& group : *s.walkthrough.of(Mode::Transmission)) {
+        for (const Step& step : group.steps)
+            all += step.decision + '\n';
+    }
+    return all;
+}
 
 TEST(BendingDesign, SpurPairWhereTheWheelGoverns)
 {
@@ -72,10 +91,14 @@ TEST(BendingDesign, PinionGovernsWhenItIsWeakerAndTheWheelOnATie)
     const double pinion = std::cbrt(2 * 4.12 * 1.5 * 100 * 1000 / (10 * 20 * 120.0));
     EXPECT_NEAR(weakPinion.m, pinion, 1e-12);
 
-    // Equal ratios: 4.12/3.74 of the wheel's limit for the pinion.
-    CalcState tie = hardenedPair(450 * 4.12 / 3.74, 450);
-    ASSERT_FALSE(designTransmission(tie, {"20", "", "100", "4"}).refused());
-    EXPECT_NEAR(tie.m, 3.147000, 5e-7);
+    EXPECT_NE(decisionsOf(weakPinion).find("шестерня слабее"), std::string::npos);
+
+    // An exact tie: U = 1 gives both gears 20 teeth and the same Y_F, and
+    // both take the same steel. The wheel is taken.
+    CalcState tie = hardenedPair(450, 450);
+    ASSERT_FALSE(designTransmission(tie, {"20", "", "100", "1"}).refused());
+    ASSERT_EQ(tie.sigmaFP1 / tie.YF1, tie.sigmaFP2 / tie.YF2);
+    EXPECT_NE(decisionsOf(tie).find("колесо слабее"), std::string::npos) << decisionsOf(tie);
 }
 
 TEST(ContactDesign, SpurPairOfSoftTeeth)
@@ -101,12 +124,17 @@ TEST(ContactDesign, SpurPairOfSoftTeeth)
 TEST(ContactDesign, HelicalTeethTakeTheirConstants)
 {
     CalcState s = startUpState();
+    chooseTransmissionMode(s);
     s.isHB = true;
     s.sigmaH1 = 480;
     s.sigmaF2 = 297;
     ASSERT_FALSE(designTransmission(s, {"20", "8", "100", "4"}).refused());
     EXPECT_DOUBLE_EQ(s.kha, 1.15);
     EXPECT_DOUBLE_EQ(s.km, 3.8);
+    // σHP1 = 0.9·480/1 = 432; aw = 5·∛((270/(432·4))²·1.15·1.5·400/0.2).
+    EXPECT_NEAR(s.aw, 21.9174346359364, 1e-12);
+    EXPECT_NEAR(s.bw, 4.38348692718729, 1e-12);
+    EXPECT_NEAR(s.m, 0.166466835808044, 1e-14);
 }
 
 TEST(TransmissionDesign, NeitherKindKeepsTheModule)
@@ -134,9 +162,7 @@ TEST_P(RefusedTransmission, NamesTheCauseAndWritesNothing)
     EXPECT_TRUE(outcome.beep);
     EXPECT_FALSE(outcome.leave);
     EXPECT_NE(outcome.refusal.find(GetParam().word), std::string::npos) << outcome.refusal;
-    EXPECT_DOUBLE_EQ(s.m, 7);
-    EXPECT_FALSE(s.Z1.isWritten());
-    EXPECT_FALSE(s.U.isWritten());
+    EXPECT_TRUE(sameCalculation(s, before));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -146,7 +172,11 @@ INSTANTIATE_TEST_SUITE_P(
                     RefusedDesign{{"20", "90", "100", "4"}, "Угол"}, RefusedDesign{{"20", "", "", "4"}, "момент"},
                     RefusedDesign{{"20", "", "0", "4"}, "момент"}, RefusedDesign{{"20", "", "100", ""}, "отношение"},
                     RefusedDesign{{"20", "", "100", "abc"}, "отношение"}, RefusedDesign{{"1", "10", "100", "4"}, "εα"},
-                    RefusedDesign{{"20", "", "1e308", "1e308"}, "конечного"}));
+                    RefusedDesign{{"20", "", "1e308", "1e308"}, "конечного"}),
+    [](const testing::TestParamInfo<RefusedDesign>& info) {
+        const TransmissionInput& in = info.param.input;
+        return caseName("Z1 " + in.Z1 + " beta " + in.beta + " T " + in.T1 + " U " + in.U, info.index);
+    });
 
 TEST(TransmissionDesign, RefusesMissingMaterialLimits)
 {
@@ -208,11 +238,11 @@ TEST_P(RefusedCheck, WritesNothing)
 {
     CalcState s = checkState(500);
     s.Tcalc = 9600;
+    const CalcState before = s;
     const Outcome outcome = checkPermissibleLoad(s, GetParam());
     EXPECT_TRUE(outcome.refused());
     EXPECT_FALSE(outcome.next);
-    EXPECT_DOUBLE_EQ(s.Tcalc, 9600);
-    EXPECT_FALSE(s.m.isWritten());
+    EXPECT_TRUE(sameCalculation(s, before));
 }
 
 INSTANTIATE_TEST_SUITE_P(BadInputs, RefusedCheck,
@@ -220,7 +250,12 @@ INSTANTIATE_TEST_SUITE_P(BadInputs, RefusedCheck,
                                          CheckInput{"240", "-60", "", "40"}, CheckInput{"240", "60", "-1", "40"},
                                          CheckInput{"240", "60", "90", "40"}, CheckInput{"240", "60", "", "0"},
                                          CheckInput{"1e309", "60", "", "40"},
-                                         CheckInput{"1e300", "1e-300", "", "1e300"}));
+                                         CheckInput{"1e300", "1e-300", "", "1e300"}),
+                         [](const testing::TestParamInfo<CheckInput>& info) {
+                             const CheckInput& in = info.param;
+                             return caseName("d " + in.d + " z " + in.z + " beta " + in.beta + " b " + in.b,
+                                             info.index);
+                         });
 
 } // namespace
 } // namespace gear

@@ -4,7 +4,9 @@
 #include "material/hardness_recommendation.h"
 #include "material/steel_grade.h"
 #include "material/treatment_method.h"
+#include "shell/formula.h"
 #include "shell/mode_commands.h"
+#include "shell/number_text.h"
 #include "shell/walkthrough.h"
 #include "strength/check_calculation.h"
 #include "strength/transmission_design.h"
@@ -13,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -169,7 +172,7 @@ TEST(Walkthrough, CheckCalculation)
     EXPECT_EQ(resultOf(check, "m"), s.m);
     EXPECT_EQ(resultOf(check, "ψ_bm"), s.Psibm);
     EXPECT_EQ(resultOf(check, "T"), s.Tcalc);
-    EXPECT_EQ(substitutedForm(check.steps[1]), "240·0.9848/60");
+    EXPECT_EQ(substitutedForm(check.steps[1]), "240·0.9848086/60") << "enough digits for m to six";
 }
 
 TEST(Walkthrough, ARefusalIsShownInsteadOfNumbersAndARerunReplacesWhatFollowed)
@@ -226,30 +229,145 @@ TEST(Walkthrough, AWrongModuleChoiceIsRecordedAsRefused)
     EXPECT_FALSE(choice.refusal.empty());
 }
 
+TEST(Walkthrough, ALimitThatDoesNotDependOnTheHardnessShowsItsValueAlone)
+{
+    CalcState s = startUpState();
+    chooseTransmissionMode(s);
+    recommendHardness(s, 4);                                         // 53 HRC
+    chooseSurfaceHardening(s, 2);                                    // HFC: stal2
+    ASSERT_FALSE(chooseSteelGrade(s, ScreenId::stal2, 3).refused()); // Сталь 40Х
+    const StepGroup& steel = lastGroup(s, Mode::Transmission);
+    std::vector<std::string> shown;
+    for (const Step& step : steel.steps) {
+        if (step.decision.empty())
+            shown.push_back(step.quantity + " = " + symbolicForm(step, ",") + " = " + substitutedForm(step, ",") +
+                            " = " + resultText(step, ","));
+    }
+    EXPECT_EQ(shown, (std::vector<std::string>{"σ_H1 = 17·H_1 + 200 = 17·53 + 200 = 1101",
+                                               "σ_H2 = 17·H_2 + 200 = 17·53 + 200 = 1101", "σ_F1 = 700 = 700 = 700",
+                                               "σ_F2 = 700 = 700 = 700"}));
+}
+
 struct FormCase {
+    const char* name;
     const char* formula;
     std::vector<double> values;
-    const char* symbolic;
-    const char* substituted;
+    double result;
+    const char* symbolic;    // with a decimal comma
+    const char* substituted; // with a decimal comma
 };
 
-TEST(Walkthrough, FormsShowSymbolsOrFourSignificantDigits)
+class WalkthroughForm : public testing::TestWithParam<FormCase> {};
+
+TEST_P(WalkthroughForm, ShowsTheSymbolsAndNumbersThatCheckOutByHand)
 {
-    const FormCase cases[] = {
-        {"0.4·{σ_F1}", {950}, "0.4·σ_F1", "0.4·950"},
-        {"{Z_1}/{cos^3 β}", {20, 0.935851}, "Z_1/cos^3 β", "20/0.9359"},
-        {"1 − {β}/140", {-5}, "1 − β/140", "1 − (-5)/140"},
-        {"{a}·{b}", {787.095928, 1e-7}, "a·b", "787.1·1e-07"},
-        {"1.5", {}, "1.5", "1.5"},
-    };
-    for (const FormCase& c : cases) {
-        const Step step{"x", c.formula, c.values, 0, {}, {}};
-        EXPECT_EQ(symbolicForm(step), c.symbolic);
-        EXPECT_EQ(substitutedForm(step), c.substituted);
-    }
-    const Step step{"x", "{a}", {2.5}, 0, {}, {}};
-    EXPECT_EQ(substitutedForm(step, ","), "2,5");
+    const FormCase& c = GetParam();
+    const Step step{"x", c.formula, c.values, c.result, {}, {}};
+    EXPECT_EQ(symbolicForm(step, ","), c.symbolic);
+    EXPECT_EQ(substitutedForm(step, ","), c.substituted);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Forms, WalkthroughForm,
+    testing::Values(
+        // 1211.5 to four digits would show "0,9·1212/1,2 = 908,625".
+        FormCase{"AllowableStressOfAHalfHardness",
+                 "0.9·{σ_H1}/{S_H}",
+                 {1211.5, 1.2},
+                 908.625,
+                 "0,9·σ_H1/S_H",
+                 "0,9·1211,5/1,2"},
+        FormCase{"ConstantsTakeTheSeparator", "0.4·{σ_F1}", {950}, 380, "0,4·σ_F1", "0,4·950"},
+        FormCase{"MoreDigitsUntilTheResultChecksOut",
+                 "{Z_1}/{cos^3 β}",
+                 {20, 0.9358508},
+                 20 / 0.9358508,
+                 "Z_1/cos^3 β",
+                 "20/0,93585"},
+        FormCase{"FourDigitsAreTheLeast", "{a}·{b}", {787.5, 2}, 1575, "a·b", "787,5·2"},
+        FormCase{"ANegativeValueInParentheses", "1 − {β}/140", {-5}, 1 + 5.0 / 140, "1 − β/140", "1 − (-5)/140"},
+        FormCase{"ALookUpKeepsFourDigits", "Y_F({z_v1})", {21.3709}, 4.12, "Y_F(z_v1)", "Y_F(21,37)"},
+        FormCase{"AConstantAlone", "1.5", {}, 1.5, "1,5", "1,5"},
+        FormCase{"AnUnclosedBraceIsText", "2·{a", {3}, 6, "2·{a", "2·{a"}),
+    [](const testing::TestParamInfo<FormCase>& info) { return std::string(info.param.name); });
+
+// Every step a whole pass of each mode records: as many numbers as its
+// formula has places for, and numbers that give the result shown.
+std::vector<Step> stepsOfEveryMode()
+{
+    CalcState s = startUpState();
+    chooseTransmissionMode(s);
+    recommendHardness(s, 5);
+    chooseSurfaceHardening(s, 3);
+    chooseSteelGrade(s, ScreenId::stal4, 2);
+    designTransmission(s, {"17", "12", "100", "3.15"});
+    chooseModule(s, "", "2.75");
+    CalcState soft = startUpState();
+    chooseTransmissionMode(soft);
+    recommendHardness(soft, 2);
+    chooseThroughHardening(soft, 2);
+    chooseSteelGrade(soft, ScreenId::stal2, 3);
+    designTransmission(soft, {"20", "8", "100", "4"});
+    chooseWheelMode(s);
+    enterWheel(s, {"40", "10", "30", "420", "20", ""});
+    chooseModule(s, "", "3.5");
+    chooseCheckMode(s);
+    chooseThroughHardening(s, 2);
+    chooseSteelGrade(s, ScreenId::stal2, 1);
+    checkPermissibleLoad(s, {"240", "60", "10", "40"});
+    std::vector<Step> steps;
+    for (const CalcState* state : {&s, &soft}) {
+        for (const auto& groups : state->walkthrough.modes) {
+            for (const StepGroup& group : groups.value_or(std::vector<StepGroup>{}))
+                steps.insert(steps.end(), group.steps.begin(), group.steps.end());
+        }
+    }
+    return steps;
+}
+
+TEST(Walkthrough, EveryStepHasAValueForEachPlaceAndChecksOutByHand)
+{
+    const std::vector<Step> steps = stepsOfEveryMode();
+    ASSERT_GT(steps.size(), 80U);
+    int redone = 0;
+    for (const Step& step : steps) {
+        EXPECT_EQ(placeholderCount(step.formula), step.values.size()) << step.quantity << " = " << step.formula;
+        if (const std::optional<double> value = evaluateFormula(substitutedForm(step))) {
+            EXPECT_EQ(numberToText(*value, kResultDigits, "."), resultText(step)) << substitutedForm(step);
+            ++redone;
+        }
+    }
+    EXPECT_GT(redone, 50) << "most steps are arithmetic a student can redo";
+}
+
+struct Evaluation {
+    const char* name;
+    const char* formula;
+    std::optional<double> value;
+};
+
+class FormulaValue : public testing::TestWithParam<Evaluation> {};
+
+TEST_P(FormulaValue, ReadsTheWalkthroughsArithmetic)
+{
+    const std::optional<double> value = evaluateFormula(GetParam().formula);
+    ASSERT_EQ(value.has_value(), GetParam().value.has_value()) << GetParam().formula;
+    if (value)
+        EXPECT_NEAR(*value, *GetParam().value, 1e-12 * std::abs(*GetParam().value)) << GetParam().formula;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Formulas, FormulaValue,
+    testing::Values(Evaluation{"Precedence", "2 + 3·4 − 6/2", 11.0}, Evaluation{"Parentheses", "(2 + 3)·4", 20.0},
+                    Evaluation{"PowerBindsTighter", "2·3^2", 18.0}, Evaluation{"Roots", "√(16) + ∛(27)", 7.0},
+                    Evaluation{"CosineOfRadians", "cos(60·3.1415/180)", std::cos(60 * 3.1415 / 180)},
+                    Evaluation{"UnaryMinus", "1 − (-5)/140", 1 + 5.0 / 140},
+                    Evaluation{"Exponent", "787.1·1e-07", 787.1e-7},
+                    Evaluation{"AWordIsNoArithmetic", "ближайший нормальный размер к 25", std::nullopt},
+                    Evaluation{"ALookUpIsNoArithmetic", "Y_F(21.37)", std::nullopt},
+                    Evaluation{"DivisionByZeroHasNoValue", "1/0", std::nullopt},
+                    Evaluation{"UnclosedParenthesis", "(1 + 2", std::nullopt}, Evaluation{"Empty", "", std::nullopt}),
+    [](const testing::TestParamInfo<Evaluation>& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace gear

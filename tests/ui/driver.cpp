@@ -64,13 +64,53 @@ void Driver::click(const char* screenName, const char* button)
 
 void Driver::type(const char* screenName, const char* field, const QString& text)
 {
-    if (auto* edit = control<QLineEdit>(screenName, field)) {
-        edit->setText(text);
-        return;
+    QLineEdit* edit = control<QLineEdit>(screenName, field);
+    if (!edit) {
+        auto* combo = control<QComboBox>(screenName, field);
+        ASSERT_NE(combo, nullptr) << screenName << '.' << field;
+        edit = combo->lineEdit();
+        ASSERT_NE(edit, nullptr) << screenName << '.' << field << " takes no typing";
     }
-    auto* combo = control<QComboBox>(screenName, field);
-    ASSERT_NE(combo, nullptr) << screenName << '.' << field;
-    combo->setEditText(text);
+    // As a student does: in the window in front, into the field, everything
+    // in it selected and typed over, key by key. Completers and validators
+    // act only on the field that has the focus.
+    QApplication::setActiveWindow(edit->window());
+    edit->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(edit->hasFocus()) << screenName << '.' << field;
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    for (const QChar ch : text) {
+        if (ch.unicode() < 128)
+            QTest::keyClick(edit, ch.toLatin1());
+        else
+            QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+    }
+}
+
+void Driver::pressEnter(const char* screenName)
+{
+    QWidget* owner = screen(screenName);
+    ASSERT_NE(owner, nullptr) << screenName;
+    QWidget* target = owner->focusWidget() ? owner->focusWidget() : owner;
+    QTest::keyClick(target, Qt::Key_Return);
+}
+
+QStringList Driver::tabOrder(const char* screenName, int presses)
+{
+    QWidget* owner = screen(screenName);
+    QStringList names;
+    if (!owner)
+        return names;
+    for (int i = 0; i < presses; ++i) {
+        QWidget* focused = owner->focusWidget();
+        if (!focused)
+            break;
+        // An editable list's own line edit stands for the list.
+        QWidget* named = qobject_cast<QComboBox*>(focused->parentWidget()) ? focused->parentWidget() : focused;
+        names << named->objectName();
+        QTest::keyClick(focused, Qt::Key_Tab);
+    }
+    return names;
 }
 
 void Driver::choose(const char* screenName, const char* option)

@@ -11,6 +11,14 @@
 
 class QMessageBox;
 
+#include <ostream>
+
+// Failures name a text as text, not as its bytes.
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
 namespace gear::test {
 
 // Drives the program the way a student does, finding every window and control
@@ -29,7 +37,12 @@ public:
 
     void menu(const char* action);
     void click(const char* screenName, const char* button);
+    // Types over a field's or an editable list's text with key events.
     void type(const char* screenName, const char* field, const QString& text);
+    // Enter on the screen's focused field, as a student ends typing.
+    void pressEnter(const char* screenName);
+    // The objectNames the focus passes through with Tab, from where it is.
+    QStringList tabOrder(const char* screenName, int presses);
     void choose(const char* screenName, const char* option);
     void chooseItem(const char* screenName, const char* combo, int index);
     QString caption(const char* screenName, const char* label) const;

@@ -102,7 +102,8 @@ TEST_P(ModeCommand, SetsTheModeAndOpensTheFirstScreen)
 INSTANTIATE_TEST_SUITE_P(Menu, ModeCommand,
                          testing::Values(ModeCase{"mnuKol", "Vvod", Mode::Wheel},
                                          ModeCase{"mnuPer", "ATverd", Mode::Transmission},
-                                         ModeCase{"mnuProv", "trebov2", Mode::Check}));
+                                         ModeCase{"mnuProv", "trebov2", Mode::Check}),
+                         [](const testing::TestParamInfo<ModeCase>& info) { return std::string(info.param.action); });
 
 TEST(ScreenModel, AScreenLeftByItsFrameOrEscIsHiddenAndKeepsItsEntries)
 {

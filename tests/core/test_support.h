@@ -1,0 +1,79 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "shell/calc_state.h"
+
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <cstdio>
+#include <string>
+
+namespace gear {
+
+// A typed text spelt out for a case name: "-4,5" as "minus4comma5".
+inline std::string spelt(const std::string& text)
+{
+    std::string words;
+    for (const char c : text) {
+        switch (c) {
+        case ',': words += "comma"; break;
+        case '.': words += "point"; break;
+        case '-': words += "minus"; break;
+        case '+': words += "plus"; break;
+        default: words += c;
+        }
+    }
+    return words.empty() ? "empty" : words;
+}
+
+// A readable, unique name for a parameterised case: the case's text spelt
+// out, with every character a test name cannot hold written as "_", and
+// its index.
+inline std::string caseName(const std::string& text, size_t index)
+{
+    std::string name;
+    for (const char c : spelt(text)) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 128 && std::isalnum(byte))
+            name += c;
+        else if (name.empty() || name.back() != '_')
+            name += '_';
+    }
+    return name + (name.empty() || name.back() == '_' ? "" : "_") + std::to_string(index);
+}
+
+inline std::string number(double value)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%g", value);
+    return text;
+}
+
+// Two states that hold the same calculation: every number (its value and
+// whether it was written), every flag, the mode, the steel, the tables and
+// the kept results — all but the walkthrough, where a refusal is said.
+inline testing::AssertionResult sameCalculation(const CalcState& a, const CalcState& b)
+{
+    for (const NumberField& field : kNumberFields) {
+        const Number x = a.*field.field;
+        const Number y = b.*field.field;
+        if (x.isWritten() != y.isWritten() || double(x) != double(y))
+            return testing::AssertionFailure() << field.name << ": " << double(x) << (x.isWritten() ? "" : " (unset)")
+                                               << " against " << double(y) << (y.isWritten() ? "" : " (unset)");
+    }
+    if (a.mode != b.mode || a.row1Chosen != b.row1Chosen || a.row2Chosen != b.row2Chosen || a.rigid != b.rigid ||
+        a.wheelEntered != b.wheelEntered || a.isHRC != b.isHRC || a.isHB != b.isHB)
+        return testing::AssertionFailure() << "a flag or the mode differs";
+    if (a.steelGrade != b.steelGrade)
+        return testing::AssertionFailure() << "steel " << a.steelGrade << " against " << b.steelGrade;
+    if (a.stdSizes != b.stdSizes)
+        return testing::AssertionFailure() << "the preferred sizes differ";
+    for (size_t mode = 0; mode < a.results.size(); ++mode) {
+        if (a.results[mode].has_value() != b.results[mode].has_value())
+            return testing::AssertionFailure() << "the kept results of mode " << mode << " differ";
+    }
+    return testing::AssertionSuccess();
+}
+
+} // namespace gear

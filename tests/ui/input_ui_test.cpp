@@ -1,0 +1,409 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "driver.h"
+
+#include "ui/hod_rascheta.h"
+#include "ui/screens.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPalette>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace gear::test {
+namespace {
+
+// A Russian desktop: captions with a decimal comma, and a keypad that
+// types one.
+class RussianDesktop : public testing::Test {
+protected:
+    void SetUp() override { QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia)); }
+    void TearDown() override { QLocale::setDefault(QLocale::c()); }
+};
+
+QString decimal(const char* text, QChar separator)
+{
+    return QString::fromLatin1(text).replace(QLatin1Char('.'), separator);
+}
+
+// Each mode's pass with its numbers typed with `separator` and Enter to
+// finish each input screen; the captions the pass ends on.
+QStringList transmissionPass(Driver& app, QChar separator)
+{
+    app.menu("mnuPer");
+    app.choose("ATverd", "Option5");
+    app.click("ATverd", "Command1");
+    app.choose("Czakalka2", "Option3");
+    app.click("Czakalka2", "Command1");
+    app.choose("stal4", "Option1");
+    app.click("stal4", "Command1");
+    app.type("Vvod2", "Text1", QStringLiteral("20"));
+    app.type("Vvod2", "Text2", decimal("8.5", separator));
+    app.type("Vvod2", "Text3", decimal("100.5", separator));
+    app.type("Vvod2", "Combo1", decimal("4.5", separator));
+    app.pressEnter("Vvod2");
+    if (!app.isVisible("Vibor"))
+        return {QStringLiteral("Vibor did not open")};
+    app.type("Vibor", "Combo1", decimal("2.5", separator));
+    app.pressEnter("Vibor");
+    app.chooseItem("okon", "Combo1", 21);
+    app.click("okon", "Command1");
+    QStringList shown{app.caption("Vibor", "Label6")};
+    for (const char* label : {"Label13", "Label14", "Label17", "Label18"})
+        shown << app.caption("okon", label);
+    for (int label = 12; label <= 25; ++label)
+        shown << app.caption("okonchanie", QByteArray("Label" + QByteArray::number(label)).constData());
+    return shown;
+}
+
+QStringList wheelPass(Driver& app, QChar separator)
+{
+    app.menu("mnuKol");
+    app.type("Vvod", "Text1", QStringLiteral("40"));
+    app.type("Vvod", "Text2", decimal("10.5", separator));
+    app.type("Vvod", "Text4", decimal("30.5", separator));
+    app.type("Vvod", "Text5", decimal("105.5", separator));
+    app.type("Vvod", "Text6", decimal("20.5", separator));
+    app.pressEnter("Vvod");
+    if (!app.isVisible("Vibor"))
+        return {QStringLiteral("Vibor did not open")};
+    QStringList shown{app.caption("Vibor", "Label6")};
+    app.type("Vibor", "Combo2", decimal("2.25", separator));
+    app.pressEnter("Vibor");
+    for (const char* label : {"Label5", "Label6", "Label7", "Label8", "Label10", "Label15", "Label16"})
+        shown << app.caption("vivod1", label);
+    return shown;
+}
+
+QStringList checkPass(Driver& app, QChar separator)
+{
+    app.menu("mnuProv");
+    app.choose("trebov2", "Option2");
+    app.click("trebov2", "Command1");
+    app.choose("BNormal2", "Option2");
+    app.click("BNormal2", "Command1");
+    app.choose("stal2", "Option1");
+    app.click("stal2", "Command1");
+    app.type("Vvod3", "Text1", decimal("240.5", separator));
+    app.type("Vvod3", "Text2", QStringLiteral("60"));
+    app.type("Vvod3", "Text3", decimal("10.5", separator));
+    app.type("Vvod3", "Text4", decimal("40.5", separator));
+    app.pressEnter("Vvod3");
+    return {app.caption("result", "Label2")};
+}
+
+struct ModePass {
+    const char* name;
+    QStringList (*pass)(Driver&, QChar);
+};
+
+class TypedComma : public RussianDesktop, public testing::WithParamInterface<ModePass> {};
+
+TEST_P(TypedComma, GivesWhatATypedPointGives)
+{
+    Driver withComma;
+    const QStringList comma = GetParam().pass(withComma, QLatin1Char(','));
+    Driver withPoint;
+    const QStringList point = GetParam().pass(withPoint, QLatin1Char('.'));
+    EXPECT_EQ(comma, point);
+    for (const QString& caption : comma) {
+        EXPECT_FALSE(caption.isEmpty()) << comma.join(QLatin1Char('|')).toStdString();
+        EXPECT_FALSE(caption.contains(QLatin1Char('.')))
+            << caption.toStdString() << ": a Russian desktop shows a comma";
+    }
+    EXPECT_TRUE(comma.join(QString()).contains(QLatin1Char(','))) << "the decimals were read, not cut off";
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, TypedComma,
+                         testing::Values(ModePass{"Transmission", transmissionPass}, ModePass{"Wheel", wheelPass},
+                                         ModePass{"Check", checkPass}),
+                         [](const testing::TestParamInfo<ModePass>& info) { return std::string(info.param.name); });
+
+TEST_F(RussianDesktop, ListsShowTheirNumbersWithTheComma)
+{
+    Driver app;
+    EXPECT_EQ(app.items("Vibor", "Combo1").value(3), QStringLiteral("2,5"));
+    EXPECT_EQ(app.items("Vibor", "Combo2").value(1), QStringLiteral("1,75"));
+}
+
+TEST(TypedValues, StayAsTypedInEveryEditableList)
+{
+    Driver app;
+    app.menu("mnuPer");
+    app.choose("ATverd", "Option5");
+    app.click("ATverd", "Command1");
+    app.choose("Czakalka2", "Option3");
+    app.click("Czakalka2", "Command1");
+    app.choose("stal4", "Option1");
+    app.click("stal4", "Command1");
+    app.type("Vvod2", "Text1", QStringLiteral("20"));
+    app.type("Vvod2", "Text3", QStringLiteral("100"));
+    app.type("Vvod2", "Combo1", QStringLiteral("3")); // the list holds "3.15"
+    EXPECT_EQ(app.text("Vvod2", "Combo1"), QStringLiteral("3"));
+    app.pressEnter("Vvod2");
+    ASSERT_TRUE(app.isVisible("Vibor"));
+    EXPECT_EQ(double(app.state().U), 3.0);
+    EXPECT_EQ(double(app.state().Z2), 60.0);
+    EXPECT_EQ(app.text("Vvod2", "Combo1"), QStringLiteral("3"));
+
+    app.type("Vibor", "Combo2", QStringLiteral("5")); // the list holds "5.5"
+    app.pressEnter("Vibor");
+    EXPECT_EQ(double(app.state().m), 5.0);
+    EXPECT_TRUE(app.isVisible("okon"));
+
+    // Choosing from the drop-down still works.
+    app.menu("mnuPer");
+    app.click("ATverd", "Command1");
+    app.click("Czakalka2", "Command1");
+    app.click("stal4", "Command1");
+    app.chooseItem("Vvod2", "Combo1", 10);
+    app.pressEnter("Vvod2");
+    EXPECT_EQ(double(app.state().U), 3.15);
+}
+
+struct FocusCase {
+    const char* name;
+    const char* menu;
+    const char* screen;
+    std::vector<const char*> order;
+};
+
+class TabOrder : public testing::TestWithParam<FocusCase> {};
+
+TEST_P(TabOrder, RunsDownTheFieldsThenOk)
+{
+    Driver app;
+    app.menu(GetParam().menu);
+    if (QByteArray(GetParam().screen) == "Vibor") {
+        app.type("Vvod", "Text1", QStringLiteral("40"));
+        app.type("Vvod", "Text5", QStringLiteral("105"));
+        app.pressEnter("Vvod");
+    }
+    ASSERT_TRUE(app.isVisible(GetParam().screen));
+    QStringList expected;
+    for (const char* name : GetParam().order)
+        expected << QString::fromLatin1(name);
+    expected << expected.front(); // and round again
+    EXPECT_EQ(app.tabOrder(GetParam().screen, static_cast<int>(expected.size())), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    InputScreens, TabOrder,
+    testing::Values(
+        FocusCase{"Vvod", "mnuKol", "Vvod", {"Text1", "Text2", "Text4", "Text5", "Text6", "Text7", "Command1"}},
+        FocusCase{"Vibor", "mnuKol", "Vibor", {"Combo1", "Combo2", "Command1"}},
+        FocusCase{"nastroyka",
+                  "mnuParam",
+                  "nastroyka",
+                  {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Text8", "Text9", "Text10", "Text11",
+                   "Text12", "Text13", "Text14", "Text15", "Text16", "Text17", "Command1"}}),
+    [](const testing::TestParamInfo<FocusCase>& info) { return std::string(info.param.name); });
+
+TEST(TabOrder, TheDesignAndCheckInputsRunDownTheirFields)
+{
+    Driver app;
+    app.menu("mnuPer");
+    app.choose("ATverd", "Option7");
+    app.click("ATverd", "Command1");
+    app.choose("Czakalka2", "Option5"); // nitriding leads straight to the input
+    app.click("Czakalka2", "Command1");
+    ASSERT_TRUE(app.isVisible("Vvod2"));
+    EXPECT_EQ(app.tabOrder("Vvod2", 6), (QStringList{"Text1", "Text2", "Text3", "Combo1", "Command1", "Text1"}));
+    app.menu("mnuProv");
+    app.choose("trebov2", "Option1");
+    app.click("trebov2", "Command1");
+    app.choose("Czakalka2", "Option5");
+    app.click("Czakalka2", "Command1");
+    ASSERT_TRUE(app.isVisible("Vvod3"));
+    EXPECT_EQ(app.tabOrder("Vvod3", 6), (QStringList{"Text1", "Text2", "Text3", "Text4", "Command1", "Text1"}));
+}
+
+QString accessibleName(QWidget* widget)
+{
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+    return face ? face->text(QAccessible::Name) : QString();
+}
+
+TEST(ScreenReader, NamesEveryFieldListAndOptionByItsCaption)
+{
+    Driver app;
+    app.menu("mnuKol");
+    app.menu("mnuProv");
+    app.menu("mnuPer");
+    app.menu("mnuParam");
+    ui::Screens& screens = app.session().screens();
+    for (ScreenId id : {ScreenId::Vvod2, ScreenId::Vvod3, ScreenId::BNormal2, ScreenId::Czakalka2, ScreenId::stal1,
+                        ScreenId::stal2, ScreenId::stal3, ScreenId::stal4, ScreenId::stal5})
+        screens.load(id);
+    int named = 0;
+    for (int i = 0; i < kScreenCount; ++i) {
+        QWidget* screen = screens.find(static_cast<ScreenId>(i));
+        if (!screen)
+            continue;
+        QList<QWidget*> fields;
+        for (auto* edit : screen->findChildren<QLineEdit*>())
+            if (!qobject_cast<QComboBox*>(edit->parentWidget()))
+                fields << edit;
+        for (auto* list : screen->findChildren<QComboBox*>())
+            fields << list;
+        for (auto* option : screen->findChildren<QRadioButton*>())
+            fields << option;
+        for (QWidget* field : fields) {
+            const QString name = accessibleName(field);
+            EXPECT_GE(name.size(), 5) << screen->objectName().toStdString() << '.' << field->objectName().toStdString();
+            EXPECT_FALSE(name.startsWith(QStringLiteral("Строка"))) << name.toStdString();
+            ++named;
+        }
+    }
+    EXPECT_GT(named, 50);
+    EXPECT_EQ(accessibleName(app.control<QWidget>("Vvod", "Text1")), QStringLiteral("Введите число зубьев Z"));
+    EXPECT_EQ(accessibleName(app.control<QWidget>("Vvod", "Text2")), QStringLiteral("Введите угол наклона зубьев β"));
+    const QString row5 = accessibleName(app.control<QWidget>("ATverd", "Option5"));
+    EXPECT_TRUE(row5.contains(QStringLiteral("Транспортные")) && row5.contains(QStringLiteral("Цементация")) &&
+                row5.contains(QStringLiteral("56..63 НРС")))
+        << row5.toStdString();
+    const QString row4 = accessibleName(app.control<QWidget>("ATverd", "Option4"));
+    EXPECT_TRUE(row4.contains(QStringLiteral("серийном")) && row4.contains(QStringLiteral("Закалка ТВЧ")))
+        << row4.toStdString();
+}
+
+TEST(Parameters, AVisitWithoutChangesLeavesTheDesignAsItWas)
+{
+    auto design = [](bool visitParameters) {
+        Driver app;
+        app.menu("mnuPer");
+        app.choose("ATverd", "Option2");
+        app.click("ATverd", "Command1");
+        app.choose("BNormal2", "Option2"); // S_H = 1.1 for the contact design
+        app.click("BNormal2", "Command1");
+        if (visitParameters) {
+            app.menu("mnuParam");
+            app.click("nastroyka", "Command1");
+        }
+        app.choose("stal2", "Option3");
+        app.click("stal2", "Command1");
+        app.type("Vvod2", "Text1", QStringLiteral("20"));
+        app.type("Vvod2", "Text3", QStringLiteral("100"));
+        app.type("Vvod2", "Combo1", QStringLiteral("4"));
+        app.pressEnter("Vvod2");
+        return app.caption("Vibor", "Label6");
+    };
+    const QString without = design(false);
+    EXPECT_FALSE(without.isEmpty());
+    EXPECT_EQ(design(true), without);
+}
+
+TEST(Printout, ShowsEachModesOwnResultsFromTheState)
+{
+    Driver app;
+    for (const char* tip : {"105", "420"}) {
+        app.menu("mnuKol");
+        app.type("Vvod", "Text1", QStringLiteral("40"));
+        app.type("Vvod", "Text4", QStringLiteral("30"));
+        app.type("Vvod", "Text5", QString::fromLatin1(tip));
+        app.type("Vvod", "Text6", QStringLiteral("20"));
+        app.pressEnter("Vvod");
+        app.type("Vibor", "Combo1", QStringLiteral("10.0"));
+        app.pressEnter("Vibor");
+    }
+    app.menu("mnuPer");
+    app.choose("ATverd", "Option5");
+    app.click("ATverd", "Command1");
+    app.choose("Czakalka2", "Option3");
+    app.click("Czakalka2", "Command1");
+    app.choose("stal4", "Option1");
+    app.click("stal4", "Command1");
+    app.type("Vvod2", "Text1", QStringLiteral("20"));
+    app.type("Vvod2", "Text3", QStringLiteral("100"));
+    app.type("Vvod2", "Combo1", QStringLiteral("4"));
+    app.pressEnter("Vvod2");
+    app.type("Vibor", "Combo1", QStringLiteral("2.5"));
+    app.pressEnter("Vibor");
+
+    const QString page = app.session().screens().load<ui::HodRascheta>(ScreenId::hodRascheta).printedHtml();
+    // The second wheel went to the disc sketch: d = 420 − 2·10.
+    EXPECT_TRUE(page.contains(QStringLiteral("Диаметр отверстий,do"))) << "the disc wheel's table";
+    EXPECT_TRUE(page.contains(QStringLiteral("<td>Делительный диаметр, d</td><td>400</td>")));
+    EXPECT_FALSE(page.contains(QStringLiteral("Делительный диаметр d,мм"))) << "not the first wheel's table";
+    EXPECT_TRUE(page.contains(QStringLiteral("<td>Диаметр впадин</td><td>мм</td><td>43.75</td><td>193.75</td>")));
+}
+
+TEST(Nachalo, TheTitleReadsOnADarkDesktop)
+{
+    const QPalette before = QApplication::palette();
+    QPalette dark = before;
+    dark.setColor(QPalette::Button, QColor(0x35, 0x35, 0x35));
+    dark.setColor(QPalette::Highlight, QColor(0x1d, 0x2f, 0x6b));
+    QApplication::setPalette(dark);
+    {
+        Driver app;
+        const QPalette title = app.control<QLabel>("Nachalo", "Label1")->palette();
+        const QColor text = title.color(QPalette::WindowText);
+        const QColor background = title.color(QPalette::Window);
+        auto luminance = [](const QColor& c) {
+            auto linear = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+            return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+        };
+        const double a = luminance(text);
+        const double b = luminance(background);
+        EXPECT_GE((std::max(a, b) + 0.05) / (std::min(a, b) + 0.05), 4.5);
+    }
+    QApplication::setPalette(before);
+}
+
+TEST(WalkthroughScreen, OpensBesideTheMainWindowWithinTheScreen)
+{
+    Driver app;
+    QWidget* main = app.screen("Nachalo");
+    main->move(0, 0);
+    app.menu("mnuSteps");
+    QWidget* steps = app.screen("hodRascheta");
+    ASSERT_TRUE(steps && steps->isVisible());
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_TRUE(area.contains(steps->geometry())) << "within the screen";
+    const bool roomBeside = area.width() - main->frameGeometry().width() >= steps->frameGeometry().width();
+    if (roomBeside)
+        EXPECT_GE(steps->x(), main->frameGeometry().right()) << "beside, not over the main window";
+}
+
+TEST(ScreenModel, AScreenShownAgainStandsWhereItWasLeft)
+{
+    Driver app;
+    app.menu("mnuKol");
+    QWidget* input = app.screen("Vvod");
+    input->move(123, 77);
+    const QPoint left = input->pos();
+    for (int visit = 0; visit < 3; ++visit) {
+        QTest::keyClick(input, Qt::Key_Escape);
+        ASSERT_FALSE(input->isVisible());
+        app.menu("mnuKol");
+        EXPECT_EQ(input->pos(), left) << "visit " << visit;
+        EXPECT_EQ(input->focusWidget(), app.control<QWidget>("Vvod", "Text1")) << "the first field takes the focus";
+    }
+}
+
+TEST(TreatmentScreens, SayEachWordOfTheHardnessHeadOnce)
+{
+    Driver app;
+    app.menu("mnuPer");
+    app.choose("ATverd", "Option1");
+    app.click("ATverd", "Command1");
+    QStringList texts;
+    for (QLabel* label : app.screen("BNormal2")->findChildren<QLabel*>())
+        texts << label->text();
+    const QString all = texts.join(QLatin1Char(' '));
+    EXPECT_EQ(all.count(QStringLiteral("на поверхности")), 1) << all.toStdString();
+    EXPECT_EQ(all.count(QStringLiteral("в сердцевине")), 1);
+    EXPECT_EQ(app.caption("BNormal2", "Label3"), QStringLiteral("Средняя твёрдость зубьев"));
+}
+
+} // namespace
+} // namespace gear::test
