@@ -125,17 +125,17 @@ val walkthrough(PageSession& session)
             val g = val::object();
             g.set("screen", text(screenName(group.screen)));
             g.set("title", text(stepGroupTitle(group.screen, shown)));
-            g.set("refusal", text(group.refusal));
+            g.set("refusal", text(withDecimalSeparator(group.refusal, separator)));
             val steps = val::array();
             for (const Step& step : group.steps) {
                 val s = val::object();
-                s.set("decision", text(step.decision));
+                s.set("decision", text(withDecimalSeparator(step.decision, separator)));
                 s.set("quantity", text(step.quantity));
                 // A constant is its own result: "k_F = 1.5" needs no formula.
                 s.set("hasValues", step.formula.find('{') != std::string::npos);
-                s.set("symbolic", text(symbolicForm(step)));
+                s.set("symbolic", text(symbolicForm(step, separator)));
                 s.set("substituted", text(substitutedForm(step, separator)));
-                std::string result = numberToText(Number(step.result), separator);
+                std::string result = resultText(step, separator);
                 if (!step.unit.empty())
                     result += " " + step.unit;
                 s.set("result", text(result));
@@ -185,13 +185,23 @@ val resultTablesOf(PageSession& session)
     return tables;
 }
 
+// The items of a list, their numbers written with `separator`.
+template <size_t N>
+val numberItems(const std::array<std::string_view, N>& items, const std::string& separator)
+{
+    val array = val::array();
+    for (std::string_view item : items)
+        array.call<void>("push", text(withDecimalSeparator(item, separator)));
+    return array;
+}
+
 // Everything the screens list that does not change during a run.
-val referenceTables()
+val referenceTables(const std::string& separator)
 {
     val tables = val::object();
-    tables.set("gearRatios", textArray(kGearRatios));
-    tables.set("moduleRow1", textArray(kModuleRow1));
-    tables.set("moduleRow2", textArray(kModuleRow2));
+    tables.set("gearRatios", numberItems(kGearRatios, separator));
+    tables.set("moduleRow1", numberItems(kModuleRow1, separator));
+    tables.set("moduleRow2", numberItems(kModuleRow2, separator));
     val steels = val::array();
     for (int index = 0; index <= static_cast<int>(kSteelRows.size()); ++index)
         steels.call<void>("push", text(steelItemText(index)));

@@ -64,7 +64,7 @@ Reply PageSession::menu(std::string_view command)
         reply.outcome = Outcome::openNext(ScreenId::hodRascheta);
     } else if (command == "mnuParam") {
         // The fields show the coefficients in force each time it opens.
-        const auto texts = parameterTexts(m_state);
+        const auto texts = parameterTexts(m_state, m_separator);
         for (size_t i = 0; i < texts.size(); ++i)
             reply.texts.push_back({ScreenId::nastroyka, "Text" + std::to_string(i + 1), texts[i]});
         reply.outcome = Outcome::openNext(ScreenId::nastroyka);
@@ -166,6 +166,9 @@ Reply PageSession::ok(ScreenId screen, const OkInput& input)
         reply.outcome = Outcome::close();
         break;
     }
+    // A number in the sentence reads as the page's numbers do.
+    if (reply.outcome.refused())
+        reply.outcome.refusal = withDecimalSeparator(reply.outcome.refusal, m_separator);
     return reply;
 }
 

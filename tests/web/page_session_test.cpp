@@ -141,6 +141,15 @@ TEST(PageSession, ARefusalWritesNoCaption)
     EXPECT_FALSE(reply.outcome.next);
 }
 
+TEST(PageSession, ARefusalWritesItsNumbersWithThePagesSeparator)
+{
+    PageSession page(",");
+    page.menu("mnuKol");
+    ASSERT_FALSE(page.ok(ScreenId::Vvod, {{"40", "", "30", "20", "20", ""}}).outcome.refused());
+    EXPECT_EQ(page.ok(ScreenId::Vibor, {{"5,5", ""}}).outcome.refusal,
+              "При модуле 5,5 мм диаметр впадин не получается положительным: выберите модуль меньше.");
+}
+
 TEST(PageSession, MenuCommandsOpenTheirScreenAndLeaveNothing)
 {
     struct Case {
@@ -164,15 +173,15 @@ TEST(PageSession, TheParametersShowTheCoefficientsInForceAndTakeNewOnes)
     PageSession page(",");
     Reply reply = page.menu("mnuParam");
     ASSERT_EQ(reply.texts.size(), 17U);
-    EXPECT_EQ(textOf(reply, ScreenId::nastroyka, "Text1"), "0.5") << "written with a point, as every field is read";
-    EXPECT_EQ(textOf(reply, ScreenId::nastroyka, "Text15"), "1.082");
+    EXPECT_EQ(textOf(reply, ScreenId::nastroyka, "Text1"), "0,5");
+    EXPECT_EQ(textOf(reply, ScreenId::nastroyka, "Text15"), "1,082");
 
     OkInput typed;
     for (const ControlText& t : reply.texts)
         typed.texts.push_back(t.text);
     typed.texts[0] = "0,4";
     EXPECT_TRUE(page.ok(ScreenId::nastroyka, typed).outcome.leave);
-    EXPECT_EQ(textOf(page.menu("mnuParam"), ScreenId::nastroyka, "Text1"), "0.4");
+    EXPECT_EQ(textOf(page.menu("mnuParam"), ScreenId::nastroyka, "Text1"), "0,4");
 
     typed.texts[1] = "0";
     EXPECT_EQ(page.ok(ScreenId::nastroyka, typed).outcome.refusal, "Коэффициент kf должен быть положительным числом.");

@@ -179,7 +179,7 @@ async function start() {
   const separator = decimalSeparator();
   const core = await loading;
   session = new core.Session(separator);
-  buildScreens(core.referenceTables());
+  buildScreens(core.referenceTables(separator));
   for (const shown of document.querySelectorAll('.screen')) addScreenControls(shown);
   for (const command of document.querySelectorAll('#Nachalo button[data-name]')) {
     command.addEventListener('click', () => follow(session.menu(command.dataset.name), null));

@@ -279,7 +279,7 @@ describe('the page', () => {
     await ok(page, 'hodRascheta', 'Command1');
     const copied = await page.evaluate(() => navigator.clipboard.readText());
     assert.match(copied, /^Передача\n  Твёрдость зубьев\n    H1 = \(H1min \+ H1max\)\/2 = \(56 \+ 63\)\/2 = 59\.5 HRC\n/);
-    assert.match(copied, /\n    σH1 = 440·Zk·√\(Ft1\/\(bw1·d1\)·KHβ·KHv·KHα·\(U \+ 1\)\/U\) = .* = 787\.095928079926 МПа\n/);
+    assert.match(copied, /\n    σH1 = 440·Zk·√\(Ft1\/\(bw1·d1\)·KHβ·KHv·KHα·\(U \+ 1\)\/U\) = .* = 787\.096 МПа\n/);
     await ok(page, 'hodRascheta', 'Command2');
     const printed = await page.locator('#printout').textContent();
     assert.match(printed, /Результаты расчёта передачиПараметрЕдиница величиныШестерняколесо/);
