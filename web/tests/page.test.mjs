@@ -353,7 +353,7 @@ describe('the page', () => {
     assert.ok(load.transfer <= 250 * 1024, `${load.transfer} bytes transferred`);
     // Timing on a shared machine: the aims are 300 ms and 1 ms; these bounds
     // only catch a page that got much slower.
-    assert.ok(load.ready <= 1000, `ready after ${load.ready} ms`);
+    assert.ok(load.ready <= 3000, `ready after ${load.ready} ms`);
     assert.ok(okMs <= 5, `an Ok took ${okMs} ms`);
   });
 });
