@@ -68,9 +68,12 @@ function addParameterRows(coefficients) {
   const count = coefficients.length;
   coefficients.forEach(([name, meaning], i) => {
     const field = `Text${i + 1}`;
-    rows.append(element('label', { for: `nastroyka-${field}`, 'data-name': `Label${i + 1}`, class: 'symbol' }, name),
-      element('span', { 'data-name': `Label${i + 1 + count}`, class: 'meaning' }, meaning),
-      element('input', { id: `nastroyka-${field}`, 'data-name': field, autocomplete: 'off' }));
+    const symbol = `nastroyka-Label${i + 1}`;
+    const described = `nastroyka-Label${i + 1 + count}`;
+    // A screen reader says the symbol and what it means.
+    rows.append(element('label', { for: `nastroyka-${field}`, id: symbol, 'data-name': `Label${i + 1}`, class: 'symbol' }, name),
+      element('span', { id: described, 'data-name': `Label${i + 1 + count}`, class: 'meaning' }, meaning),
+      element('input', { id: `nastroyka-${field}`, 'data-name': field, autocomplete: 'off', 'aria-labelledby': `${symbol} ${described}` }));
   });
 }
 

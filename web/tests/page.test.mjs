@@ -111,6 +111,18 @@ describe('the page', () => {
     assert.deepEqual(facts.nameless, [], 'every control has its name');
     assert.deepEqual(facts.lists, ['DATALIST', 'DATALIST', 'DATALIST']);
     assert.equal(await control(page, 'Vvod2', 'Label3').textContent(), ' Введите угол наклона зубьев');
+    // Fields read out as the desktop names them: caption, and what it is of.
+    const names = [
+      ['Vvod2', 'Text2', 'textbox', 'Введите угол наклона зубьев β'],
+      ['Vibor', 'Combo2', 'combobox', 'Второй ряд Значение модуля m, мм, ГОСТ 9563-80'],
+      ['nastroyka', 'Text2', 'textbox', 'kf коэффициент нагрузки при расчёте на изгиб KF'],
+      ['okon', 'Combo1', 'combobox', 'Марка стали'],
+    ];
+    for (const [screen, name, role, accessible] of names) {
+      await page.locator(`#${screen}`).evaluate((shown) => { shown.hidden = false; });
+      const field = page.locator(`#${screen}`).getByRole(role, { name: accessible, exact: true });
+      assert.equal(await field.getAttribute('data-name'), name, `${screen}.${name}`);
+    }
     assert.equal(await control(page, 'okon', 'Combo1').evaluate((s) => s.tagName), 'SELECT');
     assert.equal(await control(page, 'okon', 'Combo1').locator('option').count(), 30);
     assert.deepEqual(page.errors, []);
