@@ -128,6 +128,22 @@ describe('the page', () => {
     assert.deepEqual(page.errors, []);
   });
 
+  test('hides a screen by Esc or its close button and keeps what was typed', async () => {
+    const page = await openPage(session);
+    await menu(page, 'mnuKol');
+    await type(page, 'Vvod', 'Text1', '40');
+    await control(page, 'Vvod', 'Text1').press('Escape');
+    assert.equal(await shown(page, 'Vvod'), false);
+    await menu(page, 'mnuKol');
+    assert.equal(await control(page, 'Vvod', 'Text1').inputValue(), '40');
+    await page.locator('#Vvod > .close').click();
+    assert.equal(await shown(page, 'Vvod'), false);
+    await menu(page, 'mnuProg');
+    await menu(page, 'mnuProg');
+    assert.equal(await page.locator('#info').count(), 1, 'one about screen, shown again');
+    assert.equal(await shown(page, 'info'), true);
+  });
+
   test('designs the course\'s pair with the desktop\'s numbers', async () => {
     const page = await openPage(session);
     await designUpToModule(page, '4.0');
