@@ -1,8 +1,13 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installs what is missing, builds the program and starts it.
+# Installs what is missing, builds the program and starts it; with "web",
+# the web edition instead.
 set -euo pipefail
 cd "$(dirname "$0")"
+# "./run.sh web": the web edition, served on http://127.0.0.1:${PORT:-8080}/.
+if [ "${1:-}" = web ]; then
+    exec tools/web.sh serve
+fi
 source tools/packages.sh
 ensure_packages "${BUILD_PACKAGES[@]}"
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds the tests with the sanitizers, runs every
-# test headless, and builds and checks the Debian package.
+# test headless, the web edition's too, and builds and checks the Debian
+# package.
 set -euo pipefail
 cd "$(dirname "$0")"
 source tools/packages.sh
@@ -27,6 +28,10 @@ chmod 700 "$XDG_RUNTIME_DIR"
 export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
 export ASAN_OPTIONS="detect_leaks=1"
 ctest --test-dir build/test --output-on-failure -j2
+
+# The web edition: the core's tests as WebAssembly under Node, and the page
+# in headless Chromium, its numbers against the native core's.
+GEAR_WORKED_NUMBERS=$PWD/build/test/tests/worked_numbers ./tools/web.sh test
 
 # The Debian package, from a Release build of its own, checked by lintian,
 # desktop-file-validate and appstreamcli.

@@ -21,3 +21,8 @@ BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev qt6-translations-
 
 # What builds the Debian package (dpkg-shlibdeps) and checks it.
 PACKAGE_CHECK_PACKAGES=(dpkg-dev lintian desktop-file-utils appstream)
+
+# The web edition: the compiler, and what its tests run in. GoogleTest is
+# built from Debian's sources for WebAssembly.
+WEB_PACKAGES=(emscripten)
+WEB_TEST_PACKAGES=(chromium googletest)

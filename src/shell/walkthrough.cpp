@@ -46,6 +46,28 @@ std::string render(const Step& step, std::string_view decimalSeparator, Emit emi
 
 } // namespace
 
+std::string_view stepGroupTitle(ScreenId screen, Mode mode)
+{
+    switch (screen) {
+    case ScreenId::ATverd: return "Твёрдость зубьев";
+    case ScreenId::BNormal2:
+    case ScreenId::Czakalka2: return "Способ обработки";
+    case ScreenId::stal1:
+    case ScreenId::stal2:
+    case ScreenId::stal3:
+    case ScreenId::stal4:
+    case ScreenId::stal5: return "Марка стали и пределы выносливости";
+    case ScreenId::Vvod2: return "Проектный расчёт передачи";
+    case ScreenId::Vibor:
+        return mode == Mode::Wheel ? "Стандартный модуль и размеры колеса"
+                                   : "Стандартный модуль, геометрия и рабочие напряжения";
+    case ScreenId::okon: return "Окончательный выбор материала";
+    case ScreenId::Vvod: return "Модуль колеса по диаметру вершин";
+    case ScreenId::Vvod3: return "Проверочный расчёт допускаемой нагрузки";
+    default: return screenName(screen);
+    }
+}
+
 size_t placeholderCount(std::string_view formula)
 {
     size_t count = 0;

@@ -46,6 +46,9 @@ struct Walkthrough {
     }
 };
 
+// The heading of the steps one screen's Ok ran, in the mode they ran in.
+std::string_view stepGroupTitle(ScreenId screen, Mode mode);
+
 // The number of {symbol} placeholders of a template; a "{" without its "}"
 // is plain text.
 size_t placeholderCount(std::string_view formula);

@@ -23,24 +23,7 @@ constexpr std::array<ModeHeading, 3> kModes{
 
 QString groupTitle(ScreenId screen, Mode mode)
 {
-    switch (screen) {
-    case ScreenId::ATverd: return QStringLiteral("Твёрдость зубьев");
-    case ScreenId::BNormal2:
-    case ScreenId::Czakalka2: return QStringLiteral("Способ обработки");
-    case ScreenId::stal1:
-    case ScreenId::stal2:
-    case ScreenId::stal3:
-    case ScreenId::stal4:
-    case ScreenId::stal5: return QStringLiteral("Марка стали и пределы выносливости");
-    case ScreenId::Vvod2: return QStringLiteral("Проектный расчёт передачи");
-    case ScreenId::Vibor:
-        return mode == Mode::Wheel ? QStringLiteral("Стандартный модуль и размеры колеса")
-                                   : QStringLiteral("Стандартный модуль, геометрия и рабочие напряжения");
-    case ScreenId::okon: return QStringLiteral("Окончательный выбор материала");
-    case ScreenId::Vvod: return QStringLiteral("Модуль колеса по диаметру вершин");
-    case ScreenId::Vvod3: return QStringLiteral("Проверочный расчёт допускаемой нагрузки");
-    default: return qt(screenName(screen));
-    }
+    return qt(stepGroupTitle(screen, mode));
 }
 
 QString substituted(const Step& step)

@@ -1,0 +1,265 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The page's way into the core: a session per student, the reference tables
+// and the walkthrough, as plain JavaScript values. Numbers reach the page as
+// the texts the core writes; the page computes nothing.
+#include "geometry/results.h"
+#include "material/steel_grade.h"
+#include "shell/number_text.h"
+#include "shell/reference_tables.h"
+#include "shell/walkthrough.h"
+#include "web/page_session.h"
+
+#include <emscripten/bind.h>
+#include <emscripten/val.h>
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace gear::web {
+
+namespace {
+
+using emscripten::val;
+
+// A UTF-8 text as a JavaScript string (val(const char*) would read Latin-1).
+val text(std::string_view utf8)
+{
+    return val(std::string(utf8));
+}
+
+template <typename Range>
+val textArray(const Range& items)
+{
+    val array = val::array();
+    for (const auto& item : items)
+        array.call<void>("push", text(item));
+    return array;
+}
+
+// The menu's name of each mode, by Mode.
+constexpr std::array<std::string_view, kModeCount> kModeTitles{"Передача", "Колесо", "Проверка"};
+
+std::string_view designName(WheelDesign design)
+{
+    switch (design) {
+    case WheelDesign::Solid: return "solid";
+    case WheelDesign::Disc: return "disc";
+    case WheelDesign::Spoked: return "spoked";
+    }
+    return {};
+}
+
+val replyValue(const Reply& reply)
+{
+    val result = val::object();
+    const Outcome& outcome = reply.outcome;
+    result.set("next", outcome.next ? text(screenName(*outcome.next)) : val::null());
+    result.set("leave", outcome.leave);
+    result.set("beep", outcome.beep);
+    result.set("refusal", text(outcome.refusal));
+    val texts = val::array();
+    for (const ControlText& t : reply.texts)
+        texts.call<void>("push", textArray(std::array<std::string_view, 3>{screenName(t.screen), t.control, t.text}));
+    result.set("texts", texts);
+    val shown = val::array();
+    for (const ControlShown& s : reply.shown) {
+        val entry = textArray(std::array<std::string_view, 2>{screenName(s.screen), s.control});
+        entry.call<void>("push", s.shown);
+        shown.call<void>("push", entry);
+    }
+    result.set("shown", shown);
+    val pictures = val::array();
+    for (const Picture& p : reply.pictures) {
+        val entry = val::object();
+        entry.set("screen", text(screenName(p.screen)));
+        entry.set("control", text(p.control));
+        entry.set("design", text(designName(p.design)));
+        pictures.call<void>("push", entry);
+    }
+    result.set("pictures", pictures);
+    return result;
+}
+
+val menu(PageSession& session, const std::string& command)
+{
+    return replyValue(session.menu(command));
+}
+
+val ok(PageSession& session, const std::string& screen, const val& input)
+{
+    const std::optional<ScreenId> id = screenByName(screen);
+    if (!id)
+        return replyValue({});
+    OkInput in;
+    if (input["texts"].isArray())
+        in.texts = emscripten::vecFromJSArray<std::string>(input["texts"]);
+    if (input["option"].isNumber())
+        in.option = input["option"].as<int>();
+    if (input["index"].isNumber())
+        in.index = input["index"].as<int>();
+    return replyValue(session.ok(*id, in));
+}
+
+val showDrawing(PageSession& session)
+{
+    return replyValue(session.showDrawing());
+}
+
+val walkthrough(PageSession& session)
+{
+    const std::string& separator = session.decimalSeparator();
+    val modes = val::array();
+    for (size_t index = 0; index < kModeTitles.size(); ++index) {
+        const Mode shown = static_cast<Mode>(index);
+        val mode = val::object();
+        mode.set("title", text(kModeTitles[index]));
+        const std::vector<StepGroup>* groups = session.state().walkthrough.of(shown);
+        if (!groups) {
+            mode.set("groups", val::null());
+            modes.call<void>("push", mode);
+            continue;
+        }
+        val groupList = val::array();
+        for (const StepGroup& group : *groups) {
+            val g = val::object();
+            g.set("screen", text(screenName(group.screen)));
+            g.set("title", text(stepGroupTitle(group.screen, shown)));
+            g.set("refusal", text(withDecimalSeparator(group.refusal, separator)));
+            val steps = val::array();
+            for (const Step& step : group.steps) {
+                val s = val::object();
+                s.set("decision", text(withDecimalSeparator(step.decision, separator)));
+                s.set("quantity", text(step.quantity));
+                // A constant is its own result: "k_F = 1.5" needs no formula.
+                s.set("hasValues", step.formula.find('{') != std::string::npos);
+                s.set("symbolic", text(symbolicForm(step, separator)));
+                s.set("substituted", text(substitutedForm(step, separator)));
+                std::string result = resultText(step, separator);
+                if (!step.unit.empty())
+                    result += " " + step.unit;
+                s.set("result", text(result));
+                steps.call<void>("push", s);
+            }
+            g.set("steps", steps);
+            groupList.call<void>("push", g);
+        }
+        mode.set("groups", groupList);
+        modes.call<void>("push", mode);
+    }
+    return modes;
+}
+
+// The calculation state as the core holds it: every number by its symbol,
+// written as the screens write it (empty when never written), the flags,
+// the mode and the steel taken.
+val stateOf(PageSession& session)
+{
+    const CalcState& s = session.state();
+    val state = val::object();
+    val numbers = val::object();
+    for (const NumberField& field : kNumberFields)
+        numbers.set(std::string(field.name), text(numberToText(s.*field.field, session.decimalSeparator())));
+    state.set("numbers", numbers);
+    state.set("mode", s.mode ? text(kModeTitles[static_cast<size_t>(*s.mode)]) : val::null());
+    state.set("rigid", s.rigid);
+    state.set("wheelEntered", s.wheelEntered);
+    state.set("isHRC", s.isHRC);
+    state.set("isHB", s.isHB);
+    state.set("steelGrade", text(s.steelGrade));
+    return state;
+}
+
+val resultTablesOf(PageSession& session)
+{
+    val tables = val::array();
+    for (const ResultTable& table : resultTables(session.state(), session.decimalSeparator())) {
+        val t = val::object();
+        t.set("title", text(table.title));
+        val rows = val::array();
+        for (const std::vector<std::string>& row : table.rows)
+            rows.call<void>("push", textArray(row));
+        t.set("rows", rows);
+        tables.call<void>("push", t);
+    }
+    return tables;
+}
+
+// The items of a list, their numbers written with `separator`.
+template <size_t N>
+val numberItems(const std::array<std::string_view, N>& items, const std::string& separator)
+{
+    val array = val::array();
+    for (std::string_view item : items)
+        array.call<void>("push", text(withDecimalSeparator(item, separator)));
+    return array;
+}
+
+// Everything the screens list that does not change during a run.
+val referenceTables(const std::string& separator)
+{
+    val tables = val::object();
+    tables.set("gearRatios", numberItems(kGearRatios, separator));
+    tables.set("moduleRow1", numberItems(kModuleRow1, separator));
+    tables.set("moduleRow2", numberItems(kModuleRow2, separator));
+    val steels = val::array();
+    for (int index = 0; index <= static_cast<int>(kSteelRows.size()); ++index)
+        steels.call<void>("push", text(steelItemText(index)));
+    tables.set("steelItems", steels);
+    val widths = val::array();
+    for (int width : kSteelColumnWidths)
+        widths.call<void>("push", width);
+    tables.set("steelColumnWidths", widths);
+
+    val steelScreens = val::object();
+    for (ScreenId id : {ScreenId::stal1, ScreenId::stal2, ScreenId::stal3, ScreenId::stal4, ScreenId::stal5}) {
+        const SteelScreenContent content = steelScreenContent(id);
+        val screen = val::object();
+        screen.set("title", text(content.title));
+        screen.set("grades", textArray(content.grades));
+        steelScreens.set(std::string(screenName(id)), screen);
+    }
+    tables.set("steelScreens", steelScreens);
+
+    val sketchScreens = val::object();
+    for (ScreenId id : {ScreenId::vivod1, ScreenId::vivod2, ScreenId::vivod3}) {
+        val screen = val::object();
+        screen.set("title", text(sketchTitle(id)));
+        val rows = val::array();
+        for (const SketchRow& row : sketchRows(id))
+            rows.call<void>("push",
+                            textArray(std::array<std::string_view, 3>{row.captionName, row.caption, row.fieldName}));
+        screen.set("rows", rows);
+        sketchScreens.set(std::string(screenName(id)), screen);
+    }
+    tables.set("sketchScreens", sketchScreens);
+
+    val pairs = val::array();
+    for (const PairRow& row : pairRows())
+        pairs.call<void>("push", textArray(std::array<std::string_view, 5>{row.captionName, row.caption, row.unit,
+                                                                           row.pinionName, row.wheelName}));
+    tables.set("pairRows", pairs);
+
+    val coefficients = val::array();
+    for (const CoefficientInfo& info : kCoefficients)
+        coefficients.call<void>("push", textArray(std::array<std::string_view, 2>{info.name, info.meaning}));
+    tables.set("coefficients", coefficients);
+    return tables;
+}
+
+} // namespace
+
+EMSCRIPTEN_BINDINGS(gear)
+{
+    emscripten::class_<PageSession>("Session")
+        .constructor<std::string>()
+        .function("menu", &menu)
+        .function("ok", &ok)
+        .function("showDrawing", &showDrawing)
+        .function("state", &stateOf)
+        .function("walkthrough", &walkthrough)
+        .function("resultTables", &resultTablesOf);
+    emscripten::function("referenceTables", &referenceTables);
+}
+
+} // namespace gear::web

@@ -1,0 +1,75 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Headless Chromium on the built site, served on 127.0.0.1 only.
+import { chromium } from 'playwright-core';
+import { execFileSync } from 'node:child_process';
+import { fileURLToPath } from 'node:url';
+import { serve } from '../serve.mjs';
+
+const root = fileURLToPath(new URL('../../', import.meta.url));
+export const siteFolder = process.env.GEAR_SITE ?? `${root}build/web/site`;
+const workedNumbers = process.env.GEAR_WORKED_NUMBERS ?? `${root}build/test/tests/worked_numbers`;
+
+// What the desktop program shows for the worked passes, by the native core.
+export function desktopShows(separator) {
+  return JSON.parse(execFileSync(workedNumbers, [separator], { encoding: 'utf8' }));
+}
+
+export async function startBrowser() {
+  const server = await serve(siteFolder, 0);
+  const browser = await chromium.launch({
+    executablePath: process.env.GEAR_CHROMIUM ?? '/usr/bin/chromium',
+    args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-background-networking',
+      '--disable-dev-shm-usage', '--no-first-run', '--disable-extensions'],
+  });
+  const url = `http://127.0.0.1:${server.address().port}/`;
+  return {
+    url,
+    browser,
+    async close() {
+      await browser.close();
+      server.close();
+    },
+  };
+}
+
+// A fresh page, its core loaded; errors of the page fail the test that asks.
+export async function openPage(session, { locale = 'en-US', width = 1366, height = 768 } = {}) {
+  const context = await session.browser.newContext({ locale, viewport: { width, height } });
+  const page = await context.newPage();
+  const errors = [];
+  page.on('pageerror', (error) => errors.push(error.message));
+  page.on('console', (message) => {
+    if (message.type() === 'error') errors.push(message.text());
+  });
+  await page.goto(session.url);
+  await page.waitForSelector('body[data-ready]');
+  page.errors = errors;
+  return page;
+}
+
+export function control(page, screen, name) {
+  return page.locator(`#${screen} [data-name="${name}"]`);
+}
+
+export async function menu(page, command) {
+  await page.click(`#Nachalo [data-name="${command}"]`);
+}
+
+export async function ok(page, screen, button = 'Command1') {
+  await control(page, screen, button).click();
+}
+
+export async function mark(page, screen, option) {
+  await control(page, screen, option).check();
+}
+
+// Types into a field key by key, as a student does.
+export async function type(page, screen, name, text) {
+  const field = control(page, screen, name);
+  await field.fill('');
+  await field.pressSequentially(text);
+}
+
+export async function shown(page, screen) {
+  return page.locator(`#${screen}`).isVisible();
+}
