@@ -352,8 +352,9 @@ TEST_P(FormulaValue, ReadsTheWalkthroughsArithmetic)
 {
     const std::optional<double> value = evaluateFormula(GetParam().formula);
     ASSERT_EQ(value.has_value(), GetParam().value.has_value()) << GetParam().formula;
-    if (value)
+    if (value) {
         EXPECT_NEAR(*value, *GetParam().value, 1e-12 * std::abs(*GetParam().value)) << GetParam().formula;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
