@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/walkthrough_view.h"
 
+#include "shell/walkthrough_text.h"
 #include "ui/number_display.h"
 #include "ui/text_conversion.h"
 
@@ -12,34 +13,11 @@ namespace gear::ui {
 
 namespace {
 
-struct ModeHeading {
-    Mode mode;
-    const char* title;
-};
-
-constexpr std::array<ModeHeading, 3> kModes{
-    {{Mode::Transmission, "Передача"}, {Mode::Wheel, "Колесо"}, {Mode::Check, "Проверка"}}};
+constexpr std::array<Mode, 3> kModes{Mode::Transmission, Mode::Wheel, Mode::Check};
 
 QString groupTitle(ScreenId screen, Mode mode)
 {
-    switch (screen) {
-    case ScreenId::ATverd: return QStringLiteral("Твёрдость зубьев");
-    case ScreenId::BNormal2:
-    case ScreenId::Czakalka2: return QStringLiteral("Способ обработки");
-    case ScreenId::stal1:
-    case ScreenId::stal2:
-    case ScreenId::stal3:
-    case ScreenId::stal4:
-    case ScreenId::stal5: return QStringLiteral("Марка стали и пределы выносливости");
-    case ScreenId::Vvod2: return QStringLiteral("Проектный расчёт передачи");
-    case ScreenId::Vibor:
-        return mode == Mode::Wheel ? QStringLiteral("Стандартный модуль и размеры колеса")
-                                   : QStringLiteral("Стандартный модуль, геометрия и рабочие напряжения");
-    case ScreenId::okon: return QStringLiteral("Окончательный выбор материала");
-    case ScreenId::Vvod: return QStringLiteral("Модуль колеса по диаметру вершин");
-    case ScreenId::Vvod3: return QStringLiteral("Проверочный расчёт допускаемой нагрузки");
-    default: return qt(screenName(screen));
-    }
+    return qt(stepGroupTitle(screen, mode));
 }
 
 QString substituted(const Step& step)
@@ -53,14 +31,6 @@ QString result(const Step& step)
     if (!step.unit.empty())
         text += QLatin1Char(' ') + qt(step.unit);
     return text;
-}
-
-QString plainSymbols(QString marked)
-{
-    marked.remove(QLatin1Char('_'));
-    marked.replace(QStringLiteral("^2"), QStringLiteral("²"));
-    marked.replace(QStringLiteral("^3"), QStringLiteral("³"));
-    return marked;
 }
 
 } // namespace
@@ -78,15 +48,15 @@ QString symbolHtml(const QString& marked)
 QString walkthroughHtml(const CalcState& state)
 {
     QString html = QStringLiteral("<html><body>");
-    for (const ModeHeading& heading : kModes) {
-        html += QStringLiteral("<h2>%1</h2>").arg(QString::fromUtf8(heading.title));
-        const std::vector<StepGroup>* groups = state.walkthrough.of(heading.mode);
+    for (const Mode mode : kModes) {
+        html += QStringLiteral("<h2>%1</h2>").arg(qt(modeTitle(mode)));
+        const std::vector<StepGroup>* groups = state.walkthrough.of(mode);
         if (!groups) {
             html += QStringLiteral("<p><i>Расчёт в этом режиме ещё не выполнялся.</i></p>");
             continue;
         }
         for (const StepGroup& group : *groups) {
-            html += QStringLiteral("<h3>%1</h3>").arg(groupTitle(group.screen, heading.mode).toHtmlEscaped());
+            html += QStringLiteral("<h3>%1</h3>").arg(groupTitle(group.screen, mode).toHtmlEscaped());
             if (!group.refusal.empty()) {
                 html += QStringLiteral("<p style=\"color:#a00000\">Расчёт не выполнен: %1</p>")
                             .arg(qt(group.refusal).toHtmlEscaped());
@@ -119,36 +89,7 @@ QString walkthroughHtml(const CalcState& state)
 
 QString walkthroughText(const CalcState& state)
 {
-    QString text;
-    for (const ModeHeading& heading : kModes) {
-        text += QString::fromUtf8(heading.title) + QLatin1Char('\n');
-        const std::vector<StepGroup>* groups = state.walkthrough.of(heading.mode);
-        if (!groups) {
-            text += QStringLiteral("  Расчёт в этом режиме ещё не выполнялся.\n\n");
-            continue;
-        }
-        for (const StepGroup& group : *groups) {
-            text += QStringLiteral("  ") + groupTitle(group.screen, heading.mode) + QLatin1Char('\n');
-            if (!group.refusal.empty()) {
-                text += QStringLiteral("    Расчёт не выполнен: ") + qt(group.refusal) + QLatin1Char('\n');
-                continue;
-            }
-            for (const Step& step : group.steps) {
-                if (!step.decision.empty()) {
-                    text += QStringLiteral("    → ") + qt(step.decision) + QLatin1Char('\n');
-                    continue;
-                }
-                QString line = QStringLiteral("    ") + plainSymbols(qt(step.quantity));
-                if (step.formula.find('{') != std::string::npos) {
-                    line += QStringLiteral(" = ") + plainSymbols(qt(symbolicForm(step)));
-                    line += QStringLiteral(" = ") + plainSymbols(substituted(step));
-                }
-                text += line + QStringLiteral(" = ") + result(step) + QLatin1Char('\n');
-            }
-        }
-        text += QLatin1Char('\n');
-    }
-    return text;
+    return qt(gear::walkthroughText(state, decimalSeparator()));
 }
 
 } // namespace gear::ui
