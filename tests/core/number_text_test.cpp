@@ -21,19 +21,18 @@ TEST_P(NumberFromText, ReadsTheLeadingNumber)
     EXPECT_DOUBLE_EQ(numberFromText(GetParam().text), GetParam().value) << '"' << GetParam().text << '"';
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, NumberFromText,
-                         testing::Values(ReadCase{"", 0}, ReadCase{"   ", 0}, ReadCase{"40", 40},
-                                         ReadCase{"40 зубьев", 40}, ReadCase{"4 0", 40}, ReadCase{" 1 2 . 5 ", 12.5},
-                                         ReadCase{"4,5", 4.5}, ReadCase{"43,75", 43.75}, ReadCase{",5", 0.5},
-                                         ReadCase{"2,5,1", 2.5}, ReadCase{"4,02.5", 4.02}, ReadCase{"1,5e2", 150},
-                                         ReadCase{"100 Н·м", 100}, ReadCase{",", 0}, ReadCase{"2.5", 2.5}, ReadCase{".5", 0.5},
-                                         ReadCase{"5.", 5}, ReadCase{"-3.25", -3.25}, ReadCase{"+7", 7},
-                                         ReadCase{"- 7", -7}, ReadCase{"1e3", 1000}, ReadCase{"1.5E-2", 0.015},
-                                         ReadCase{"2e", 2}, ReadCase{"2e+", 2}, ReadCase{"3 e 2", 300},
-                                         ReadCase{"abc", 0}, ReadCase{"x12", 0}, ReadCase{".", 0}, ReadCase{"-", 0},
-                                         ReadCase{"--5", 0}, ReadCase{"12abc3", 12}, ReadCase{"1.2.3", 1.2},
-                                         ReadCase{"0x10", 0}, ReadCase{"nan", 0}, ReadCase{"inf", 0},
-                                         ReadCase{"-1e-320", -1e-320}, ReadCase{"1e-400", 0}, ReadCase{"сорок", 0}));
+INSTANTIATE_TEST_SUITE_P(
+    Texts, NumberFromText,
+    testing::Values(ReadCase{"", 0}, ReadCase{"   ", 0}, ReadCase{"40", 40}, ReadCase{"40 зубьев", 40},
+                    ReadCase{"4 0", 40}, ReadCase{" 1 2 . 5 ", 12.5}, ReadCase{"4,5", 4.5}, ReadCase{"43,75", 43.75},
+                    ReadCase{",5", 0.5}, ReadCase{"2,5,1", 2.5}, ReadCase{"4,02.5", 4.02}, ReadCase{"1,5e2", 150},
+                    ReadCase{"100 Н·м", 100}, ReadCase{",", 0}, ReadCase{"2.5", 2.5}, ReadCase{".5", 0.5},
+                    ReadCase{"5.", 5}, ReadCase{"-3.25", -3.25}, ReadCase{"+7", 7}, ReadCase{"- 7", -7},
+                    ReadCase{"1e3", 1000}, ReadCase{"1.5E-2", 0.015}, ReadCase{"2e", 2}, ReadCase{"2e+", 2},
+                    ReadCase{"3 e 2", 300}, ReadCase{"abc", 0}, ReadCase{"x12", 0}, ReadCase{".", 0}, ReadCase{"-", 0},
+                    ReadCase{"--5", 0}, ReadCase{"12abc3", 12}, ReadCase{"1.2.3", 1.2}, ReadCase{"0x10", 0},
+                    ReadCase{"nan", 0}, ReadCase{"inf", 0}, ReadCase{"-1e-320", -1e-320}, ReadCase{"1e-400", 0},
+                    ReadCase{"сорок", 0}));
 
 TEST(NumberFromText, OverflowIsInfiniteSoThatCalculationsRefuseIt)
 {
