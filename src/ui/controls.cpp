@@ -51,4 +51,12 @@ QRadioButton* makeOption(QWidget* parent, const char* name)
     return named(new QRadioButton(parent), name);
 }
 
+void showComboText(QComboBox* combo, const QString& text)
+{
+    const int item = text.isEmpty() ? -1 : combo->findText(text, Qt::MatchExactly);
+    combo->setCurrentIndex(item);
+    if (item < 0)
+        combo->setEditText(text);
+}
+
 } // namespace gear::ui

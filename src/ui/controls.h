@@ -21,4 +21,8 @@ QLineEdit* makeTextField(QWidget* parent, const char* name);
 QComboBox* makeComboBox(QWidget* parent, const char* name);
 QRadioButton* makeOption(QWidget* parent, const char* name);
 
+// Shows a text in a list that also takes typed values: its item when it has
+// one, else the text as typed.
+void showComboText(QComboBox* combo, const QString& text);
+
 } // namespace gear::ui
