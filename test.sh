@@ -21,7 +21,7 @@ if command -v clang++ >/dev/null 2>&1 &&
     # The file reader, from the sample files; libFuzzer adds to the corpus
     # folder it is given, so it gets a copy.
     rm -rf build/fuzz/corpus && mkdir -p build/fuzz/corpus && cp tests/data/*.gear build/fuzz/corpus/
-    ./build/fuzz/calculation_file_fuzz -runs=20000 -max_len=4096 -seed=1 build/fuzz/corpus 2>&1 | tail -n 1
+    ./build/fuzz/calculation_file_fuzz -runs=5000 -max_len=4096 -seed=1 build/fuzz/corpus 2>&1 | tail -n 1
 else
     echo "libFuzzer is not available here; the conversions' and the file reader's fuzzing is skipped."
 fi

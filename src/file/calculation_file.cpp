@@ -238,8 +238,11 @@ public:
         if (!expect(object, Json::value_t::object, "defaults"))
             return;
         for (const auto& [key, value] : object.items()) {
+            // Named, as a lambda may not capture a structured binding in
+            // every compiler the core is built with.
+            const std::string& name = key;
             const auto info = std::find_if(kCoefficients.begin(), kCoefficients.end(),
-                                           [&](const CoefficientInfo& c) { return c.name == key; });
+                                           [&](const CoefficientInfo& c) { return c.name == name; });
             if (info == kCoefficients.end()) {
                 fail("Неизвестный коэффициент defaults." + key + ".");
                 return;
