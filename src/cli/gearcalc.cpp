@@ -54,10 +54,14 @@ std::optional<std::string> readFile(const std::string& path, std::size_t limit)
         std::cerr << "gearcalc: не удаётся открыть " << path << ": " << std::strerror(errno) << '\n';
         return std::nullopt;
     }
+    // Read in pieces up to one byte past the limit, so that a larger file
+    // is told apart without reading, or making room for, all of it.
     std::string text;
-    text.resize(limit + 1);
-    in.read(text.data(), static_cast<std::streamsize>(text.size()));
-    text.resize(static_cast<std::size_t>(in.gcount()));
+    char piece[1 << 16];
+    while (text.size() <= limit && in.read(piece, sizeof piece).gcount() > 0)
+        text.append(piece, static_cast<std::size_t>(in.gcount()));
+    if (text.size() > limit + 1)
+        text.resize(limit + 1);
     if (in.bad()) {
         std::cerr << "gearcalc: не удаётся прочитать " << path << '\n';
         return std::nullopt;
@@ -108,13 +112,6 @@ int computeVariants(const std::string& path, const std::string& output, const st
     const auto text = readFile(path, 100u * 1024 * 1024);
     if (!text)
         return kUnusable;
-    const gear::VariantRun run = gear::computeVariants(*text);
-    if (!run.fatal.empty()) {
-        std::cerr << path << ": " << run.fatal << '\n';
-        return kUnusable;
-    }
-    for (const gear::VariantError& error : run.errors)
-        std::cerr << path << ":" << error.line << ": " << error.message << '\n';
     if (!stepsFolder.empty()) {
         std::error_code failed;
         std::filesystem::create_directories(stepsFolder, failed);
@@ -122,15 +119,27 @@ int computeVariants(const std::string& path, const std::string& output, const st
             std::cerr << "gearcalc: не удаётся создать папку " << stepsFolder << ": " << failed.message() << '\n';
             return kUnusable;
         }
-        for (const gear::VariantResult& result : run.results) {
+    }
+    bool written = true;
+    gear::VariantObserver writeSteps;
+    if (!stepsFolder.empty()) {
+        writeSteps = [&](const gear::VariantResult& result, const gear::CalcState& calculation) {
             std::string page = "Вариант " + (result.variant.empty() ? "" : result.variant + ", ") + "строка " +
                                std::to_string(result.line) + " списка\n\n";
-            page += gear::modeWalkthroughText(result.state, result.mode, ".") + '\n';
-            page += gear::resultTablesText(gear::resultTables(result.state, "."));
-            if (!writeFile(std::filesystem::path(stepsFolder) / gear::variantFileName(result), page))
-                return kUnusable;
-        }
+            page += gear::modeWalkthroughText(calculation, result.mode, ".") + '\n';
+            page += gear::resultTablesText(gear::resultTables(calculation, "."));
+            written = written && writeFile(std::filesystem::path(stepsFolder) / gear::variantFileName(result), page);
+        };
     }
+    const gear::VariantRun run = gear::computeVariants(*text, writeSteps);
+    if (!run.fatal.empty()) {
+        std::cerr << path << ": " << run.fatal << '\n';
+        return kUnusable;
+    }
+    for (const gear::VariantError& error : run.errors)
+        std::cerr << path << ":" << error.line << ": " << error.message << '\n';
+    if (!written)
+        return kUnusable;
     const std::string answers = gear::answersCsv(run);
     if (output.empty())
         std::cout << answers;

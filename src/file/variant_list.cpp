@@ -443,7 +443,7 @@ std::vector<std::string_view> answerColumns(Mode mode)
     return {};
 }
 
-VariantRun computeVariants(std::string_view csv)
+VariantRun computeVariants(std::string_view csv, const VariantObserver& each)
 {
     VariantRun run;
     std::vector<CsvRecord> records;
@@ -508,7 +508,9 @@ VariantRun computeVariants(std::string_view csv)
             run.errors.push_back({record.line, runner.error});
             continue;
         }
-        run.results.push_back({record.line, variant, *mode, answersOf(runner, *mode), std::move(runner.state)});
+        run.results.push_back({record.line, variant, *mode, answersOf(runner, *mode)});
+        if (each)
+            each(run.results.back(), runner.state);
     }
     return run;
 }

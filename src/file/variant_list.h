@@ -7,6 +7,7 @@
 
 #include "shell/calc_state.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,7 +40,6 @@ struct VariantResult {
     std::string variant; // the "variant" cell, if the list has one
     Mode mode = Mode::Transmission;
     std::vector<std::string> answers; // one per answerColumns(mode)
-    CalcState state;                  // the calculation, for its walkthrough
 };
 
 // A row that could not be computed, and why.
@@ -58,9 +58,13 @@ struct VariantRun {
 std::vector<std::string_view> variantInputColumns();
 std::vector<std::string_view> answerColumns(Mode mode);
 
+// Told of each variant computed, with its calculation, while that is at hand:
+// a list of thousands is not kept whole.
+using VariantObserver = std::function<void(const VariantResult& result, const CalcState& calculation)>;
+
 // Computes every row of the list; a bad row is skipped with its line and the
 // reason, the others go on.
-VariantRun computeVariants(std::string_view csv);
+VariantRun computeVariants(std::string_view csv, const VariantObserver& each = {});
 
 // The answers as CSV: line, variant and mode, then the answer columns of
 // each mode the list has, numbers written with a point.
