@@ -59,12 +59,13 @@ Nachalo::Nachalo(CalcState& state, Screens& screens) : m_state(state), m_screens
         line->setGeometry(place);
     }
 
+    buildMenu();
     load();
+    // Made once the state is the start-up one, which is "nothing to save".
     m_document = new CalculationDocument(m_state, m_screens, this);
     m_screens.setCalculatedHandler([this] { m_document->refresh(); });
     connect(m_document, &CalculationDocument::changed, this, &Nachalo::showTitle);
     showTitle();
-    buildMenu();
     setFixedSize(580, 411 + menuBar()->sizeHint().height());
 }
 
