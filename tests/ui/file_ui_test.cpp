@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -109,6 +110,42 @@ TEST(CalculationFileScreens, OpenedFileShowsEveryEntryAndOkGivesTheSameResults)
     EXPECT_FALSE(app.screen("Nachalo")->isWindowModified()) << "the same inputs give the same file";
 }
 
+TEST(CalculationFileScreens, AWheelAndACheckComeBackAndTheCheckGoesOnWithEnter)
+{
+    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+    Driver app;
+    ASSERT_TRUE(document(app).open(QStringLiteral(GEAR_TEST_DATA "/wheel_and_check.gear")));
+    const std::pair<const char*, const char*> wheel[] = {{"Text1", "40"},  {"Text2", ""},   {"Text4", "30"},
+                                                         {"Text5", "420"}, {"Text6", "20"}, {"Text7", ""}};
+    for (const auto& [field, text] : wheel)
+        EXPECT_EQ(app.text("Vvod", field), QString::fromLatin1(text)) << field;
+    // d = 420 − 2·10; D0 = 0.5·(375 − 2·25 − 1.7·30), with the Russian comma.
+    EXPECT_EQ(app.caption("vivod2", "Label5"), QStringLiteral("400"));
+    EXPECT_EQ(app.caption("vivod2", "Label17"), QStringLiteral("137"));
+    EXPECT_EQ(app.caption("vivod2", "Label18"), QStringLiteral("68,5"));
+    EXPECT_TRUE(marked(app, "trebov2", "Option2"));
+    EXPECT_TRUE(marked(app, "BNormal2", "Option2"));
+    EXPECT_TRUE(marked(app, "stal2", "Option1"));
+    EXPECT_EQ(app.text("Vvod3", "Text1"), QStringLiteral("240"));
+    EXPECT_EQ(app.text("Vvod3", "Text2"), QStringLiteral("60"));
+    EXPECT_EQ(app.text("Vvod3", "Text4"), QStringLiteral("40"));
+    // The check's input stays open under its result, as after its Ok.
+    EXPECT_TRUE(app.isVisible("Vvod3"));
+    EXPECT_TRUE(app.isVisible("result"));
+    EXPECT_EQ(app.caption("result", "Label2"), QStringLiteral("9158,4"));
+
+    // A wider wheel face: 477·60·10·4³/2/1000·(50/40).
+    app.typeKeys("Vvod3", "Text4", QStringLiteral("50"));
+    app.pressEnter("Vvod3", "Text4");
+    EXPECT_EQ(app.caption("result", "Label2"), QStringLiteral("11448"));
+    EXPECT_TRUE(app.screen("Nachalo")->isWindowModified());
+    app.typeKeys("Vvod3", "Text4", QStringLiteral("40"));
+    app.pressEnter("Vvod3", "Text4");
+    EXPECT_EQ(app.caption("result", "Label2"), QStringLiteral("9158,4"));
+    EXPECT_FALSE(app.screen("Nachalo")->isWindowModified());
+    QLocale::setDefault(QLocale::c());
+}
+
 TEST(CalculationFileScreens, ABrokenFileLeavesEveryFieldAndTheStateAsTheyWere)
 {
     QTemporaryDir folder;
@@ -185,6 +222,25 @@ TEST(CalculationFileScreens, LeavingWithUnsavedWorkOffersToSaveIt)
     app.screen("Nachalo")->close(); // the frame's close button asks the same
     answer(saveQuestion(), QMessageBox::Discard);
     EXPECT_EQ(ended.count(), 1);
+}
+
+TEST(CalculationFileScreens, SavingWhenAskedWritesTheFileAndThenLeaves)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("wheel.gear"));
+    Driver app;
+    QSignalSpy ended(&app.session().mainWindow(), &ui::Nachalo::exitConfirmed);
+    ASSERT_TRUE(document(app).saveAs(path));
+    app.menu("mnuKol");
+    app.typeKeys("Vvod", "Text1", QStringLiteral("40"));
+    app.typeKeys("Vvod", "Text5", QStringLiteral("105"));
+    app.pressEnter("Vvod", "Text5");
+    app.menu("mnuExit");
+    answer(saveQuestion(), QMessageBox::Save);
+    EXPECT_EQ(ended.count(), 1);
+    Driver again;
+    ASSERT_TRUE(document(again).open(path));
+    EXPECT_EQ(again.text("Vvod", "Text5"), QStringLiteral("105"));
 }
 
 TEST(CalculationFileScreens, SavingClearsTheMarkAndAFailedSaveKeepsIt)
