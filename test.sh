@@ -11,15 +11,20 @@ ensure_packages "${BUILD_PACKAGES[@]}" "${PACKAGE_CHECK_PACKAGES[@]}" libgtest-d
 cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DGEAR_SANITIZE=ON -DGEAR_TESTS=ON -DGEAR_BENCH=ON >/dev/null
 cmake --build build/test -j2
 
-# The conversions under libFuzzer, where clang is there to build it.
+# The conversions and the calculation file reader under libFuzzer, where
+# clang is there to build them.
 # The same sources build above, so a build failure here means a clang
 # without its fuzzing runtime, not a fault of ours.
 if command -v clang++ >/dev/null 2>&1 &&
     cmake -S tests/fuzz -B build/fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ >/dev/null 2>&1 &&
     cmake --build build/fuzz >/dev/null 2>&1; then
     ./build/fuzz/number_text_fuzz -runs=300000 -max_len=64 -seed=1 2>&1 | tail -n 1
+    # The file reader, from the sample files; libFuzzer adds to the corpus
+    # folder it is given, so it gets a copy.
+    rm -rf build/fuzz/corpus && mkdir -p build/fuzz/corpus && cp tests/data/*.gear build/fuzz/corpus/
+    ./build/fuzz/calculation_file_fuzz -runs=5000 -max_len=4096 -seed=1 build/fuzz/corpus 2>&1 | tail -n 1
 else
-    echo "libFuzzer is not available here; the conversions' fuzzing is skipped."
+    echo "libFuzzer is not available here; the conversions' and the file reader's fuzzing is skipped."
 fi
 
 export QT_QPA_PLATFORM=offscreen

@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up and first openings, each against the same work done by an empty
 // Qt window, so the figures read as ratios whatever the machine.
+#include "file/calculation_file.h"
 #include "ui/application.h"
+#include "ui/calculation_document.h"
 #include "ui/screen.h"
 #include "ui/screens.h"
 
 #include <QApplication>
 #include <QDialog>
+#include <QFile>
 #include <QMainWindow>
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -76,6 +80,49 @@ void FirstOpening(benchmark::State& run)
     run.SetLabel(std::string(gear::screenName(id)));
 }
 BENCHMARK(FirstOpening)->DenseRange(0, gear::kScreenCount - 1)->Unit(benchmark::kMicrosecond);
+
+// A file with a design, a wheel and a check opened in a session just started:
+// read, checked, run again, and every screen of the file made and filled.
+void OpenFileOnTheScreens(benchmark::State& run)
+{
+    gear::CalcState work = gear::startUpState();
+    const std::vector<gear::GivenStep> steps{
+        {gear::Mode::Transmission, gear::ScreenId::ATverd, {5, {}}},
+        {gear::Mode::Transmission, gear::ScreenId::Czakalka2, {3, {}}},
+        {gear::Mode::Transmission, gear::ScreenId::stal4, {1, {}}},
+        {gear::Mode::Transmission, gear::ScreenId::Vvod2, {0, {"20", "12", "100", "4.0"}}},
+        {gear::Mode::Transmission, gear::ScreenId::Vibor, {0, {"2.5", ""}}},
+        {gear::Mode::Transmission, gear::ScreenId::okon, {21, {}}},
+        {gear::Mode::Wheel, gear::ScreenId::Vvod, {0, {"40", "", "30", "420", "20", ""}}},
+        {gear::Mode::Wheel, gear::ScreenId::Vibor, {0, {"10.0", ""}}},
+        {gear::Mode::Check, gear::ScreenId::trebov2, {2, {}}},
+        {gear::Mode::Check, gear::ScreenId::BNormal2, {2, {}}},
+        {gear::Mode::Check, gear::ScreenId::stal2, {1, {}}},
+        {gear::Mode::Check, gear::ScreenId::Vvod3, {0, {"240", "60", "", "40"}}},
+    };
+    for (const gear::GivenStep& step : steps)
+        gear::runStep(work, step);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("work.gear"));
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(QByteArray::fromStdString(gear::saveCalculation(work).text));
+    file.close();
+    for (auto _ : run) {
+        run.PauseTiming();
+        auto session = std::make_unique<gear::ui::Session>();
+        session->mainWindow().show();
+        QApplication::processEvents();
+        run.ResumeTiming();
+        session->mainWindow().document().open(path);
+        QApplication::processEvents();
+        run.PauseTiming();
+        session.reset();
+        QApplication::processEvents();
+        run.ResumeTiming();
+    }
+}
+BENCHMARK(OpenFileOnTheScreens)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

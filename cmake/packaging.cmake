@@ -6,6 +6,7 @@
 include(GNUInstallDirs)
 
 install(TARGETS gearwheel RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} BUNDLE DESTINATION .)
+install(TARGETS gearcalc RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 set(CPACK_PACKAGE_NAME gearwheel)
 # Plain ASCII: NSIS writes the vendor into the Windows registry.
@@ -18,6 +19,9 @@ if(UNIX AND NOT APPLE)
     # Everything a desktop and a distribution expect beside the program.
     install(FILES resources/${GEAR_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
     install(FILES resources/${GEAR_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+    # The calculation files' type; shared-mime-info's trigger registers it.
+    install(FILES resources/${GEAR_APP_ID}.mime.xml RENAME ${GEAR_APP_ID}.xml
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
 
     # The PNG sizes of the icon are rendered from its drawing at build time,
     # so they cannot drift from it.
@@ -42,7 +46,7 @@ if(UNIX AND NOT APPLE)
     # Manual pages, one docs/man/NAME.SECTION.in each, gzipped without name or
     # time stamp so that two builds give the same bytes.
     find_program(GEAR_GZIP gzip REQUIRED)
-    set(man_pages gearwheel.1)
+    set(man_pages gearwheel.1 gearcalc.1)
     foreach(page IN LISTS man_pages)
         configure_file(docs/man/${page}.in man/${page} @ONLY)
         execute_process(COMMAND ${GEAR_GZIP} -9n -c ${CMAKE_CURRENT_BINARY_DIR}/man/${page}
@@ -106,12 +110,14 @@ wheel; a check mode finds the load an existing wheel can carry.
     set(CPACK_STRIP_FILES ON)
     # Stripped as Debian's dh_strip does it: the compiler's .comment and .note
     # sections go too, as nothing reads them at run time.
-    install(CODE "
-        if(CMAKE_INSTALL_DO_STRIP)
-            execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment --remove-section=.note
-                                    \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/$<TARGET_FILE_NAME:gearwheel>\"
-                            COMMAND_ERROR_IS_FATAL ANY)
-        endif()")
+    foreach(program IN ITEMS gearwheel gearcalc)
+        install(CODE "
+            if(CMAKE_INSTALL_DO_STRIP)
+                execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment --remove-section=.note
+                                        \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/$<TARGET_FILE_NAME:${program}>\"
+                                COMMAND_ERROR_IS_FATAL ANY)
+            endif()")
+    endforeach()
     # Independent of the umask of whoever builds the package.
     set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
         OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)

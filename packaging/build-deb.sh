@@ -17,7 +17,7 @@ cmake -S . -B build/package -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_
     -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" \
     -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON >/dev/null
 # Only what goes into the package; the drawing and screenshot tools are left.
-cmake --build build/package -j2 --target gearwheel icons
+cmake --build build/package -j2 --target gearwheel gearcalc icons
 rm -f build/package/gearwheel_*.deb
 (cd build/package && cpack -G DEB >/dev/null)
 deb=$(echo build/package/gearwheel_*.deb)

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/application.h"
+#include "ui/calculation_document.h"
 
 #include "gear_version.h"
 
@@ -15,9 +16,8 @@ int main(int argc, char* argv[])
     parser.setApplicationDescription(QStringLiteral("Gear wheel calculation for the course of machine elements."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
-    // Calculation files are opened in a later version; the argument is
-    // accepted already so that file managers and scripts can pass one.
-    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A calculation file (not read yet)."),
+    // File managers pass the calculation file a student double-clicked.
+    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A calculation file (.gear) to open."),
                                  QStringLiteral("[file]"));
 
     // --help and --version only print, so they are answered before the window
@@ -43,5 +43,7 @@ int main(int argc, char* argv[])
     QObject::connect(&session.mainWindow(), &gear::ui::Nachalo::exitConfirmed, &app, &QApplication::quit,
                      Qt::QueuedConnection);
     session.mainWindow().show();
+    if (!parser.positionalArguments().isEmpty())
+        session.mainWindow().document().open(parser.positionalArguments().front());
     return QApplication::exec();
 }

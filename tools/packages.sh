@@ -17,7 +17,7 @@ ensure_packages() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev qt6-translations-l10n fonts-liberation2 fonts-dejavu-core)
+BUILD_PACKAGES=(g++ cmake ninja-build nlohmann-json3-dev qt6-base-dev qt6-svg-dev qt6-translations-l10n fonts-liberation2 fonts-dejavu-core)
 
 # What builds the Debian package (dpkg-shlibdeps) and checks it.
 PACKAGE_CHECK_PACKAGES=(dpkg-dev lintian desktop-file-utils appstream)

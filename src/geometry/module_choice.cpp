@@ -77,10 +77,12 @@ Outcome chooseModule(CalcState& state, std::string_view row1, std::string_view r
 
     const bool oneTaken = state.row1Chosen != state.row2Chosen;
     const double taken = state.row1Chosen ? m1 : m2;
+    const GivenInputs given{0, {std::string(row1), std::string(row2)}};
     if (!oneTaken || !isPositive(taken)) {
-        StepRecorder(state, ScreenId::Vibor)
-            .refuse(oneTaken ? "Взятое значение модуля не является положительным числом."
-                             : "Нужно взять ровно одно стандартное значение модуля.");
+        StepRecorder record(state, ScreenId::Vibor);
+        record.given(given);
+        record.refuse(oneTaken ? "Взятое значение модуля не является положительным числом."
+                               : "Нужно взять ровно одно стандартное значение модуля.");
         Outcome error = Outcome::openNext(ScreenId::oshibka1);
         error.beep = true;
         return error;
@@ -88,8 +90,9 @@ Outcome chooseModule(CalcState& state, std::string_view row1, std::string_view r
 
     Draft draft(state);
     CalcState& s = draft.state();
-    auto refuse = [&draft](std::string why) { return draft.refuse(ScreenId::Vibor, std::move(why)); };
+    auto refuse = [&](std::string why) { return draft.refuse(ScreenId::Vibor, std::move(why), given); };
     StepRecorder record(s, ScreenId::Vibor);
+    record.given(given);
     record.decision(s.row1Chosen ? "Модуль взят из первого ряда ГОСТ 9563-80"
                                  : "Модуль взят из второго ряда ГОСТ 9563-80");
     record.step("m", "", {}, s.m, "мм");

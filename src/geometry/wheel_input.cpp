@@ -32,6 +32,17 @@ std::string wheelInputRefusal(double Z1, double beta, double dv, double da, doub
 
 } // namespace
 
+GivenInputs inputsOf(const WheelInput& input)
+{
+    return {0, {input.Z1, input.beta, input.dv, input.da, input.bw, input.Lst}};
+}
+
+WheelInput wheelInputOf(const GivenInputs& given)
+{
+    const auto text = [&](size_t i) { return i < given.texts.size() ? given.texts[i] : std::string(); };
+    return {text(0), text(1), text(2), text(3), text(4), text(5)};
+}
+
 Outcome enterWheel(CalcState& state, const WheelInput& input)
 {
     const double Z1 = numberFromText(input.Z1);
@@ -41,7 +52,9 @@ Outcome enterWheel(CalcState& state, const WheelInput& input)
     const double bw = numberFromText(input.bw);
     const double Lst = numberFromText(input.Lst);
     if (std::string refusal = wheelInputRefusal(Z1, beta, dv, da, bw, Lst); !refusal.empty()) {
-        StepRecorder(state, ScreenId::Vvod, true).refuse(refusal);
+        StepRecorder record(state, ScreenId::Vvod, true);
+        record.given(inputsOf(input));
+        record.refuse(refusal);
         return Outcome::refuse(std::move(refusal));
     }
 
@@ -55,6 +68,7 @@ Outcome enterWheel(CalcState& state, const WheelInput& input)
     state.mcalc = da / (Z1 / c + 2.0);
     state.wheelEntered = true;
     StepRecorder record(state, ScreenId::Vvod, true);
+    record.given(inputsOf(input));
     record.step("cos β", "cos({β}·3.1415/180)", {beta}, c);
     record.step("m", "{d_a}/({Z}/{cos β} + 2)", {da, Z1, c}, state.mcalc, "мм");
     return Outcome::openNext(ScreenId::Vibor);

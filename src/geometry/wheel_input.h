@@ -3,6 +3,7 @@
 
 #include "shell/calc_state.h"
 #include "shell/outcome.h"
+#include "shell/walkthrough.h"
 
 #include <string>
 
@@ -17,6 +18,10 @@ struct WheelInput {
     std::string bw;   // face width, mm
     std::string Lst;  // hub length, mm
 };
+
+// The texts as the screen's Ok was given them, and back.
+GivenInputs inputsOf(const WheelInput& input);
+WheelInput wheelInputOf(const GivenInputs& given);
 
 // Stores a wheel's data and derives its module from the tip diameter,
 // da = m·(Z/cos β + 2). Inputs that give no module are refused and nothing

@@ -18,6 +18,7 @@ Outcome chooseFinalSteel(CalcState& state, int index)
         state.sigmaF2 = steel.sigmaF;
         state.steelGrade = steel.gradeName;
         StepRecorder record(state, ScreenId::okon);
+        record.given({index, {}});
         record.decision(state.steelGrade + ", строка " + std::to_string(index) + " таблицы сталей");
         record.step("σ_H1 = σ_H2", "", {}, state.sigmaH1, "МПа");
         record.step("σ_F1 = σ_F2", "", {}, state.sigmaF1, "МПа");
@@ -25,6 +26,7 @@ Outcome chooseFinalSteel(CalcState& state, int index)
         // A grade from an earlier pass would name a steel nobody chose now.
         state.steelGrade.clear();
         StepRecorder record(state, ScreenId::okon);
+        record.given({index, {}});
         record.decision("Сталь не выбрана: остаются рабочие напряжения");
     }
     // The results of the design name the steel taken with them.

@@ -42,6 +42,7 @@ Outcome recommendHardness(CalcState& state, int row)
     state.isHRC = !chosen.brinell;
 
     StepRecorder record(state, ScreenId::ATverd, true);
+    record.given({row, {}});
     const std::string unit = chosen.brinell ? "HB" : "HRC";
     record.step("H_1", "({H_1min} + {H_1max})/2", {chosen.pinionLow, chosen.pinionHigh}, state.H1, unit);
     record.step("H_2", "({H_2min} + {H_2max})/2", {chosen.wheelLow, chosen.wheelHigh}, state.H2, unit);

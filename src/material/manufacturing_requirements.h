@@ -4,7 +4,13 @@
 #include "shell/calc_state.h"
 #include "shell/outcome.h"
 
+#include <array>
+#include <string_view>
+
 namespace gear {
+
+// The options of the question, left to right.
+inline constexpr std::array<std::string_view, 2> kRequirementOptions{"Жёсткие", "Не жёсткие"};
 
 // The check mode's first question: strict requirements to the dimensions
 // (option 1, "Жёсткие") mean surface-hardened teeth, non-strict ones

@@ -123,6 +123,7 @@ Outcome chooseSteelGrade(CalcState& state, ScreenId screen, int option)
     Draft draft(state);
     CalcState& s = draft.state();
     StepRecorder record(s, screen);
+    record.given({option, {}});
     const std::vector<std::string_view> grades = steelScreenContent(screen).grades;
     if (option >= 1 && option <= static_cast<int>(grades.size()))
         record.decision(std::string(grades[static_cast<size_t>(option - 1)]));

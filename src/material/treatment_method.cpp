@@ -5,6 +5,7 @@
 #include "shell/walkthrough.h"
 
 #include <array>
+#include <string>
 
 namespace gear {
 
@@ -24,13 +25,23 @@ void presetCheckedHardness(CalcState& state, StepRecorder& record, double low, d
 
 } // namespace
 
+std::vector<std::string_view> treatmentOptions(ScreenId screen)
+{
+    if (screen == ScreenId::BNormal2)
+        return {"Нормализация", "Улучшение"};
+    if (screen == ScreenId::Czakalka2)
+        return {"Объемная закалка", "Поверхностная закалка ТВЧ", "Цементация", "Нитроцементация", "Азотирование"};
+    return {};
+}
+
 Outcome chooseThroughHardening(CalcState& state, int option)
 {
     state.Sh = 1.1;
     if (option != 1 && option != 2)
         return Outcome::stay();
     StepRecorder record(state, ScreenId::BNormal2);
-    record.decision(option == 1 ? "Нормализация" : "Улучшение");
+    record.given({option, {}});
+    record.decision(std::string(treatmentOptions(ScreenId::BNormal2)[static_cast<size_t>(option - 1)]));
     record.step("S_H", "1.1", {}, state.Sh);
     presetCheckedHardness(state, record, 180, 350, "HB");
     return Outcome::openNext(option == 1 ? ScreenId::stal1 : ScreenId::stal2);
@@ -41,18 +52,15 @@ Outcome chooseSurfaceHardening(CalcState& state, int option)
     state.Sh = 1.2;
     if (option < 1 || option > 5)
         return Outcome::stay();
-    struct Treatment {
-        const char* name;
+    struct Hardness {
         double low, high; // surface hardness, HRC
     };
-    constexpr std::array<Treatment, 5> kTreatments{{{"Объемная закалка", 45, 56},
-                                                    {"Поверхностная закалка ТВЧ", 48, 58},
-                                                    {"Цементация", 57, 63},
-                                                    {"Нитроцементация", 56, 63},
-                                                    {"Азотирование", 50, 60}}};
-    const Treatment& treatment = kTreatments[static_cast<size_t>(option - 1)];
+    // In the order of the screen's options.
+    constexpr std::array<Hardness, 5> kSurfaceHardness{{{45, 56}, {48, 58}, {57, 63}, {56, 63}, {50, 60}}};
+    const Hardness& treatment = kSurfaceHardness[static_cast<size_t>(option - 1)];
     StepRecorder record(state, ScreenId::Czakalka2);
-    record.decision(treatment.name);
+    record.given({option, {}});
+    record.decision(std::string(treatmentOptions(ScreenId::Czakalka2)[static_cast<size_t>(option - 1)]));
     record.step("S_H", "1.2", {}, state.Sh);
     presetCheckedHardness(state, record, treatment.low, treatment.high, "HRC");
     constexpr std::array<ScreenId, 4> kSteelScreens{ScreenId::stal3, ScreenId::stal2, ScreenId::stal4, ScreenId::stal5};

@@ -3,8 +3,15 @@
 
 #include "shell/calc_state.h"
 #include "shell/outcome.h"
+#include "shell/screen_id.h"
+
+#include <string_view>
+#include <vector>
 
 namespace gear {
+
+// The options of a treatment screen, BNormal2 or Czakalka2, top to bottom.
+std::vector<std::string_view> treatmentOptions(ScreenId screen);
 
 // "Нормализация" (1) or "Улучшение" (2); 0 when neither is marked.
 Outcome chooseThroughHardening(CalcState& state, int option);

@@ -15,6 +15,8 @@ CalcState copyWithoutWalkthrough(CalcState& state)
     Walkthrough steps = std::exchange(state.walkthrough, {});
     CalcState copy = state;
     state.walkthrough = std::move(steps);
+    copy.walkthrough.lastSerial = state.walkthrough.lastSerial;
+    copy.walkthrough.partial = true;
     return copy;
 }
 
@@ -39,10 +41,13 @@ Draft::Draft(CalcState& state) : m_original(state), m_draft(copyWithoutWalkthrou
 void Draft::commit()
 {
     Walkthrough steps = std::move(m_original.walkthrough);
+    steps.lastSerial = m_draft.walkthrough.lastSerial;
+    std::array<bool, kModeCount> recordedIn{};
     for (size_t mode = 0; mode < steps.modes.size(); ++mode) {
         auto& recorded = m_draft.walkthrough.modes[mode];
         if (!recorded)
             continue;
+        recordedIn[mode] = true;
         auto& groups = steps.modes[mode];
         if (!groups)
             groups.emplace();
@@ -50,11 +55,17 @@ void Draft::commit()
     }
     m_original = std::move(m_draft);
     m_original.walkthrough = std::move(steps);
+    for (size_t mode = 0; mode < recordedIn.size(); ++mode) {
+        if (recordedIn[mode])
+            forgetResultsOfCutChain(m_original, static_cast<Mode>(mode));
+    }
 }
 
-Outcome Draft::refuse(ScreenId screen, std::string why)
+Outcome Draft::refuse(ScreenId screen, std::string why, GivenInputs given)
 {
-    StepRecorder(m_original, screen).refuse(why);
+    StepRecorder record(m_original, screen);
+    record.given(std::move(given));
+    record.refuse(why);
     return Outcome::refuse(std::move(why));
 }
 

@@ -3,6 +3,7 @@
 
 #include "shell/calc_state.h"
 #include "shell/outcome.h"
+#include "shell/walkthrough.h"
 
 #include <string>
 
@@ -22,9 +23,9 @@ public:
 
     void commit();
 
-    // Says in the walkthrough why the screen's Ok did not run; the draft is
-    // left uncommitted.
-    Outcome refuse(ScreenId screen, std::string why);
+    // Says in the walkthrough why the screen's Ok did not run, with what it
+    // was given; the draft is left uncommitted.
+    Outcome refuse(ScreenId screen, std::string why, GivenInputs given);
 
 private:
     CalcState& m_original;

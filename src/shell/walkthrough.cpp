@@ -46,28 +46,6 @@ std::string render(const Step& step, std::string_view decimalSeparator, Emit emi
 
 } // namespace
 
-std::string_view stepGroupTitle(ScreenId screen, Mode mode)
-{
-    switch (screen) {
-    case ScreenId::ATverd: return "Твёрдость зубьев";
-    case ScreenId::BNormal2:
-    case ScreenId::Czakalka2: return "Способ обработки";
-    case ScreenId::stal1:
-    case ScreenId::stal2:
-    case ScreenId::stal3:
-    case ScreenId::stal4:
-    case ScreenId::stal5: return "Марка стали и пределы выносливости";
-    case ScreenId::Vvod2: return "Проектный расчёт передачи";
-    case ScreenId::Vibor:
-        return mode == Mode::Wheel ? "Стандартный модуль и размеры колеса"
-                                   : "Стандартный модуль, геометрия и рабочие напряжения";
-    case ScreenId::okon: return "Окончательный выбор материала";
-    case ScreenId::Vvod: return "Модуль колеса по диаметру вершин";
-    case ScreenId::Vvod3: return "Проверочный расчёт допускаемой нагрузки";
-    default: return screenName(screen);
-    }
-}
-
 size_t placeholderCount(std::string_view formula)
 {
     size_t count = 0;
@@ -120,18 +98,31 @@ std::string resultText(const Step& step, std::string_view decimalSeparator)
     return numberToText(step.result, kResultDigits, decimalSeparator);
 }
 
+void forgetResultsOfCutChain(CalcState& state, Mode mode)
+{
+    const auto& groups = state.walkthrough.modes[static_cast<size_t>(mode)];
+    const bool kept = groups && std::any_of(groups->begin(), groups->end(), [](const StepGroup& g) {
+                          return (g.screen == ScreenId::Vibor || g.screen == ScreenId::Vvod3) && g.refusal.empty();
+                      });
+    if (!kept)
+        state.results[static_cast<size_t>(mode)].reset();
+}
+
 StepRecorder::StepRecorder(CalcState& state, ScreenId screen, bool startsChain) : m_state(&state), m_mode(state.mode)
 {
     if (!m_mode)
         return;
-    auto& groups = m_state->walkthrough.modes[static_cast<size_t>(*m_mode)];
+    Walkthrough& walkthrough = m_state->walkthrough;
+    auto& groups = walkthrough.modes[static_cast<size_t>(*m_mode)];
     if (startsChain || !groups)
         groups.emplace();
     const auto same =
         std::find_if(groups->begin(), groups->end(), [screen](const StepGroup& g) { return g.screen == screen; });
     groups->erase(same, groups->end());
-    groups->push_back({screen, {}, {}});
+    groups->push_back({screen, {}, {}, {}, ++walkthrough.lastSerial});
     m_group = groups->size() - 1;
+    if (!walkthrough.partial)
+        forgetResultsOfCutChain(*m_state, *m_mode);
 }
 
 StepGroup* StepRecorder::group()
@@ -160,7 +151,15 @@ void StepRecorder::refuse(std::string reason)
     if (StepGroup* g = group()) {
         g->steps.clear();
         g->refusal = std::move(reason);
+        if (!m_state->walkthrough.partial)
+            forgetResultsOfCutChain(*m_state, *m_mode);
     }
+}
+
+void StepRecorder::given(GivenInputs inputs)
+{
+    if (StepGroup* g = group())
+        g->given = std::move(inputs);
 }
 
 } // namespace gear

@@ -28,16 +28,36 @@ struct Step {
     std::string decision; // a branch taken, said in words, instead of a formula
 };
 
-// The steps one screen's Ok ran, or the reason it refused to run them.
+// What a screen's Ok was given, so that the calculation can be run again
+// from it: the option, row or list item chosen (1-based, 0 for none; a list's
+// index as the list gives it), and the texts exactly as typed, in the order
+// the Ok reads them.
+struct GivenInputs {
+    int choice = 0;
+    std::vector<std::string> texts;
+
+    bool operator==(const GivenInputs&) const = default;
+};
+
+// The steps one screen's Ok ran, or the reason it refused to run them, with
+// what the Ok was given.
 struct StepGroup {
     ScreenId screen;
     std::vector<Step> steps;
     std::string refusal;
+    GivenInputs given;
+    // When the Ok ran, counted over every mode of the run, so that the
+    // chains of the modes can be run again in the order they were worked on.
+    unsigned long serial = 0;
 };
 
 // The calculation that ran last in each mode, screen by screen.
 struct Walkthrough {
     std::array<std::optional<std::vector<StepGroup>>, kModeCount> modes;
+    unsigned long lastSerial = 0; // of the latest group of any mode
+    // Set in a draft's copy of the state, whose groups are only a part of
+    // the chain until they are committed.
+    bool partial = false;
 
     const std::vector<StepGroup>* of(Mode mode) const
     {
@@ -46,8 +66,12 @@ struct Walkthrough {
     }
 };
 
-// The heading of the steps one screen's Ok ran, in the mode they ran in.
-std::string_view stepGroupTitle(ScreenId screen, Mode mode);
+
+// The screens whose Ok keeps a mode's results: the module choice and the
+// check. A mode's kept results stand only while its chain holds such a
+// screen's Ok that ran to its end, so that the results and the walkthrough
+// always tell of the same calculation.
+void forgetResultsOfCutChain(CalcState& state, Mode mode);
 
 // The number of {symbol} placeholders of a template; a "{" without its "}"
 // is plain text.
@@ -75,6 +99,7 @@ std::string resultText(const Step& step, std::string_view decimalSeparator = "."
 // Records the steps of one screen's Ok in the walkthrough of the mode the
 // state is in. A screen that runs again replaces its earlier steps and those
 // of every screen after it; the first screen of a chain starts it afresh.
+// Results kept by a screen that is no longer in the chain go with it.
 class StepRecorder final {
 public:
     StepRecorder(CalcState& state, ScreenId screen, bool startsChain = false);
@@ -86,6 +111,8 @@ public:
               std::string unit = {});
     void decision(std::string text);
     void refuse(std::string reason);
+    // What the screen's Ok was given.
+    void given(GivenInputs inputs);
 
 private:
     StepRecorder() = default;

@@ -10,6 +10,17 @@
 
 namespace gear {
 
+GivenInputs inputsOf(const CheckInput& input)
+{
+    return {0, {input.d, input.z, input.beta, input.b}};
+}
+
+CheckInput checkInputOf(const GivenInputs& given)
+{
+    const auto text = [&](size_t i) { return i < given.texts.size() ? given.texts[i] : std::string(); };
+    return {text(0), text(1), text(2), text(3)};
+}
+
 Outcome checkPermissibleLoad(CalcState& state, const CheckInput& input)
 {
     const double d = numberFromText(input.d);
@@ -17,7 +28,8 @@ Outcome checkPermissibleLoad(CalcState& state, const CheckInput& input)
     const double beta = input.beta.empty() ? 0.0 : numberFromText(input.beta);
     const double b = numberFromText(input.b);
     Draft draft(state);
-    auto refuse = [&draft](std::string why) { return draft.refuse(ScreenId::Vvod3, std::move(why)); };
+    const GivenInputs given = inputsOf(input);
+    auto refuse = [&](std::string why) { return draft.refuse(ScreenId::Vvod3, std::move(why), given); };
     if (!isPositive(d))
         return refuse("Делительный диаметр колеса должен быть больше нуля.");
     if (!isPositive(z))
@@ -40,6 +52,7 @@ Outcome checkPermissibleLoad(CalcState& state, const CheckInput& input)
     if (!allFinite(s))
         return refuse("При этих данных расчёт не даёт конечного результата.");
     StepRecorder record(s, ScreenId::Vvod3);
+    record.given(given);
     record.step("cos β", "cos({β}·3.1415/180)", {beta}, c);
     record.step("m", "{d}·{cos β}/{z}", {d, c, z}, s.m, "мм");
     record.step("ψ_bm", "{b}/{m}", {b, s.m}, s.Psibm);

@@ -3,6 +3,7 @@
 
 #include "shell/calc_state.h"
 #include "shell/outcome.h"
+#include "shell/walkthrough.h"
 
 #include <string>
 
@@ -15,6 +16,10 @@ struct CheckInput {
     std::string beta; // helix angle, degrees; empty for spur teeth
     std::string b;    // face width, mm
 };
+
+// The texts as the screen's Ok was given them, and back.
+GivenInputs inputsOf(const CheckInput& input);
+CheckInput checkInputOf(const GivenInputs& given);
 
 // The load, in N·m, that the teeth of an existing wheel carry in bending.
 // Inputs the formula cannot use are refused and nothing is written.

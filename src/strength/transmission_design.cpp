@@ -144,6 +144,17 @@ std::string checkInput(const CalcState& s)
 
 } // namespace
 
+GivenInputs inputsOf(const TransmissionInput& input)
+{
+    return {0, {input.Z1, input.beta, input.T1, input.U}};
+}
+
+TransmissionInput transmissionInputOf(const GivenInputs& given)
+{
+    const auto text = [&](size_t i) { return i < given.texts.size() ? given.texts[i] : std::string(); };
+    return {text(0), text(1), text(2), text(3)};
+}
+
 double toothFormFactor(double zv)
 {
     for (size_t i = 0; i < kYFtable.size(); ++i) {
@@ -163,11 +174,13 @@ Outcome designTransmission(CalcState& state, const TransmissionInput& input)
     s.beta = input.beta.empty() ? 0.0 : numberFromText(input.beta);
     s.T1 = numberFromText(input.T1);
     s.U = numberFromText(input.U);
-    auto refuse = [&draft](std::string why) { return draft.refuse(ScreenId::Vvod2, std::move(why)); };
+    const GivenInputs given = inputsOf(input);
+    auto refuse = [&](std::string why) { return draft.refuse(ScreenId::Vvod2, std::move(why), given); };
     if (std::string refusal = checkInput(s); !refusal.empty())
         return refuse(std::move(refusal));
 
     StepRecorder record(s, ScreenId::Vvod2);
+    record.given(given);
     s.Z2 = s.U * s.Z1;
     s.T2 = s.U * s.T1;
     // The course's allowable stresses: 0.4 of the bending endurance limit,

@@ -3,6 +3,7 @@
 
 #include "shell/calc_state.h"
 #include "shell/outcome.h"
+#include "shell/walkthrough.h"
 
 #include <string>
 
@@ -15,6 +16,10 @@ struct TransmissionInput {
     std::string T1;   // torque on the pinion shaft, N·m
     std::string U;    // gear ratio
 };
+
+// The texts as the screen's Ok was given them, and back.
+GivenInputs inputsOf(const TransmissionInput& input);
+TransmissionInput transmissionInputOf(const GivenInputs& given);
 
 // Tooth form factor YF by the equivalent number of teeth zv: the value of the
 // nearer key of the table (a tie takes the upper key), 4.47 outside it.

@@ -104,8 +104,19 @@ ATverd::ATverd(Screens& screens)
 
 void ATverd::onOk()
 {
+    const Outcome outcome = recommendHardness(state(), markedOption(m_options));
+    presetNext(outcome);
+    follow(outcome);
+}
+
+void ATverd::presetNext(const Outcome&)
+{
     screens().load<Vvod2>(ScreenId::Vvod2).fillRatioList();
-    follow(recommendHardness(state(), markedOption(m_options)));
+}
+
+void ATverd::showRow(int row)
+{
+    markOption(m_options, row);
 }
 
 } // namespace gear::ui

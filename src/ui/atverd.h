@@ -17,6 +17,11 @@ class ATverd final : public Screen {
 public:
     explicit ATverd(Screens& screens);
 
+    // The row given to an Ok before, marked again (1-based; 0: none).
+    void showRow(int row);
+    // What an Ok hands to the screens after it, once the core has run.
+    void presetNext(const Outcome& outcome);
+
 private:
     void onOk();
 

@@ -40,4 +40,9 @@ void BNormal2::onOk()
     follow(chooseThroughHardening(state(), markedOption(m_options)));
 }
 
+void BNormal2::showOption(int option)
+{
+    markOption(m_options, option);
+}
+
 } // namespace gear::ui

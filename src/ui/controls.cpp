@@ -60,4 +60,12 @@ void nameField(QLabel* caption, QWidget* field, const QString& more)
     field->setAccessibleName((caption->text() + more).simplified());
 }
 
+void showComboText(QComboBox* combo, const QString& text)
+{
+    const int item = text.isEmpty() ? -1 : combo->findText(text, Qt::MatchExactly);
+    combo->setCurrentIndex(item);
+    if (item < 0)
+        combo->setEditText(text);
+}
+
 } // namespace gear::ui

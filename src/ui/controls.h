@@ -26,4 +26,8 @@ QRadioButton* makeOption(QWidget* parent, const char* name);
 // the caption's text where a picture stands for part of it.
 void nameField(QLabel* caption, QWidget* field, const QString& more = {});
 
+// Shows a text in a list that also takes typed values: its item when it has
+// one, else the text as typed.
+void showComboText(QComboBox* combo, const QString& text);
+
 } // namespace gear::ui

@@ -55,4 +55,9 @@ void Czakalka2::onOk()
     follow(chooseSurfaceHardening(state(), markedOption(m_options)));
 }
 
+void Czakalka2::showOption(int option)
+{
+    markOption(m_options, option);
+}
+
 } // namespace gear::ui

@@ -16,6 +16,9 @@ class Czakalka2 final : public Screen {
 public:
     explicit Czakalka2(Screens& screens);
 
+    // The option given to an Ok before, marked again (1-based; 0: none).
+    void showOption(int option);
+
 private:
     void onOk();
 

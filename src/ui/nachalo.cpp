@@ -2,6 +2,7 @@
 #include "ui/nachalo.h"
 
 #include "shell/mode_commands.h"
+#include "ui/calculation_document.h"
 #include "ui/colours.h"
 #include "ui/controls.h"
 #include "ui/fonts.h"
@@ -12,7 +13,9 @@
 #include "ui/vibor.h"
 #include "ui/vihod.h"
 
+#include <QAction>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QMenuBar>
@@ -25,7 +28,6 @@ namespace gear::ui {
 Nachalo::Nachalo(CalcState& state, Screens& screens) : m_state(state), m_screens(screens)
 {
     setObjectName(QStringLiteral("Nachalo"));
-    setWindowTitle(QStringLiteral("Расчёт зубчатого колеса"));
 
     auto* area = new QLabel(this);
     area->setObjectName(QStringLiteral("background"));
@@ -64,6 +66,11 @@ Nachalo::Nachalo(CalcState& state, Screens& screens) : m_state(state), m_screens
 
     buildMenu();
     load();
+    // Made once the state is the start-up one, which is "nothing to save".
+    m_document = new CalculationDocument(m_state, m_screens, this);
+    m_screens.setCalculatedHandler([this] { m_document->refresh(); });
+    connect(m_document, &CalculationDocument::changed, this, &Nachalo::showTitle);
+    showTitle();
     setFixedSize(580, 411 + menuBar()->sizeHint().height());
 }
 
@@ -88,6 +95,14 @@ void Nachalo::buildMenu()
     QAction* wheel = addAction(calculation, "mnuKol", QStringLiteral("Колесо"));
     QAction* check = addAction(calculation, "mnuProv", QStringLiteral("Проверка"));
     QAction* pair = addAction(calculation, "mnuPer", QStringLiteral("Передача"));
+    file->addSeparator();
+    QAction* open = addAction(file, "mnuOpen", QStringLiteral("Открыть…"));
+    open->setShortcut(QKeySequence::Open);
+    QAction* save = addAction(file, "mnuSave", QStringLiteral("Сохранить"));
+    save->setShortcut(QKeySequence::Save);
+    QAction* saveAs = addAction(file, "mnuSaveAs", QStringLiteral("Сохранить как…"));
+    saveAs->setShortcut(QKeySequence::SaveAs);
+    file->addSeparator();
     QAction* exit = addAction(file, "mnuExit", QStringLiteral("Выход"));
     QMenu* service = menuBar()->addMenu(QStringLiteral("Сервис"));
     service->setObjectName(QStringLiteral("itemServis"));
@@ -98,6 +113,12 @@ void Nachalo::buildMenu()
     connect(wheel, &QAction::triggered, this, [this] { m_screens.open(chooseWheelMode(m_state)); });
     connect(pair, &QAction::triggered, this, [this] { m_screens.open(chooseTransmissionMode(m_state)); });
     connect(check, &QAction::triggered, this, [this] { m_screens.open(chooseCheckMode(m_state)); });
+    connect(open, &QAction::triggered, this, [this] {
+        m_document->offerToSave(QStringLiteral("Сохранить расчёт, прежде чем открыть другой?"),
+                                [this] { m_document->chooseFileToOpen(); });
+    });
+    connect(save, &QAction::triggered, this, [this] { m_document->save(); });
+    connect(saveAs, &QAction::triggered, this, [this] { m_document->chooseFileToSaveIn(); });
     connect(exit, &QAction::triggered, this, &Nachalo::openExitConfirmation);
     connect(about, &QAction::triggered, this, [this] { m_screens.open(ScreenId::info); });
     connect(steps, &QAction::triggered, this, [this] {
@@ -108,8 +129,24 @@ void Nachalo::buildMenu()
     connect(parameters, &QAction::triggered, this, &Nachalo::openParameters);
 }
 
+void Nachalo::showTitle()
+{
+    const QString program = QStringLiteral("Расчёт зубчатого колеса");
+    const QString path = m_document->path();
+    setWindowTitle(path.isEmpty() ? program + QStringLiteral("[*]")
+                                  : QFileInfo(path).fileName() + QStringLiteral("[*] — ") + program);
+    setWindowModified(m_document->isModified());
+}
+
 void Nachalo::openExitConfirmation()
 {
+    // Work the file does not hold is offered for saving instead of the
+    // plain question.
+    if (m_document->isModified()) {
+        m_document->offerToSave(QStringLiteral("Расчёт не сохранён. Сохранить его перед выходом?"),
+                                [this] { leaveProgram(); });
+        return;
+    }
     auto& confirmation = m_screens.load<Vihod>(ScreenId::vihod);
     connect(&confirmation, &Vihod::exitConfirmed, this, &Nachalo::leaveProgram, Qt::UniqueConnection);
     confirmation.present();

@@ -7,6 +7,7 @@
 
 namespace gear::ui {
 
+class CalculationDocument;
 class Screens;
 
 // The main window: the menu of the three modes, "О программе" and the way out.
@@ -15,6 +16,9 @@ class Nachalo final : public QMainWindow {
 
 public:
     Nachalo(CalcState& state, Screens& screens);
+
+    // The calculation on the screens as a file.
+    CalculationDocument& document() { return *m_document; }
 
 signals:
     // "Да" on the exit confirmation: every screen is gone, the program ends.
@@ -31,9 +35,12 @@ private:
     void openExitConfirmation();
     void openParameters();
     void leaveProgram();
+    // The file's name, and the mark of unsaved work, in the title.
+    void showTitle();
 
     CalcState& m_state;
     Screens& m_screens;
+    CalculationDocument* m_document = nullptr;
     bool m_leaving = false;
 };
 

@@ -116,8 +116,18 @@ void Okon::presetStresses()
 void Okon::onOk()
 {
     const Outcome outcome = chooseFinalSteel(state(), m_steels->currentIndex());
-    screens().load<Okonchanie>(ScreenId::okonchanie).presetGrade();
+    presetNext(outcome);
     follow(outcome);
+}
+
+void Okon::presetNext(const Outcome&)
+{
+    screens().load<Okonchanie>(ScreenId::okonchanie).presetGrade();
+}
+
+void Okon::showSteel(int index)
+{
+    m_steels->setCurrentIndex(index);
 }
 
 } // namespace gear::ui

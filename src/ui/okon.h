@@ -24,6 +24,11 @@ public:
     // The working stresses just computed (or the limits, when none were).
     void presetStresses();
 
+    // The list item given to an Ok before, chosen again.
+    void showSteel(int index);
+    // What an Ok hands to the screens after it, once the core has run.
+    void presetNext(const Outcome& outcome);
+
 private:
     void onOk();
 

@@ -27,4 +27,20 @@ inline int markedOption(const std::vector<QRadioButton*>& options)
     return 0;
 }
 
+// Marks option `number` (1-based) of a group, or none for 0, as a file
+// brings the choice back.
+inline void markOption(const std::vector<QRadioButton*>& options, int number)
+{
+    for (size_t i = 0; i < options.size(); ++i) {
+        QRadioButton* option = options[i];
+        // An exclusive group keeps one option marked; let the last one go.
+        QButtonGroup* group = option->group();
+        if (group)
+            group->setExclusive(false);
+        option->setChecked(static_cast<int>(i) + 1 == number);
+        if (group)
+            group->setExclusive(true);
+    }
+}
+
 } // namespace gear::ui

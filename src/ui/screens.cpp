@@ -67,6 +67,8 @@ void Screens::calculated()
 {
     if (auto* walkthrough = static_cast<HodRascheta*>(find(ScreenId::hodRascheta)))
         walkthrough->refresh();
+    if (m_calculated)
+        m_calculated();
 }
 
 void Screens::beep()

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 class QWidget;
@@ -42,8 +43,10 @@ public:
     // The confirmed exit: every screen goes, in the order of their names.
     void unloadAll();
 
-    // An Ok has run: the walkthrough, if open, follows it.
+    // An Ok has run: the walkthrough, if open, follows it, and so does
+    // whoever asked to be told.
     void calculated();
+    void setCalculatedHandler(std::function<void()> handler) { m_calculated = std::move(handler); }
 
     void beep();
     int beepCount() const { return m_beeps; }
@@ -57,6 +60,7 @@ private:
     CalcState& m_state;
     std::array<std::unique_ptr<Screen>, kScreenCount> m_screens;
     int m_beeps = 0;
+    std::function<void()> m_calculated;
 };
 
 } // namespace gear::ui

@@ -46,4 +46,9 @@ void SteelGrade::onOk()
     follow(chooseSteelGrade(state(), id(), markedOption(m_grades)));
 }
 
+void SteelGrade::showGrade(int grade)
+{
+    markOption(m_grades, grade);
+}
+
 } // namespace gear::ui

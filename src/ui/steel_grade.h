@@ -17,6 +17,9 @@ class SteelGrade final : public Screen {
 public:
     SteelGrade(ScreenId id, Screens& screens);
 
+    // The grade given to an Ok before, marked again (1-based; 0: none).
+    void showGrade(int grade);
+
 private:
     void onOk();
 

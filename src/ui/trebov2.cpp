@@ -40,4 +40,9 @@ void Trebov2::onOk()
     follow(chooseRequirements(state(), markedOption(m_options)));
 }
 
+void Trebov2::showOption(int option)
+{
+    markOption(m_options, option);
+}
+
 } // namespace gear::ui

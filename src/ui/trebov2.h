@@ -16,6 +16,9 @@ class Trebov2 final : public Screen {
 public:
     explicit Trebov2(Screens& screens);
 
+    // The option given to an Ok before, marked again (1-based; 0: none).
+    void showOption(int option);
+
 private:
     void onOk();
 

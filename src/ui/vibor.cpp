@@ -88,6 +88,18 @@ void Vibor::presetCalculatedModule(Number module)
 void Vibor::onOk()
 {
     const Outcome outcome = chooseModule(state(), utf8(m_row1->currentText()), utf8(m_row2->currentText()));
+    presetNext(outcome);
+    follow(outcome);
+}
+
+void Vibor::showTaken(const QString& row1, const QString& row2)
+{
+    showComboText(m_row1, row1);
+    showComboText(m_row2, row2);
+}
+
+void Vibor::presetNext(const Outcome& outcome)
+{
     if (outcome.next == ScreenId::okon) {
         screens().load<Okon>(ScreenId::okon).presetStresses();
         screens().load<Okonchanie>(ScreenId::okonchanie).presetGeometry();
@@ -95,7 +107,6 @@ void Vibor::onOk()
                outcome.next == ScreenId::vivod3) {
         screens().load<WheelSketchScreen>(*outcome.next).presetWheel();
     }
-    follow(outcome);
 }
 
 } // namespace gear::ui

@@ -21,6 +21,11 @@ public:
     // Shows the calculated module with nothing taken from either row.
     void presetCalculatedModule(Number module);
 
+    // The texts of the two rows given to an Ok before, taken again.
+    void showTaken(const QString& row1, const QString& row2);
+    // What an Ok hands to the screens after it, once the core has run.
+    void presetNext(const Outcome& outcome);
+
 private:
     void onOk();
 

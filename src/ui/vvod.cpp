@@ -72,9 +72,24 @@ void Vvod::onOk()
     auto text = [](const QLineEdit* field) { return utf8(field->text()); };
     const Outcome outcome =
         enterWheel(state(), {text(m_teeth), text(m_angle), text(m_shaft), text(m_tip), text(m_width), text(m_hub)});
+    presetNext(outcome);
+    follow(outcome);
+}
+
+void Vvod::presetNext(const Outcome& outcome)
+{
     if (!outcome.refused())
         screens().load<Vibor>(ScreenId::Vibor).presetCalculatedModule(state().mcalc);
-    follow(outcome);
+}
+
+void Vvod::showInput(const WheelInput& input)
+{
+    m_teeth->setText(qt(input.Z1));
+    m_angle->setText(qt(input.beta));
+    m_shaft->setText(qt(input.dv));
+    m_tip->setText(qt(input.da));
+    m_width->setText(qt(input.bw));
+    m_hub->setText(qt(input.Lst));
 }
 
 } // namespace gear::ui

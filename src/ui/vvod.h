@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "geometry/wheel_input.h"
 #include "ui/screen.h"
 
 class QLineEdit;
@@ -14,6 +15,11 @@ class Vvod final : public Screen {
 
 public:
     explicit Vvod(Screens& screens);
+
+    // Texts given to an Ok before, typed in again.
+    void showInput(const WheelInput& input);
+    // What an Ok hands to the screens after it, once the core has run.
+    void presetNext(const Outcome& outcome);
 
 private:
     void onOk();

@@ -52,9 +52,23 @@ void Vvod2::onOk()
     const TransmissionInput input{utf8(m_teeth->text()), utf8(m_angle->text()), utf8(m_torque->text()),
                                   utf8(m_ratio->currentText())};
     const Outcome outcome = designTransmission(state(), input);
+    presetNext(outcome);
+    follow(outcome);
+}
+
+void Vvod2::presetNext(const Outcome& outcome)
+{
     if (!outcome.refused())
         screens().load<Vibor>(ScreenId::Vibor).presetCalculatedModule(state().m);
-    follow(outcome);
+}
+
+void Vvod2::showInput(const TransmissionInput& input)
+{
+    fillRatioList();
+    m_teeth->setText(qt(input.Z1));
+    m_angle->setText(qt(input.beta));
+    m_torque->setText(qt(input.T1));
+    showComboText(m_ratio, qt(input.U));
 }
 
 } // namespace gear::ui

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "strength/transmission_design.h"
 #include "ui/screen.h"
 
 class QComboBox;
@@ -18,6 +19,11 @@ public:
 
     // The series of gear ratios, put in the first time it is needed.
     void fillRatioList();
+
+    // Texts given to an Ok before, typed in again.
+    void showInput(const TransmissionInput& input);
+    // What an Ok hands to the screens after it, once the core has run.
+    void presetNext(const Outcome& outcome);
 
 private:
     void onOk();

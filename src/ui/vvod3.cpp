@@ -39,9 +39,22 @@ void Vvod3::onOk()
     const CheckInput input{utf8(m_diameter->text()), utf8(m_teeth->text()), utf8(m_angle->text()),
                            utf8(m_width->text())};
     const Outcome outcome = checkPermissibleLoad(state(), input);
+    presetNext(outcome);
+    follow(outcome);
+}
+
+void Vvod3::presetNext(const Outcome& outcome)
+{
     if (!outcome.refused())
         screens().load<Result>(ScreenId::result).presetLoad(state().Tcalc);
-    follow(outcome);
+}
+
+void Vvod3::showInput(const CheckInput& input)
+{
+    m_diameter->setText(qt(input.d));
+    m_teeth->setText(qt(input.z));
+    m_angle->setText(qt(input.beta));
+    m_width->setText(qt(input.b));
 }
 
 } // namespace gear::ui

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "strength/check_calculation.h"
 #include "ui/screen.h"
 
 class QLineEdit;
@@ -13,6 +14,11 @@ class Vvod3 final : public Screen {
 
 public:
     explicit Vvod3(Screens& screens);
+
+    // Texts given to an Ok before, typed in again.
+    void showInput(const CheckInput& input);
+    // What an Ok hands to the screens after it, once the core has run.
+    void presetNext(const Outcome& outcome);
 
 private:
     void onOk();

@@ -2,6 +2,7 @@
 #include "ui/walkthrough_view.h"
 
 #include "shell/number_text.h"
+#include "shell/walkthrough_text.h"
 #include "ui/number_display.h"
 #include "ui/text_conversion.h"
 
@@ -13,13 +14,7 @@ namespace gear::ui {
 
 namespace {
 
-struct ModeHeading {
-    Mode mode;
-    const char* title;
-};
-
-constexpr std::array<ModeHeading, 3> kModes{
-    {{Mode::Transmission, "Передача"}, {Mode::Wheel, "Колесо"}, {Mode::Check, "Проверка"}}};
+constexpr std::array<Mode, 3> kModes{Mode::Transmission, Mode::Wheel, Mode::Check};
 
 QString groupTitle(ScreenId screen, Mode mode)
 {
@@ -39,14 +34,6 @@ QString result(const Step& step)
     return text;
 }
 
-QString plainSymbols(QString marked)
-{
-    marked.remove(QLatin1Char('_'));
-    marked.replace(QStringLiteral("^2"), QStringLiteral("²"));
-    marked.replace(QStringLiteral("^3"), QStringLiteral("³"));
-    return marked;
-}
-
 } // namespace
 
 QString symbolHtml(const QString& marked)
@@ -62,15 +49,15 @@ QString symbolHtml(const QString& marked)
 QString walkthroughHtml(const CalcState& state)
 {
     QString html = QStringLiteral("<html><body>");
-    for (const ModeHeading& heading : kModes) {
-        html += QStringLiteral("<h2>%1</h2>").arg(QString::fromUtf8(heading.title));
-        const std::vector<StepGroup>* groups = state.walkthrough.of(heading.mode);
+    for (const Mode mode : kModes) {
+        html += QStringLiteral("<h2>%1</h2>").arg(qt(modeTitle(mode)));
+        const std::vector<StepGroup>* groups = state.walkthrough.of(mode);
         if (!groups) {
             html += QStringLiteral("<p><i>Расчёт в этом режиме ещё не выполнялся.</i></p>");
             continue;
         }
         for (const StepGroup& group : *groups) {
-            html += QStringLiteral("<h3>%1</h3>").arg(groupTitle(group.screen, heading.mode).toHtmlEscaped());
+            html += QStringLiteral("<h3>%1</h3>").arg(groupTitle(group.screen, mode).toHtmlEscaped());
             if (!group.refusal.empty()) {
                 html += QStringLiteral("<p style=\"color:#a00000\">Расчёт не выполнен: %1</p>")
                             .arg(qt(withDecimalSeparator(group.refusal, decimalSeparator())).toHtmlEscaped());
@@ -103,38 +90,7 @@ QString walkthroughHtml(const CalcState& state)
 
 QString walkthroughText(const CalcState& state)
 {
-    QString text;
-    for (const ModeHeading& heading : kModes) {
-        text += QString::fromUtf8(heading.title) + QLatin1Char('\n');
-        const std::vector<StepGroup>* groups = state.walkthrough.of(heading.mode);
-        if (!groups) {
-            text += QStringLiteral("  Расчёт в этом режиме ещё не выполнялся.\n\n");
-            continue;
-        }
-        for (const StepGroup& group : *groups) {
-            text += QStringLiteral("  ") + groupTitle(group.screen, heading.mode) + QLatin1Char('\n');
-            if (!group.refusal.empty()) {
-                text += QStringLiteral("    Расчёт не выполнен: ") +
-                        qt(withDecimalSeparator(group.refusal, decimalSeparator())) + QLatin1Char('\n');
-                continue;
-            }
-            for (const Step& step : group.steps) {
-                if (!step.decision.empty()) {
-                    text += QStringLiteral("    → ") + qt(withDecimalSeparator(step.decision, decimalSeparator())) +
-                            QLatin1Char('\n');
-                    continue;
-                }
-                QString line = QStringLiteral("    ") + plainSymbols(qt(step.quantity));
-                if (step.formula.find('{') != std::string::npos) {
-                    line += QStringLiteral(" = ") + plainSymbols(qt(symbolicForm(step, decimalSeparator())));
-                    line += QStringLiteral(" = ") + plainSymbols(substituted(step));
-                }
-                text += line + QStringLiteral(" = ") + result(step) + QLatin1Char('\n');
-            }
-        }
-        text += QLatin1Char('\n');
-    }
-    return text;
+    return qt(gear::walkthroughText(state, decimalSeparator()));
 }
 
 } // namespace gear::ui

@@ -113,6 +113,31 @@ QStringList Driver::tabOrder(const char* screenName, int presses)
     return names;
 }
 
+void Driver::typeKeys(const char* screenName, const char* field, const QString& text)
+{
+    QLineEdit* edit = control<QLineEdit>(screenName, field);
+    if (!edit) {
+        auto* combo = control<QComboBox>(screenName, field);
+        ASSERT_NE(combo, nullptr) << screenName << '.' << field;
+        edit = combo->lineEdit();
+    }
+    ASSERT_NE(edit, nullptr) << screenName << '.' << field;
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    for (const QChar ch : text)
+        QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+}
+
+void Driver::pressEnter(const char* screenName, const char* field)
+{
+    QWidget* target = control<QLineEdit>(screenName, field);
+    if (!target)
+        target = control<QComboBox>(screenName, field);
+    ASSERT_NE(target, nullptr) << screenName << '.' << field;
+    QTest::keyClick(target, Qt::Key_Return);
+}
+
 void Driver::choose(const char* screenName, const char* option)
 {
     auto* target = control<QRadioButton>(screenName, option);
@@ -167,7 +192,11 @@ QString Driver::answerRefusal()
     if (!box)
         return {};
     const QString said = box->text();
-    box->button(QMessageBox::Ok)->click();
+    // A question (save the work first?) is answered by its cancel button.
+    QAbstractButton* answer = box->button(QMessageBox::Ok);
+    if (!answer)
+        answer = box->button(QMessageBox::Cancel);
+    answer->click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return said;
 }

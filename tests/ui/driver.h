@@ -45,11 +45,17 @@ public:
     QStringList tabOrder(const char* screenName, int presses);
     void choose(const char* screenName, const char* option);
     void chooseItem(const char* screenName, const char* combo, int index);
+    // Types with real key events, as a student does: the field's text is
+    // selected first, so the keys replace it.
+    void typeKeys(const char* screenName, const char* field, const QString& text);
+    // Enter in a field: the screen's Ok.
+    void pressEnter(const char* screenName, const char* field);
     QString caption(const char* screenName, const char* label) const;
     QString text(const char* screenName, const char* field) const;
     QStringList items(const char* screenName, const char* combo) const;
 
-    // The refusal on screen, if any; answering it closes it.
+    // The refusal on screen, if any; answering it closes it (a question is
+    // cancelled).
     QMessageBox* refusal() const;
     QString answerRefusal();
 

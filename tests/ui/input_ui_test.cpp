@@ -370,8 +370,9 @@ TEST(WalkthroughScreen, OpensBesideTheMainWindowWithinTheScreen)
     const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
     EXPECT_TRUE(area.contains(steps->geometry())) << "within the screen";
     const bool roomBeside = area.width() - main->frameGeometry().width() >= steps->frameGeometry().width();
-    if (roomBeside)
+    if (roomBeside) {
         EXPECT_GE(steps->x(), main->frameGeometry().right()) << "beside, not over the main window";
+    }
 }
 
 TEST(ScreenModel, AScreenShownAgainStandsWhereItWasLeft)

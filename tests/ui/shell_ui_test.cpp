@@ -22,7 +22,9 @@ TEST(MainWindow, CarriesItsTitleCaptionAndMenuTree)
 {
     Driver app;
     QWidget* main = app.screen("Nachalo");
-    EXPECT_EQ(main->windowTitle(), QStringLiteral("Расчёт зубчатого колеса"));
+    // "[*]" stands where the mark of unsaved work shows.
+    EXPECT_EQ(main->windowTitle(), QStringLiteral("Расчёт зубчатого колеса[*]"));
+    EXPECT_FALSE(main->isWindowModified());
     EXPECT_EQ(app.caption("Nachalo", "Label1").simplified(),
               QStringLiteral("Программа для расчёта параметров колёс или шестерен ."));
 

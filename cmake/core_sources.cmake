@@ -1,0 +1,39 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The core's sources, in one list for the program's build and for the
+# fuzzers, which build the core on their own with clang.
+set(GEAR_CORE_SOURCES
+    src/shell/shell.h
+    src/shell/angle.h
+    src/shell/number.h
+    src/shell/mode.h
+    src/shell/outcome.h
+    src/shell/calc_state.h src/shell/calc_state.cpp
+    src/shell/draft.h src/shell/draft.cpp
+    src/shell/formula.h src/shell/formula.cpp
+    src/shell/number_text.h src/shell/number_text.cpp
+    src/shell/reference_tables.h src/shell/reference_tables.cpp
+    src/shell/screen_id.h src/shell/screen_id.cpp
+    src/shell/mode_commands.h src/shell/mode_commands.cpp
+    src/shell/parameters.h src/shell/parameters.cpp
+    src/shell/walkthrough.h src/shell/walkthrough.cpp
+    src/shell/walkthrough_text.h src/shell/walkthrough_text.cpp
+    src/material/material.h
+    src/material/hardness_recommendation.h src/material/hardness_recommendation.cpp
+    src/material/manufacturing_requirements.h src/material/manufacturing_requirements.cpp
+    src/material/treatment_method.h src/material/treatment_method.cpp
+    src/material/steel_grade.h src/material/steel_grade.cpp
+    src/material/final_material.h src/material/final_material.cpp
+    src/strength/strength.h
+    src/strength/transmission_design.h src/strength/transmission_design.cpp
+    src/strength/check_calculation.h src/strength/check_calculation.cpp
+    src/geometry/geometry.h
+    src/geometry/wheel_input.h src/geometry/wheel_input.cpp
+    src/geometry/preferred_size.h src/geometry/preferred_size.cpp
+    src/geometry/wheel_body.h src/geometry/wheel_body.cpp
+    src/geometry/module_choice.h src/geometry/module_choice.cpp
+    src/geometry/results.h src/geometry/results.cpp
+    src/file/calculation_file.h src/file/calculation_file.cpp
+    src/file/variant_list.h src/file/variant_list.cpp
+    src/file/text_report.h src/file/text_report.cpp
+)
+list(TRANSFORM GEAR_CORE_SOURCES PREPEND "${CMAKE_CURRENT_LIST_DIR}/../")

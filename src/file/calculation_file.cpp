@@ -1,0 +1,814 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "file/calculation_file.h"
+
+#include "geometry/module_choice.h"
+#include "geometry/wheel_input.h"
+#include "material/final_material.h"
+#include "material/hardness_recommendation.h"
+#include "material/manufacturing_requirements.h"
+#include "material/steel_grade.h"
+#include "material/treatment_method.h"
+#include "shell/mode_commands.h"
+#include "shell/number_text.h"
+#include "shell/reference_tables.h"
+#include "shell/walkthrough_text.h"
+#include "strength/check_calculation.h"
+#include "strength/transmission_design.h"
+
+#include <nlohmann/json.hpp>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+namespace gear {
+
+using Json = nlohmann::ordered_json;
+
+namespace {
+
+constexpr std::array<std::string_view, kModeCount> kModeKeys{"transmission", "wheel", "check"};
+
+// How a screen's Ok is given its inputs in the file: an option, row or list
+// item under `choiceField`, or texts under `textFields`, in the order the Ok
+// reads them.
+struct ScreenForm {
+    ScreenId screen;
+    std::string_view choiceField;
+    std::vector<std::string_view> textFields;
+    bool startsChain;
+};
+
+const std::vector<ScreenForm>& screenForms()
+{
+    static const std::vector<ScreenForm> forms{
+        {ScreenId::ATverd, "row", {}, true},
+        {ScreenId::trebov2, "option", {}, true},
+        {ScreenId::BNormal2, "option", {}, false},
+        {ScreenId::Czakalka2, "option", {}, false},
+        {ScreenId::stal1, "option", {}, false},
+        {ScreenId::stal2, "option", {}, false},
+        {ScreenId::stal3, "option", {}, false},
+        {ScreenId::stal4, "option", {}, false},
+        {ScreenId::stal5, "option", {}, false},
+        {ScreenId::Vvod2, {}, {"Z1", "beta", "T1", "U"}, false},
+        {ScreenId::Vibor, {}, {"row1", "row2"}, false},
+        {ScreenId::okon, "steel", {}, false},
+        {ScreenId::Vvod, {}, {"Z1", "beta", "dv", "da", "bw", "Lst"}, true},
+        {ScreenId::Vvod3, {}, {"d", "z", "beta", "b"}, false},
+    };
+    return forms;
+}
+
+const ScreenForm* formOf(ScreenId screen)
+{
+    for (const ScreenForm& form : screenForms()) {
+        if (form.screen == screen)
+            return &form;
+    }
+    return nullptr;
+}
+
+bool isSteelScreen(ScreenId screen)
+{
+    return screen == ScreenId::stal1 || screen == ScreenId::stal2 || screen == ScreenId::stal3 ||
+           screen == ScreenId::stal4 || screen == ScreenId::stal5;
+}
+
+// The names a choice stands for, so that a reader of the file sees the
+// treatment or the steel and not only its number; 0 is "none".
+std::vector<std::string_view> choiceNames(ScreenId screen)
+{
+    if (screen == ScreenId::trebov2)
+        return {kRequirementOptions.begin(), kRequirementOptions.end()};
+    if (screen == ScreenId::BNormal2 || screen == ScreenId::Czakalka2)
+        return treatmentOptions(screen);
+    if (isSteelScreen(screen))
+        return steelScreenContent(screen).grades;
+    if (screen == ScreenId::okon) {
+        std::vector<std::string_view> grades;
+        for (const SteelRow& row : kSteelRows)
+            grades.push_back(row.gradeName);
+        return grades;
+    }
+    return {};
+}
+
+// The field that names the choice beside its number.
+std::string_view nameField(ScreenId screen)
+{
+    if (isSteelScreen(screen) || screen == ScreenId::okon)
+        return "grade";
+    if (screen == ScreenId::ATverd)
+        return {};
+    return "name";
+}
+
+// The lowest choice an Ok of the screen runs with: a steel screen whose rule
+// needs no grade runs with none marked, the final material with no steel.
+int lowestChoice(ScreenId screen)
+{
+    return isSteelScreen(screen) || screen == ScreenId::okon ? 0 : 1;
+}
+
+int highestChoice(ScreenId screen)
+{
+    if (screen == ScreenId::ATverd)
+        return 7;
+    return static_cast<int>(choiceNames(screen).size());
+}
+
+const NumberField* numberField(std::string_view name)
+{
+    for (const NumberField& field : kNumberFields) {
+        if (field.name == name)
+            return &field;
+    }
+    return nullptr;
+}
+
+// Whole numbers are written without a fraction, the rest with as many
+// digits as read back to the same double.
+Json numberJson(double value)
+{
+    if (std::trunc(value) == value && std::abs(value) < 9.007199254740992e15)
+        return static_cast<std::int64_t>(value);
+    return value;
+}
+
+bool sameNumber(double stored, double computed)
+{
+    // The same build gives the same bits; another build's mathematics
+    // library may differ in the last place of a cosine or a cube root.
+    return std::abs(stored - computed) <= 1e-12 * std::max(std::abs(stored), std::abs(computed));
+}
+
+std::string inQuotes(std::string_view text)
+{
+    return "«" + std::string(text) + "»";
+}
+
+// --- Reading ---------------------------------------------------------------
+
+// Reads the document, or keeps the first thing wrong with it.
+class Reader {
+public:
+    bool failed() const { return !m_refusal.empty(); }
+    const std::string& refusal() const { return m_refusal; }
+
+    bool fail(std::string why)
+    {
+        if (m_refusal.empty())
+            m_refusal = std::move(why);
+        return false;
+    }
+
+    bool expect(const Json& value, Json::value_t kind, const std::string& path)
+    {
+        const bool number = kind == Json::value_t::number_float;
+        const bool integer = kind == Json::value_t::number_integer;
+        bool ok = false;
+        if (number)
+            ok = value.is_number();
+        else if (integer)
+            ok = value.is_number_integer();
+        else
+            ok = value.type() == kind;
+        if (ok)
+            return true;
+        const char* what = kind == Json::value_t::object   ? "объектом"
+                           : kind == Json::value_t::array  ? "списком"
+                           : kind == Json::value_t::string ? "строкой"
+                           : integer                       ? "целым числом"
+                                                           : "числом";
+        return fail("Поле " + path + " должно быть " + what + ".");
+    }
+
+    // Every key of the object must be one of `known`.
+    bool onlyKnown(const Json& object, const std::vector<std::string_view>& known, const std::string& path)
+    {
+        for (const auto& [key, value] : object.items()) {
+            if (std::find(known.begin(), known.end(), key) == known.end())
+                return fail("Неизвестное поле " + path + (path.empty() ? "" : ".") + key + ".");
+        }
+        return true;
+    }
+
+    const Json* required(const Json& object, std::string_view key, const std::string& path)
+    {
+        const auto found = object.find(std::string(key));
+        if (found == object.end()) {
+            fail("В файле нет поля " + path + (path.empty() ? "" : ".") + std::string(key) + ".");
+            return nullptr;
+        }
+        return &*found;
+    }
+
+    std::optional<long long> integer(const Json& value, const std::string& path)
+    {
+        if (!expect(value, Json::value_t::number_integer, path))
+            return std::nullopt;
+        if (value.is_number_unsigned() && value.get<std::uint64_t>() > std::uint64_t(std::numeric_limits<int>::max())) {
+            fail("Число в поле " + path + " слишком велико.");
+            return std::nullopt;
+        }
+        const long long number = value.get<long long>();
+        if (number < std::numeric_limits<int>::min() || number > std::numeric_limits<int>::max()) {
+            fail("Число в поле " + path + " слишком велико.");
+            return std::nullopt;
+        }
+        return number;
+    }
+
+    std::optional<double> finite(const Json& value, const std::string& path)
+    {
+        if (!expect(value, Json::value_t::number_float, path))
+            return std::nullopt;
+        const double number = value.get<double>();
+        if (!std::isfinite(number)) {
+            fail("Поле " + path + " не является конечным числом.");
+            return std::nullopt;
+        }
+        return number;
+    }
+
+    void readDefaults(const Json& object, CoefficientSet& defaults)
+    {
+        if (!expect(object, Json::value_t::object, "defaults"))
+            return;
+        for (const auto& [key, value] : object.items()) {
+            // Named, as a lambda may not capture a structured binding in
+            // every compiler the core is built with.
+            const std::string& name = key;
+            const auto info = std::find_if(kCoefficients.begin(), kCoefficients.end(),
+                                           [&](const CoefficientInfo& c) { return c.name == name; });
+            if (info == kCoefficients.end()) {
+                fail("Неизвестный коэффициент defaults." + key + ".");
+                return;
+            }
+            const auto number = finite(value, "defaults." + key);
+            if (!number)
+                return;
+            // The parameters screen takes only positive numbers, and the
+            // formulas divide by several of these.
+            if (!(*number > 0.0)) {
+                fail("Коэффициент defaults." + key + " должен быть положительным числом.");
+                return;
+            }
+            defaults.*info->preset = *number;
+        }
+    }
+
+    struct Ordered {
+        long long order;
+        GivenStep step;
+        std::string path;
+    };
+
+    void readScreen(const Json& entry, Mode mode, const std::string& path, std::vector<Ordered>& into)
+    {
+        if (!expect(entry, Json::value_t::object, path))
+            return;
+        const Json* screenName = required(entry, "screen", path);
+        if (!screenName || !expect(*screenName, Json::value_t::string, path + ".screen"))
+            return;
+        const std::string name = screenName->get<std::string>();
+        const std::optional<ScreenId> screen = gear::screenByName(name);
+        const ScreenForm* form = screen ? formOf(*screen) : nullptr;
+        if (!form) {
+            fail("Экран " + inQuotes(name) + " в поле " + path + ".screen не входит ни в один расчёт.");
+            return;
+        }
+        if (!isScreenOfMode(*screen, mode)) {
+            fail("Экран " + name + " (" + path + ") не входит в расчёт " + inQuotes(modeTitle(mode)) + ".");
+            return;
+        }
+        std::vector<std::string_view> known{"order", "screen"};
+        GivenStep step{mode, *screen, {}};
+        const Json* order = required(entry, "order", path);
+        if (!order)
+            return;
+        const auto orderNumber = integer(*order, path + ".order");
+        if (!orderNumber)
+            return;
+        if (*orderNumber < 1) {
+            fail("Поле " + path + ".order должно быть положительным.");
+            return;
+        }
+        if (!form->choiceField.empty()) {
+            known.push_back(form->choiceField);
+            const std::string choicePath = path + "." + std::string(form->choiceField);
+            const Json* choice = required(entry, form->choiceField, path);
+            if (!choice)
+                return;
+            const auto number = integer(*choice, choicePath);
+            if (!number)
+                return;
+            if (*number < lowestChoice(*screen) || *number > highestChoice(*screen)) {
+                fail("В поле " + choicePath + " стоит " + std::to_string(*number) + ", а на экране " + name +
+                     " можно выбрать от " + std::to_string(lowestChoice(*screen)) + " до " +
+                     std::to_string(highestChoice(*screen)) + ".");
+                return;
+            }
+            step.given.choice = static_cast<int>(*number);
+            const std::string_view nameKey = nameField(*screen);
+            if (!nameKey.empty()) {
+                known.push_back(nameKey);
+                const auto named = entry.find(std::string(nameKey));
+                if (named != entry.end()) {
+                    const std::string namePath = path + "." + std::string(nameKey);
+                    if (!expect(*named, Json::value_t::string, namePath))
+                        return;
+                    const std::vector<std::string_view> names = choiceNames(*screen);
+                    const std::string_view expected =
+                        step.given.choice >= 1 ? names[static_cast<size_t>(step.given.choice - 1)] : "";
+                    if (named->get<std::string>() != expected) {
+                        fail("В поле " + namePath + " стоит " + inQuotes(named->get<std::string>()) +
+                             ", а под номером " + std::to_string(step.given.choice) + " в таблице " +
+                             (expected.empty() ? std::string("ничего нет") : inQuotes(expected)) + ".");
+                        return;
+                    }
+                }
+            }
+        }
+        for (const std::string_view field : form->textFields) {
+            known.push_back(field);
+            const std::string textPath = path + "." + std::string(field);
+            const Json* text = required(entry, field, path);
+            if (!text || !expect(*text, Json::value_t::string, textPath))
+                return;
+            std::string typed = text->get<std::string>();
+            if (utf8Length(typed) > kMaxGivenTextLength) {
+                fail("Текст в поле " + textPath + " длиннее " + std::to_string(kMaxGivenTextLength) + " знаков.");
+                return;
+            }
+            step.given.texts.push_back(std::move(typed));
+        }
+        if (!onlyKnown(entry, known, path))
+            return;
+        into.push_back({*orderNumber, std::move(step), path});
+    }
+
+    void readResults(const Json& object, Mode mode, const std::string& path, std::optional<ModeResults>& into)
+    {
+        if (!expect(object, Json::value_t::object, path))
+            return;
+        ModeResults results;
+        std::vector<std::string_view> known = resultFields(mode);
+        if (mode == Mode::Transmission)
+            known.push_back("steelGrade");
+        if (!onlyKnown(object, known, path))
+            return;
+        for (const auto& [key, value] : object.items()) {
+            const std::string fieldPath = path + "." + key;
+            if (key == "steelGrade") {
+                if (!expect(value, Json::value_t::string, fieldPath))
+                    return;
+                results.steelGrade = value.get<std::string>();
+                continue;
+            }
+            const auto number = finite(value, fieldPath);
+            if (!number)
+                return;
+            results.values.*numberField(key)->field = *number;
+        }
+        into = std::move(results);
+    }
+
+    void readModes(const Json& object, Calculation& calculation, std::vector<Ordered>& steps)
+    {
+        if (!expect(object, Json::value_t::object, "modes"))
+            return;
+        for (const auto& [key, value] : object.items()) {
+            const auto mode = std::find(kModeKeys.begin(), kModeKeys.end(), key);
+            if (mode == kModeKeys.end()) {
+                fail("Неизвестный расчёт modes." + key + ": бывают transmission, wheel и check.");
+                return;
+            }
+            const Mode which = static_cast<Mode>(mode - kModeKeys.begin());
+            const std::string path = "modes." + key;
+            if (!expect(value, Json::value_t::object, path) || !onlyKnown(value, {"screens", "results"}, path))
+                return;
+            const size_t first = steps.size();
+            if (const auto screens = value.find("screens"); screens != value.end()) {
+                if (!expect(*screens, Json::value_t::array, path + ".screens"))
+                    return;
+                for (size_t i = 0; i < screens->size() && !failed(); ++i)
+                    readScreen((*screens)[i], which, path + ".screens[" + std::to_string(i) + "]", steps);
+                if (failed())
+                    return;
+            }
+            checkChain(steps, first);
+            if (const auto results = value.find("results"); results != value.end() && !failed())
+                readResults(*results, which, path + ".results", calculation.results[static_cast<size_t>(which)]);
+            if (failed())
+                return;
+        }
+    }
+
+    // A chain holds each screen once, in the order its Oks ran, and the
+    // screen that starts a chain only at its head.
+    void checkChain(const std::vector<Ordered>& steps, size_t first)
+    {
+        for (size_t i = first; i < steps.size() && !failed(); ++i) {
+            const Ordered& step = steps[i];
+            const std::string name(screenName(step.step.screen));
+            if (formOf(step.step.screen)->startsChain && i != first)
+                fail("Экран " + name + " (" + step.path + ") начинает расчёт и может стоять только первым.");
+            for (size_t j = first; j < i && !failed(); ++j) {
+                if (steps[j].step.screen == step.step.screen)
+                    fail("Экран " + name + " встречается в расчёте дважды: " + steps[j].path + " и " + step.path + ".");
+                else if (steps[j].order >= step.order)
+                    fail("Поле " + step.path + ".order должно быть больше, чем у экранов перед ним.");
+            }
+        }
+    }
+
+private:
+    std::string m_refusal;
+};
+
+// Finds where a text stops being JSON.
+class SyntaxError final : public nlohmann::json_sax<Json> {
+public:
+    std::size_t position = 0;
+    std::string token;
+    bool overflow = false;
+
+    bool null() override { return true; }
+    bool boolean(bool) override { return true; }
+    bool number_integer(number_integer_t) override { return true; }
+    bool number_unsigned(number_unsigned_t) override { return true; }
+    bool number_float(number_float_t, const string_t&) override { return true; }
+    bool string(string_t&) override { return true; }
+    bool binary(binary_t&) override { return true; }
+    bool start_object(std::size_t) override { return true; }
+    bool key(string_t&) override { return true; }
+    bool end_object() override { return true; }
+    bool start_array(std::size_t) override { return true; }
+    bool end_array() override { return true; }
+    bool parse_error(std::size_t at, const std::string& last, const nlohmann::detail::exception& error) override
+    {
+        position = at;
+        token = last;
+        overflow = std::string_view(error.what()).find("overflow") != std::string_view::npos;
+        return false;
+    }
+};
+
+std::string syntaxRefusal(std::string_view text)
+{
+    SyntaxError error;
+    Json::sax_parse(text, &error);
+    const std::size_t at = std::min(error.position, text.size());
+    const std::size_t before = at > 0 ? at - 1 : 0;
+    const auto line = 1 + std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(before), '\n');
+    const std::size_t lineStart = text.rfind('\n', before == 0 ? 0 : before - 1);
+    const std::size_t column =
+        utf8Length(text.substr(lineStart == std::string_view::npos ? 0 : lineStart + 1,
+                               before - (lineStart == std::string_view::npos ? 0 : lineStart + 1))) +
+        1;
+    const std::string where = "строка " + std::to_string(line) + ", знак " + std::to_string(column);
+    if (error.overflow) {
+        // The reader stops past the number; the student looks for its start.
+        const std::size_t start = column + 1 - std::min<std::size_t>(column, utf8Length(error.token));
+        return "Число " + inQuotes(error.token) + " в файле (строка " + std::to_string(line) + ", знак " +
+               std::to_string(start) + ") слишком велико.";
+    }
+    if (error.position >= text.size())
+        return "Файл обрывается (строка " + std::to_string(line) + "): он записан не до конца или повреждён.";
+    return "Файл не читается как JSON: ошибка в тексте (" + where + ").";
+}
+
+std::string modeName(Mode mode)
+{
+    return inQuotes(modeTitle(mode));
+}
+
+// The calculation of the file against the run of its steps: the same chains,
+// the same results.
+std::string compareWithRun(const Calculation& file, const Calculation& run)
+{
+    for (size_t i = 0; i < file.steps.size(); ++i) {
+        if (i >= run.steps.size() || !(run.steps[i] == file.steps[i])) {
+            const GivenStep& step = file.steps[i];
+            return "Экран " + std::string(screenName(step.screen)) + " расчёта " + modeName(step.mode) +
+                   " при данных файла не выполняется так, как записано: файл изменён или повреждён.";
+        }
+    }
+    for (size_t m = 0; m < kModeCount; ++m) {
+        const Mode mode = static_cast<Mode>(m);
+        const std::string path = "modes." + std::string(kModeKeys[m]) + ".results";
+        const auto& stored = file.results[m];
+        const auto& computed = run.results[m];
+        if (stored && !computed)
+            return "В файле есть результаты расчёта " + modeName(mode) + " (" + path +
+                   "), но его экраны не доводят расчёт до результатов.";
+        if (!stored && computed)
+            return "В файле нет результатов расчёта " + modeName(mode) + " (" + path +
+                   "), хотя его экраны доводят расчёт до них.";
+        if (!stored)
+            continue;
+        for (const std::string_view name : resultFields(mode)) {
+            const Number Quantities::*field = numberField(name)->field;
+            const Number a = stored->values.*field;
+            const Number b = computed->values.*field;
+            if (a.isWritten() != b.isWritten() || !sameNumber(a, b)) {
+                return "Результат " + path + "." + std::string(name) + " в файле (" +
+                       (a.isWritten() ? numberToText(a) : "нет") + ") не совпадает с пересчитанным (" +
+                       (b.isWritten() ? numberToText(b) : "нет") +
+                       "): файл изменён вручную или записан другой версией расчёта.";
+            }
+        }
+        if (stored->steelGrade != computed->steelGrade)
+            return "Результат " + path + ".steelGrade в файле (" + inQuotes(stored->steelGrade) +
+                   ") не совпадает с пересчитанным (" + inQuotes(computed->steelGrade) + ").";
+    }
+    return {};
+}
+
+bool sameResults(const std::optional<ModeResults>& a, const std::optional<ModeResults>& b, Mode mode)
+{
+    if (a.has_value() != b.has_value())
+        return false;
+    if (!a)
+        return true;
+    for (const std::string_view name : resultFields(mode)) {
+        const Number Quantities::*field = numberField(name)->field;
+        if ((a->values.*field).isWritten() != (b->values.*field).isWritten() ||
+            !sameNumber(a->values.*field, b->values.*field))
+            return false;
+    }
+    return a->steelGrade == b->steelGrade;
+}
+
+} // namespace
+
+bool isScreenOfMode(ScreenId screen, Mode mode)
+{
+    switch (screen) {
+    case ScreenId::ATverd:
+    case ScreenId::Vvod2:
+    case ScreenId::okon: return mode == Mode::Transmission;
+    case ScreenId::trebov2:
+    case ScreenId::Vvod3: return mode == Mode::Check;
+    case ScreenId::Vvod: return mode == Mode::Wheel;
+    case ScreenId::Vibor: return mode == Mode::Transmission || mode == Mode::Wheel;
+    case ScreenId::BNormal2:
+    case ScreenId::Czakalka2:
+    case ScreenId::stal1:
+    case ScreenId::stal2:
+    case ScreenId::stal3:
+    case ScreenId::stal4:
+    case ScreenId::stal5: return mode == Mode::Transmission || mode == Mode::Check;
+    default: return false;
+    }
+}
+
+std::vector<std::string_view> resultFields(Mode mode)
+{
+    switch (mode) {
+    case Mode::Transmission:
+        return {"m",   "Z1", "Z2", "beta", "d",   "d2",      "da",      "da2",     "df",
+                "df2", "aw", "bw", "bw1",  "bw2", "sigmaF1", "sigmaF2", "sigmaH1", "sigmaH2"};
+    case Mode::Wheel:
+        return {"mcalc",  "m",      "Z1", "beta", "d", "df",     "da", "dvStd", "bw1",
+                "dstStd", "LstStd", "D0", "d0",   "C", "Delta0", "R",  "L"};
+    case Mode::Check: return {"m", "Psibm", "Tcalc"};
+    }
+    return {};
+}
+
+Calculation calculationOf(const CalcState& state)
+{
+    Calculation calculation;
+    calculation.defaults = state.defaults;
+    std::vector<std::pair<unsigned long, GivenStep>> ordered;
+    for (size_t m = 0; m < kModeCount; ++m) {
+        const Mode mode = static_cast<Mode>(m);
+        if (const std::vector<StepGroup>* groups = state.walkthrough.of(mode)) {
+            for (const StepGroup& group : *groups) {
+                if (isScreenOfMode(group.screen, mode))
+                    ordered.push_back({group.serial, {mode, group.screen, group.given}});
+            }
+        }
+        if (const auto& kept = state.results[m]) {
+            ModeResults results;
+            for (const std::string_view name : resultFields(mode)) {
+                Number Quantities::*field = numberField(name)->field;
+                results.values.*field = kept->values.*field;
+            }
+            if (mode == Mode::Transmission)
+                results.steelGrade = kept->steelGrade;
+            calculation.results[m] = std::move(results);
+        }
+    }
+    std::sort(ordered.begin(), ordered.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (auto& [serial, step] : ordered) {
+        // A screen that ran with no option of its own marked — the final
+        // material's list showing nothing, a steel screen whose rule needs no
+        // grade — ran as with none.
+        const ScreenForm* form = formOf(step.screen);
+        if (form && !form->choiceField.empty() &&
+            (step.given.choice < lowestChoice(step.screen) || step.given.choice > highestChoice(step.screen)))
+            step.given.choice = 0;
+        calculation.steps.push_back(std::move(step));
+    }
+    return calculation;
+}
+
+Outcome runStep(CalcState& state, const GivenStep& step)
+{
+    if (state.mode != step.mode) {
+        switch (step.mode) {
+        case Mode::Transmission: chooseTransmissionMode(state); break;
+        case Mode::Wheel: chooseWheelMode(state); break;
+        case Mode::Check: chooseCheckMode(state); break;
+        }
+    }
+    const GivenInputs& given = step.given;
+    const auto text = [&](size_t i) { return i < given.texts.size() ? std::string_view(given.texts[i]) : ""; };
+    switch (step.screen) {
+    case ScreenId::ATverd: return recommendHardness(state, given.choice);
+    case ScreenId::trebov2: return chooseRequirements(state, given.choice);
+    case ScreenId::BNormal2: return chooseThroughHardening(state, given.choice);
+    case ScreenId::Czakalka2: return chooseSurfaceHardening(state, given.choice);
+    case ScreenId::stal1:
+    case ScreenId::stal2:
+    case ScreenId::stal3:
+    case ScreenId::stal4:
+    case ScreenId::stal5: return chooseSteelGrade(state, step.screen, given.choice);
+    case ScreenId::Vvod2: return designTransmission(state, transmissionInputOf(given));
+    case ScreenId::Vibor: return chooseModule(state, text(0), text(1));
+    case ScreenId::okon: return chooseFinalSteel(state, given.choice);
+    case ScreenId::Vvod: return enterWheel(state, wheelInputOf(given));
+    case ScreenId::Vvod3: return checkPermissibleLoad(state, checkInputOf(given));
+    default: return Outcome::stay();
+    }
+}
+
+void replay(CalcState& state, const CoefficientSet& defaults, const std::vector<GivenStep>& steps,
+            const StepObserver& after)
+{
+    state = CalcState{};
+    state.defaults = defaults;
+    writeDefaultCoefficients(state);
+    state.stdSizes = kStdSizes;
+    for (const GivenStep& step : steps) {
+        const Outcome outcome = runStep(state, step);
+        if (after)
+            after(step, outcome);
+    }
+}
+
+std::string calculationText(const Calculation& calculation)
+{
+    Json document;
+    document["format"] = kCalculationFormat;
+    document["version"] = kCalculationVersion;
+    const CoefficientSet builtIn;
+    Json defaults = Json::object();
+    for (const CoefficientInfo& info : kCoefficients) {
+        if (calculation.defaults.*info.preset != builtIn.*info.preset)
+            defaults[std::string(info.name)] = numberJson(calculation.defaults.*info.preset);
+    }
+    if (!defaults.empty())
+        document["defaults"] = std::move(defaults);
+    Json modes = Json::object();
+    for (size_t m = 0; m < kModeCount; ++m) {
+        const Mode mode = static_cast<Mode>(m);
+        Json screens = Json::array();
+        for (size_t i = 0; i < calculation.steps.size(); ++i) {
+            const GivenStep& step = calculation.steps[i];
+            if (step.mode != mode)
+                continue;
+            const ScreenForm* form = formOf(step.screen);
+            if (!form)
+                continue;
+            Json entry;
+            entry["order"] = i + 1;
+            entry["screen"] = screenName(step.screen);
+            if (!form->choiceField.empty()) {
+                entry[std::string(form->choiceField)] = step.given.choice;
+                const std::vector<std::string_view> names = choiceNames(step.screen);
+                const std::string_view nameKey = nameField(step.screen);
+                if (!nameKey.empty() && step.given.choice >= 1 && step.given.choice <= static_cast<int>(names.size()))
+                    entry[std::string(nameKey)] = names[static_cast<size_t>(step.given.choice - 1)];
+            }
+            for (size_t t = 0; t < form->textFields.size(); ++t)
+                entry[std::string(form->textFields[t])] = t < step.given.texts.size() ? step.given.texts[t] : "";
+            screens.push_back(std::move(entry));
+        }
+        const auto& kept = calculation.results[m];
+        if (screens.empty() && !kept)
+            continue;
+        Json modeJson;
+        if (!screens.empty())
+            modeJson["screens"] = std::move(screens);
+        if (kept) {
+            Json results = Json::object();
+            for (const std::string_view name : resultFields(mode)) {
+                const Number value = kept->values.*numberField(name)->field;
+                if (value.isWritten())
+                    results[std::string(name)] = numberJson(value);
+            }
+            if (mode == Mode::Transmission)
+                results["steelGrade"] = kept->steelGrade;
+            modeJson["results"] = std::move(results);
+        }
+        modes[std::string(kModeKeys[m])] = std::move(modeJson);
+    }
+    document["modes"] = std::move(modes);
+    return document.dump(2, ' ', false, Json::error_handler_t::strict) + '\n';
+}
+
+OpenedCalculation openCalculation(std::string_view text)
+{
+    OpenedCalculation opened;
+    if (text.size() > kMaxCalculationFileSize) {
+        opened.refusal = "Файл больше 1 МиБ: расчёт столько не занимает, это не файл расчёта.";
+        return opened;
+    }
+    if (text.find_first_not_of(" \t\r\n") == std::string_view::npos) {
+        opened.refusal = "Файл пуст: в нём нет расчёта.";
+        return opened;
+    }
+    const Json document = Json::parse(text, nullptr, false);
+    if (document.is_discarded()) {
+        opened.refusal = syntaxRefusal(text);
+        return opened;
+    }
+    Reader read;
+    if (!document.is_object()) {
+        opened.refusal = "Это не файл расчёта: в нём нет полей format и version.";
+        return opened;
+    }
+    const auto format = document.find("format");
+    if (format == document.end() || !format->is_string() || format->get<std::string>() != kCalculationFormat) {
+        opened.refusal =
+            "Это не файл расчёта зубчатого колеса: в поле format должно стоять " + inQuotes(kCalculationFormat) + ".";
+        return opened;
+    }
+    const Json* version = read.required(document, "version", "");
+    if (!version || !read.expect(*version, Json::value_t::number_integer, "version")) {
+        opened.refusal = read.refusal();
+        return opened;
+    }
+    if (version->is_number_unsigned() ? version->get<std::uint64_t>() > std::uint64_t(kCalculationVersion)
+                                      : version->get<std::int64_t>() > kCalculationVersion) {
+        opened.refusal = "Файл записан более новой версией программы (version " + version->dump() +
+                         "); эта версия читает файлы расчёта до version " + std::to_string(kCalculationVersion) + ".";
+        return opened;
+    }
+    if (version->get<std::int64_t>() < 1) {
+        opened.refusal = "Поле version должно быть не меньше 1.";
+        return opened;
+    }
+    read.onlyKnown(document, {"format", "version", "defaults", "modes"}, "");
+    Calculation& calculation = opened.calculation;
+    if (const auto defaults = document.find("defaults"); defaults != document.end() && !read.failed())
+        read.readDefaults(*defaults, calculation.defaults);
+    std::vector<Reader::Ordered> steps;
+    if (!read.failed()) {
+        if (const Json* modes = read.required(document, "modes", ""))
+            read.readModes(*modes, calculation, steps);
+    }
+    if (!read.failed()) {
+        std::stable_sort(steps.begin(), steps.end(), [](const auto& a, const auto& b) { return a.order < b.order; });
+        for (size_t i = 1; i < steps.size() && !read.failed(); ++i) {
+            if (steps[i].order == steps[i - 1].order)
+                read.fail("Поле order одинаково у " + steps[i - 1].path + " и " + steps[i].path + ".");
+        }
+    }
+    if (read.failed()) {
+        opened.refusal = read.refusal();
+        return opened;
+    }
+    for (Reader::Ordered& step : steps)
+        calculation.steps.push_back(std::move(step.step));
+
+    replay(opened.state, calculation.defaults, calculation.steps);
+    if (!allFinite(opened.state)) {
+        opened.refusal = "Расчёт по данным файла не даёт конечного результата.";
+        return opened;
+    }
+    opened.refusal = compareWithRun(calculation, calculationOf(opened.state));
+    return opened;
+}
+
+SavedCalculation saveCalculation(const CalcState& state)
+{
+    const Calculation live = calculationOf(state);
+    CalcState run;
+    replay(run, live.defaults, live.steps);
+    const Calculation recomputed = calculationOf(run);
+    SavedCalculation saved{calculationText(recomputed), {}};
+    for (size_t m = 0; m < kModeCount; ++m) {
+        if (!sameResults(live.results[m], recomputed.results[m], static_cast<Mode>(m)))
+            saved.recomputed.push_back(static_cast<Mode>(m));
+    }
+    return saved;
+}
+
+} // namespace gear

@@ -1,0 +1,96 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The calculation file: what each screen's Ok was given, mode by mode in
+// the order the student worked, and what each mode's results were. Opening
+// runs every Ok again from the state the program starts in, so a file can
+// only ever bring back a calculation the program itself computes, and the
+// results it holds are checked against that run.
+
+#include "shell/calc_state.h"
+#include "shell/outcome.h"
+#include "shell/walkthrough.h"
+
+#include <array>
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace gear {
+
+inline constexpr std::string_view kCalculationFormat = "gearwheel-calculation";
+inline constexpr int kCalculationVersion = 1;
+inline constexpr std::size_t kMaxCalculationFileSize = 1024 * 1024;
+// The longest text a field of a screen takes, in characters.
+inline constexpr int kMaxGivenTextLength = 32767;
+
+// One screen's Ok: the mode whose chain it belongs to, the screen and what
+// it was given.
+struct GivenStep {
+    Mode mode;
+    ScreenId screen;
+    GivenInputs given;
+
+    bool operator==(const GivenStep&) const = default;
+};
+
+// A calculation as its file keeps it.
+struct Calculation {
+    CoefficientSet defaults;
+    std::vector<GivenStep> steps;                               // every mode's chain, in the order the Oks ran
+    std::array<std::optional<ModeResults>, kModeCount> results; // only the fields resultFields() names
+};
+
+// Whether a screen's Ok belongs to a mode's chain.
+bool isScreenOfMode(ScreenId screen, Mode mode);
+
+// The numbers of a mode's results that the file keeps and checks: those the
+// results screens and printouts show.
+std::vector<std::string_view> resultFields(Mode mode);
+
+// The chains the state's walkthrough holds, in the order their Oks ran, and
+// its kept results.
+Calculation calculationOf(const CalcState& state);
+
+// Runs one step's Ok as its screen does, after the mode command of its mode
+// when the state is in another mode.
+Outcome runStep(CalcState& state, const GivenStep& step);
+
+// Called after each step that `replay` runs, with the state as it left it.
+using StepObserver = std::function<void(const GivenStep& step, const Outcome& outcome)>;
+
+// Makes `state` the state the program starts in with `defaults`, then runs
+// the steps in order.
+void replay(CalcState& state, const CoefficientSet& defaults, const std::vector<GivenStep>& steps,
+            const StepObserver& after = {});
+
+// The file's text for a calculation: indented UTF-8 JSON ending in a newline.
+std::string calculationText(const Calculation& calculation);
+
+// A calculation file read, run again and checked, or one sentence, in
+// Russian, saying what is wrong with it and where.
+struct OpenedCalculation {
+    Calculation calculation;
+    CalcState state;
+    std::string refusal;
+
+    bool refused() const { return !refusal.empty(); }
+};
+
+OpenedCalculation openCalculation(std::string_view text);
+
+// The text to save for the work in `state`: its chains run again, with the
+// results that run gives. A mode whose results on screen came otherwise —
+// its screens pressed out of order, or the coefficients changed midway — is
+// named in `recomputed`.
+struct SavedCalculation {
+    std::string text;
+    std::vector<Mode> recomputed;
+};
+
+SavedCalculation saveCalculation(const CalcState& state);
+
+} // namespace gear

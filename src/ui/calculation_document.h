@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "file/calculation_file.h"
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+namespace gear::ui {
+
+class Screens;
+
+// The calculation on the screens as a file: which file it is, whether the
+// screens hold work the file does not, opening one and saving into one.
+class CalculationDocument final : public QObject {
+    Q_OBJECT
+
+public:
+    CalculationDocument(CalcState& state, Screens& screens, QWidget* window);
+
+    // The file the work came from or went to last; empty before the first.
+    const QString& path() const { return m_path; }
+    // The screens hold an Ok the file does not.
+    bool isModified() const { return m_modified; }
+
+    // Reads, checks and shows a calculation file; a file that cannot be
+    // used is refused in a message box and the work on screen stays as it
+    // was. True when it opened.
+    bool open(const QString& path);
+    // Saves into the file given, atomically; a failure is said in a message
+    // box and leaves the work marked unsaved. True when it saved.
+    bool saveAs(const QString& path);
+
+    // The standard dialogs, then the above. `done` is called with true once
+    // the work is in a file, with false when the student cancelled or the
+    // save failed.
+    void chooseFileToOpen();
+    void save(const std::function<void(bool)>& done = {});
+    void chooseFileToSaveIn(const std::function<void(bool)>& done = {});
+
+    // Asks whether to save the work first, when there is unsaved work;
+    // `proceed` runs unless the student cancels or the save fails.
+    void offerToSave(const QString& question, const std::function<void()>& proceed);
+
+    // An Ok has run or the coefficients changed: the mark follows.
+    void refresh();
+
+    // The file's extension and the dialogs' filter.
+    static QString extension();
+    static QString filter();
+
+signals:
+    // The file or the mark changed: the title follows.
+    void changed();
+
+private:
+    void showOpened(const Calculation& calculation);
+    QString currentText() const;
+    void warn(const QString& text);
+
+    CalcState& m_state;
+    Screens& m_screens;
+    QWidget* m_window;
+    QString m_path;
+    QString m_savedText; // the work as it stood when it last met a file
+    bool m_modified = false;
+};
+
+} // namespace gear::ui

@@ -1,0 +1,402 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "file/calculation_file.h"
+#include "geometry/results.h"
+#include "shell/mode_commands.h"
+#include "shell/parameters.h"
+#include "shell/reference_tables.h"
+#include "shell/walkthrough_text.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace gear {
+namespace {
+
+using Steps = std::vector<GivenStep>;
+
+// The course's hardened design: "Цементация", "Сталь 18ХГТ", Z1 = 20, spur,
+// T1 = 100 N·m, U = 4, module 2.5 taken, steel row 21 at the end.
+const Steps kHardenedDesign{
+    {Mode::Transmission, ScreenId::ATverd, {5, {}}},
+    {Mode::Transmission, ScreenId::Czakalka2, {3, {}}},
+    {Mode::Transmission, ScreenId::stal4, {1, {}}},
+    {Mode::Transmission, ScreenId::Vvod2, {0, {"20", "", "100", "4.0"}}},
+    {Mode::Transmission, ScreenId::Vibor, {0, {"2.5", ""}}},
+    {Mode::Transmission, ScreenId::okon, {21, {}}},
+};
+
+const Steps kWheel{
+    {Mode::Wheel, ScreenId::Vvod, {0, {"40", "", "30", "105", "20", "77"}}},
+    {Mode::Wheel, ScreenId::Vibor, {0, {"2.5", ""}}},
+};
+
+const Steps kCheck{
+    {Mode::Check, ScreenId::trebov2, {1, {}}},
+    {Mode::Check, ScreenId::Czakalka2, {3, {}}},
+    {Mode::Check, ScreenId::stal4, {1, {}}},
+    {Mode::Check, ScreenId::Vvod3, {0, {"240", "60", "", "40"}}},
+};
+
+// The state a student's screens leave after these Oks.
+CalcState worked(const Steps& steps)
+{
+    CalcState s = startUpState();
+    for (const GivenStep& step : steps)
+        runStep(s, step);
+    return s;
+}
+
+Steps all(std::initializer_list<Steps> parts)
+{
+    Steps steps;
+    for (const Steps& part : parts)
+        steps.insert(steps.end(), part.begin(), part.end());
+    return steps;
+}
+
+TEST(CalculationFile, KeepsWhatEachScreenWasGivenAndTheHandWorkedResults)
+{
+    const CalcState s = worked(all({kHardenedDesign, kWheel, kCheck}));
+    const SavedCalculation saved = saveCalculation(s);
+    EXPECT_TRUE(saved.recomputed.empty());
+    const std::string& text = saved.text;
+    for (const char* line :
+         {"\"format\": \"gearwheel-calculation\"", "\"version\": 1", "\"screen\": \"Czakalka2\"", "\"option\": 3",
+          "\"name\": \"Цементация\"", "\"grade\": \"Сталь 18ХГТ\"", "\"T1\": \"100\"", "\"U\": \"4.0\"",
+          "\"beta\": \"\"", "\"row1\": \"2.5\"", "\"steel\": 21",
+          // d1 = 2.5·20, d2 = 2.5·80, df1 = 50 − 2.5·2.5, aw = (50 + 200)/2.
+          "\"d\": 50", "\"d2\": 200", "\"df\": 43.75", "\"aw\": 125", "\"bw1\": 25",
+          // The wheel: d = 105 − 2·2.5; the check: 950·60·10·4³/2/1000.
+          "\"d\": 100", "\"Tcalc\": 18240"}) {
+        EXPECT_NE(text.find(line), std::string::npos) << line << '\n' << text;
+    }
+    EXPECT_EQ(text.find("defaults"), std::string::npos) << "the built-in set is not written";
+    EXPECT_EQ(text.back(), '\n');
+}
+
+TEST(CalculationFile, OpensToTheSameStateResultsAndWalkthrough)
+{
+    const CalcState s = worked(all({kWheel, kHardenedDesign, kCheck}));
+    const OpenedCalculation opened = openCalculation(saveCalculation(s).text);
+    ASSERT_FALSE(opened.refused()) << opened.refusal;
+    EXPECT_EQ(walkthroughText(opened.state, "."), walkthroughText(s, "."));
+    for (size_t m = 0; m < kModeCount; ++m) {
+        ASSERT_TRUE(opened.state.results[m].has_value()) << m;
+        for (const NumberField& field : kNumberFields) {
+            const Number a = s.results[m]->values.*field.field;
+            const Number b = opened.state.results[m]->values.*field.field;
+            EXPECT_EQ(a.isWritten(), b.isWritten()) << field.name;
+            EXPECT_EQ(double(a), double(b)) << field.name;
+        }
+    }
+    for (const NumberField& field : kNumberFields)
+        EXPECT_EQ(double(s.*field.field), double(opened.state.*field.field)) << field.name;
+    EXPECT_EQ(opened.state.mode, Mode::Check);
+    EXPECT_EQ(opened.state.steelGrade, "Сталь 18ХГТ");
+}
+
+TEST(CalculationFile, KeepsOnlyTheCoefficientsThatDifferAndRunsWithThem)
+{
+    CalcState s = startUpState();
+    std::array<std::string, kCoefficientCount> texts = parameterTexts(s, ".");
+    texts[0] = "0.6"; // Psibd
+    ASSERT_FALSE(applyParameters(s, texts).refused());
+    for (const GivenStep& step : kHardenedDesign)
+        runStep(s, step);
+    const SavedCalculation saved = saveCalculation(s);
+    EXPECT_TRUE(saved.recomputed.empty());
+    EXPECT_NE(saved.text.find("\"defaults\": {\n    \"Psibd\": 0.6\n  }"), std::string::npos) << saved.text;
+    const OpenedCalculation opened = openCalculation(saved.text);
+    ASSERT_FALSE(opened.refused()) << opened.refusal;
+    EXPECT_EQ(opened.state.defaults.Psibd, 0.6);
+    // ψbm = 0.6·20, bw = 2.5·12.
+    EXPECT_EQ(double(opened.state.results[0]->values.bw), 30.0);
+}
+
+TEST(CalculationFile, ResultsGoWithTheChainThatComputedThem)
+{
+    CalcState s = worked(kHardenedDesign);
+    ASSERT_TRUE(s.results[0].has_value());
+    runStep(s, kHardenedDesign[0]); // the design started again
+    EXPECT_FALSE(s.results[0].has_value()) << "no walkthrough backs them now";
+    for (size_t i = 1; i < kHardenedDesign.size(); ++i)
+        runStep(s, kHardenedDesign[i]);
+    ASSERT_TRUE(s.results[0].has_value());
+    runStep(s, {Mode::Transmission, ScreenId::Vibor, {0, {"", ""}}}); // nothing taken
+    EXPECT_FALSE(s.results[0].has_value());
+    // A rerun of the last screen alone keeps them.
+    s = worked(kHardenedDesign);
+    runStep(s, {Mode::Transmission, ScreenId::okon, {22, {}}});
+    ASSERT_TRUE(s.results[0].has_value());
+    EXPECT_EQ(s.results[0]->steelGrade, "Сталь 12ХН3А");
+}
+
+TEST(CalculationFile, ScreensPressedOutOfOrderAreSavedAsTheirInputsGiveThem)
+{
+    // Parameters changed after the design: its results came from the old set.
+    CalcState s = worked(kHardenedDesign);
+    std::array<std::string, kCoefficientCount> texts = parameterTexts(s, ".");
+    texts[0] = "0.6";
+    ASSERT_FALSE(applyParameters(s, texts).refused());
+    const SavedCalculation saved = saveCalculation(s);
+    ASSERT_EQ(saved.recomputed, std::vector<Mode>{Mode::Transmission});
+    const OpenedCalculation opened = openCalculation(saved.text);
+    ASSERT_FALSE(opened.refused()) << opened.refusal;
+    EXPECT_EQ(double(opened.state.results[0]->values.bw), 30.0);
+    EXPECT_EQ(saveCalculation(opened.state).text, saved.text);
+}
+
+// A random session of Oks on any screen, in any mode, with texts a student
+// might type, the coefficients changed now and then.
+CalcState randomSession(unsigned seed, bool inOrder)
+{
+    std::mt19937 random(seed);
+    auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+    const std::vector<std::string> texts{"",   "20",  "0",  "-5",  "abc", "2.5", "4,5", "1e400", "100",  "12",
+                                         "40", "105", "30", "4.0", "1.5", "700", " 3 ", "16.0",  "2.25", "89.9"};
+    CalcState s = startUpState();
+    if (inOrder) {
+        // Whole chains with usable inputs, one mode after another.
+        for (int pass = 0; pass < 4; ++pass) {
+            const int mode = pick(3);
+            if (mode == 0) {
+                const int row = 1 + pick(7);
+                const Outcome treated = runStep(s, {Mode::Transmission, ScreenId::ATverd, {row, {}}});
+                const int option = 1 + pick(*treated.next == ScreenId::BNormal2 ? 2 : 5);
+                const Outcome steel = runStep(s, {Mode::Transmission, *treated.next, {option, {}}});
+                if (steel.next && *steel.next != ScreenId::Vvod2)
+                    runStep(s, {Mode::Transmission, *steel.next, {1, {}}});
+                runStep(s, {Mode::Transmission,
+                            ScreenId::Vvod2,
+                            {0,
+                             {std::to_string(17 + pick(30)), pick(2) ? "" : "12", std::to_string(50 + pick(500)),
+                              std::string(kGearRatios[1 + static_cast<size_t>(pick(21))])}}});
+                runStep(s, {Mode::Transmission,
+                            ScreenId::Vibor,
+                            {0, {std::string(kModuleRow1[1 + static_cast<size_t>(pick(7))]), ""}}});
+                runStep(s, {Mode::Transmission, ScreenId::okon, {pick(30), {}}});
+            } else if (mode == 1) {
+                runStep(s, {Mode::Wheel,
+                            ScreenId::Vvod,
+                            {0,
+                             {std::to_string(20 + pick(100)), "", std::to_string(20 + pick(60)),
+                              std::to_string(100 + pick(900)), "30", ""}}});
+                runStep(s, {Mode::Wheel,
+                            ScreenId::Vibor,
+                            {0, {"", std::string(kModuleRow2[1 + static_cast<size_t>(pick(5))])}}});
+            } else {
+                const int requirement = 1 + pick(2);
+                const Outcome treated = runStep(s, {Mode::Check, ScreenId::trebov2, {requirement, {}}});
+                const Outcome steel =
+                    runStep(s, {Mode::Check, *treated.next, {1 + pick(requirement == 1 ? 5 : 2), {}}});
+                if (steel.next && *steel.next != ScreenId::Vvod3)
+                    runStep(s, {Mode::Check, *steel.next, {1, {}}});
+                runStep(s, {Mode::Check, ScreenId::Vvod3, {0, {"240", std::to_string(20 + pick(60)), "", "40"}}});
+            }
+        }
+        return s;
+    }
+    const std::vector<ScreenId> screens{ScreenId::ATverd, ScreenId::trebov2, ScreenId::BNormal2, ScreenId::Czakalka2,
+                                        ScreenId::stal1,  ScreenId::stal2,   ScreenId::stal3,    ScreenId::stal4,
+                                        ScreenId::stal5,  ScreenId::Vvod2,   ScreenId::Vibor,    ScreenId::okon,
+                                        ScreenId::Vvod,   ScreenId::Vvod3};
+    for (int event = 0; event < 60; ++event) {
+        const int what = pick(20);
+        if (what == 0) {
+            std::array<std::string, kCoefficientCount> coefficients = parameterTexts(s, ".");
+            coefficients[static_cast<size_t>(pick(kCoefficientCount))] = pick(2) ? "0.7" : "1.3";
+            applyParameters(s, coefficients);
+        } else if (what < 4) {
+            const int mode = pick(3);
+            mode == 0 ? chooseTransmissionMode(s) : mode == 1 ? chooseWheelMode(s) : chooseCheckMode(s);
+        } else if (s.mode) {
+            GivenInputs given{pick(10) - 1, {}};
+            for (int t = 0; t < 6; ++t)
+                given.texts.push_back(texts[static_cast<size_t>(pick(static_cast<int>(texts.size())))]);
+            runStep(s, {*s.mode, screens[static_cast<size_t>(pick(static_cast<int>(screens.size())))], given});
+        }
+    }
+    return s;
+}
+
+std::string seedName(const testing::TestParamInfo<unsigned>& info)
+{
+    return "Seed" + std::to_string(info.param);
+}
+
+class RandomCalculation : public testing::TestWithParam<unsigned> {};
+
+TEST_P(RandomCalculation, SavedOpensAndSavesToTheSameBytes)
+{
+    const CalcState s = randomSession(GetParam(), false);
+    const SavedCalculation saved = saveCalculation(s);
+    const OpenedCalculation opened = openCalculation(saved.text);
+    ASSERT_FALSE(opened.refused()) << opened.refusal << '\n' << saved.text;
+    const SavedCalculation again = saveCalculation(opened.state);
+    EXPECT_EQ(again.text, saved.text);
+    EXPECT_TRUE(again.recomputed.empty());
+    EXPECT_EQ(calculationText(calculationOf(opened.state)), saved.text);
+}
+
+TEST_P(RandomCalculation, ChainsRunInOrderComeBackExactly)
+{
+    const CalcState s = randomSession(GetParam(), true);
+    const SavedCalculation saved = saveCalculation(s);
+    EXPECT_TRUE(saved.recomputed.empty()) << saved.text;
+    const OpenedCalculation opened = openCalculation(saved.text);
+    ASSERT_FALSE(opened.refused()) << opened.refusal;
+    EXPECT_EQ(walkthroughText(opened.state, "."), walkthroughText(s, "."));
+    for (size_t m = 0; m < kModeCount; ++m) {
+        ASSERT_EQ(opened.state.results[m].has_value(), s.results[m].has_value()) << m;
+        if (!s.results[m])
+            continue;
+        // What another mode's pass left in the shared fields is no result of
+        // this one, and an earlier pass that was started again is not run.
+        for (const std::string_view name : resultFields(static_cast<Mode>(m))) {
+            const auto field = std::find_if(kNumberFields.begin(), kNumberFields.end(),
+                                            [&](const NumberField& f) { return f.name == name; });
+            EXPECT_EQ(double(opened.state.results[m]->values.*field->field), double(s.results[m]->values.*field->field))
+                << m << ' ' << name;
+        }
+    }
+    const std::vector<ResultTable> tables = resultTables(s, ".");
+    const std::vector<ResultTable> reopened = resultTables(opened.state, ".");
+    ASSERT_EQ(reopened.size(), tables.size());
+    for (size_t i = 0; i < tables.size(); ++i) {
+        EXPECT_EQ(reopened[i].title, tables[i].title);
+        EXPECT_EQ(reopened[i].rows, tables[i].rows);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Sessions, RandomCalculation, testing::Range(1u, 41u), seedName);
+
+// --- Files that must be refused, each with what it says ---------------------
+
+const std::string& validText()
+{
+    static const std::string text = saveCalculation(worked(all({kHardenedDesign, kWheel}))).text;
+    return text;
+}
+
+std::string replaced(const std::string& what, const std::string& with)
+{
+    std::string text = validText();
+    const size_t at = text.find(what);
+    EXPECT_NE(at, std::string::npos) << what;
+    return at == std::string::npos ? text : text.replace(at, what.size(), with);
+}
+
+struct BrokenFile {
+    const char* name;
+    std::string text;
+    std::string message;
+};
+
+std::vector<BrokenFile> brokenFiles()
+{
+    return {
+        {"Empty", "", "Файл пуст: в нём нет расчёта."},
+        {"NotJson", "Расчёт: m = 2.5\n", "Файл не читается как JSON: ошибка в тексте (строка 1, знак 1)."},
+        {"Truncated", validText().substr(0, validText().size() / 2),
+         "Файл обрывается (строка " +
+             std::to_string(1 + std::count(validText().begin(),
+                                           validText().begin() + static_cast<long>(validText().size() / 2) - 1, '\n')) +
+             "): он записан не до конца или повреждён."},
+        {"MoreThanAMebibyte", std::string(kMaxCalculationFileSize + 1, ' '),
+         "Файл больше 1 МиБ: расчёт столько не занимает, это не файл расчёта."},
+        {"AList", "[1, 2]", "Это не файл расчёта: в нём нет полей format и version."},
+        {"AnotherFormat", replaced("gearwheel-calculation", "gearbox"),
+         "Это не файл расчёта зубчатого колеса: в поле format должно стоять «gearwheel-calculation»."},
+        {"NewerVersion", replaced("\"version\": 1", "\"version\": 2"),
+         "Файл записан более новой версией программы (version 2); эта версия читает файлы расчёта до version 1."},
+        {"VersionAsText", replaced("\"version\": 1", "\"version\": \"1\""), "Поле version должно быть целым числом."},
+        {"UnknownField", replaced("\"version\": 1", "\"version\": 1, \"author\": \"\""), "Неизвестное поле author."},
+        {"NoModes", "{\"format\": \"gearwheel-calculation\", \"version\": 1}", "В файле нет поля modes."},
+        {"UnknownMode", replaced("\"wheel\":", "\"worm\":"),
+         "Неизвестный расчёт modes.worm: бывают transmission, wheel и check."},
+        {"UnknownScreen", replaced("\"Vvod2\"", "\"Vvod9\""),
+         "Экран «Vvod9» в поле modes.transmission.screens[3].screen не входит ни в один расчёт."},
+        {"ScreenOfAnotherMode", replaced("\"Vvod2\"", "\"Vvod3\""),
+         "Экран Vvod3 (modes.transmission.screens[3]) не входит в расчёт «Передача»."},
+        {"NumberForText", replaced("\"T1\": \"100\"", "\"T1\": 100"),
+         "Поле modes.transmission.screens[3].T1 должно быть строкой."},
+        {"TextForNumber", replaced("\"row\": 5", "\"row\": \"5\""),
+         "Поле modes.transmission.screens[0].row должно быть целым числом."},
+        {"RowNotInTheTable", replaced("\"row\": 5", "\"row\": 9"),
+         "В поле modes.transmission.screens[0].row стоит 9, а на экране ATverd можно выбрать от 1 до 7."},
+        {"SteelNotInTheTable", replaced("\"steel\": 21", "\"steel\": 30"),
+         "В поле modes.transmission.screens[5].steel стоит 30, а на экране okon можно выбрать от 0 до 29."},
+        {"SteelNamedWrongly",
+         replaced("\"steel\": 21,\n          \"grade\": \"Сталь 18ХГТ\"",
+                  "\"steel\": 21,\n          \"grade\": \"Сталь 45\""),
+         "В поле modes.transmission.screens[5].grade стоит «Сталь 45», а под номером 21 в таблице «Сталь 18ХГТ»."},
+        {"HugeNumber", replaced("\"row\": 5", "\"row\": 18446744073709551615"),
+         "Число в поле modes.transmission.screens[0].row слишком велико."},
+        {"NumberBeyondDouble", replaced("\"aw\": 125", "\"aw\": 1e999"),
+         "Число «1e999» в файле (строка " +
+             std::to_string(1 + std::count(validText().begin(),
+                                           validText().begin() + static_cast<long>(validText().find("\"aw\": 125")),
+                                           '\n')) +
+             ", знак 15) слишком велико."},
+        {"MissingText", replaced("\"T1\": \"100\",", ""), "В файле нет поля modes.transmission.screens[3].T1."},
+        {"ScreenTwice",
+         replaced("\"screen\": \"stal4\",\n          \"option\": 1,\n          \"grade\": \"Сталь 18ХГТ\"",
+                  "\"screen\": \"Czakalka2\",\n          \"option\": 3"),
+         "Экран Czakalka2 встречается в расчёте дважды: modes.transmission.screens[1] и "
+         "modes.transmission.screens[2]."},
+        {"ChainStartedMidway",
+         replaced("\"screen\": \"okon\",\n          \"steel\": 21,\n          \"grade\": \"Сталь 18ХГТ\"",
+                  "\"screen\": \"ATverd\",\n          \"row\": 5"),
+         "Экран ATverd (modes.transmission.screens[5]) начинает расчёт и может стоять только первым."},
+        {"SameOrderTwice", replaced("\"order\": 7", "\"order\": 6"),
+         "Поле order одинаково у modes.transmission.screens[5] и modes.wheel.screens[0]."},
+        {"ResultChangedByHand", replaced("\"aw\": 125", "\"aw\": 126"),
+         "Результат modes.transmission.results.aw в файле (126) не совпадает с пересчитанным (125): файл изменён "
+         "вручную или записан другой версией расчёта."},
+        {"ResultsTakenAway", replaced("\"steelGrade\": \"Сталь 18ХГТ\"", "\"steelGrade\": \"\""),
+         "Результат modes.transmission.results.steelGrade в файле («») не совпадает с пересчитанным («Сталь 18ХГТ»)."},
+        {"NegativeCoefficient", replaced("\"version\": 1,", "\"version\": 1, \"defaults\": {\"kfa\": -1},"),
+         "Коэффициент defaults.kfa должен быть положительным числом."},
+        {"UnknownCoefficient", replaced("\"version\": 1,", "\"version\": 1, \"defaults\": {\"kq\": 1},"),
+         "Неизвестный коэффициент defaults.kq."},
+        {"TextTooLong", replaced("\"T1\": \"100\"", "\"T1\": \"" + std::string(32768, '1') + "\""),
+         "Текст в поле modes.transmission.screens[3].T1 длиннее 32767 знаков."},
+        {"NotUtf8", replaced("\"T1\": \"100\"", "\"T1\": \"\xff\""),
+         "Файл не читается как JSON: ошибка в тексте (строка " +
+             std::to_string(1 + std::count(validText().begin(),
+                                           validText().begin() + static_cast<long>(validText().find("\"T1\"")), '\n')) +
+             ", знак 18)."},
+        {"AnOkThatDoesNotRunSo", replaced("\"option\": 1,\n          \"grade\": \"Сталь 18ХГТ\"", "\"option\": 0"),
+         "Экран stal4 расчёта «Передача» при данных файла не выполняется так, как записано: файл изменён или "
+         "повреждён."},
+        {"ResultsOfAChainThatEndsEarly",
+         replaced("\"screen\": \"Vibor\",\n          \"row1\": \"2.5\"",
+                  "\"screen\": \"Vibor\",\n          \"row1\": \"\""),
+         "В файле есть результаты расчёта «Передача» (modes.transmission.results), но его экраны не доводят расчёт "
+         "до результатов."},
+    };
+}
+
+class BrokenCalculationFile : public testing::TestWithParam<BrokenFile> {};
+
+TEST_P(BrokenCalculationFile, IsRefusedWithWhatIsWrongAndWhere)
+{
+    const OpenedCalculation opened = openCalculation(GetParam().text);
+    EXPECT_EQ(opened.refusal, GetParam().message);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, BrokenCalculationFile, testing::ValuesIn(brokenFiles()),
+                         [](const testing::TestParamInfo<BrokenFile>& info) { return std::string(info.param.name); });
+
+TEST(CalculationFile, DeepNestingIsRefusedWithoutExhaustingTheStack)
+{
+    const std::string deep = std::string(400000, '[') + std::string(400000, ']');
+    EXPECT_FALSE(openCalculation(deep).refusal.empty());
+}
+
+} // namespace
+} // namespace gear
