@@ -20,9 +20,9 @@ public:
 
 private:
     void copy();
+    // The report, the same as "Отчёт (PDF)…" writes, on a printer.
     void print();
-    // The page that goes to paper: the walkthrough and each mode's results.
-    QString printedHtml();
+    void openPrintDialog();
 
     QTextBrowser* m_page;
 };

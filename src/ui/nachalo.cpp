@@ -6,6 +6,7 @@
 #include "ui/fonts.h"
 #include "ui/nastroyka.h"
 #include "ui/okon.h"
+#include "ui/report.h"
 #include "ui/screens.h"
 #include "ui/vibor.h"
 #include "ui/vihod.h"
@@ -83,6 +84,7 @@ void Nachalo::buildMenu()
     QAction* wheel = addAction(calculation, "mnuKol", QStringLiteral("Колесо"));
     QAction* check = addAction(calculation, "mnuProv", QStringLiteral("Проверка"));
     QAction* pair = addAction(calculation, "mnuPer", QStringLiteral("Передача"));
+    QAction* report = addAction(file, "mnuReport", QStringLiteral("Отчёт (PDF)…"));
     QAction* exit = addAction(file, "mnuExit", QStringLiteral("Выход"));
     QMenu* service = menuBar()->addMenu(QStringLiteral("Сервис"));
     service->setObjectName(QStringLiteral("itemServis"));
@@ -93,6 +95,7 @@ void Nachalo::buildMenu()
     connect(wheel, &QAction::triggered, this, [this] { m_screens.open(chooseWheelMode(m_state)); });
     connect(pair, &QAction::triggered, this, [this] { m_screens.open(chooseTransmissionMode(m_state)); });
     connect(check, &QAction::triggered, this, [this] { m_screens.open(chooseCheckMode(m_state)); });
+    connect(report, &QAction::triggered, this, [this] { saveReportAs(this, m_screens); });
     connect(exit, &QAction::triggered, this, &Nachalo::openExitConfirmation);
     connect(about, &QAction::triggered, this, [this] { m_screens.open(ScreenId::info); });
     connect(steps, &QAction::triggered, this, [this] { m_screens.open(ScreenId::hodRascheta); });

@@ -3,11 +3,13 @@
 
 #include "shell/calc_state.h"
 #include "shell/screen_id.h"
+#include "ui/report.h"
 
 #include <QString>
 
 #include <array>
 #include <memory>
+#include <optional>
 
 class QWidget;
 
@@ -51,12 +53,16 @@ public:
     // Says in a message box, with the beep, why an Ok did nothing.
     void refuse(QWidget* over, const QString& why);
 
+    // Who the reports of this session are by, once asked.
+    std::optional<ReportAuthor>& reportAuthor() { return m_reportAuthor; }
+
 private:
     std::unique_ptr<Screen> create(ScreenId id);
 
     CalcState& m_state;
     std::array<std::unique_ptr<Screen>, kScreenCount> m_screens;
     int m_beeps = 0;
+    std::optional<ReportAuthor> m_reportAuthor;
 };
 
 } // namespace gear::ui

@@ -75,43 +75,57 @@ QString symbolHtml(const QString& marked)
     return html;
 }
 
+QString walkthroughHtml(const CalcState& state, Mode mode)
+{
+    QString html;
+    const std::vector<StepGroup>* groups = state.walkthrough.of(mode);
+    if (!groups)
+        return QStringLiteral("<p><i>Расчёт в этом режиме ещё не выполнялся.</i></p>");
+    for (const StepGroup& group : *groups) {
+        html += QStringLiteral("<h3>%1</h3>").arg(groupTitle(group.screen, mode).toHtmlEscaped());
+        if (!group.refusal.empty()) {
+            html += QStringLiteral("<p style=\"color:#a00000\">Расчёт не выполнен: %1</p>")
+                        .arg(qt(group.refusal).toHtmlEscaped());
+            continue;
+        }
+        html += QStringLiteral("<table cellspacing=\"0\" cellpadding=\"3\">");
+        for (const Step& step : group.steps) {
+            if (!step.decision.empty()) {
+                html += QStringLiteral("<tr><td colspan=\"3\"><i>→ %1</i></td></tr>")
+                            .arg(qt(step.decision).toHtmlEscaped());
+                continue;
+            }
+            const QString quantity = symbolHtml(qt(step.quantity));
+            const QString formula = symbolHtml(qt(symbolicForm(step)));
+            const bool hasValues = step.formula.find('{') != std::string::npos;
+            // A constant is its own result: "k_F = 1.5" needs no formula.
+            QString left = quantity;
+            if (hasValues)
+                left += QStringLiteral(" = ") + formula;
+            const QString middle = hasValues ? QStringLiteral("= ") + symbolHtml(substituted(step)) : QString();
+            html += QStringLiteral("<tr><td>%1</td><td>%2</td><td>= <b>%3</b></td></tr>")
+                        .arg(left, middle, result(step).toHtmlEscaped());
+        }
+        html += QStringLiteral("</table>");
+    }
+    return html;
+}
+
+QString modeTitle(Mode mode)
+{
+    for (const ModeHeading& heading : kModes) {
+        if (heading.mode == mode)
+            return QString::fromUtf8(heading.title);
+    }
+    return {};
+}
+
 QString walkthroughHtml(const CalcState& state)
 {
     QString html = QStringLiteral("<html><body>");
     for (const ModeHeading& heading : kModes) {
         html += QStringLiteral("<h2>%1</h2>").arg(QString::fromUtf8(heading.title));
-        const std::vector<StepGroup>* groups = state.walkthrough.of(heading.mode);
-        if (!groups) {
-            html += QStringLiteral("<p><i>Расчёт в этом режиме ещё не выполнялся.</i></p>");
-            continue;
-        }
-        for (const StepGroup& group : *groups) {
-            html += QStringLiteral("<h3>%1</h3>").arg(groupTitle(group.screen, heading.mode).toHtmlEscaped());
-            if (!group.refusal.empty()) {
-                html += QStringLiteral("<p style=\"color:#a00000\">Расчёт не выполнен: %1</p>")
-                            .arg(qt(group.refusal).toHtmlEscaped());
-                continue;
-            }
-            html += QStringLiteral("<table cellspacing=\"0\" cellpadding=\"3\">");
-            for (const Step& step : group.steps) {
-                if (!step.decision.empty()) {
-                    html += QStringLiteral("<tr><td colspan=\"3\"><i>→ %1</i></td></tr>")
-                                .arg(qt(step.decision).toHtmlEscaped());
-                    continue;
-                }
-                const QString quantity = symbolHtml(qt(step.quantity));
-                const QString formula = symbolHtml(qt(symbolicForm(step)));
-                const bool hasValues = step.formula.find('{') != std::string::npos;
-                // A constant is its own result: "k_F = 1.5" needs no formula.
-                QString left = quantity;
-                if (hasValues)
-                    left += QStringLiteral(" = ") + formula;
-                const QString middle = hasValues ? QStringLiteral("= ") + symbolHtml(substituted(step)) : QString();
-                html += QStringLiteral("<tr><td>%1</td><td>%2</td><td>= <b>%3</b></td></tr>")
-                            .arg(left, middle, result(step).toHtmlEscaped());
-            }
-            html += QStringLiteral("</table>");
-        }
+        html += walkthroughHtml(state, heading.mode);
     }
     html += QStringLiteral("</body></html>");
     return html;

@@ -10,6 +10,10 @@ namespace gear::ui {
 // The calculation each mode ran last, as a page: formulas with their symbols,
 // the same with the numbers, and the results.
 QString walkthroughHtml(const CalcState& state);
+// One mode's calculation, as tables under a heading for each screen.
+QString walkthroughHtml(const CalcState& state, Mode mode);
+// The mode's name as the menu has it: "Передача", "Колесо", "Проверка".
+QString modeTitle(Mode mode);
 
 // The same as plain text, for the clipboard.
 QString walkthroughText(const CalcState& state);
