@@ -292,26 +292,26 @@ double cross(Point o, Point a, Point b)
     return (a.x - o.x) * (b.y - o.y) - (a.y - o.y) * (b.x - o.x);
 }
 
-double distance(Point a, Point b)
-{
-    return std::hypot(a.x - b.x, a.y - b.y);
-}
-
 } // namespace
 
 bool segmentsCross(const Segment& a, const Segment& b, double margin)
 {
+    // Segments whose boxes are apart never meet; most pairs end here.
+    if (std::max(a.a.x, a.b.x) < std::min(b.a.x, b.b.x) || std::max(b.a.x, b.b.x) < std::min(a.a.x, a.b.x) ||
+        std::max(a.a.y, a.b.y) < std::min(b.a.y, b.b.y) || std::max(b.a.y, b.b.y) < std::min(a.a.y, a.b.y))
+        return false;
+    const double squaredA = (a.b.x - a.a.x) * (a.b.x - a.a.x) + (a.b.y - a.a.y) * (a.b.y - a.a.y);
+    const double squaredB = (b.b.x - b.a.x) * (b.b.x - b.a.x) + (b.b.y - b.a.y) * (b.b.y - b.a.y);
+    if (squaredA < 1e-24 || squaredB < 1e-24)
+        return false;
     const double d1 = cross(b.a, b.b, a.a);
     const double d2 = cross(b.a, b.b, a.b);
     const double d3 = cross(a.a, a.b, b.a);
     const double d4 = cross(a.a, a.b, b.b);
-    const double lengthA = distance(a.a, a.b);
-    const double lengthB = distance(b.a, b.b);
-    if (lengthA < 1e-12 || lengthB < 1e-12)
-        return false;
-    const double eps = 1e-9 * std::max(lengthA, lengthB) * std::max(lengthA, lengthB);
+    const double eps = 1e-9 * std::max(squaredA, squaredB);
     if (std::abs(d1) <= eps && std::abs(d2) <= eps) {
         // Collinear: an overlap longer than the margin at either end counts.
+        const double lengthA = std::sqrt(squaredA);
         const Point u{(a.b.x - a.a.x) / lengthA, (a.b.y - a.a.y) / lengthA};
         auto along = [&](Point p) { return (p.x - a.a.x) * u.x + (p.y - a.a.y) * u.y; };
         const double lo = std::max(0.0, std::min(along(b.a), along(b.b)));
@@ -321,8 +321,10 @@ bool segmentsCross(const Segment& a, const Segment& b, double margin)
     if ((d1 > eps && d2 > eps) || (d1 < -eps && d2 < -eps) || (d3 > eps && d4 > eps) || (d3 < -eps && d4 < -eps))
         return false;
     const double t = d1 / (d1 - d2);
-    const Point at{a.a.x + t * (a.b.x - a.a.x), a.a.y + t * (a.b.y - a.a.y)};
-    return distance(at, a.a) > margin && distance(at, a.b) > margin;
+    // Where it meets, measured along a from either end.
+    const double lengthA = std::sqrt(squaredA);
+    const double fromStart = t * lengthA;
+    return fromStart > margin && lengthA - fromStart > margin;
 }
 
 bool segmentCrossesBox(const Segment& s, const Box& box)

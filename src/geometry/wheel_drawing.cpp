@@ -296,6 +296,90 @@ Gear pairGear(double da, double d, double df, double bw, double m, WheelDesign d
 
 enum class Side { Left, Right, Top, Bottom };
 
+// Lines to keep clear of, in groups with their boxes so that most are
+// passed over at a glance, and circles, tested as circles.
+class Obstacles {
+public:
+    void add(const std::vector<Point>& points, bool closed)
+    {
+        Group g{Box::empty(), m_segments.size(), 0};
+        for (size_t i = 0; i + 1 < points.size(); ++i)
+            m_segments.push_back({points[i], points[i + 1]});
+        if (closed && points.size() > 2)
+            m_segments.push_back({points.back(), points.front()});
+        for (Point p : points)
+            g.box.include(p);
+        g.end = m_segments.size();
+        if (g.end > g.begin)
+            m_groups.push_back(g);
+    }
+    void add(Segment s) { add({s.a, s.b}, false); }
+    void addCircle(Point c, double r) { m_circles.push_back({c, r}); }
+
+    bool crossesBox(const Box& box) const
+    {
+        for (const Group& g : m_groups) {
+            if (g.box.right < box.left || g.box.left > box.right || g.box.bottom < box.top || g.box.top > box.bottom)
+                continue;
+            for (size_t i = g.begin; i < g.end; ++i) {
+                if (segmentCrossesBox(m_segments[i], box))
+                    return true;
+            }
+        }
+        for (const auto& [c, r] : m_circles) {
+            const double nx = std::clamp(c.x, box.left, box.right) - c.x;
+            const double ny = std::clamp(c.y, box.top, box.bottom) - c.y;
+            const double fx = std::max(std::abs(box.left - c.x), std::abs(box.right - c.x));
+            const double fy = std::max(std::abs(box.top - c.y), std::abs(box.bottom - c.y));
+            if (std::hypot(nx, ny) < r && std::hypot(fx, fy) > r)
+                return true;
+        }
+        return false;
+    }
+
+    bool crosses(const Segment& line, double margin) const
+    {
+        const Box reach{std::min(line.a.x, line.b.x), std::min(line.a.y, line.b.y), std::max(line.a.x, line.b.x),
+                        std::max(line.a.y, line.b.y)};
+        for (const Group& g : m_groups) {
+            if (g.box.right < reach.left || g.box.left > reach.right || g.box.bottom < reach.top ||
+                g.box.top > reach.bottom)
+                continue;
+            for (size_t i = g.begin; i < g.end; ++i) {
+                if (segmentsCross(line, m_segments[i], margin))
+                    return true;
+            }
+        }
+        const Point d{line.b.x - line.a.x, line.b.y - line.a.y};
+        const double dd = d.x * d.x + d.y * d.y;
+        for (const auto& [c, r] : m_circles) {
+            if (dd <= 0)
+                continue;
+            const Point f{line.a.x - c.x, line.a.y - c.y};
+            const double b = f.x * d.x + f.y * d.y;
+            const double disc = b * b - dd * (f.x * f.x + f.y * f.y - r * r);
+            if (disc < 0)
+                continue;
+            for (double t : {(-b - std::sqrt(disc)) / dd, (-b + std::sqrt(disc)) / dd}) {
+                const double along = t * std::sqrt(dd);
+                if (t >= 0 && t <= 1 && along > margin && std::sqrt(dd) - along > margin)
+                    return true;
+            }
+        }
+        return false;
+    }
+
+private:
+    struct Group {
+        Box box;
+        size_t begin;
+        size_t end;
+    };
+    std::vector<Segment> m_segments;
+    std::vector<Group> m_groups;
+    std::vector<std::pair<Point, double>> m_circles;
+};
+
 // A dimension to stand outside the part: what it measures, on which side,
 // beyond which edge of the view.
 struct Outside {
@@ -313,8 +397,9 @@ struct Outside {
 // another dimension line.
 class Layout {
 public:
-    Layout(Drawing& drawing, double scale, std::string separator)
-        : m_d(drawing), m_s(scale), m_h(kTextHeight * scale), m_sep(std::move(separator))
+    // A layout for the part alone leaves every dimension and note out.
+    Layout(Drawing& drawing, double scale, std::string separator, bool sketchOnly = false)
+        : m_d(drawing), m_s(scale), m_h(kTextHeight * scale), m_sep(std::move(separator)), m_sketchOnly(sketchOnly)
     {
     }
 
@@ -323,30 +408,19 @@ public:
 
     void outline(std::vector<Point> points, bool closed, Layer layer = Layer::Outline)
     {
-        for (size_t i = 0; i + 1 < points.size(); ++i)
-            m_solid.push_back({points[i], points[i + 1]});
-        if (closed && points.size() > 2)
-            m_solid.push_back({points.back(), points.front()});
+        m_solid.add(points, closed);
         m_d.lines.push_back({layer, std::move(points), closed});
     }
     void material(std::vector<Point> contour) { m_material.push_back(std::move(contour)); }
     void centreLine(Point a, Point b)
     {
-        m_centre.push_back({a, b});
+        m_centre.add({a, b});
         m_d.lines.push_back({Layer::Centre, {a, b}, false});
     }
     void circle(Layer layer, Point c, double r)
     {
         m_d.circles.push_back({layer, c, r});
-        // As a polygon for the checks.
-        constexpr int n = 48;
-        std::vector<Segment>& into = layer == Layer::Centre ? m_centre : m_solid;
-        for (int k = 0; k < n; ++k) {
-            const double a0 = 2 * std::numbers::pi * k / n;
-            const double a1 = 2 * std::numbers::pi * (k + 1) / n;
-            into.push_back(
-                {c + Point{r * std::cos(a0), r * std::sin(a0)}, c + Point{r * std::cos(a1), r * std::sin(a1)}});
-        }
+        (layer == Layer::Centre ? m_centre : m_solid).addCircle(c, r);
     }
 
     std::string label(const std::string& symbol, std::optional<double> value, const std::string& suffix = {}) const
@@ -397,7 +471,9 @@ public:
     // texts first, so that a text of one never blocks the lines of the next.
     void outside(const std::vector<Outside>& dims)
     {
-        const size_t first = m_centre.size();
+        if (m_sketchOnly)
+            return;
+        const size_t first = m_reserved.size();
         for (const Outside& d : dims) {
             const Point away = d.side == Side::Right    ? Point{1, 0}
                                : d.side == Side::Left   ? Point{-1, 0}
@@ -406,19 +482,19 @@ public:
             const double reach = std::abs((d.side == Side::Left || d.side == Side::Right ? d.p1.x : d.p1.y) - d.edge) +
                                  (kFirstDimensionOffset + 16 * kDimensionSpacing) * m_s;
             for (Point p : {d.p1, d.p2})
-                m_centre.push_back({p + away * (kExtensionGap * m_s), p + away * reach});
+                m_reserved.push_back({p + away * (kExtensionGap * m_s), p + away * reach});
         }
         for (size_t i = 0; i < dims.size(); ++i) {
             const Outside& d = dims[i];
             // Its own paths do not keep its own text away.
-            const Segment own1 = m_centre[first + 2 * i];
-            const Segment own2 = m_centre[first + 2 * i + 1];
-            m_centre[first + 2 * i] = m_centre[first + 2 * i + 1] = Segment{};
+            const Segment own1 = m_reserved[first + 2 * i];
+            const Segment own2 = m_reserved[first + 2 * i + 1];
+            m_reserved[first + 2 * i] = m_reserved[first + 2 * i + 1] = Segment{};
             outside(d.symbol, d.value, d.p1, d.p2, d.side, d.edge, true, d.extensionsCross);
-            m_centre[first + 2 * i] = own1;
-            m_centre[first + 2 * i + 1] = own2;
+            m_reserved[first + 2 * i] = own1;
+            m_reserved[first + 2 * i + 1] = own2;
         }
-        m_centre.resize(first);
+        m_reserved.resize(first);
     }
 
     // A dimension between two faces, its line drawn between them: at the
@@ -427,6 +503,8 @@ public:
     void between(const std::string& symbol, std::optional<double> value, const std::vector<Segment>& places,
                  const std::vector<Segment>& measured = {})
     {
+        if (m_sketchOnly)
+            return;
         Annotation best;
         int bestFit = -1;
         for (size_t i = 0; i < places.size(); ++i) {
@@ -448,6 +526,8 @@ public:
     // A note on a leader with its arrow at `target`.
     void note(const std::string& text, std::optional<double> value, const std::string& symbol, Point target)
     {
+        if (m_sketchOnly)
+            return;
         Annotation a;
         a.symbol = symbol;
         a.value = value;
@@ -599,15 +679,9 @@ private:
     bool textClear(const Box& box) const
     {
         const Box padded = box.grown(kTextGap * m_s * 0.5);
-        for (const Segment& s : m_solid) {
-            if (segmentCrossesBox(s, padded))
-                return false;
-        }
-        for (const Segment& s : m_centre) {
-            if (segmentCrossesBox(s, padded))
-                return false;
-        }
-        for (const Segment& s : m_annotationLines) {
+        if (m_solid.crossesBox(padded) || m_centre.crossesBox(padded) || m_annotationLines.crossesBox(padded))
+            return false;
+        for (const Segment& s : m_reserved) {
             if (segmentCrossesBox(s, padded))
                 return false;
         }
@@ -637,13 +711,7 @@ private:
                     return false;
             }
         }
-        if (checkPart) {
-            for (const Segment& s : m_solid) {
-                if (segmentsCross(line, s, margin))
-                    return false;
-            }
-        }
-        return true;
+        return !checkPart || !m_solid.crosses(line, margin);
     }
     double tiny() const { return 0.01 * m_s; }
 
@@ -651,7 +719,7 @@ private:
     {
         m_textBoxes.push_back(a.text.box());
         for (const Segment& s : a.lines)
-            m_annotationLines.push_back(s);
+            m_annotationLines.add(s);
         if (a.dimensionLine)
             m_dimensionLines.push_back(*a.dimensionLine);
         for (const Segment& s : a.lines) {
@@ -665,10 +733,12 @@ private:
     double m_s;
     double m_h;
     std::string m_sep;
-    std::vector<Segment> m_solid;
-    std::vector<Segment> m_centre;
+    bool m_sketchOnly;
+    Obstacles m_solid;
+    Obstacles m_centre;
+    std::vector<Segment> m_reserved;
     std::vector<std::vector<Point>> m_material;
-    std::vector<Segment> m_annotationLines;
+    Obstacles m_annotationLines;
     std::vector<Segment> m_dimensionLines;
     std::vector<Box> m_textBoxes;
 };
@@ -823,14 +893,17 @@ std::string scaleText(double scale, const std::string& separator)
 
 // Lays the subject out at `scale` and puts the sheet (or the area) around
 // it; the sheet's frame, title block and table when on paper.
-Drawing layOut(const Subject& subject, double scale, const DrawingTarget& target, const Sheet* sheet, bool& fits)
+Drawing layOut(const Subject& subject, double scale, const DrawingTarget& target, const Sheet* sheet, bool& fits,
+               bool sketchOnly = false)
 {
     Drawing d;
     d.title = subject.title;
     d.scale = scale;
     d.scaleText = scaleText(scale, target.decimalSeparator);
-    Layout lay(d, scale, target.decimalSeparator);
+    Layout lay(d, scale, target.decimalSeparator, sketchOnly);
     subject.draw(d, lay);
+    if (sketchOnly)
+        return d;
     const Box content = d.extents();
     const double margin = 2 * scale;
     if (!sheet) {
@@ -919,14 +992,15 @@ Drawing layOut(const Subject& subject, double scale, const DrawingTarget& target
 Drawing fitted(const Subject& subject, const DrawingTarget& target)
 {
     bool fits = false;
-    // The part alone at full size bounds the scale from below: texts keep
-    // their size on the sheet while the part shrinks with the scale.
-    Drawing trial = layOut(subject, 1, target, nullptr, fits);
-    const Box part = trial.outlineExtents();
+    // The part alone bounds the scale from below: texts keep their size on
+    // the sheet while the part shrinks with the scale. (A spoked wheel's
+    // front view moves with its section's dimensions; at full size it is
+    // near enough.)
+    const Box part = layOut(subject, 1, target, nullptr, fits, true).outlineExtents();
     if (target.paper) {
         for (double scale : kScales) {
             for (const Sheet& sheet : kSheets) {
-                if (part.width() / scale > sheet.width - 30 || part.height() / scale > sheet.height - 30)
+                if (part.width() / scale > sheet.width - 40 || part.height() / scale > sheet.height - 60)
                     continue;
                 Drawing d = layOut(subject, scale, target, &sheet, fits);
                 if (fits)
@@ -936,7 +1010,7 @@ Drawing fitted(const Subject& subject, const DrawingTarget& target)
         return layOut(subject, kScales.back(), target, &kSheets[1], fits);
     }
     if (!(target.width > 0) || !(target.height > 0))
-        return trial;
+        return layOut(subject, 1, target, nullptr, fits);
     const double least = std::max({part.width() / target.width, part.height() / target.height, 1e-6});
     if (target.standardScale) {
         for (double scale : kScales) {
@@ -947,11 +1021,30 @@ Drawing fitted(const Subject& subject, const DrawingTarget& target)
                 return d;
         }
     }
-    Drawing d = trial;
-    for (int step = 1; step <= 40; ++step) {
-        d = layOut(subject, least * std::pow(1.12, step), target, nullptr, fits);
-        if (fits)
-            break;
+    // A first layout tells how much room the dimensions take around the
+    // part, in millimetres of the area; the scale that leaves them that room
+    // is tried next, and then a little smaller ones until all fits.
+    double scale = least * 2;
+    Drawing d = layOut(subject, scale, target, nullptr, fits);
+    const Box drawn = d.outlineExtents();
+    const Box all = d.extents();
+    const double roomX = target.width - (all.width() - drawn.width()) / scale - 6;
+    const double roomY = target.height - (all.height() - drawn.height()) / scale - 6;
+    if (roomX > 0.2 * target.width && roomY > 0.2 * target.height) {
+        const double estimate = std::max(drawn.width() / roomX, drawn.height() / roomY);
+        for (int step = 0; step < 30; ++step) {
+            const double next = estimate * std::pow(1.08, step);
+            if (fits && next >= scale)
+                return d;
+            bool nextFits = false;
+            Drawing tried = layOut(subject, next, target, nullptr, nextFits);
+            if (nextFits)
+                return tried;
+        }
+    }
+    for (int step = 1; !fits && step <= 40; ++step) {
+        scale = least * 2 * std::pow(1.15, step);
+        d = layOut(subject, scale, target, nullptr, fits);
     }
     return d;
 }
