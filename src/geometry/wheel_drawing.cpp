@@ -775,10 +775,34 @@ Box drawSection(Drawing& d, Layout& lay, const Gear& g, Point centre, bool risin
     auto place = [&](Point local, int half) { return Point{centre.x + local.x, centre.y + half * local.y}; };
     Box box = Box::empty();
     Section section;
-    double narrowest = std::numeric_limits<double>::infinity();
-    for (const Part& p : cut)
-        narrowest = std::min({narrowest, p.r1 - p.r0, 2 * std::min(p.w0, p.w1)});
-    const bool black = narrowest / lay.s() < kNarrowestHatched;
+    // Each cut piece narrower than ГОСТ 2.306 lets hatch, across its
+    // narrowest band or from its inside to its outside, is filled black.
+    struct Reach {
+        double low;
+        double high;
+        bool black;
+    };
+    std::vector<Reach> pieces;
+    for (const auto& contour : cutContours) {
+        Reach reach{std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(), false};
+        double narrowest = std::numeric_limits<double>::infinity();
+        for (Point p : contour) {
+            narrowest = std::min(narrowest, 2 * std::abs(p.x));
+            reach.low = std::min(reach.low, p.y);
+            reach.high = std::max(reach.high, p.y);
+        }
+        narrowest = std::min(narrowest, reach.high - reach.low);
+        reach.black = narrowest / lay.s() < kNarrowestHatched;
+        pieces.push_back(reach);
+    }
+    auto isBlack = [&](double r) {
+        for (const Reach& piece : pieces) {
+            if (r >= piece.low && r <= piece.high)
+                return piece.black;
+        }
+        return false;
+    };
+    std::vector<std::vector<Point>> hatched;
     for (int half : {-1, 1}) {
         for (const auto& contour : outlines) {
             std::vector<Point> points;
@@ -789,17 +813,18 @@ Box drawSection(Drawing& d, Layout& lay, const Gear& g, Point centre, bool risin
             lay.material(points);
             lay.outline(std::move(points), true);
         }
-        for (const auto& contour : cutContours) {
+        for (size_t i = 0; i < cutContours.size(); ++i) {
             std::vector<Point> points;
-            for (Point p : contour)
+            for (Point p : cutContours[i])
                 points.push_back(place(p, half));
+            if (!pieces[i].black)
+                hatched.push_back(points);
             section.contours.push_back(std::move(points));
         }
-        if (black) {
-            for (const Part& p : cut) {
+        for (const Part& p : cut) {
+            if (isBlack((p.r0 + p.r1) / 2))
                 section.filled.push_back({place({-p.w0, p.r0}, half), place({p.w0, p.r0}, half),
                                           place({p.w1, p.r1}, half), place({-p.w1, p.r1}, half)});
-            }
         }
         // The root line of the teeth; with spokes, where they meet rim and hub.
         if (g.rRoot > g.rRimIn)
@@ -816,8 +841,7 @@ Box drawSection(Drawing& d, Layout& lay, const Gear& g, Point centre, bool risin
             lay.centreLine(place({-g.web / 2 - over, r}, half), place({g.web / 2 + over, r}, half));
         }
     }
-    if (!black)
-        section.hatching = hatchLines(section.contours, kHatchSpacing * lay.s(), rising);
+    section.hatching = hatchLines(hatched, kHatchSpacing * lay.s(), rising);
     d.sections.push_back(std::move(section));
     const double over = kCentreOvershoot * lay.s();
     lay.centreLine({centre.x - g.halfLength() - over, centre.y}, {centre.x + g.halfLength() + over, centre.y});
@@ -909,9 +933,19 @@ Drawing layOut(const Subject& subject, double scale, const DrawingTarget& target
     if (!sheet) {
         const double w = target.width * scale;
         const double h = target.height * scale;
-        const Point c{(content.left + content.right) / 2, (content.top + content.bottom) / 2};
+        // At a standard scale, the scale is written under the drawing.
+        const double caption = target.standardScale ? (kTextHeight + 3) * scale : 0;
+        const Point c{(content.left + content.right) / 2, (content.top + content.bottom + caption) / 2};
         d.sheet = {c.x - w / 2, c.y - h / 2, c.x + w / 2, c.y + h / 2};
-        fits = content.width() + 2 * margin <= w && content.height() + 2 * margin <= h;
+        fits = content.width() + 2 * margin <= w && content.height() + caption + 2 * margin <= h;
+        if (target.standardScale) {
+            Text t;
+            t.content = "Масштаб " + d.scaleText;
+            t.height = kTextHeight * scale;
+            t.width = textWidth(t.content, t.height);
+            t.centre = {d.sheet.right - t.width / 2 - margin, d.sheet.bottom - t.height / 2 - margin};
+            d.texts.push_back(std::move(t));
+        }
         return d;
     }
     d.sheetName = sheet->name;

@@ -36,11 +36,9 @@ namespace {
 
 constexpr int kDrawingObject = QTextFormat::UserObject + 1;
 constexpr int kModeProperty = QTextFormat::UserProperty + 1;
-// The drawing's place on an A4 page: the text's width, two thirds of its height.
-constexpr double kDrawingWidthMm = 170;
-constexpr double kDrawingHeightMm = 190;
-// Documents are laid out in pixels of 96 dpi, as Qt prints them.
-constexpr double kPixelsPerMm = 96.0 / 25.4;
+// The drawing's place on an A4 page within its margins.
+constexpr double kDrawingWidthMm = 165;
+constexpr double kDrawingHeightMm = 200;
 
 // A drawing kept with a mode, painted where the document puts it; on a PDF
 // it stays vector, its texts text.
@@ -51,32 +49,41 @@ class DrawingObject final : public QObject, public QTextObjectInterface {
 public:
     explicit DrawingObject(const CalcState& state, QObject* parent) : QObject(parent), m_state(state) {}
 
-    QSizeF intrinsicSize(QTextDocument*, int, const QTextFormat&) override
+    QSizeF intrinsicSize(QTextDocument* document, int, const QTextFormat&) override
     {
-        return {kDrawingWidthMm * kPixelsPerMm, kDrawingHeightMm * kPixelsPerMm};
+        // As wide as the page's text allows, up to the size the drawing is
+        // made for.
+        double width = kDrawingWidthMm * unitsPerMm(document);
+        const double available = document->pageSize().width() - 2 * document->documentMargin();
+        if (available > 0)
+            width = std::min(width, available);
+        return {width, width * kDrawingHeightMm / kDrawingWidthMm};
     }
 
-    void drawObject(QPainter* painter, const QRectF& rect, QTextDocument*, int, const QTextFormat& format) override
+    void drawObject(QPainter* painter, const QRectF& rect, QTextDocument* document, int,
+                    const QTextFormat& format) override
     {
+        // Laid out for the place it has, so that its scale is the one it says.
         DrawingTarget area;
         area.paper = false;
         area.standardScale = true;
-        area.width = kDrawingWidthMm;
-        area.height = kDrawingHeightMm;
+        area.width = rect.width() / unitsPerMm(document);
+        area.height = rect.height() / unitsPerMm(document);
         area.decimalSeparator = decimalSeparator();
         const auto mode = static_cast<Mode>(format.intProperty(kModeProperty));
-        if (const std::optional<Drawing> drawing = modeDrawing(m_state, mode, area)) {
+        if (const std::optional<Drawing> drawing = modeDrawing(m_state, mode, area))
             paintDrawing(*painter, *drawing, rect);
-            // The scale under the drawing, as a sheet would say it.
-            painter->save();
-            painter->setPen(Qt::black);
-            painter->drawText(rect.adjusted(0, 0, 0, -2), Qt::AlignBottom | Qt::AlignRight,
-                              QStringLiteral("Масштаб %1").arg(qt(drawing->scaleText)));
-            painter->restore();
-        }
     }
 
 private:
+    // The document is laid out in the units of its device: a printer's dots
+    // when printing, screen pixels otherwise.
+    static double unitsPerMm(QTextDocument* document)
+    {
+        const QPaintDevice* device = document->documentLayout()->paintDevice();
+        return (device ? device->logicalDpiX() : 96.0) / 25.4;
+    }
+
     const CalcState& m_state;
 };
 
@@ -141,7 +148,6 @@ std::unique_ptr<QTextDocument> reportDocument(const CalcState& state, const Repo
     auto document = std::make_unique<QTextDocument>();
     document->setDefaultFont(QFont(QStringLiteral("DejaVu Serif"), 10));
     document->documentLayout()->registerHandler(kDrawingObject, new DrawingObject(state, document.get()));
-    document->setPageSize(QPageSize(QPageSize::A4).size(QPageSize::Point));
 
     QString html = QStringLiteral("<html><body>");
     html += QStringLiteral("<h1 align=\"center\">Расчёт зубчатого колеса</h1>");
@@ -216,7 +222,8 @@ QString writeReportPdf(const CalcState& state, const ReportAuthor& author, const
     return writeAtomically(path, [&](QIODevice& file) {
         QPdfWriter pdf(&file);
         pdf.setPageSize(QPageSize(QPageSize::A4));
-        pdf.setPageMargins(QMarginsF(20, 15, 10, 15), QPageLayout::Millimeter);
+        // The document keeps margins of its own when printed.
+        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
         pdf.setTitle(QStringLiteral("Расчёт зубчатого колеса"));
         pdf.setCreator(QStringLiteral("gearwheel " GEAR_VERSION));
         printReport(state, author, pdf);
