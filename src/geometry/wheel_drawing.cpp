@@ -181,7 +181,8 @@ void roundCorner(std::vector<Point>& contour, size_t index, double r, bool chamf
     contour.insert(contour.begin() + static_cast<std::ptrdiff_t>(index), replacement.begin(), replacement.end());
 }
 
-// The centre of the fillet a concave corner takes, if it is one.
+// True when the corner at `index` turns into the part: a fillet there adds
+// material instead of taking it away.
 bool isConcave(const std::vector<Point>& contour, size_t index)
 {
     const size_t n = contour.size();
@@ -538,17 +539,6 @@ public:
         commit(std::move(a));
     }
 
-    void text(const std::string& content, Point centre, double height, Layer layer)
-    {
-        Text t;
-        t.content = content;
-        t.centre = centre;
-        t.height = height;
-        t.width = textWidth(content, height);
-        t.layer = layer;
-        m_d.texts.push_back(std::move(t));
-    }
-
 private:
     Annotation start(const std::string& symbol, std::optional<double> value, std::vector<Point> measured) const
     {
@@ -879,17 +869,23 @@ void drawSpokedView(Layout& lay, const Gear& g, Point c, const Quantities& v)
         }
     }
     // The spoke along the axis to the right carries H and 0.8H.
-    const double xHub = c.x + g.rHub + 0.15 * (g.rRimIn - g.rHub);
-    const double xRim = c.x + g.rRimIn - 0.15 * (g.rRimIn - g.rHub);
-    const double hAt = [&](double x) { return H / 2 - 0.1 * H * (x - c.x - g.rHub) / (g.rRimIn - g.rHub); }(xHub);
-    const double hRim = H / 2 - 0.1 * H * (xRim - c.x - g.rHub) / (g.rRimIn - g.rHub);
+    // Its half width narrows straight from H/2 where it leaves the hub to
+    // 0.4H where it meets the rim, as its sides are drawn above.
+    const double hubAlong = std::sqrt(std::max(0.0, g.rHub * g.rHub - H * H / 4));
+    const double rimAlong = std::sqrt(std::max(0.0, g.rRimIn * g.rRimIn - 0.16 * H * H));
+    auto halfWidth = [&](double along) {
+        return H / 2 - 0.1 * H * (along - hubAlong) / std::max(rimAlong - hubAlong, 1e-9);
+    };
+    const double xHub = c.x + hubAlong + 0.15 * (rimAlong - hubAlong);
+    const double xRim = c.x + rimAlong - 0.15 * (rimAlong - hubAlong);
+    const double hAt = halfWidth(xHub - c.x);
+    const double hRim = halfWidth(xRim - c.x);
     lay.between("H", std::nullopt, {{{xHub, c.y - hAt}, {xHub, c.y + hAt}}});
     lay.between("0,8H", std::nullopt, {{{xRim, c.y - hRim}, {xRim, c.y + hRim}}});
     const double a60 = std::numbers::pi / 3;
     const Point u60{std::cos(-a60), std::sin(-a60)};
     const Point n60{-u60.y, u60.x};
     lay.note("δр", std::nullopt, "δр", c + u60 * ((g.rHub + g.rRimIn) / 2) + n60 * (rib / 2));
-    const double rimAlong = std::sqrt(std::max(0.0, g.rRimIn * g.rRimIn - 0.16 * H * H));
     lay.note(lay.label("R", v.R), static_cast<double>(v.R), "R", c + Point{rimAlong, -0.4 * H});
 }
 

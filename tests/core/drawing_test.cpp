@@ -38,6 +38,90 @@ INSTANTIATE_TEST_SUITE_P(Values, DimensionValue,
                                          ValueCase{0.5, ",", "0,5"}, ValueCase{-0.004, ",", "0"},
                                          ValueCase{-2.345, ".", "-2.35"}, ValueCase{4000, ",", "4000"}));
 
+// The checks below, and the layout itself, stand on these two tests of
+// lines; a fault in them would pass every legibility check unseen.
+struct CrossCase {
+    const char* name;
+    Segment a;
+    Segment b;
+    double margin;
+    bool crosses;
+};
+
+class SegmentsCross : public testing::TestWithParam<CrossCase> {};
+
+TEST_P(SegmentsCross, CountsOnlyMeetingsAwayFromTheEnds)
+{
+    const CrossCase& c = GetParam();
+    EXPECT_EQ(segmentsCross(c.a, c.b, c.margin), c.crosses);
+}
+
+std::string crossName(const testing::TestParamInfo<CrossCase>& info)
+{
+    return info.param.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, SegmentsCross,
+    testing::Values(CrossCase{"Perpendicular", {{0, 0}, {10, 0}}, {{5, -5}, {5, 5}}, 0, true},
+                    CrossCase{"Parallel", {{0, 0}, {10, 0}}, {{0, 1}, {10, 1}}, 0, false},
+                    CrossCase{"MissingBeyondTheEnd", {{0, 0}, {10, 0}}, {{11, -5}, {11, 5}}, 0, false},
+                    CrossCase{"MeetingAtItsEndWithinTheMargin", {{0, 0}, {10, 0}}, {{10, -5}, {10, 5}}, 0.5, false},
+                    CrossCase{"TouchingItsMiddle", {{0, 0}, {10, 0}}, {{5, 0}, {5, 5}}, 0.5, true},
+                    CrossCase{"OverlappingOnOneLine", {{0, 0}, {10, 0}}, {{5, 0}, {15, 0}}, 1, true},
+                    CrossCase{"EndToEndOnOneLine", {{0, 0}, {10, 0}}, {{10, 0}, {20, 0}}, 0.1, false},
+                    CrossCase{"Oblique", {{0, 0}, {10, 10}}, {{0, 10}, {10, 0}}, 0, true},
+                    CrossCase{"ObliqueApart", {{0, 0}, {4, 4}}, {{0, 10}, {10, 0}}, 0, false}),
+    crossName);
+
+struct BoxCase {
+    const char* name;
+    Segment s;
+    bool crosses;
+};
+
+class SegmentThroughBox : public testing::TestWithParam<BoxCase> {};
+
+TEST_P(SegmentThroughBox, CountsOnlyTheInside)
+{
+    const Box box{0, 0, 10, 4};
+    EXPECT_EQ(segmentCrossesBox(GetParam().s, box), GetParam().crosses);
+}
+
+std::string boxName(const testing::TestParamInfo<BoxCase>& info)
+{
+    return info.param.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Boxes, SegmentThroughBox,
+                         testing::Values(BoxCase{"Across", {{-5, 2}, {15, 2}}, true},
+                                         BoxCase{"EndingInside", {{-5, 2}, {5, 2}}, true},
+                                         BoxCase{"AlongAnEdge", {{-5, 0}, {15, 0}}, false},
+                                         BoxCase{"Above", {{-5, -1}, {15, -1}}, false},
+                                         BoxCase{"CuttingACorner", {{8, -1}, {11, 2}}, true},
+                                         BoxCase{"PassingACorner", {{9, -2}, {12, 1}}, false}),
+                         boxName);
+
+TEST(Hatching, FillsASectionEvenlyAndKeepsInsideIt)
+{
+    // A square with a square hole: the lines' length times their spacing
+    // is the area hatched.
+    const std::vector<std::vector<Point>> ring{{{0, 0}, {20, 0}, {20, 20}, {0, 20}},
+                                               {{5, 5}, {15, 5}, {15, 15}, {5, 15}}};
+    for (bool rising : {true, false}) {
+        const std::vector<Segment> lines = hatchLines(ring, 1.0, rising);
+        double length = 0;
+        for (const Segment& l : lines) {
+            length += std::hypot(l.b.x - l.a.x, l.b.y - l.a.y);
+            const Point middle{(l.a.x + l.b.x) / 2, (l.a.y + l.b.y) / 2};
+            EXPECT_TRUE(pointInContours(middle, ring));
+            // At 45°, rising to the right (y downwards) or falling.
+            EXPECT_NEAR((l.b.y - l.a.y) / (l.b.x - l.a.x), rising ? -1.0 : 1.0, 1e-9);
+        }
+        EXPECT_NEAR(length * 1.0, 400 - 100, 6);
+    }
+}
+
 // A wheel of the wheel mode through its screens' Oks: Z = 40, dв and bw as
 // given, the module the tip diameter gives, to two decimals.
 CalcState wheel(double da, double bw, double dv)
@@ -180,6 +264,28 @@ TEST(TransmissionDrawing, CarriesThePinionsAndTheWheelsMainDimensions)
     EXPECT_EQ(d->find("da1")->text.content, "da1 = 55");
     EXPECT_EQ(d->find("df2")->text.content, "df2 = 193,75");
 }
+
+struct DesignCase {
+    double da;
+    WheelDesign wheel;
+    WheelDesign pair;
+};
+
+class DesignBounds : public testing::TestWithParam<DesignCase> {};
+
+// The wheel mode opens vivod2 from 250 mm on, the pair's drawing keeps the
+// solid wheel up to 250 mm inclusive: each drawing follows its own screen.
+TEST_P(DesignBounds, FollowTheScreenThatShowsTheDrawing)
+{
+    EXPECT_EQ(wheelDesignOf(GetParam().da), GetParam().wheel);
+    EXPECT_EQ(transmissionDesignOf(GetParam().da), GetParam().pair);
+}
+
+INSTANTIATE_TEST_SUITE_P(TipDiameters, DesignBounds,
+                         testing::Values(DesignCase{249.9, WheelDesign::Solid, WheelDesign::Solid},
+                                         DesignCase{250, WheelDesign::Disc, WheelDesign::Solid},
+                                         DesignCase{600, WheelDesign::Disc, WheelDesign::Disc},
+                                         DesignCase{600.5, WheelDesign::Spoked, WheelDesign::Spoked}));
 
 TEST(ModeDrawing, FollowsTheKeptResultsNotTheSharedFields)
 {
