@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 source tools/packages.sh
-ensure_packages "${BUILD_PACKAGES[@]}" "${PACKAGE_CHECK_PACKAGES[@]}" libgtest-dev libbenchmark-dev
+ensure_packages "${BUILD_PACKAGES[@]}" "${PACKAGE_CHECK_PACKAGES[@]}" "${DRAWING_CHECK_PACKAGES[@]}" libgtest-dev libbenchmark-dev
 
 cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DGEAR_SANITIZE=ON -DGEAR_TESTS=ON -DGEAR_BENCH=ON >/dev/null
 cmake --build build/test -j2

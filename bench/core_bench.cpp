@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "geometry/module_choice.h"
+#include "geometry/wheel_drawing.h"
 #include "geometry/wheel_input.h"
 #include "material/final_material.h"
 #include "material/hardness_recommendation.h"
@@ -104,6 +105,38 @@ void NumberConversions(benchmark::State& run)
         benchmark::DoNotOptimize(numberToText(Number(numberFromText(" 787.095928079926 "))));
 }
 BENCHMARK(NumberConversions);
+
+// The description of a drawing, laid out once at a given scale: the wheel
+// screen's area, and a sheet of paper, which tries the standard scales.
+CalcState workedWheel(const char* da, const char* m)
+{
+    CalcState s = startUpState();
+    chooseWheelMode(s);
+    enterWheel(s, {"40", "", "30", da, "20", ""});
+    chooseModule(s, m, "");
+    return s;
+}
+
+void WheelDrawingOnScreen(benchmark::State& run)
+{
+    const CalcState s = workedWheel("105", "2.5");
+    DrawingTarget area;
+    area.paper = false;
+    area.width = 106;
+    area.height = 116;
+    for (auto _ : run)
+        benchmark::DoNotOptimize(modeDrawing(s, Mode::Wheel, area));
+}
+BENCHMARK(WheelDrawingOnScreen)->Unit(benchmark::kMicrosecond);
+
+void WheelDrawingOnPaper(benchmark::State& run)
+{
+    const CalcState s = workedWheel(run.range(0) == 0 ? "105" : "840", run.range(0) == 0 ? "2.5" : "20");
+    for (auto _ : run)
+        benchmark::DoNotOptimize(modeDrawing(s, Mode::Wheel, DrawingTarget{}));
+    run.SetLabel(run.range(0) == 0 ? "da 105, A4 1:1" : "da 840, A3 1:5");
+}
+BENCHMARK(WheelDrawingOnPaper)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 } // namespace gear

@@ -2,15 +2,21 @@
 // Start-up and first openings, each against the same work done by an empty
 // Qt window, so the figures read as ratios whatever the machine.
 #include "file/calculation_file.h"
+#include "geometry/module_choice.h"
+#include "geometry/wheel_input.h"
+#include "shell/mode_commands.h"
 #include "ui/application.h"
 #include "ui/calculation_document.h"
+#include "ui/report.h"
 #include "ui/screen.h"
 #include "ui/screens.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QDialog>
 #include <QFile>
 #include <QMainWindow>
+#include <QPdfWriter>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -123,6 +129,25 @@ void OpenFileOnTheScreens(benchmark::State& run)
     }
 }
 BENCHMARK(OpenFileOnTheScreens)->Unit(benchmark::kMicrosecond);
+
+// "Отчёт (PDF)…" after a pass of the wheel mode: the document, its
+// drawing and the PDF, written to memory.
+void ReportPdf(benchmark::State& run)
+{
+    gear::CalcState state = gear::startUpState();
+    gear::chooseWheelMode(state);
+    gear::enterWheel(state, {"40", "", "30", "105", "20", ""});
+    gear::chooseModule(state, "2.5", "");
+    const gear::ui::ReportAuthor author{QStringLiteral("Иванов И. И."), QStringLiteral("МТ-31"), QStringLiteral("7")};
+    for (auto _ : run) {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter pdf(&buffer);
+        gear::ui::printReport(state, author, pdf);
+        benchmark::DoNotOptimize(buffer.size());
+    }
+}
+BENCHMARK(ReportPdf)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -19,6 +19,10 @@ ensure_packages() {
 
 BUILD_PACKAGES=(g++ cmake ninja-build nlohmann-json3-dev qt6-base-dev qt6-svg-dev qt6-translations-l10n fonts-liberation2 fonts-dejavu-core)
 
+# What reads the exported drawings back in the tests: ezdxf the DXF files,
+# pdftotext the text of the PDF files.
+DRAWING_CHECK_PACKAGES=(python3-ezdxf poppler-utils)
+
 # What builds the Debian package (dpkg-shlibdeps) and checks it.
 PACKAGE_CHECK_PACKAGES=(dpkg-dev lintian desktop-file-utils appstream)
 

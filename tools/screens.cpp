@@ -1,8 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the program's screens offscreen into PNG files: a full pass of each
 // mode with the course's worked numbers, every screen along the way. The
-// README's pictures come from it.
+// README's pictures come from it, and the PDF files of a drawing and of a
+// report, which pdftoppm turns into the README's pictures of them.
+#include "ui/screens.h"
+#include "geometry/wheel_drawing.h"
 #include "ui/application.h"
+#include "ui/drawing_export.h"
+#include "ui/number_display.h"
+#include "ui/report.h"
 #include "ui/screen.h"
 
 #include <QAbstractButton>
@@ -175,12 +181,25 @@ int main(int argc, char* argv[])
     transmissionPass(gallery);
     wheelPass(gallery, "105", "2.5", "vivod1");
     wheelPass(gallery, "420", "10.0", "vivod2");
+    gear::DrawingTarget paper;
+    paper.decimalSeparator = gear::ui::decimalSeparator();
+    const QString drawingFailure =
+        gear::ui::writeDrawing(*gear::modeDrawing(session.state(), gear::Mode::Wheel, paper),
+                               folder.filePath(QStringLiteral("drawing.pdf")), gear::ui::DrawingFormat::Pdf);
     wheelPass(gallery, "840", "20.0", "vivod3");
     checkPass(gallery);
+    const gear::ui::ReportAuthor author{QStringLiteral("Иванов Иван Иванович"), QStringLiteral("МТ-31"),
+                                        QStringLiteral("7")};
+    const QString reportFailure =
+        gear::ui::writeReportPdf(session.state(), author, folder.filePath(QStringLiteral("report.pdf")));
     refusal(gallery);
     for (const char* name : {"stal1", "stal3", "stal5", "oshibka1", "vihod", "info"})
         gallery.save(name);
     gallery.menu("mnuParam");
     gallery.save("nastroyka");
+    for (const QString& failure : {drawingFailure, reportFailure}) {
+        if (!failure.isEmpty())
+            std::fprintf(stderr, "%s\n", qPrintable(failure));
+    }
     return 0;
 }

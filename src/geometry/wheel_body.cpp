@@ -94,11 +94,14 @@ void sizeWheelBody(CalcState& s, StepRecorder* record)
     r.step("d_ст", numberToText(kHubDiameterPerShaft, 15, ".") + "·{d_в}", {s.dv}, s.dst, "мм");
     r.step("L_ст", numberToText(kHubLengthPerShaft, 15, ".") + "·{d_в}", {s.dv}, s.Lst, "мм");
     s.Dk = s.df - 2.0 * s.Delta0;
-    s.D0 = 0.5 * (s.Dk - s.dst);
+    // The holes sit halfway between the rim and the hub: D0 is the mean of
+    // the two diameters. Half their difference, which the course's old
+    // program took, put the holes into the hub of a wheel on a thick shaft.
+    s.D0 = 0.5 * (s.Dk + s.dst);
     s.d0 = 0.25 * (s.Dk - s.dst);
     s.L = 0.8 * s.Delta0;
     r.step("D_к", "{d_f} − 2·{δ_0}", {s.df, s.Delta0}, s.Dk, "мм");
-    r.step("D_0", "0.5·({D_к} − {d_ст})", {s.Dk, s.dst}, s.D0, "мм");
+    r.step("D_0", "0.5·({D_к} + {d_ст})", {s.Dk, s.dst}, s.D0, "мм");
     r.step("d_0", "0.25·({D_к} − {d_ст})", {s.Dk, s.dst}, s.d0, "мм");
     r.step("L", "0.8·{δ_0}", {s.Delta0}, s.L, "мм");
     s.dvStd = nearestStdSize(s.stdSizes, s.dv);

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/hod_rascheta.h"
 
-#include "geometry/results.h"
 #include "ui/controls.h"
 #include "ui/number_display.h"
+#include "ui/report.h"
 #include "ui/screens.h"
 #include "ui/text_conversion.h"
 #include "ui/walkthrough_view.h"
@@ -17,7 +17,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTextBrowser>
-#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -79,26 +78,12 @@ void HodRascheta::copy()
     QApplication::clipboard()->setText(walkthroughText(state()));
 }
 
-QString HodRascheta::printedHtml()
+void HodRascheta::print()
 {
-    QString results;
-    for (const ResultTable& table : resultTables(state(), decimalSeparator())) {
-        results += QStringLiteral("<h2>%1</h2><table border=\"1\" cellspacing=\"0\" cellpadding=\"4\">")
-                       .arg(qt(table.title).toHtmlEscaped());
-        for (const std::vector<std::string>& row : table.rows) {
-            results += QStringLiteral("<tr>");
-            for (const std::string& cell : row)
-                results += QStringLiteral("<td>%1</td>").arg(qt(cell).toHtmlEscaped());
-            results += QStringLiteral("</tr>");
-        }
-        results += QStringLiteral("</table>");
-    }
-    QString page = walkthroughHtml(state());
-    page.replace(QStringLiteral("</body>"), results + QStringLiteral("</body>"));
-    return page;
+    withReportAuthor(this, screens(), [this] { openPrintDialog(); });
 }
 
-void HodRascheta::print()
+void HodRascheta::openPrintDialog()
 {
     auto* printer = new QPrinter(QPrinter::HighResolution);
     auto* dialog = new QPrintDialog(printer, this);
@@ -108,11 +93,8 @@ void HodRascheta::print()
     // open), so the printer lives exactly as long as the dialog.
     connect(dialog, &QObject::destroyed, [printer] { delete printer; });
     connect(dialog, &QDialog::finished, this, [this, printer](int answer) {
-        if (answer == QDialog::Accepted) {
-            QTextDocument document;
-            document.setHtml(printedHtml());
-            document.print(printer);
-        }
+        if (answer == QDialog::Accepted)
+            printReport(state(), *screens().reportAuthor(), *printer);
     });
     dialog->open();
 }

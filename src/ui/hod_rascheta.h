@@ -18,16 +18,15 @@ public:
     // Shows the calculations as they stand now.
     void refresh();
 
-    // The page that goes to paper: the walkthrough and each mode's results.
-    QString printedHtml();
-
     // The first time only: beside the main window `beside` (its frame), on
     // its screen, within the area that screen leaves for windows.
     void placeBeside(const QRect& beside);
 
 private:
     void copy();
+    // The report, the same as "Отчёт (PDF)…" writes, on a printer.
     void print();
+    void openPrintDialog();
 
     QTextBrowser* m_page;
     bool m_placed = false;

@@ -9,6 +9,7 @@
 #include "ui/hod_rascheta.h"
 #include "ui/nastroyka.h"
 #include "ui/okon.h"
+#include "ui/report.h"
 #include "ui/screens.h"
 #include "ui/vibor.h"
 #include "ui/vihod.h"
@@ -102,6 +103,7 @@ void Nachalo::buildMenu()
     save->setShortcut(QKeySequence::Save);
     QAction* saveAs = addAction(file, "mnuSaveAs", QStringLiteral("Сохранить как…"));
     saveAs->setShortcut(QKeySequence::SaveAs);
+    QAction* report = addAction(file, "mnuReport", QStringLiteral("Отчёт (PDF)…"));
     file->addSeparator();
     QAction* exit = addAction(file, "mnuExit", QStringLiteral("Выход"));
     QMenu* service = menuBar()->addMenu(QStringLiteral("Сервис"));
@@ -119,6 +121,7 @@ void Nachalo::buildMenu()
     });
     connect(save, &QAction::triggered, this, [this] { m_document->save(); });
     connect(saveAs, &QAction::triggered, this, [this] { m_document->chooseFileToSaveIn(); });
+    connect(report, &QAction::triggered, this, [this] { saveReportAs(this, m_screens); });
     connect(exit, &QAction::triggered, this, &Nachalo::openExitConfirmation);
     connect(about, &QAction::triggered, this, [this] { m_screens.open(ScreenId::info); });
     connect(steps, &QAction::triggered, this, [this] {

@@ -3,12 +3,14 @@
 
 #include "shell/calc_state.h"
 #include "shell/screen_id.h"
+#include "ui/report.h"
 
 #include <QString>
 
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QWidget;
 
@@ -54,6 +56,9 @@ public:
     // Says in a message box, with the beep, why an Ok did nothing.
     void refuse(QWidget* over, const QString& why);
 
+    // Who the reports of this session are by, once asked.
+    std::optional<ReportAuthor>& reportAuthor() { return m_reportAuthor; }
+
 private:
     std::unique_ptr<Screen> create(ScreenId id);
 
@@ -61,6 +66,7 @@ private:
     std::array<std::unique_ptr<Screen>, kScreenCount> m_screens;
     int m_beeps = 0;
     std::function<void()> m_calculated;
+    std::optional<ReportAuthor> m_reportAuthor;
 };
 
 } // namespace gear::ui

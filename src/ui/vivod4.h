@@ -7,7 +7,7 @@
 
 namespace gear::ui {
 
-class WheelSketch;
+class DrawingView;
 
 // "Чертёж колеса": the design of wheel that suits the pinion's tip diameter.
 class Vivod4 final : public Screen {
@@ -20,7 +20,7 @@ public:
     void choosePicture(double da);
 
 private:
-    std::array<WheelSketch*, 3> m_pictures{};
+    std::array<DrawingView*, 3> m_pictures{};
 };
 
 } // namespace gear::ui

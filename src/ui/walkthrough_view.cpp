@@ -16,14 +16,9 @@ namespace {
 
 constexpr std::array<Mode, 3> kModes{Mode::Transmission, Mode::Wheel, Mode::Check};
 
-QString groupTitle(ScreenId screen, Mode mode)
+QString regional(const std::string& text)
 {
-    return qt(stepGroupTitle(screen, mode));
-}
-
-QString substituted(const Step& step)
-{
-    return qt(substitutedForm(step, decimalSeparator()));
+    return qt(withDecimalSeparator(text, decimalSeparator()));
 }
 
 QString result(const Step& step)
@@ -46,43 +41,47 @@ QString symbolHtml(const QString& marked)
     return html;
 }
 
+QString walkthroughHtml(const CalcState& state, Mode mode)
+{
+    const std::vector<StepGroup>* groups = state.walkthrough.of(mode);
+    if (!groups)
+        return QStringLiteral("<p><i>Расчёт в этом режиме ещё не выполнялся.</i></p>");
+    QString html;
+    for (const StepGroup& group : *groups) {
+        html += QStringLiteral("<h3>%1</h3>").arg(qt(stepGroupTitle(group.screen, mode)).toHtmlEscaped());
+        if (!group.refusal.empty()) {
+            html += QStringLiteral("<p style=\"color:#a00000\">Расчёт не выполнен: %1</p>")
+                        .arg(regional(group.refusal).toHtmlEscaped());
+            continue;
+        }
+        html += QStringLiteral("<table cellspacing=\"0\" cellpadding=\"3\">");
+        for (const Step& step : group.steps) {
+            if (!step.decision.empty()) {
+                html += QStringLiteral("<tr><td colspan=\"3\"><i>→ %1</i></td></tr>")
+                            .arg(regional(step.decision).toHtmlEscaped());
+                continue;
+            }
+            const bool hasValues = step.formula.find('{') != std::string::npos;
+            // A constant is its own result: "k_F = 1.5" needs no formula.
+            QString left = symbolHtml(qt(step.quantity));
+            if (hasValues)
+                left += QStringLiteral(" = ") + symbolHtml(qt(symbolicForm(step, decimalSeparator())));
+            const QString middle =
+                hasValues ? QStringLiteral("= ") + symbolHtml(qt(substitutedForm(step, decimalSeparator()))) : QString();
+            html += QStringLiteral("<tr><td>%1</td><td>%2</td><td>= <b>%3</b></td></tr>")
+                        .arg(left, middle, result(step).toHtmlEscaped());
+        }
+        html += QStringLiteral("</table>");
+    }
+    return html;
+}
+
 QString walkthroughHtml(const CalcState& state)
 {
     QString html = QStringLiteral("<html><body>");
     for (const Mode mode : kModes) {
         html += QStringLiteral("<h2>%1</h2>").arg(qt(modeTitle(mode)));
-        const std::vector<StepGroup>* groups = state.walkthrough.of(mode);
-        if (!groups) {
-            html += QStringLiteral("<p><i>Расчёт в этом режиме ещё не выполнялся.</i></p>");
-            continue;
-        }
-        for (const StepGroup& group : *groups) {
-            html += QStringLiteral("<h3>%1</h3>").arg(groupTitle(group.screen, mode).toHtmlEscaped());
-            if (!group.refusal.empty()) {
-                html += QStringLiteral("<p style=\"color:#a00000\">Расчёт не выполнен: %1</p>")
-                            .arg(qt(withDecimalSeparator(group.refusal, decimalSeparator())).toHtmlEscaped());
-                continue;
-            }
-            html += QStringLiteral("<table cellspacing=\"0\" cellpadding=\"3\">");
-            for (const Step& step : group.steps) {
-                if (!step.decision.empty()) {
-                    html += QStringLiteral("<tr><td colspan=\"3\"><i>→ %1</i></td></tr>")
-                                .arg(qt(withDecimalSeparator(step.decision, decimalSeparator())).toHtmlEscaped());
-                    continue;
-                }
-                const QString quantity = symbolHtml(qt(step.quantity));
-                const QString formula = symbolHtml(qt(symbolicForm(step, decimalSeparator())));
-                const bool hasValues = step.formula.find('{') != std::string::npos;
-                // A constant is its own result: "k_F = 1.5" needs no formula.
-                QString left = quantity;
-                if (hasValues)
-                    left += QStringLiteral(" = ") + formula;
-                const QString middle = hasValues ? QStringLiteral("= ") + symbolHtml(substituted(step)) : QString();
-                html += QStringLiteral("<tr><td>%1</td><td>%2</td><td>= <b>%3</b></td></tr>")
-                            .arg(left, middle, result(step).toHtmlEscaped());
-            }
-            html += QStringLiteral("</table>");
-        }
+        html += walkthroughHtml(state, mode);
     }
     html += QStringLiteral("</body></html>");
     return html;

@@ -10,6 +10,8 @@ namespace gear::ui {
 // The calculation each mode ran last, as a page: formulas with their symbols,
 // the same with the numbers, and the results.
 QString walkthroughHtml(const CalcState& state);
+// One mode's calculation, as tables under a heading for each screen.
+QString walkthroughHtml(const CalcState& state, Mode mode);
 
 // The same as plain text, for the clipboard.
 QString walkthroughText(const CalcState& state);

@@ -2,11 +2,13 @@
 #include "ui/wheel_sketch_screen.h"
 
 #include "geometry/results.h"
+#include "geometry/wheel_drawing.h"
 #include "ui/controls.h"
+#include "ui/drawing_export.h"
+#include "ui/drawing_view.h"
 #include "ui/fonts.h"
 #include "ui/number_display.h"
 #include "ui/text_conversion.h"
-#include "ui/wheel_sketch.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -18,13 +20,15 @@ namespace gear::ui {
 
 namespace {
 
-WheelSketch::Design designOf(ScreenId id)
+// The picture's size on screen, px: a spoked wheel has its front view
+// beside the section.
+QSize pictureSize(ScreenId id)
 {
     if (id == ScreenId::vivod1)
-        return WheelSketch::Design::Solid;
+        return {400, 440};
     if (id == ScreenId::vivod2)
-        return WheelSketch::Design::Disc;
-    return WheelSketch::Design::Spoked;
+        return {460, 520};
+    return {760, 460};
 }
 
 } // namespace
@@ -47,19 +51,27 @@ WheelSketchScreen::WheelSketchScreen(ScreenId id, Screens& screens) : Screen(id,
         ++row;
     }
     table->setRowStretch(row, 1);
-    m_sketch = new WheelSketch(designOf(id), this);
+    m_sketch = new DrawingView(pictureSize(id), this);
     m_sketch->setObjectName(QStringLiteral("Image1"));
-    m_sketch->setMinimumSize(m_sketch->sizeHint());
     auto* back = makeOkButton(QStringLiteral("Назад"));
+    auto* save = makeButton(this, "Command2", QStringLiteral("Сохранить чертёж…"));
+    save->setAutoDefault(false);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(back);
+    buttons->addWidget(save);
+    buttons->addStretch();
 
     auto* columns = new QHBoxLayout;
     columns->addLayout(table);
     columns->addWidget(m_sketch, 1);
     auto* outer = new QVBoxLayout(this);
     outer->addLayout(columns);
-    outer->addWidget(back, 0, Qt::AlignHCenter);
+    outer->addLayout(buttons);
 
     connect(back, &QPushButton::clicked, this, &QWidget::hide);
+    connect(save, &QPushButton::clicked, this,
+            [this] { saveDrawingAs(this, this->screens(), [this] { return m_sketch->paperDrawing(); }); });
 }
 
 void WheelSketchScreen::presetWheel()
@@ -67,17 +79,14 @@ void WheelSketchScreen::presetWheel()
     const CalcState& s = state();
     for (const Value& value : m_values)
         value.field->setText(shown(s.*value.source));
-    SketchSizes sizes;
-    sizes.da = s.da;
-    sizes.df = s.df;
-    sizes.d = s.d;
-    sizes.bw = s.bw1;
-    sizes.dv = s.dvStd;
-    sizes.dst = s.dstStd;
-    sizes.Lst = s.LstStd;
-    sizes.Delta0 = s.Delta0;
-    sizes.C = s.C;
-    m_sketch->setSizes(sizes);
+    // The numbers the mode kept, so that a later pass of another mode, which
+    // shares the fields, leaves this drawing as it was computed.
+    const auto& kept = s.results[static_cast<size_t>(Mode::Wheel)];
+    const Quantities wheel = kept ? kept->values : static_cast<const Quantities&>(s);
+    const WheelDesign design = id() == ScreenId::vivod1   ? WheelDesign::Solid
+                               : id() == ScreenId::vivod2 ? WheelDesign::Disc
+                                                          : WheelDesign::Spoked;
+    m_sketch->setBuilder([wheel, design](const DrawingTarget& target) { return wheelDrawing(wheel, design, target); });
 }
 
 } // namespace gear::ui

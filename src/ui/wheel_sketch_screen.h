@@ -10,7 +10,7 @@ class QLabel;
 
 namespace gear::ui {
 
-class WheelSketch;
+class DrawingView;
 
 // "Эскиз зубчатого колеса …": the wheel just computed, its dimensions beside
 // its sketch; vivod1..vivod3 are three of these, one per design.
@@ -29,7 +29,7 @@ private:
         Number Quantities::*source;
     };
     std::vector<Value> m_values;
-    WheelSketch* m_sketch;
+    DrawingView* m_sketch;
 };
 
 } // namespace gear::ui

@@ -261,7 +261,7 @@ TEST(WheelMode, WholeWheelFromItsTipDiameter)
     EXPECT_DOUBLE_EQ(s.LstStd, 40);
     EXPECT_DOUBLE_EQ(s.dvStd, 30);
     EXPECT_DOUBLE_EQ(s.Dk, 76.25);
-    EXPECT_DOUBLE_EQ(s.D0, 12.625);
+    EXPECT_DOUBLE_EQ(s.D0, 63.625); // (76.25 + 51)/2: the circle of holes between rim and hub
     EXPECT_DOUBLE_EQ(s.d0, 6.3125);
     EXPECT_DOUBLE_EQ(s.L, 7);
     EXPECT_DOUBLE_EQ(s.R, 6);

@@ -119,9 +119,9 @@ TEST(CalculationFileScreens, AWheelAndACheckComeBackAndTheCheckGoesOnWithEnter)
                                                          {"Text5", "420"}, {"Text6", "20"}, {"Text7", ""}};
     for (const auto& [field, text] : wheel)
         EXPECT_EQ(app.text("Vvod", field), QString::fromLatin1(text)) << field;
-    // d = 420 − 2·10; D0 = 0.5·(375 − 2·25 − 1.7·30), with the Russian comma.
+    // d = 420 − 2·10; D0 = 0.5·(375 − 2·25 + 1.7·30), with the Russian comma.
     EXPECT_EQ(app.caption("vivod2", "Label5"), QStringLiteral("400"));
-    EXPECT_EQ(app.caption("vivod2", "Label17"), QStringLiteral("137"));
+    EXPECT_EQ(app.caption("vivod2", "Label17"), QStringLiteral("188"));
     EXPECT_EQ(app.caption("vivod2", "Label18"), QStringLiteral("68,5"));
     EXPECT_TRUE(marked(app, "trebov2", "Option2"));
     EXPECT_TRUE(marked(app, "BNormal2", "Option2"));

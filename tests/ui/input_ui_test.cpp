@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "driver.h"
 
-#include "ui/hod_rascheta.h"
+#include "ui/report.h"
+#include "ui/screen.h"
 #include "ui/screens.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QDate>
+#include <QTextDocument>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -328,12 +331,12 @@ TEST(Printout, ShowsEachModesOwnResultsFromTheState)
     app.type("Vibor", "Combo1", QStringLiteral("2.5"));
     app.pressEnter("Vibor");
 
-    const QString page = app.session().screens().load<ui::HodRascheta>(ScreenId::hodRascheta).printedHtml();
+    const QString page = ui::reportDocument(app.state(), {}, QDate(2026, 12, 7))->toPlainText();
     // The second wheel went to the disc sketch: d = 420 − 2·10.
     EXPECT_TRUE(page.contains(QStringLiteral("Диаметр отверстий,do"))) << "the disc wheel's table";
-    EXPECT_TRUE(page.contains(QStringLiteral("<td>Делительный диаметр, d</td><td>400</td>")));
+    EXPECT_TRUE(page.contains(QStringLiteral("Делительный диаметр, d\n400\n"))) << page.toStdString();
     EXPECT_FALSE(page.contains(QStringLiteral("Делительный диаметр d,мм"))) << "not the first wheel's table";
-    EXPECT_TRUE(page.contains(QStringLiteral("<td>Диаметр впадин</td><td>мм</td><td>43.75</td><td>193.75</td>")));
+    EXPECT_TRUE(page.contains(QStringLiteral("Диаметр впадин\nмм\n43.75\n193.75\n")));
 }
 
 TEST(Nachalo, TheTitleReadsOnADarkDesktop)

@@ -79,7 +79,7 @@ const QStringList& usefulTexts()
     return texts;
 }
 
-const char* const kMenu[] = {"mnuKol", "mnuPer", "mnuProv", "mnuExit", "mnuProg", "mnuParam", "mnuSteps"};
+const char* const kMenu[] = {"mnuKol", "mnuPer", "mnuProv", "mnuExit", "mnuProg", "mnuParam", "mnuSteps", "mnuReport"};
 
 // Remembers the window shown last.
 class ShowWatcher final : public QObject {
@@ -147,10 +147,13 @@ private:
 
     void step()
     {
-        // The print dialog is Qt's own: the student cancels it.
+        // The print and file dialogs are Qt's own, and the report's question
+        // of its author asks for no calculation: the student cancels them.
+        static const QStringList dialogs{QStringLiteral("printDialog"), QStringLiteral("saveDrawing"),
+                                         QStringLiteral("saveReport"), QStringLiteral("reportAuthor")};
         for (QWidget* widget : QApplication::topLevelWidgets()) {
-            if (widget->isVisible() && widget->objectName() == QStringLiteral("printDialog")) {
-                m_last = QStringLiteral("print dialog cancelled");
+            if (widget->isVisible() && dialogs.contains(widget->objectName())) {
+                m_last = widget->objectName() + QStringLiteral(" cancelled");
                 static_cast<QDialog*>(widget)->reject();
                 return;
             }

@@ -60,6 +60,10 @@ TEST(WalkthroughScreen, CopiesThePlainTextAndOffersThePrintDialog)
     EXPECT_TRUE(copied.contains(QStringLiteral("m = da/(Z/cos β + 2) = 84/(40/1 + 2) = 2 мм"))) << copied.toStdString();
 
     app.click("hodRascheta", "Command2");
+    // The printout is the report, which names its author: asked first, once.
+    auto* author = app.screen("hodRascheta")->findChild<QDialog*>(QStringLiteral("reportAuthor"));
+    ASSERT_NE(author, nullptr);
+    author->accept();
     QDialog* printDialog = app.screen("hodRascheta")->findChild<QDialog*>(QStringLiteral("printDialog"));
     ASSERT_NE(printDialog, nullptr);
     EXPECT_TRUE(printDialog->isVisible());
@@ -73,6 +77,7 @@ TEST(WalkthroughScreen, QuittingWithThePrintDialogOpenLeavesNothingBehind)
     Driver app;
     app.menu("mnuSteps");
     app.click("hodRascheta", "Command2");
+    app.screen("hodRascheta")->findChild<QDialog*>(QStringLiteral("reportAuthor"))->accept();
     ASSERT_NE(app.screen("hodRascheta")->findChild<QDialog*>(QStringLiteral("printDialog")), nullptr);
 }
 

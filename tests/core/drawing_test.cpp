@@ -1,0 +1,469 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "geometry/dxf_writer.h"
+#include "geometry/module_choice.h"
+#include "geometry/svg_writer.h"
+#include "geometry/wheel_drawing.h"
+#include "geometry/wheel_input.h"
+#include "material/final_material.h"
+#include "shell/mode_commands.h"
+#include "strength/transmission_design.h"
+
+#include "design_states.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+
+namespace gear {
+namespace {
+
+struct ValueCase {
+    double mm;
+    const char* separator;
+    const char* text;
+};
+
+class DimensionValue : public testing::TestWithParam<ValueCase> {};
+
+TEST_P(DimensionValue, RoundsToAHundredthHalfUpWithoutTrailingZeros)
+{
+    EXPECT_EQ(dimensionValue(GetParam().mm, GetParam().separator), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, DimensionValue,
+                         testing::Values(ValueCase{93.75, ",", "93,75"}, ValueCase{12.625, ",", "12,63"},
+                                         ValueCase{1.005, ".", "1.01"}, ValueCase{99.995, ",", "100"},
+                                         ValueCase{6.3125, ",", "6,31"}, ValueCase{40, ",", "40"},
+                                         ValueCase{0.5, ",", "0,5"}, ValueCase{-0.004, ",", "0"},
+                                         ValueCase{-2.345, ".", "-2.35"}, ValueCase{4000, ",", "4000"}));
+
+// The checks below, and the layout itself, stand on these two tests of
+// lines; a fault in them would pass every legibility check unseen.
+struct CrossCase {
+    const char* name;
+    Segment a;
+    Segment b;
+    double margin;
+    bool crosses;
+};
+
+class SegmentsCross : public testing::TestWithParam<CrossCase> {};
+
+TEST_P(SegmentsCross, CountsOnlyMeetingsAwayFromTheEnds)
+{
+    const CrossCase& c = GetParam();
+    EXPECT_EQ(segmentsCross(c.a, c.b, c.margin), c.crosses);
+}
+
+std::string crossName(const testing::TestParamInfo<CrossCase>& info)
+{
+    return info.param.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, SegmentsCross,
+    testing::Values(CrossCase{"Perpendicular", {{0, 0}, {10, 0}}, {{5, -5}, {5, 5}}, 0, true},
+                    CrossCase{"Parallel", {{0, 0}, {10, 0}}, {{0, 1}, {10, 1}}, 0, false},
+                    CrossCase{"MissingBeyondTheEnd", {{0, 0}, {10, 0}}, {{11, -5}, {11, 5}}, 0, false},
+                    CrossCase{"MeetingAtItsEndWithinTheMargin", {{0, 0}, {10, 0}}, {{10, -5}, {10, 5}}, 0.5, false},
+                    CrossCase{"TouchingItsMiddle", {{0, 0}, {10, 0}}, {{5, 0}, {5, 5}}, 0.5, true},
+                    CrossCase{"OverlappingOnOneLine", {{0, 0}, {10, 0}}, {{5, 0}, {15, 0}}, 1, true},
+                    CrossCase{"EndToEndOnOneLine", {{0, 0}, {10, 0}}, {{10, 0}, {20, 0}}, 0.1, false},
+                    CrossCase{"Oblique", {{0, 0}, {10, 10}}, {{0, 10}, {10, 0}}, 0, true},
+                    CrossCase{"ObliqueApart", {{0, 0}, {4, 4}}, {{0, 10}, {10, 0}}, 0, false}),
+    crossName);
+
+struct BoxCase {
+    const char* name;
+    Segment s;
+    bool crosses;
+};
+
+class SegmentThroughBox : public testing::TestWithParam<BoxCase> {};
+
+TEST_P(SegmentThroughBox, CountsOnlyTheInside)
+{
+    const Box box{0, 0, 10, 4};
+    EXPECT_EQ(segmentCrossesBox(GetParam().s, box), GetParam().crosses);
+}
+
+std::string boxName(const testing::TestParamInfo<BoxCase>& info)
+{
+    return info.param.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Boxes, SegmentThroughBox,
+                         testing::Values(BoxCase{"Across", {{-5, 2}, {15, 2}}, true},
+                                         BoxCase{"EndingInside", {{-5, 2}, {5, 2}}, true},
+                                         BoxCase{"AlongAnEdge", {{-5, 0}, {15, 0}}, false},
+                                         BoxCase{"Above", {{-5, -1}, {15, -1}}, false},
+                                         BoxCase{"CuttingACorner", {{8, -1}, {11, 2}}, true},
+                                         BoxCase{"PassingACorner", {{9, -2}, {12, 1}}, false}),
+                         boxName);
+
+TEST(Hatching, FillsASectionEvenlyAndKeepsInsideIt)
+{
+    // A square with a square hole: the lines' length times their spacing
+    // is the area hatched.
+    const std::vector<std::vector<Point>> ring{{{0, 0}, {20, 0}, {20, 20}, {0, 20}},
+                                               {{5, 5}, {15, 5}, {15, 15}, {5, 15}}};
+    for (bool rising : {true, false}) {
+        const std::vector<Segment> lines = hatchLines(ring, 1.0, rising);
+        double length = 0;
+        for (const Segment& l : lines) {
+            length += std::hypot(l.b.x - l.a.x, l.b.y - l.a.y);
+            const Point middle{(l.a.x + l.b.x) / 2, (l.a.y + l.b.y) / 2};
+            EXPECT_TRUE(pointInContours(middle, ring));
+            // At 45°, rising to the right (y downwards) or falling.
+            EXPECT_NEAR((l.b.y - l.a.y) / (l.b.x - l.a.x), rising ? -1.0 : 1.0, 1e-9);
+        }
+        EXPECT_NEAR(length * 1.0, 400 - 100, 6);
+    }
+}
+
+// A wheel of the wheel mode through its screens' Oks: Z = 40, dв and bw as
+// given, the module the tip diameter gives, to two decimals.
+CalcState wheel(double da, double bw, double dv)
+{
+    CalcState s = startUpState();
+    chooseWheelMode(s);
+    const auto text = [](double v) {
+        char buffer[32];
+        std::snprintf(buffer, sizeof buffer, "%g", v);
+        return std::string(buffer);
+    };
+    EXPECT_FALSE(enterWheel(s, {"40", "", text(dv), text(da), text(bw), ""}).refused());
+    EXPECT_FALSE(chooseModule(s, text(std::round(da / 42 * 100) / 100), "").refused());
+    return s;
+}
+
+CalcState designedPair()
+{
+    CalcState s = hardenedPair(950, 950);
+    EXPECT_FALSE(designTransmission(s, {"20", "", "100", "4.0"}).refused());
+    EXPECT_FALSE(chooseModule(s, "2.5", "").refused());
+    EXPECT_FALSE(chooseFinalSteel(s, 21).refused());
+    return s;
+}
+
+DrawingTarget paper()
+{
+    return DrawingTarget{};
+}
+
+DrawingTarget screenArea(double width, double height)
+{
+    DrawingTarget target;
+    target.paper = false;
+    target.width = width;
+    target.height = height;
+    return target;
+}
+
+// The field each symbol of a wheel's drawing dimensions.
+const std::map<std::string, Number Quantities::*>& wheelFields()
+{
+    static const std::map<std::string, Number Quantities::*> fields{
+        {"da", &Quantities::da},      {"bw", &Quantities::bw1},   {"Lст", &Quantities::LstStd},
+        {"dст", &Quantities::dstStd}, {"dв", &Quantities::dvStd}, {"Dк", &Quantities::Dk},
+        {"D0", &Quantities::D0},      {"d0", &Quantities::d0},    {"δ0", &Quantities::Delta0},
+        {"S", &Quantities::Delta0},   {"c", &Quantities::C},      {"C", &Quantities::C},
+        {"L", &Quantities::L},        {"R", &Quantities::R}};
+    return fields;
+}
+
+struct WorkedWheel {
+    const char* name;
+    double da;
+    WheelDesign design;
+    std::vector<std::string> symbols;
+    const char* scale;
+    const char* sheet;
+};
+
+std::string nameOf(const testing::TestParamInfo<WorkedWheel>& info)
+{
+    return info.param.name;
+}
+
+class WorkedWheelDrawing : public testing::TestWithParam<WorkedWheel> {};
+
+TEST_P(WorkedWheelDrawing, CarriesEveryDimensionWithTheStatesNumberAtTrueSize)
+{
+    const WorkedWheel& c = GetParam();
+    const CalcState s = wheel(c.da, 20, 30);
+    const Quantities& kept = s.results[static_cast<size_t>(Mode::Wheel)]->values;
+    const std::optional<Drawing> d = modeDrawing(s, Mode::Wheel, paper());
+    ASSERT_TRUE(d);
+    EXPECT_EQ(d->scaleText, c.scale);
+    EXPECT_EQ(d->sheetName, c.sheet);
+    for (const std::string& symbol : c.symbols) {
+        const Annotation* a = d->find(symbol);
+        ASSERT_NE(a, nullptr) << symbol;
+        ASSERT_TRUE(a->value) << symbol;
+        const double state = kept.*wheelFields().at(symbol);
+        EXPECT_DOUBLE_EQ(*a->value, state) << symbol;
+        EXPECT_EQ(a->text.content, symbol + " = " + dimensionValue(state, ",")) << symbol;
+        // Drawn to scale: what the dimension measures is its number, except
+        // a fillet's radius, which points at the fillet.
+        if (a->measured.size() == 2) {
+            EXPECT_NEAR(std::hypot(a->measured[1].x - a->measured[0].x, a->measured[1].y - a->measured[0].y), state,
+                        1e-9)
+                << symbol;
+        }
+    }
+    // The section is the wheel's own size: da high, the hub, the rim or the
+    // disc wide.
+    Box section = Box::empty();
+    for (const Polyline& line : d->lines) {
+        if (line.layer == Layer::Outline && line.closed)
+            for (Point p : line.points)
+                if (p.x < kept.da)
+                    section.include(p);
+    }
+    EXPECT_NEAR(section.height(), kept.da, 1e-9);
+    EXPECT_NEAR(section.width(), std::max<double>({kept.bw1, kept.LstStd, kept.C}), 1e-9);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CourseExamples, WorkedWheelDrawing,
+    testing::Values(
+        WorkedWheel{"Solid105", 105, WheelDesign::Solid, {"da", "bw", "Lст", "dст", "dв", "S", "C"}, "1:1", "A4"},
+        WorkedWheel{"Disc420",
+                    420,
+                    WheelDesign::Disc,
+                    {"da", "bw", "Lст", "dст", "dв", "Dк", "D0", "d0", "δ0", "c"},
+                    "1:2",
+                    "A3"},
+        WorkedWheel{
+            "Spoked840", 840, WheelDesign::Spoked, {"da", "bw", "Lст", "dст", "dв", "δ0", "c", "L", "R"}, "1:5", "A3"}),
+    nameOf);
+
+TEST(TransmissionDrawing, CarriesThePinionsAndTheWheelsMainDimensions)
+{
+    const CalcState s = designedPair();
+    const std::optional<Drawing> d = modeDrawing(s, Mode::Transmission, paper());
+    ASSERT_TRUE(d);
+    const std::vector<std::pair<const char*, double>> expected{{"da1", 55},     {"d1", 50},   {"df1", 43.75},
+                                                               {"bw1", 25},     {"da2", 205}, {"d2", 200},
+                                                               {"df2", 193.75}, {"bw2", 25},  {"aw", 125}};
+    for (const auto& [symbol, value] : expected) {
+        const Annotation* a = d->find(symbol);
+        ASSERT_NE(a, nullptr) << symbol;
+        EXPECT_DOUBLE_EQ(*a->value, value) << symbol;
+        ASSERT_EQ(a->measured.size(), 2U) << symbol;
+        EXPECT_NEAR(std::hypot(a->measured[1].x - a->measured[0].x, a->measured[1].y - a->measured[0].y), value, 1e-9)
+            << symbol;
+    }
+    // The wheel's tip behind the pinion's teeth in the mesh is hidden.
+    bool hidden = false;
+    for (const Polyline& line : d->lines)
+        hidden = hidden || line.layer == Layer::Hidden;
+    EXPECT_TRUE(hidden);
+    EXPECT_EQ(d->find("da1")->text.content, "da1 = 55");
+    EXPECT_EQ(d->find("df2")->text.content, "df2 = 193,75");
+}
+
+struct DesignCase {
+    double da;
+    WheelDesign wheel;
+    WheelDesign pair;
+};
+
+class DesignBounds : public testing::TestWithParam<DesignCase> {};
+
+// The wheel mode opens vivod2 from 250 mm on, the pair's drawing keeps the
+// solid wheel up to 250 mm inclusive: each drawing follows its own screen.
+TEST_P(DesignBounds, FollowTheScreenThatShowsTheDrawing)
+{
+    EXPECT_EQ(wheelDesignOf(GetParam().da), GetParam().wheel);
+    EXPECT_EQ(transmissionDesignOf(GetParam().da), GetParam().pair);
+}
+
+INSTANTIATE_TEST_SUITE_P(TipDiameters, DesignBounds,
+                         testing::Values(DesignCase{249.9, WheelDesign::Solid, WheelDesign::Solid},
+                                         DesignCase{250, WheelDesign::Disc, WheelDesign::Solid},
+                                         DesignCase{600, WheelDesign::Disc, WheelDesign::Disc},
+                                         DesignCase{600.5, WheelDesign::Spoked, WheelDesign::Spoked}));
+
+TEST(ModeDrawing, FollowsTheKeptResultsNotTheSharedFields)
+{
+    CalcState s = wheel(105, 20, 30);
+    const std::optional<Drawing> before = modeDrawing(s, Mode::Wheel, paper());
+    s.da = 999; // a later pass of another mode writes the shared fields
+    const std::optional<Drawing> after = modeDrawing(s, Mode::Wheel, paper());
+    ASSERT_TRUE(before && after);
+    EXPECT_EQ(after->find("da")->text.content, "da = 105");
+    EXPECT_FALSE(modeDrawing(startUpState(), Mode::Wheel, paper()));
+    EXPECT_FALSE(modeDrawing(s, Mode::Check, paper()));
+}
+
+// Legibility, checked on the drawing as data whatever the layout did.
+struct Shape {
+    const char* name;
+    double da;
+    double bw;
+    double dv;
+    DrawingTarget target;
+};
+
+std::string shapeName(const testing::TestParamInfo<Shape>& info)
+{
+    return info.param.name;
+}
+
+std::vector<Segment> outlineSegments(const Drawing& d)
+{
+    std::vector<Segment> out;
+    for (const Polyline& l : d.lines) {
+        if (l.layer != Layer::Outline && l.layer != Layer::Hidden)
+            continue;
+        for (size_t i = 0; i + 1 < l.points.size(); ++i)
+            out.push_back({l.points[i], l.points[i + 1]});
+        if (l.closed)
+            out.push_back({l.points.back(), l.points.front()});
+    }
+    for (const Circle& c : d.circles) {
+        if (c.layer != Layer::Outline)
+            continue;
+        for (int k = 0; k < 64; ++k) {
+            const double a0 = 2 * M_PI * k / 64;
+            const double a1 = 2 * M_PI * (k + 1) / 64;
+            out.push_back({{c.centre.x + c.radius * std::cos(a0), c.centre.y + c.radius * std::sin(a0)},
+                           {c.centre.x + c.radius * std::cos(a1), c.centre.y + c.radius * std::sin(a1)}});
+        }
+    }
+    return out;
+}
+
+void expectLegible(const Drawing& d)
+{
+    std::vector<std::pair<std::string, Box>> texts;
+    for (const Annotation& a : d.annotations)
+        texts.emplace_back(a.text.content, a.text.box());
+    for (const Text& t : d.texts)
+        texts.emplace_back(t.content, t.box());
+    // Every text on the sheet and as large as the sheet asks.
+    for (const Annotation& a : d.annotations) {
+        EXPECT_TRUE(d.sheet.contains(a.text.box())) << a.text.content;
+        EXPECT_GE(a.text.height / d.scale, kTextHeight - 1e-9) << a.text.content;
+    }
+    for (const Text& t : d.texts)
+        EXPECT_TRUE(d.sheet.contains(t.box())) << t.content;
+    for (size_t i = 0; i < texts.size(); ++i) {
+        for (size_t j = i + 1; j < texts.size(); ++j)
+            EXPECT_FALSE(texts[i].second.overlaps(texts[j].second)) << texts[i].first << " / " << texts[j].first;
+    }
+    const std::vector<Segment> outline = outlineSegments(d);
+    const double tiny = 0.05 * d.scale;
+    for (const Annotation& a : d.annotations) {
+        // No text on the part or on a line of another dimension.
+        for (const Segment& s : outline)
+            EXPECT_FALSE(segmentCrossesBox(s, a.text.box()))
+                << a.text.content << " on the outline " << s.a.x << "," << s.a.y << " " << s.b.x << "," << s.b.y;
+        for (const Annotation& other : d.annotations) {
+            if (&other == &a)
+                continue;
+            for (const Segment& s : other.lines)
+                EXPECT_FALSE(segmentCrossesBox(s, a.text.box())) << a.text.content << " on a line of " << other.symbol;
+            // Dimension lines cross neither one another nor the part.
+            if (a.dimensionLine && other.dimensionLine) {
+                EXPECT_FALSE(segmentsCross(*a.dimensionLine, *other.dimensionLine, tiny))
+                    << a.symbol << " crosses " << other.symbol;
+            }
+        }
+        if (a.dimensionLine) {
+            for (const Segment& s : outline)
+                EXPECT_FALSE(segmentsCross(*a.dimensionLine, s, tiny)) << a.symbol << " crosses the outline";
+        }
+    }
+}
+
+class Legibility : public testing::TestWithParam<Shape> {};
+
+TEST_P(Legibility, NoTextOverlapsAndNoDimensionCrossesAnother)
+{
+    const Shape& shape = GetParam();
+    const CalcState s = wheel(shape.da, shape.bw, shape.dv);
+    const std::optional<Drawing> d = modeDrawing(s, Mode::Wheel, shape.target);
+    ASSERT_TRUE(d);
+    expectLegible(*d);
+    EXPECT_GE(d->annotations.size(), 7U);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Wheels, Legibility,
+    testing::Values(Shape{"Worked105OnPaper", 105, 20, 30, paper()}, Shape{"Worked420OnPaper", 420, 20, 30, paper()},
+                    Shape{"Worked840OnPaper", 840, 20, 30, paper()},
+                    Shape{"Worked105OnScreen", 105, 20, 30, screenArea(106, 116)},
+                    Shape{"Worked420OnScreen", 420, 20, 30, screenArea(122, 138)},
+                    Shape{"Worked840OnScreen", 840, 20, 30, screenArea(200, 122)}, Shape{"Tiny20", 20, 5, 5, paper()},
+                    Shape{"Tiny20Wide", 20, 20, 4, paper()}, Shape{"Huge4000Thin", 4000, 5, 30, paper()},
+                    Shape{"Huge4000Wide", 4000, 500, 200, paper()}, Shape{"Wide500", 250, 500, 30, paper()},
+                    Shape{"HubWiderThanRim", 105, 5, 40, paper()}, Shape{"HubOfAThickShaft", 300, 40, 100, paper()},
+                    Shape{"Huge4000OnScreen", 4000, 5, 30, screenArea(200, 122)}),
+    shapeName);
+
+TEST(Legibility, TheDesignedPairReadsOnPaperAndOnScreen)
+{
+    const CalcState s = designedPair();
+    expectLegible(*modeDrawing(s, Mode::Transmission, paper()));
+    expectLegible(*modeDrawing(s, Mode::Transmission, screenArea(138, 170)));
+}
+
+TEST(Sections, AWheelTooThinToHatchIsFilledBlack)
+{
+    const CalcState thin = wheel(4000, 5, 30);
+    const Drawing d = *modeDrawing(thin, Mode::Wheel, paper());
+    ASSERT_FALSE(d.sections.empty());
+    EXPECT_TRUE(d.sections.front().hatching.empty());
+    EXPECT_FALSE(d.sections.front().filled.empty());
+    const CalcState worked = wheel(105, 20, 30);
+    const Drawing hatched = *modeDrawing(worked, Mode::Wheel, paper());
+    EXPECT_FALSE(hatched.sections.front().hatching.empty());
+    EXPECT_TRUE(hatched.sections.front().filled.empty());
+}
+
+TEST(Sections, SpokesCutLengthwiseAreNotHatched)
+{
+    const CalcState s = wheel(840, 20, 30);
+    const Drawing d = *modeDrawing(s, Mode::Wheel, paper());
+    const Section& section = d.sections.front();
+    // Halfway between hub and rim lies the spoke: no hatching crosses it.
+    const Quantities& v = s.results[static_cast<size_t>(Mode::Wheel)]->values;
+    const double r = (v.dstStd / 2 + v.Dk / 2) / 2;
+    const Segment across{{-v.C, -r}, {v.C, -r}};
+    for (const Segment& line : section.hatching)
+        EXPECT_FALSE(segmentsCross(across, line, 0));
+}
+
+TEST(PaperScale, AWheelLargerThanA3GoesToTheFirstStandardReductionThatFits)
+{
+    // 4000 mm at 1:20 is 200 mm high, and with the widths dimensioned above
+    // and below it no longer fits under the table of an A3 sheet.
+    EXPECT_EQ(modeDrawing(wheel(4000, 5, 30), Mode::Wheel, paper())->scaleText, "1:25");
+    const Drawing d = *modeDrawing(wheel(420, 20, 30), Mode::Wheel, paper());
+    EXPECT_EQ(d.scaleText, "1:2");
+    // The sheet itself, in the part's millimetres: A3 upright at 1:2.
+    EXPECT_NEAR(d.sheet.width(), 297 * 2, 1e-9);
+    EXPECT_NEAR(d.sheet.height(), 420 * 2, 1e-9);
+}
+
+TEST(Writers, SvgIsTheSheetInMillimetresAndDxfHasItsLayers)
+{
+    const Drawing d = *modeDrawing(wheel(105, 20, 30), Mode::Wheel, paper());
+    const std::string svg = drawingSvg(d);
+    EXPECT_NE(svg.find("width=\"210mm\" height=\"297mm\" viewBox=\"0 0 210 297\""), std::string::npos);
+    EXPECT_NE(svg.find(">da = 105</text>"), std::string::npos);
+    EXPECT_NE(svg.find(">Lст = 40</text>"), std::string::npos);
+    const std::string dxf = drawingDxf(d);
+    EXPECT_EQ(dxf.rfind("0\nEOF\n"), dxf.size() - 6);
+    for (const char* layer : {"OUTLINE", "HATCH", "CENTRE", "DIMENSIONS"})
+        EXPECT_NE(dxf.find(std::string("2\n") + layer + "\n"), std::string::npos) << layer;
+    // Cyrillic as \U+XXXX: "Lст" is L, с (U+0441), т (U+0442).
+    EXPECT_NE(dxf.find("L\\U+0441\\U+0442 = 40"), std::string::npos);
+}
+
+} // namespace
+} // namespace gear

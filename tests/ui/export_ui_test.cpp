@@ -1,0 +1,231 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "driver.h"
+
+#include "geometry/module_choice.h"
+#include "geometry/wheel_input.h"
+#include "shell/mode_commands.h"
+#include "ui/drawing_export.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QImage>
+#include <QLineEdit>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+
+#include <gtest/gtest.h>
+
+namespace gear::test {
+namespace {
+
+void wheelPass(Driver& app, const char* tip, const char* module)
+{
+    app.menu("mnuKol");
+    app.type("Vvod", "Text1", QStringLiteral("40"));
+    app.type("Vvod", "Text4", QStringLiteral("30"));
+    app.type("Vvod", "Text5", QString::fromLatin1(tip));
+    app.type("Vvod", "Text6", QStringLiteral("20"));
+    app.click("Vvod", "Command1");
+    app.type("Vibor", "Combo1", QString::fromLatin1(module));
+    app.click("Vibor", "Command1");
+}
+
+// Answers the save dialog of `owner` with a file of the type `filter` names.
+void saveAs(QWidget* owner, const char* dialogName, const QString& path, const QString& filterStart = {})
+{
+    auto* dialog = owner->findChild<QFileDialog*>(QString::fromLatin1(dialogName));
+    ASSERT_NE(dialog, nullptr);
+    if (!filterStart.isEmpty()) {
+        for (const QString& filter : dialog->nameFilters()) {
+            if (filter.startsWith(filterStart))
+                dialog->selectNameFilter(filter);
+        }
+    }
+    dialog->selectFile(path);
+    // The dialog's own Save button, as a student presses it.
+    QMetaObject::invokeMethod(dialog, "accept");
+}
+
+QString pdfText(const QString& path)
+{
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+    if (!pdftotext.waitForFinished(20000))
+        return {};
+    return QString::fromUtf8(pdftotext.readAllStandardOutput());
+}
+
+bool havePdftotext()
+{
+    return !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty();
+}
+
+struct FormatCase {
+    const char* name;
+    const char* filter; // how the dialog's filter starts
+    const char* file;   // the name typed, without a suffix where the filter gives it
+    const char* written;
+};
+
+class SaveDrawing : public testing::TestWithParam<FormatCase> {};
+
+TEST_P(SaveDrawing, WritesTheFormatTheDialogAsksFor)
+{
+    const FormatCase& c = GetParam();
+    QTemporaryDir dir;
+    Driver app;
+    wheelPass(app, "105", "2.5");
+    ASSERT_TRUE(app.isVisible("vivod1"));
+    app.click("vivod1", "Command2");
+    saveAs(app.screen("vivod1"), "saveDrawing", dir.filePath(QString::fromLatin1(c.file)), QString::fromUtf8(c.filter));
+    const QString path = dir.filePath(QString::fromLatin1(c.written));
+    ASSERT_TRUE(QFile::exists(path)) << c.written;
+    EXPECT_EQ(app.refusal(), nullptr);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    const std::string format = c.name;
+    if (format == "Svg") {
+        QXmlStreamReader xml(bytes);
+        ASSERT_TRUE(xml.readNextStartElement());
+        EXPECT_EQ(xml.name(), QStringLiteral("svg"));
+        EXPECT_EQ(xml.attributes().value(QStringLiteral("width")), QStringLiteral("210mm"));
+        EXPECT_EQ(xml.attributes().value(QStringLiteral("height")), QStringLiteral("297mm"));
+        while (!xml.atEnd())
+            xml.readNext();
+        EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+        EXPECT_TRUE(bytes.contains("da = 105"));
+    } else if (format == "Dxf") {
+        EXPECT_TRUE(bytes.startsWith("0\nSECTION\n2\nHEADER\n"));
+        EXPECT_TRUE(bytes.endsWith("0\nEOF\n"));
+    } else if (format == "Png") {
+        const QImage image = QImage::fromData(bytes, "PNG");
+        ASSERT_FALSE(image.isNull());
+        // A4 at 300 dpi, with the resolution written in the file.
+        EXPECT_EQ(image.size(), QSize(2480, 3508));
+        EXPECT_NEAR(image.dotsPerMeterX() * 0.0254, 300, 0.5);
+        EXPECT_NEAR(image.dotsPerMeterY() * 0.0254, 300, 0.5);
+    } else {
+        EXPECT_TRUE(bytes.startsWith("%PDF"));
+        if (!havePdftotext())
+            GTEST_SKIP() << "pdftotext is not installed";
+        const QString text = pdfText(path);
+        for (const char* expected : {"da = 105", "dст = 50", "Lст = 40", "bw = 20", "Делительный диаметр", "93.75"})
+            EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected << "\n" << text.toStdString();
+    }
+}
+
+std::string formatName(const testing::TestParamInfo<FormatCase>& info)
+{
+    return info.param.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Formats, SaveDrawing,
+                         testing::Values(FormatCase{"Svg", "Рисунок SVG", "wheel", "wheel.svg"},
+                                         FormatCase{"Dxf", "Чертёж DXF", "wheel", "wheel.dxf"},
+                                         FormatCase{"Pdf", "Документ PDF", "wheel", "wheel.pdf"},
+                                         FormatCase{"Png", "Изображение PNG", "wheel.png", "wheel.png"}),
+                         formatName);
+
+TEST(SaveDrawing, TheTransmissionDrawingCarriesBothGears)
+{
+    if (!havePdftotext())
+        GTEST_SKIP() << "pdftotext is not installed";
+    QTemporaryDir dir;
+    Driver app;
+    app.menu("mnuPer");
+    app.choose("ATverd", "Option5");
+    app.click("ATverd", "Command1");
+    app.choose("Czakalka2", "Option3");
+    app.click("Czakalka2", "Command1");
+    app.choose("stal4", "Option1");
+    app.click("stal4", "Command1");
+    app.type("Vvod2", "Text1", QStringLiteral("20"));
+    app.type("Vvod2", "Text3", QStringLiteral("100"));
+    app.chooseItem("Vvod2", "Combo1", 12);
+    app.click("Vvod2", "Command1");
+    app.type("Vibor", "Combo1", QStringLiteral("2.5"));
+    app.click("Vibor", "Command1");
+    app.chooseItem("okon", "Combo1", 21);
+    app.click("okon", "Command1");
+    app.click("okonchanie", "Command1");
+    ASSERT_TRUE(app.isVisible("vivod4"));
+    app.click("vivod4", "Command2");
+    const QString path = dir.filePath(QStringLiteral("pair.pdf"));
+    saveAs(app.screen("vivod4"), "saveDrawing", path);
+    const QString text = pdfText(path);
+    for (const char* expected :
+         {"da1 = 55", "d1 = 50", "df1 = 43.75", "da2 = 205", "d2 = 200", "df2 = 193.75", "aw = 125", "bw1 = 25"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected;
+}
+
+TEST(SaveDrawing, AFolderThatCannotBeWrittenIsSaidAndLeavesNoFile)
+{
+    QTemporaryDir dir;
+    Driver app;
+    wheelPass(app, "105", "2.5");
+    app.click("vivod1", "Command2");
+    const QString path = dir.filePath(QStringLiteral("no such folder/wheel.svg"));
+    saveAs(app.screen("vivod1"), "saveDrawing", path);
+    EXPECT_FALSE(QFile::exists(path));
+    EXPECT_TRUE(app.answerRefusal().startsWith(QStringLiteral("Не удалось создать файл")));
+    EXPECT_TRUE(app.isVisible("vivod1")) << "the drawing stays on screen";
+    EXPECT_EQ(app.caption("vivod1", "Label7"), QStringLiteral("105"));
+}
+
+TEST(AtomicWrite, AWriteThatFailsHalfwayLeavesTheOldFileWhole)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("wheel.svg"));
+    {
+        QFile old(path);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("the drawing of yesterday");
+    }
+    const QString failure = ui::writeAtomically(path, [](QIODevice& device) {
+        device.write("half a drawi");
+        return false; // the disk filled up
+    });
+    EXPECT_TRUE(failure.contains(QStringLiteral("Файл не сохранён"))) << failure.toStdString();
+    QFile kept(path);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), QByteArray("the drawing of yesterday"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("wheel.svg")}) << "no leftovers";
+}
+
+TEST(Report, OnePdfWithEachModesInputsWalkthroughResultsAndDrawing)
+{
+    if (!havePdftotext())
+        GTEST_SKIP() << "pdftotext is not installed";
+    QTemporaryDir dir;
+    Driver app;
+    wheelPass(app, "105", "2.5");
+    QWidget& main = app.session().mainWindow();
+    app.menu("mnuReport");
+    auto* author = main.findChild<QDialog*>(QStringLiteral("reportAuthor"));
+    ASSERT_NE(author, nullptr);
+    author->findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral("Иванов И. И."));
+    author->findChild<QLineEdit*>(QStringLiteral("Text2"))->setText(QStringLiteral("МТ-31"));
+    author->findChild<QLineEdit*>(QStringLiteral("Text3"))->setText(QStringLiteral("7"));
+    author->accept();
+    const QString path = dir.filePath(QStringLiteral("report.pdf"));
+    saveAs(&main, "saveReport", path);
+    ASSERT_TRUE(QFile::exists(path));
+    const QString text = pdfText(path);
+    for (const char* expected : {"Иванов И. И.", "МТ-31", "Вариант", "gearwheel", "Исходные данные", "Ход расчёта",
+                                 "Делительный диаметр", "93.75", "da = 105", "dст = 50", "Lст = 40"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected << "\n" << text.toStdString();
+
+    // The author is asked once a session: the next report goes straight to the file.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    app.menu("mnuReport");
+    EXPECT_EQ(main.findChild<QDialog*>(QStringLiteral("reportAuthor")), nullptr);
+    saveAs(&main, "saveReport", dir.filePath(QStringLiteral("again.pdf")));
+    EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("again.pdf"))));
+}
+
+} // namespace
+} // namespace gear::test
