@@ -382,6 +382,96 @@ void expectLegible(const Drawing& d)
 
 class Legibility : public testing::TestWithParam<Shape> {};
 
+double distance(Point a, Point b)
+{
+    return std::hypot(b.x - a.x, b.y - a.y);
+}
+
+// From p to the straight line through `line`.
+double offLine(Point p, const Segment& line)
+{
+    const double span = distance(line.a, line.b);
+    return std::abs((line.b.x - line.a.x) * (p.y - line.a.y) - (line.b.y - line.a.y) * (p.x - line.a.x)) / span;
+}
+
+// What a reader takes for granted: arrows at the ends of their line and
+// pointing along it, the line drawn the whole way, the text beside its line,
+// centre lines that are lines, and a front view's axes reaching past it.
+void expectWellDrawn(const Drawing& d)
+{
+    const double sheetMm = d.scale;
+    for (const Annotation& a : d.annotations) {
+        if (!a.dimensionLine)
+            continue;
+        const Segment line = *a.dimensionLine;
+        ASSERT_EQ(a.arrows.size(), 2U) << a.symbol;
+        std::vector<double> heads;
+        for (const std::array<Point, 3>& arrow : a.arrows) {
+            const Point tip = arrow[0];
+            EXPECT_LT(std::min(distance(tip, line.a), distance(tip, line.b)), 1e-9 * sheetMm) << a.symbol;
+            const Point base{(arrow[1].x + arrow[2].x) / 2, (arrow[1].y + arrow[2].y) / 2};
+            EXPECT_LT(offLine(base, line), 1e-6 * sheetMm) << a.symbol << ": an arrow across its line";
+            EXPECT_NEAR(distance(arrow[1], base), distance(arrow[2], base), 1e-6 * sheetMm) << a.symbol;
+            heads.push_back(distance(tip, base) / sheetMm);
+        }
+        EXPECT_NEAR(heads[0], heads[1], 1e-9) << a.symbol;
+        EXPECT_TRUE(heads[0] > 1.5 && heads[0] < 6) << a.symbol << ": arrows of " << heads[0] << " mm";
+        // Each arrowhead sits on the drawn line: outside arrows on the line
+        // carried on past the ends.
+        for (const std::array<Point, 3>& arrow : a.arrows) {
+            const Point base{(arrow[1].x + arrow[2].x) / 2, (arrow[1].y + arrow[2].y) / 2};
+            bool onLine = false;
+            for (const Segment& s : a.lines)
+                onLine = onLine || distance(s.a, base) + distance(base, s.b) <= distance(s.a, s.b) + 1e-6 * sheetMm;
+            EXPECT_TRUE(onLine) << a.symbol << ": an arrowhead off its line";
+        }
+        bool drawn = false;
+        for (const Segment& s : a.lines) {
+            if (offLine(s.a, line) < 1e-6 * sheetMm && offLine(s.b, line) < 1e-6 * sheetMm) {
+                const double along = distance(s.a, s.b);
+                drawn = drawn ||
+                        (distance(s.a, line.a) + distance(line.a, line.b) + distance(line.b, s.b) <=
+                         along + 1e-6 * sheetMm) ||
+                        (distance(s.a, line.b) + distance(line.b, line.a) + distance(line.a, s.b) <=
+                         along + 1e-6 * sheetMm);
+            }
+        }
+        EXPECT_TRUE(drawn) << a.symbol << ": its line is not drawn from arrow to arrow";
+        if (!a.leader) {
+            const double beside = offLine(a.text.centre, line) / a.text.height;
+            EXPECT_TRUE(beside > 0.5 && beside < 1.5) << a.symbol << ": its text stands " << beside << " heights off";
+        }
+    }
+    for (const Polyline& l : d.lines) {
+        if (l.layer != Layer::Centre)
+            continue;
+        double length = 0;
+        for (size_t i = 0; i + 1 < l.points.size(); ++i)
+            length += distance(l.points[i], l.points[i + 1]);
+        EXPECT_GT(length / sheetMm, 4.0) << "a centre line of " << length / sheetMm << " mm";
+    }
+    // The tip circle of a front view has its two axes, each past the circle.
+    const Circle* tip = nullptr;
+    for (const Circle& c : d.circles) {
+        if (c.layer == Layer::Outline && (!tip || c.radius > tip->radius))
+            tip = &c;
+    }
+    if (tip) {
+        int axes = 0;
+        for (const Polyline& l : d.lines) {
+            if (l.layer != Layer::Centre || l.points.size() != 2)
+                continue;
+            const Segment axis{l.points[0], l.points[1]};
+            if (offLine(tip->centre, axis) > 1e-6 * sheetMm)
+                continue;
+            const double reach = std::min(distance(tip->centre, axis.a), distance(tip->centre, axis.b));
+            if (reach > tip->radius + 1.0 * sheetMm && reach < tip->radius + 15 * sheetMm)
+                ++axes;
+        }
+        EXPECT_GE(axes, 2) << "the front view's axes";
+    }
+}
+
 TEST_P(Legibility, NoTextOverlapsAndNoDimensionCrossesAnother)
 {
     const Shape& shape = GetParam();
@@ -389,6 +479,7 @@ TEST_P(Legibility, NoTextOverlapsAndNoDimensionCrossesAnother)
     const std::optional<Drawing> d = modeDrawing(s, Mode::Wheel, shape.target);
     ASSERT_TRUE(d);
     expectLegible(*d);
+    expectWellDrawn(*d);
     EXPECT_GE(d->annotations.size(), 7U);
 }
 
@@ -410,6 +501,37 @@ TEST(Legibility, TheDesignedPairReadsOnPaperAndOnScreen)
     const CalcState s = designedPair();
     expectLegible(*modeDrawing(s, Mode::Transmission, paper()));
     expectLegible(*modeDrawing(s, Mode::Transmission, screenArea(138, 170)));
+    expectWellDrawn(*modeDrawing(s, Mode::Transmission, paper()));
+}
+
+struct InsideCase {
+    const char* name;
+    Point p;
+    bool inside;
+};
+
+class PointInContours : public testing::TestWithParam<InsideCase> {};
+
+TEST_P(PointInContours, CountsARayThroughAVertexOnce)
+{
+    // A triangle with a vertex level with the points tested, and a hole.
+    const std::vector<std::vector<Point>> shape{{{0, 0}, {10, 5}, {0, 10}}, {{1, 4}, {2, 4}, {2, 6}, {1, 6}}};
+    EXPECT_EQ(pointInContours(GetParam().p, shape), GetParam().inside);
+}
+
+INSTANTIATE_TEST_SUITE_P(Points, PointInContours,
+                         testing::Values(InsideCase{"Inside", {4, 5}, true}, InsideCase{"LeftOfIt", {-2, 5}, false},
+                                         InsideCase{"RightOfIt", {12, 5}, false},
+                                         InsideCase{"InTheHole", {1.5, 5}, false},
+                                         InsideCase{"BelowIt", {5, 11}, false}),
+                         [](const testing::TestParamInfo<InsideCase>& info) { return std::string(info.param.name); });
+
+TEST(SegmentsCross, CollinearOverlapsAwayFromTheOriginCountOnlyBeyondTheMargin)
+{
+    const Segment a{{100, 0}, {110, 0}};
+    EXPECT_FALSE(segmentsCross(a, {{109.5, 0}, {120, 0}}, 1)) << "an overlap within the margin";
+    EXPECT_TRUE(segmentsCross(a, {{105, 0}, {120, 0}}, 1));
+    EXPECT_FALSE(segmentsCross(a, {{110.5, 0}, {120, 0}}, 0)) << "apart";
 }
 
 TEST(Sections, AWheelTooThinToHatchIsFilledBlack)
