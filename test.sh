@@ -12,12 +12,14 @@ cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DGEAR_SANITIZE=ON -D
 cmake --build build/test -j2
 
 # The conversions and the calculation file reader under libFuzzer, where
-# clang is there to build them.
-# The same sources build above, so a build failure here means a clang
-# without its fuzzing runtime, not a fault of ours.
+# clang has its fuzzing runtime; once a trivial fuzzer builds, a failure to
+# build ours is a fault of ours and stops the run.
+fuzz_probe=$(mktemp -d)
+echo 'extern "C" int LLVMFuzzerTestOneInput(const unsigned char*, unsigned long) { return 0; }' >"$fuzz_probe/probe.cpp"
 if command -v clang++ >/dev/null 2>&1 &&
-    cmake -S tests/fuzz -B build/fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ >/dev/null 2>&1 &&
-    cmake --build build/fuzz >/dev/null 2>&1; then
+    clang++ -fsanitize=fuzzer "$fuzz_probe/probe.cpp" -o "$fuzz_probe/probe" >/dev/null 2>&1; then
+    cmake -S tests/fuzz -B build/fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+    cmake --build build/fuzz
     ./build/fuzz/number_text_fuzz -runs=300000 -max_len=64 -seed=1 2>&1 | tail -n 1
     # The file reader, from the sample files; libFuzzer adds to the corpus
     # folder it is given, so it gets a copy.
@@ -26,6 +28,7 @@ if command -v clang++ >/dev/null 2>&1 &&
 else
     echo "libFuzzer is not available here; the conversions' and the file reader's fuzzing is skipped."
 fi
+rm -rf "$fuzz_probe"
 
 export QT_QPA_PLATFORM=offscreen
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"

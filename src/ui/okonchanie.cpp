@@ -94,8 +94,11 @@ void Okonchanie::presetGrade()
 
 void Okonchanie::showDrawing()
 {
+    // The pair's own pinion decides: a wheel sized since shares the field da.
+    const CalcState& s = state();
+    const auto& pair = s.results[static_cast<size_t>(Mode::Transmission)];
     auto& drawing = screens().load<Vivod4>(ScreenId::vivod4);
-    drawing.choosePicture(state().da);
+    drawing.choosePicture(pair ? double(pair->values.da) : double(s.da));
     drawing.present();
 }
 

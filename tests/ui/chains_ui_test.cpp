@@ -78,22 +78,31 @@ TEST(TransmissionMode, HardenedDesignFromTheMenuToTheDrawing)
     EXPECT_TRUE(app.isVisible("okonchanie"));
 }
 
-TEST(TransmissionMode, TheDrawingShowsOnePictureWhateverCameBefore)
+TEST(TransmissionMode, TheDrawingFollowsThePairsPinionWhateverCameAfter)
 {
     Driver app;
     hardenedDesignUpToVibor(app);
-    app.type("Vibor", "Combo1", QStringLiteral("2.5"));
+    app.type("Vibor", "Combo1", QStringLiteral("12.0")); // the pinion's da = 12·(20 + 2) = 264 mm
     app.click("Vibor", "Command1");
     app.click("okon", "Command1");
-    for (double da : {700.0, 55.0, 400.0}) {
-        app.state().da = da;
+    // A wheel of 700 mm sized since takes the shared field da.
+    app.menu("mnuKol");
+    app.type("Vvod", "Text1", QStringLiteral("40"));
+    app.type("Vvod", "Text4", QStringLiteral("30"));
+    app.type("Vvod", "Text5", QStringLiteral("700"));
+    app.type("Vvod", "Text6", QStringLiteral("20"));
+    app.pressEnter("Vvod");
+    app.type("Vibor", "Combo1", QStringLiteral("16.0"));
+    app.pressEnter("Vibor");
+    ASSERT_EQ(double(app.state().da), 700.0);
+    for (int again = 0; again < 2; ++again) {
         app.click("okonchanie", "Command1");
         int visible = 0;
         for (const char* picture : {"Image1", "Image2", "Image3"})
             visible += app.control<QWidget>("vivod4", picture)->isVisible() ? 1 : 0;
-        EXPECT_EQ(visible, 1) << da;
+        EXPECT_EQ(visible, 1);
+        EXPECT_TRUE(app.control<QWidget>("vivod4", "Image2")->isVisible()) << "the disc wheel of a 264 mm pinion";
     }
-    EXPECT_TRUE(app.control<QWidget>("vivod4", "Image2")->isVisible());
 }
 
 TEST(TransmissionMode, SoftTeethDesignEndsOnItsResults)
