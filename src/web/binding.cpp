@@ -7,6 +7,7 @@
 #include "shell/number_text.h"
 #include "shell/reference_tables.h"
 #include "shell/walkthrough.h"
+#include "shell/walkthrough_text.h"
 #include "web/page_session.h"
 
 #include <emscripten/bind.h>
