@@ -39,7 +39,7 @@ test)
     cmake --build build/web -j2
     # Node 20 tries to fetch the module as a web page would.
     node --no-experimental-fetch build/web/tests/core_tests.js --gtest_brief=1
-    (cd web && npm ci --no-audit --no-fund --loglevel=error && node --test tests/page.test.mjs)
+    (cd web && npm ci --no-audit --no-fund --loglevel=error && node --test tests/page.test.mjs tests/files.test.mjs)
     ;;
 *)
     echo "usage: $0 serve|build|test" >&2

@@ -30,6 +30,8 @@ try {
   await menu(laptop, 'mnuSteps');
   await designPass(laptop);
   await ok(laptop, 'okonchanie', 'Command1');
+  // The drawing alone on the desk, the results closed under it.
+  await ok(laptop, 'okonchanie', 'Command2');
   await laptop.screenshot({ path: `${folder}/web-laptop.png` });
 
   const phone = await openPage(session, { locale: 'ru-RU', width: 360, height: 740 });

@@ -2,7 +2,9 @@
 // The page's way into the core: a session per student, the reference tables
 // and the walkthrough, as plain JavaScript values. Numbers reach the page as
 // the texts the core writes; the page computes nothing.
+#include "file/calculation_file.h"
 #include "geometry/results.h"
+#include "geometry/svg_writer.h"
 #include "material/steel_grade.h"
 #include "shell/number_text.h"
 #include "shell/reference_tables.h"
@@ -37,9 +39,6 @@ val textArray(const Range& items)
         array.call<void>("push", text(item));
     return array;
 }
-
-// The menu's name of each mode, by Mode.
-constexpr std::array<std::string_view, kModeCount> kModeTitles{"Передача", "Колесо", "Проверка"};
 
 std::string_view designName(WheelDesign design)
 {
@@ -79,6 +78,28 @@ val replyValue(const Reply& reply)
         pictures.call<void>("push", entry);
     }
     result.set("pictures", pictures);
+    val marked = val::array();
+    for (const OptionMarked& m : reply.marked) {
+        val entry = textArray(std::array<std::string_view, 1>{screenName(m.screen)});
+        entry.call<void>("push", m.option);
+        marked.call<void>("push", entry);
+    }
+    result.set("marked", marked);
+    val chosen = val::array();
+    for (const ItemChosen& c : reply.chosen) {
+        val entry = textArray(std::array<std::string_view, 2>{screenName(c.screen), c.control});
+        entry.call<void>("push", c.index);
+        chosen.call<void>("push", entry);
+    }
+    result.set("chosen", chosen);
+    val hidden = val::array();
+    for (const ScreenId screen : reply.hidden)
+        hidden.call<void>("push", text(screenName(screen)));
+    result.set("hidden", hidden);
+    val opened = val::array();
+    for (const ScreenId screen : reply.opened)
+        opened.call<void>("push", text(screenName(screen)));
+    result.set("opened", opened);
     return result;
 }
 
@@ -107,14 +128,64 @@ val showDrawing(PageSession& session)
     return replyValue(session.showDrawing());
 }
 
+// The file's bytes as the browser read them (a Uint8Array), so that a file
+// that is not UTF-8 reaches the core's check as it is.
+val open(PageSession& session, const std::string& fileName, const std::string& bytes)
+{
+    return replyValue(session.open(fileName, bytes));
+}
+
+val fileValue(const FileToSave& file)
+{
+    val result = val::object();
+    result.set("name", text(file.name));
+    result.set("type", text(file.type));
+    result.set("text", text(file.text));
+    result.set("notice", text(file.notice));
+    return result;
+}
+
+val save(PageSession& session)
+{
+    return fileValue(session.save());
+}
+
+// The drawing of a picture as SVG, laid out for an area of the size given in
+// millimetres; empty when the picture shows none.
+std::string drawingSvgOf(PageSession& session, const std::string& screen, const std::string& control, double width,
+                         double height)
+{
+    const std::optional<ScreenId> id = screenByName(screen);
+    if (!id)
+        return {};
+    DrawingTarget area;
+    area.paper = false;
+    area.width = width;
+    area.height = height;
+    const std::optional<Drawing> drawing = session.drawing(*id, control, area);
+    return drawing ? drawingSvg(*drawing) : std::string();
+}
+
+// "svg" or "dxf".
+val drawingFileOf(PageSession& session, const std::string& screen, const std::string& control,
+                  const std::string& format)
+{
+    const std::optional<ScreenId> id = screenByName(screen);
+    if (!id)
+        return val::null();
+    const std::optional<FileToSave> file =
+        session.drawingFile(*id, control, format == "dxf" ? DrawingFormat::Dxf : DrawingFormat::Svg);
+    return file ? fileValue(*file) : val::null();
+}
+
 val walkthrough(PageSession& session)
 {
     const std::string& separator = session.decimalSeparator();
     val modes = val::array();
-    for (size_t index = 0; index < kModeTitles.size(); ++index) {
+    for (size_t index = 0; index < kModeCount; ++index) {
         const Mode shown = static_cast<Mode>(index);
         val mode = val::object();
-        mode.set("title", text(kModeTitles[index]));
+        mode.set("title", text(modeTitle(shown)));
         const std::vector<StepGroup>* groups = session.state().walkthrough.of(shown);
         if (!groups) {
             mode.set("groups", val::null());
@@ -162,7 +233,7 @@ val stateOf(PageSession& session)
     for (const NumberField& field : kNumberFields)
         numbers.set(std::string(field.name), text(numberToText(s.*field.field, session.decimalSeparator())));
     state.set("numbers", numbers);
-    state.set("mode", s.mode ? text(kModeTitles[static_cast<size_t>(*s.mode)]) : val::null());
+    state.set("mode", s.mode ? text(modeTitle(*s.mode)) : val::null());
     state.set("rigid", s.rigid);
     state.set("wheelEntered", s.wheelEntered);
     state.set("isHRC", s.isHRC);
@@ -245,6 +316,9 @@ val referenceTables(const std::string& separator)
     for (const CoefficientInfo& info : kCoefficients)
         coefficients.call<void>("push", textArray(std::array<std::string_view, 2>{info.name, info.meaning}));
     tables.set("coefficients", coefficients);
+    // A file larger than this is refused unread: the page reads one byte
+    // more, to tell it.
+    tables.set("maxFileSize", static_cast<double>(kMaxCalculationFileSize));
     return tables;
 }
 
@@ -257,6 +331,12 @@ EMSCRIPTEN_BINDINGS(gear)
         .function("menu", &menu)
         .function("ok", &ok)
         .function("showDrawing", &showDrawing)
+        .function("open", &open)
+        .function("save", &save)
+        .function("modified", &PageSession::modified)
+        .function("fileName", &PageSession::fileName)
+        .function("drawingSvg", &drawingSvgOf)
+        .function("drawingFile", &drawingFileOf)
         .function("state", &stateOf)
         .function("walkthrough", &walkthrough)
         .function("resultTables", &resultTablesOf);

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "web/page_session.h"
 
+#include "file/calculation_file.h"
+#include "geometry/dxf_writer.h"
 #include "geometry/module_choice.h"
 #include "geometry/results.h"
+#include "geometry/svg_writer.h"
 #include "geometry/wheel_input.h"
 #include "material/final_material.h"
 #include "material/hardness_recommendation.h"
@@ -12,6 +15,7 @@
 #include "shell/mode_commands.h"
 #include "shell/number_text.h"
 #include "shell/parameters.h"
+#include "shell/walkthrough_text.h"
 #include "strength/check_calculation.h"
 #include "strength/transmission_design.h"
 
@@ -28,6 +32,60 @@ std::string textAt(const OkInput& input, size_t i)
     return i < input.texts.size() ? input.texts[i] : std::string();
 }
 
+// The fields of a screen whose Ok reads texts, in the order it reads them.
+struct TextFields {
+    ScreenId screen;
+    std::array<std::string_view, 6> names;
+};
+
+constexpr std::array<TextFields, 4> kTextFields{{
+    {ScreenId::Vvod2, {"Text1", "Text2", "Text3", "Combo1"}},
+    {ScreenId::Vibor, {"Combo1", "Combo2"}},
+    {ScreenId::Vvod, {"Text1", "Text2", "Text4", "Text5", "Text6", "Text7"}},
+    {ScreenId::Vvod3, {"Text1", "Text2", "Text3", "Text4"}},
+}};
+
+// The screens whose Ok a file brings back.
+constexpr std::array<ScreenId, 14> kInputScreens{
+    ScreenId::ATverd, ScreenId::trebov2, ScreenId::BNormal2, ScreenId::Czakalka2, ScreenId::stal1,
+    ScreenId::stal2,  ScreenId::stal3,   ScreenId::stal4,    ScreenId::stal5,     ScreenId::Vvod2,
+    ScreenId::Vibor,  ScreenId::okon,    ScreenId::Vvod,     ScreenId::Vvod3};
+
+// Every screen of a chain: an opened file shows only those its last Ok left open.
+constexpr std::array<ScreenId, 21> kChainScreens{
+    ScreenId::ATverd, ScreenId::trebov2, ScreenId::BNormal2,   ScreenId::Czakalka2, ScreenId::stal1,  ScreenId::stal2,
+    ScreenId::stal3,  ScreenId::stal4,   ScreenId::stal5,      ScreenId::Vvod2,     ScreenId::Vibor,  ScreenId::okon,
+    ScreenId::Vvod,   ScreenId::Vvod3,   ScreenId::okonchanie, ScreenId::oshibka1,  ScreenId::result, ScreenId::vivod1,
+    ScreenId::vivod2, ScreenId::vivod3,  ScreenId::vivod4};
+
+constexpr std::string_view kUntitled = "расчёт.gear";
+
+// Puts what an Ok was given back on its screen: the texts as typed, the
+// option marked or the list's item chosen.
+void showGiven(Reply& reply, ScreenId screen, const GivenInputs& given)
+{
+    for (const TextFields& fields : kTextFields) {
+        if (fields.screen != screen)
+            continue;
+        for (size_t i = 0; i < fields.names.size() && !fields.names[i].empty(); ++i)
+            reply.texts.push_back(
+                {screen, std::string(fields.names[i]), i < given.texts.size() ? given.texts[i] : std::string()});
+        return;
+    }
+    if (screen == ScreenId::okon)
+        reply.chosen.push_back({screen, "Combo1", given.choice});
+    else
+        reply.marked.push_back({screen, given.choice});
+}
+
+// The numbers a mode kept with its results, or the state's where it kept
+// none, as the desktop's drawings take them.
+const Quantities& keptOr(const CalcState& state, Mode mode)
+{
+    const auto& kept = state.results[static_cast<size_t>(mode)];
+    return kept ? kept->values : static_cast<const Quantities&>(state);
+}
+
 } // namespace
 
 WheelDesign designOfSketch(ScreenId screen)
@@ -40,8 +98,13 @@ WheelDesign designOfSketch(ScreenId screen)
 }
 
 PageSession::PageSession(std::string decimalSeparator)
-    : m_state(startUpState()), m_separator(std::move(decimalSeparator))
+    : m_state(startUpState()), m_separator(std::move(decimalSeparator)), m_savedText(currentFileText())
 {
+}
+
+std::string PageSession::currentFileText() const
+{
+    return calculationText(calculationOf(m_state));
 }
 
 std::string PageSession::shown(Number value) const
@@ -64,14 +127,36 @@ Reply PageSession::menu(std::string_view command)
         reply.outcome = Outcome::openNext(ScreenId::hodRascheta);
     } else if (command == "mnuParam") {
         // The fields show the coefficients in force each time it opens.
-        const auto texts = parameterTexts(m_state, m_separator);
-        for (size_t i = 0; i < texts.size(); ++i)
-            reply.texts.push_back({ScreenId::nastroyka, "Text" + std::to_string(i + 1), texts[i]});
+        presetParameters(reply);
         reply.outcome = Outcome::openNext(ScreenId::nastroyka);
     }
     // The menu stays; nothing of it is left.
     reply.outcome.leave = false;
     return reply;
+}
+
+void PageSession::presetParameters(Reply& reply) const
+{
+    const auto texts = parameterTexts(m_state, m_separator);
+    for (size_t i = 0; i < texts.size(); ++i)
+        reply.texts.push_back({ScreenId::nastroyka, "Text" + std::to_string(i + 1), texts[i]});
+}
+
+void PageSession::keepDrawing(ShownDrawing drawing)
+{
+    // A screen's pictures show one drawing at a time.
+    std::erase_if(m_drawings, [&](const ShownDrawing& d) { return d.screen == drawing.screen; });
+    m_drawings.push_back(std::move(drawing));
+}
+
+void PageSession::presetSketch(Reply& reply, ScreenId sketch)
+{
+    for (const SketchRow& row : sketchRows(sketch))
+        reply.texts.push_back({sketch, std::string(row.fieldName), shown(m_state.*row.value)});
+    reply.pictures.push_back({sketch, "Image1", designOfSketch(sketch)});
+    // The numbers the mode kept, so that a later pass of another mode, which
+    // shares the fields, leaves this drawing as it was computed.
+    keepDrawing({sketch, "Image1", keptOr(m_state, Mode::Wheel), designOfSketch(sketch), false});
 }
 
 void PageSession::presetCalculatedModule(Reply& reply, Number module) const
@@ -110,6 +195,7 @@ void PageSession::presetGrade(Reply& reply) const
 Reply PageSession::ok(ScreenId screen, const OkInput& input)
 {
     Reply reply;
+    bool calculates = true;
     switch (screen) {
     case ScreenId::ATverd: reply.outcome = recommendHardness(m_state, input.option); break;
     case ScreenId::trebov2: reply.outcome = chooseRequirements(m_state, input.option); break;
@@ -123,69 +209,174 @@ Reply PageSession::ok(ScreenId screen, const OkInput& input)
     case ScreenId::Vvod2:
         reply.outcome =
             designTransmission(m_state, {textAt(input, 0), textAt(input, 1), textAt(input, 2), textAt(input, 3)});
-        if (!reply.outcome.refused())
-            presetCalculatedModule(reply, m_state.m);
         break;
     case ScreenId::Vvod:
         reply.outcome = enterWheel(m_state, {textAt(input, 0), textAt(input, 1), textAt(input, 2), textAt(input, 3),
                                              textAt(input, 4), textAt(input, 5)});
-        if (!reply.outcome.refused())
-            presetCalculatedModule(reply, m_state.mcalc);
         break;
     case ScreenId::Vvod3:
         reply.outcome =
             checkPermissibleLoad(m_state, {textAt(input, 0), textAt(input, 1), textAt(input, 2), textAt(input, 3)});
-        if (!reply.outcome.refused())
-            reply.texts.push_back({ScreenId::result, "Label2", shown(m_state.Tcalc)});
         break;
-    case ScreenId::Vibor:
-        reply.outcome = chooseModule(m_state, textAt(input, 0), textAt(input, 1));
-        if (reply.outcome.next == ScreenId::okon) {
-            presetModuleResults(reply);
-        } else if (reply.outcome.next == ScreenId::vivod1 || reply.outcome.next == ScreenId::vivod2 ||
-                   reply.outcome.next == ScreenId::vivod3) {
-            const ScreenId sketch = *reply.outcome.next;
-            for (const SketchRow& row : sketchRows(sketch))
-                reply.texts.push_back({sketch, std::string(row.fieldName), shown(m_state.*row.value)});
-            reply.pictures.push_back({sketch, "Image1", designOfSketch(sketch)});
-        }
-        break;
-    case ScreenId::okon:
-        reply.outcome = chooseFinalSteel(m_state, input.index);
-        presetGrade(reply);
-        break;
+    case ScreenId::Vibor: reply.outcome = chooseModule(m_state, textAt(input, 0), textAt(input, 1)); break;
+    case ScreenId::okon: reply.outcome = chooseFinalSteel(m_state, input.index); break;
     case ScreenId::nastroyka: {
         std::array<std::string, kCoefficientCount> texts;
         for (size_t i = 0; i < texts.size(); ++i)
             texts[i] = textAt(input, i);
         reply.outcome = applyParameters(m_state, texts);
+        calculates = false;
         break;
     }
     default:
         // Every other screen's buttons only close it.
         reply.outcome = Outcome::close();
+        calculates = false;
         break;
     }
+    if (calculates)
+        presetAfter(screen, reply.outcome, reply);
     // A number in the sentence reads as the page's numbers do.
     if (reply.outcome.refused())
         reply.outcome.refusal = withDecimalSeparator(reply.outcome.refusal, m_separator);
     return reply;
 }
 
+// What a screen's Ok hands on to the screens after it, from the state it
+// left: the same after a student's Ok and after the Ok of an opened file.
+void PageSession::presetAfter(ScreenId screen, const Outcome& outcome, Reply& reply)
+{
+    switch (screen) {
+    case ScreenId::Vvod2:
+        if (!outcome.refused())
+            presetCalculatedModule(reply, m_state.m);
+        break;
+    case ScreenId::Vvod:
+        if (!outcome.refused())
+            presetCalculatedModule(reply, m_state.mcalc);
+        break;
+    case ScreenId::Vvod3:
+        if (!outcome.refused())
+            reply.texts.push_back({ScreenId::result, "Label2", shown(m_state.Tcalc)});
+        break;
+    case ScreenId::Vibor:
+        if (outcome.next == ScreenId::okon)
+            presetModuleResults(reply);
+        else if (outcome.next == ScreenId::vivod1 || outcome.next == ScreenId::vivod2 ||
+                 outcome.next == ScreenId::vivod3)
+            presetSketch(reply, *outcome.next);
+        break;
+    case ScreenId::okon: presetGrade(reply); break;
+    default: break;
+    }
+}
+
 Reply PageSession::showDrawing()
 {
     Reply reply;
-    const int picture = drawingPicture(m_state.da);
+    // The pair the results show, by its pinion: a wheel sized since, which
+    // shares the state's fields, does not change which body it has.
+    const Quantities& pair = keptOr(m_state, Mode::Transmission);
+    const int picture = drawingPicture(pair.da);
     constexpr std::array<WheelDesign, 3> kDesigns{WheelDesign::Solid, WheelDesign::Disc, WheelDesign::Spoked};
     for (int i = 1; i <= 3; ++i) {
         const std::string control = "Image" + std::to_string(i);
         reply.shown.push_back({ScreenId::vivod4, control, i == picture});
-        if (i == picture)
-            reply.pictures.push_back({ScreenId::vivod4, control, kDesigns[static_cast<size_t>(i - 1)]});
+        if (i == picture) {
+            const WheelDesign design = kDesigns[static_cast<size_t>(i - 1)];
+            reply.pictures.push_back({ScreenId::vivod4, control, design});
+            keepDrawing({ScreenId::vivod4, control, pair, design, true});
+        }
     }
     // The results stay open behind the drawing.
     reply.outcome = {ScreenId::vivod4, false, false, {}};
     return reply;
+}
+
+Reply PageSession::open(std::string_view fileName, std::string_view bytes)
+{
+    Reply reply;
+    const OpenedCalculation opened = openCalculation(bytes);
+    if (opened.refused()) {
+        reply.outcome = Outcome::refuse("Файл «" + std::string(fileName) + "» не открыт. " + opened.refusal);
+        return reply;
+    }
+    // Screens the file does not reach show nothing of the work before it.
+    for (const ScreenId screen : kInputScreens)
+        showGiven(reply, screen, {screen == ScreenId::okon ? -1 : 0, {}});
+    m_drawings.clear();
+    struct Last {
+        GivenStep step;
+        Outcome outcome;
+    };
+    std::optional<Last> last;
+    // The file was checked on a state of its own; the same run on the
+    // session's state gives the same, and each screen gets what its Ok had.
+    replay(m_state, opened.calculation.defaults, opened.calculation.steps,
+           [&](const GivenStep& step, const Outcome& outcome) {
+               showGiven(reply, step.screen, step.given);
+               presetAfter(step.screen, outcome, reply);
+               last = Last{step, outcome};
+           });
+    reply.hidden.assign(kChainScreens.begin(), kChainScreens.end());
+    if (last) {
+        if (last->outcome.refused() || !last->outcome.leave)
+            reply.opened.push_back(last->step.screen);
+        if (last->outcome.next && !last->outcome.refused())
+            reply.opened.push_back(*last->outcome.next);
+    }
+    presetParameters(reply);
+    m_fileName = fileName;
+    m_savedText = currentFileText();
+    return reply;
+}
+
+FileToSave PageSession::save()
+{
+    const SavedCalculation saved = saveCalculation(m_state);
+    FileToSave file{m_fileName.empty() ? std::string(kUntitled) : m_fileName,
+                    "application/x-gearwheel-calculation",
+                    saved.text,
+                    {}};
+    if (!saved.recomputed.empty()) {
+        std::string modes;
+        for (const Mode mode : saved.recomputed)
+            modes += (modes.empty() ? "«" : ", «") + std::string(modeTitle(mode)) + "»";
+        file.notice = "Расчёт сохранён. Результаты расчёта " + modes +
+                      " в файле пересчитаны по данным его экранов и отличаются от показанных: экраны нажимались не по "
+                      "порядку или коэффициенты менялись по ходу расчёта. Откройте файл, чтобы увидеть расчёт таким, "
+                      "каким он записан.";
+    }
+    m_savedText = currentFileText();
+    return file;
+}
+
+bool PageSession::modified() const
+{
+    return currentFileText() != m_savedText;
+}
+
+std::optional<Drawing> PageSession::drawing(ScreenId screen, std::string_view control, DrawingTarget target) const
+{
+    target.decimalSeparator = m_separator;
+    for (const ShownDrawing& d : m_drawings) {
+        if (d.screen == screen && d.control == control)
+            return d.pair ? transmissionDrawing(d.values, d.design, target) : wheelDrawing(d.values, d.design, target);
+    }
+    return std::nullopt;
+}
+
+std::optional<FileToSave> PageSession::drawingFile(ScreenId screen, std::string_view control,
+                                                   DrawingFormat format) const
+{
+    // On its sheet, with the frame, the title block and the table, as the
+    // desktop saves it.
+    const std::optional<Drawing> sheet = drawing(screen, control, DrawingTarget{});
+    if (!sheet)
+        return std::nullopt;
+    if (format == DrawingFormat::Dxf)
+        return FileToSave{"чертёж.dxf", "image/vnd.dxf", drawingDxf(*sheet), {}};
+    return FileToSave{"чертёж.svg", "image/svg+xml", drawingSvg(*sheet), {}};
 }
 
 } // namespace gear::web

@@ -1,16 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "web/page_session.h"
 
+#include "file/calculation_file.h"
 #include "shell/number_text.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 namespace gear::web {
 namespace {
 
-// The text a reply puts into screen.control, or "<none>".
+// The text a reply leaves in screen.control, the last it writes, or "<none>".
 std::string textOf(const Reply& reply, ScreenId screen, const std::string& control)
 {
     std::string found = "<none>";
@@ -185,6 +187,247 @@ TEST(PageSession, TheParametersShowTheCoefficientsInForceAndTakeNewOnes)
 
     typed.texts[1] = "0";
     EXPECT_EQ(page.ok(ScreenId::nastroyka, typed).outcome.refusal, "Коэффициент kf должен быть положительным числом.");
+}
+
+// The option a reply leaves marked on a screen, the last it writes
+// (−2: it writes none).
+int lastMarked(const Reply& reply, ScreenId screen)
+{
+    int option = -2;
+    for (const OptionMarked& m : reply.marked) {
+        if (m.screen == screen)
+            option = m.option;
+    }
+    return option;
+}
+
+// The item a reply leaves chosen in a list (−2: it chooses none).
+int lastChosen(const Reply& reply, ScreenId screen, const std::string& control)
+{
+    int index = -2;
+    for (const ItemChosen& c : reply.chosen) {
+        if (c.screen == screen && c.control == control)
+            index = c.index;
+    }
+    return index;
+}
+
+// Every mode of the course in one session: the hardened pair, the wheel of
+// 420 mm and the checked wheel, the check last.
+void workEveryMode(PageSession& page)
+{
+    designPair(page);
+    page.ok(ScreenId::Vibor, {{"2.5", ""}});
+    page.ok(ScreenId::okon, {{}, 0, 21});
+    page.menu("mnuKol");
+    page.ok(ScreenId::Vvod, {{"40", "", "30", "420", "20", ""}});
+    page.ok(ScreenId::Vibor, {{"10,0", ""}});
+    page.menu("mnuProv");
+    page.ok(ScreenId::trebov2, {{}, 2});
+    page.ok(ScreenId::BNormal2, {{}, 2});
+    page.ok(ScreenId::stal2, {{}, 1});
+    page.ok(ScreenId::Vvod3, {{"240", "60", "", "40"}});
+}
+
+TEST(PageSession, AnOpenedFilePutsWhatEachOkWasGivenOnItsScreenAndTheSameResults)
+{
+    PageSession worked(".");
+    workEveryMode(worked);
+    const std::string file = worked.save().text;
+
+    // Another student's work is on the screens first.
+    PageSession page(".");
+    page.menu("mnuKol");
+    page.ok(ScreenId::Vvod, {{"30", "12", "25", "99", "15", "33"}});
+    page.ok(ScreenId::Vibor, {{"3", ""}});
+    const Reply reply = page.open("вариант 7.gear", file);
+    ASSERT_FALSE(reply.outcome.refused()) << reply.outcome.refusal;
+    EXPECT_EQ(calculationText(calculationOf(page.state())), calculationText(calculationOf(worked.state())))
+        << "the same steps, walkthrough and kept results";
+
+    struct Shown {
+        ScreenId screen;
+        const char* control;
+        const char* text;
+    };
+    for (const Shown& c : {
+             // as typed, in the order each Ok reads them
+             Shown{ScreenId::Vvod2, "Text1", "20"},
+             Shown{ScreenId::Vvod2, "Text2", ""},
+             Shown{ScreenId::Vvod2, "Text3", "100"},
+             Shown{ScreenId::Vvod2, "Combo1", "4.0"},
+             Shown{ScreenId::Vvod, "Text1", "40"},
+             Shown{ScreenId::Vvod, "Text2", ""},
+             Shown{ScreenId::Vvod, "Text4", "30"},
+             Shown{ScreenId::Vvod, "Text5", "420"},
+             Shown{ScreenId::Vvod, "Text6", "20"},
+             Shown{ScreenId::Vvod, "Text7", ""},
+             Shown{ScreenId::Vvod3, "Text1", "240"},
+             Shown{ScreenId::Vvod3, "Text4", "40"},
+             // the module choice shows the wheel's, whose chain ran it last
+             Shown{ScreenId::Vibor, "Combo1", "10,0"},
+             Shown{ScreenId::Vibor, "Combo2", ""},
+             Shown{ScreenId::Vibor, "Label6", "10"},
+             // what each Ok handed on
+             Shown{ScreenId::okonchanie, "Label16", "43.75"},
+             Shown{ScreenId::okonchanie, "Label18", "Сталь 18ХГТ"},
+             Shown{ScreenId::okon, "Label13", "210.944"},
+             Shown{ScreenId::vivod2, "Label7", "420"},
+             Shown{ScreenId::result, "Label2", "9158.4"},
+             Shown{ScreenId::nastroyka, "Text1", "0.5"},
+         })
+        EXPECT_EQ(textOf(reply, c.screen, c.control), c.text) << screenName(c.screen) << '.' << c.control;
+
+    struct Marked {
+        ScreenId screen;
+        int option;
+    };
+    for (const Marked& m : {Marked{ScreenId::ATverd, 5}, Marked{ScreenId::Czakalka2, 3}, Marked{ScreenId::stal4, 1},
+                            Marked{ScreenId::trebov2, 2}, Marked{ScreenId::BNormal2, 2}, Marked{ScreenId::stal2, 1},
+                            Marked{ScreenId::stal1, 0}})
+        EXPECT_EQ(lastMarked(reply, m.screen), m.option) << screenName(m.screen);
+    EXPECT_EQ(lastChosen(reply, ScreenId::okon, "Combo1"), 21);
+
+    // The check ran last: its input stays open with its result; every other
+    // screen of a chain is hidden, the sketch of the wheel among them.
+    EXPECT_EQ(reply.opened, (std::vector<ScreenId>{ScreenId::Vvod3, ScreenId::result}));
+    for (const ScreenId screen : {ScreenId::vivod1, ScreenId::vivod2, ScreenId::okonchanie, ScreenId::Vibor})
+        EXPECT_NE(std::find(reply.hidden.begin(), reply.hidden.end(), screen), reply.hidden.end())
+            << screenName(screen);
+    ASSERT_EQ(reply.pictures.size(), 1U);
+    EXPECT_EQ(reply.pictures[0].screen, ScreenId::vivod2);
+    EXPECT_FALSE(page.modified());
+    EXPECT_EQ(page.save().name, "вариант 7.gear");
+}
+
+TEST(PageSession, AFileOfOneModeEmptiesTheScreensItDoesNotReach)
+{
+    PageSession worked(".");
+    designPair(worked);
+    worked.ok(ScreenId::Vibor, {{"2.5", ""}});
+    worked.ok(ScreenId::okon, {{}, 0, 21});
+
+    PageSession page(".");
+    page.menu("mnuProv");
+    page.ok(ScreenId::trebov2, {{}, 1});
+    page.menu("mnuKol");
+    page.ok(ScreenId::Vvod, {{"30", "", "25", "99", "15", ""}});
+    const Reply reply = page.open("a.gear", worked.save().text);
+    ASSERT_FALSE(reply.outcome.refused());
+    EXPECT_EQ(textOf(reply, ScreenId::Vvod, "Text1"), "");
+    EXPECT_EQ(textOf(reply, ScreenId::Vvod, "Text5"), "");
+    EXPECT_EQ(textOf(reply, ScreenId::Vvod3, "Text1"), "");
+    EXPECT_EQ(lastMarked(reply, ScreenId::trebov2), 0);
+    EXPECT_EQ(reply.opened, (std::vector<ScreenId>{ScreenId::okonchanie}));
+    EXPECT_FALSE(page.drawing(ScreenId::vivod1, "Image1", {}).has_value()) << "no sketch of a wheel not in the file";
+}
+
+TEST(PageSession, ARefusedFileChangesNothingAndSaysTheCoresSentence)
+{
+    PageSession worked(".");
+    designPair(worked);
+    worked.ok(ScreenId::Vibor, {{"2.5", ""}});
+    std::string changed = worked.save().text;
+    changed.replace(changed.find("\"aw\": 125"), 9, "\"aw\": 126");
+    const std::string cases[] = {
+        "",
+        "{",
+        "[1, 2]",
+        "{\"format\": \"other\", \"version\": 1}",
+        "{\"format\": \"gearwheel-calculation\", \"version\": 99, \"modes\": {}}",
+        std::string("\xff\xfe{}"),
+        changed,
+    };
+    for (const std::string& text : cases) {
+        PageSession page(".");
+        page.menu("mnuKol");
+        page.ok(ScreenId::Vvod, {{"40", "", "30", "105", "20", ""}});
+        page.ok(ScreenId::Vibor, {{"2.5", ""}});
+        const std::string before = calculationText(calculationOf(page.state()));
+        const Reply reply = page.open("плохой.gear", text);
+        const std::string core = openCalculation(text).refusal;
+        ASSERT_FALSE(core.empty()) << text;
+        EXPECT_EQ(reply.outcome.refusal, "Файл «плохой.gear» не открыт. " + core);
+        EXPECT_TRUE(reply.texts.empty() && reply.marked.empty() && reply.chosen.empty() && reply.hidden.empty() &&
+                    reply.opened.empty() && reply.pictures.empty())
+            << text;
+        EXPECT_EQ(calculationText(calculationOf(page.state())), before) << text;
+        EXPECT_TRUE(page.drawing(ScreenId::vivod1, "Image1", {}).has_value()) << "the sketch stays";
+        EXPECT_EQ(page.save().name, "расчёт.gear") << "the work keeps its name";
+    }
+}
+
+TEST(PageSession, SavingWritesTheCoresFileAndMarksTheWorkSaved)
+{
+    PageSession page(".");
+    EXPECT_FALSE(page.modified()) << "nothing worked yet";
+    designPair(page);
+    EXPECT_TRUE(page.modified());
+    page.ok(ScreenId::Vibor, {{"2.5", ""}});
+    const FileToSave file = page.save();
+    EXPECT_EQ(file.name, "расчёт.gear");
+    EXPECT_EQ(file.text, saveCalculation(page.state()).text);
+    EXPECT_TRUE(file.notice.empty());
+    EXPECT_FALSE(page.modified());
+    page.ok(ScreenId::okon, {{}, 0, 21});
+    EXPECT_TRUE(page.modified());
+
+    // Coefficients changed after the design: the file holds what the inputs
+    // give now, and says so.
+    Reply parameters = page.menu("mnuParam");
+    OkInput typed;
+    for (const ControlText& t : parameters.texts)
+        typed.texts.push_back(t.text);
+    typed.texts[0] = "0.6";
+    ASSERT_FALSE(page.ok(ScreenId::nastroyka, typed).outcome.refused());
+    const FileToSave recomputed = page.save();
+    EXPECT_NE(recomputed.notice.find("Результаты расчёта «Передача» в файле пересчитаны"), std::string::npos)
+        << recomputed.notice;
+}
+
+TEST(PageSession, EachPictureDrawsTheNumbersItsScreenWasGiven)
+{
+    PageSession page(".");
+    page.menu("mnuKol");
+    page.ok(ScreenId::Vvod, {{"40", "", "30", "105", "20", ""}});
+    page.ok(ScreenId::Vibor, {{"2.5", ""}});
+    DrawingTarget area;
+    area.paper = false;
+    area.width = 106;
+    area.height = 116;
+    const auto sketch = page.drawing(ScreenId::vivod1, "Image1", area);
+    ASSERT_TRUE(sketch.has_value());
+    EXPECT_TRUE(sketch->sheetName.empty()) << "an area, not a sheet";
+    ASSERT_NE(sketch->find("S"), nullptr);
+    EXPECT_EQ(sketch->find("S")->text.content, "S = 8.75") << "the page's separator, not the sheets' comma";
+    EXPECT_FALSE(page.drawing(ScreenId::vivod1, "Image2", area).has_value());
+    EXPECT_FALSE(page.drawing(ScreenId::vivod4, "Image1", area).has_value()) << "no pair drawn yet";
+
+    // A pair designed since, and a wheel of 840 mm after it: the sketch keeps
+    // its wheel, and the pair's drawing takes its body from its own pinion
+    // (da1 = 55 mm, a small solid wheel), not from the wheel's 840 mm.
+    designPair(page);
+    page.ok(ScreenId::Vibor, {{"2.5", ""}});
+    page.menu("mnuKol");
+    page.ok(ScreenId::Vvod, {{"40", "", "30", "840", "20", ""}});
+    EXPECT_EQ(page.drawing(ScreenId::vivod1, "Image1", area)->find("da")->text.content, "da = 105");
+    const Reply drawn = page.showDrawing();
+    ASSERT_EQ(drawn.pictures.size(), 1U);
+    EXPECT_EQ(drawn.pictures[0].control, "Image1");
+    const auto pair = page.drawing(ScreenId::vivod4, "Image1", area);
+    ASSERT_TRUE(pair.has_value());
+    EXPECT_EQ(pair->find("aw")->text.content, "aw = 125");
+
+    const auto svg = page.drawingFile(ScreenId::vivod1, "Image1", DrawingFormat::Svg);
+    ASSERT_TRUE(svg.has_value());
+    EXPECT_EQ(svg->name, "чертёж.svg");
+    EXPECT_NE(svg->text.find("Масштаб 1:1"), std::string::npos) << "on its sheet, with the title block";
+    EXPECT_NE(svg->text.find(">da = 105<"), std::string::npos);
+    const auto dxf = page.drawingFile(ScreenId::vivod4, "Image1", DrawingFormat::Dxf);
+    ASSERT_TRUE(dxf.has_value());
+    EXPECT_EQ(dxf->name, "чертёж.dxf");
+    EXPECT_EQ(dxf->text.rfind("0\nSECTION\n2\nHEADER", 0), 0U) << dxf->text.substr(0, 40);
+    EXPECT_FALSE(page.drawingFile(ScreenId::vivod3, "Image1", DrawingFormat::Svg).has_value());
 }
 
 } // namespace

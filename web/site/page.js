@@ -2,7 +2,7 @@
 // The page: reads what the student typed or chose, hands it to the core and
 // shows what comes back. Every number on it is a text the core wrote.
 import createGearModule from './gear.js';
-import { drawPicture } from './drawing.js';
+import { showDrawing } from './drawing.js';
 import { buildScreens } from './screens.js';
 import { resultTablesHtml, walkthroughHtml, walkthroughText } from './walkthrough.js';
 
@@ -15,12 +15,17 @@ function decimalSeparator() {
 
 const desk = document.getElementById('desk');
 const backdrop = document.getElementById('refusal-backdrop');
+const kProgram = 'Расчёт зубчатого колеса';
 let session;
-// How long the last Ok took in the core, and the longest so far, in ms.
-const timing = { last: 0, longest: 0 };
+let maxFileSize = 0;
+// How long the last Ok took in the core and the longest so far, the last
+// drawing laid out and written, and the last file opened, in ms.
+const timing = { last: 0, longest: 0, drawing: 0, opening: 0 };
 // For whoever looks into the page (a test, a lecturer's script, a
-// developer's console): the timing and the calculation state by symbol.
-window.gear = { timing, state: () => session?.state() };
+// developer's console): the timing, the calculation state by symbol, and
+// how many files chosen to open have been dealt with (a file is read
+// after the choice, so opening ends later).
+window.gear = { timing, state: () => session?.state(), filesHandled: 0 };
 
 function screen(name) {
   return document.getElementById(name);
@@ -75,20 +80,39 @@ function setPageInert(inert) {
   for (const id of ['Nachalo', 'desk', 'hodRascheta']) document.getElementById(id).inert = inert;
 }
 
-function refuse(message, from) {
+// A sentence in the message box: a refusal with the beep, or a notice.
+function tell(message, from, { sound = true } = {}) {
   document.getElementById('refusal-text').textContent = message;
   setPageInert(true);
   backdrop.hidden = false;
   refusedFrom = from;
-  beep();
+  if (sound) beep();
   document.getElementById('refusal-ok').focus();
+}
+
+function refuse(message, from) {
+  tell(message, from);
 }
 
 function dismissRefusal() {
   backdrop.hidden = true;
   setPageInert(false);
-  refusedFrom?.querySelector('input:not([type=radio]), select, button')?.focus();
+  // A file's sentence goes back to the menu.
+  (refusedFrom ?? document.getElementById('Nachalo')).querySelector('input:not([type=radio]), select, button')?.focus();
   refusedFrom = null;
+}
+
+// The window's title names the file and marks work it does not hold, as
+// the desktop's does.
+function showTitle() {
+  const name = session.fileName();
+  const mark = session.modified() ? '*' : '';
+  document.title = name ? `${name}${mark} — ${kProgram}` : `${kProgram}${mark}`;
+}
+
+function markOption(screenName, option) {
+  for (const radio of screen(screenName).querySelectorAll('input[type=radio]'))
+    radio.checked = radio.dataset.name === `Option${option}`;
 }
 
 function setText(screenName, name, text) {
@@ -99,20 +123,95 @@ function setText(screenName, name, text) {
 }
 
 // Carries out what the core decided: a refusal changes nothing; otherwise
-// the texts go into their screens, then the beep, the next screen and the
-// closing of this one, in that order.
+// the texts, choices and drawings go into their screens, then the screens
+// an opened file hides, the beep, the screens to open and the closing of
+// this one, in that order.
 function follow(reply, from) {
   showWalkthrough();
+  showTitle();
   if (reply.refusal) {
     refuse(reply.refusal, from);
     return;
   }
   for (const [screenName, name, text] of reply.texts) setText(screenName, name, text);
+  for (const [screenName, option] of reply.marked) markOption(screenName, option);
+  for (const [screenName, name, index] of reply.chosen) control(screenName, name).selectedIndex = index;
   for (const [screenName, name, visible] of reply.shown) control(screenName, name).hidden = !visible;
-  for (const picture of reply.pictures) drawPicture(control(picture.screen, picture.control), picture);
+  for (const { screen: screenName, control: name } of reply.pictures) {
+    const start = performance.now();
+    showDrawing(control(screenName, name), (width, height) => session.drawingSvg(screenName, name, width, height));
+    timing.drawing = performance.now() - start;
+  }
+  for (const name of reply.hidden) leave(screen(name));
   if (reply.beep) beep();
+  for (const name of reply.opened) open(name);
   if (reply.next) open(reply.next);
   if (reply.leave && from) leave(from);
+}
+
+// Hands the browser a file to save, as a download.
+function download(file) {
+  const url = URL.createObjectURL(new Blob([file.text], { type: file.type }));
+  const link = document.createElement('a');
+  link.href = url;
+  link.download = file.name;
+  document.body.append(link);
+  link.click();
+  link.remove();
+  setTimeout(() => URL.revokeObjectURL(url), 10000);
+}
+
+// «Открыть…»: the file goes to the core as its bytes, so that the core
+// judges its encoding and size as the desktop's reader does.
+async function openFile(input) {
+  const file = input.files?.[0];
+  input.value = '';
+  if (!file) return;
+  try {
+    const bytes = new Uint8Array(await file.slice(0, maxFileSize + 1).arrayBuffer());
+    const start = performance.now();
+    const reply = session.open(file.name, bytes);
+    timing.opening = performance.now() - start;
+    follow(reply, null);
+  } catch (error) {
+    refuse(`Файл «${file.name}» не прочитан: ${error.message}.`, null);
+  } finally {
+    window.gear.filesHandled += 1;
+  }
+}
+
+function saveCalculation() {
+  const file = session.save();
+  download(file);
+  showTitle();
+  if (file.notice) tell(file.notice, null, { sound: false });
+}
+
+// «Сохранить чертёж…»: the drawing the screen shows, on its sheet.
+const drawingDialog = document.getElementById('saveDrawing-backdrop');
+let drawingToSave = null;
+
+function askToSaveDrawing(shown) {
+  const picture = [...shown.querySelectorAll('.drawing')].find((p) => !p.hidden && p.firstElementChild);
+  if (!picture) return;
+  drawingToSave = { screen: shown.id, control: picture.dataset.name, from: shown };
+  drawingDialog.hidden = false;
+  setPageInert(true);
+  drawingDialog.querySelector('input[type=radio]:checked').focus();
+}
+
+function closeDrawingDialog() {
+  drawingDialog.hidden = true;
+  setPageInert(false);
+  drawingToSave?.from.querySelector('[data-action=save-drawing]')?.focus();
+  drawingToSave = null;
+}
+
+function saveDrawing() {
+  const format = drawingDialog.querySelector('input[type=radio]:checked').value;
+  const file = session.drawingFile(drawingToSave.screen, drawingToSave.control, format);
+  closeDrawingDialog();
+  if (file) download(file);
 }
 
 // The texts of a screen's fields in the order it lists them, its marked
@@ -142,6 +241,7 @@ function act(action, shown) {
   }
   case 'close': leave(shown); break;
   case 'drawing': follow(timed(() => session.showDrawing()), shown); break;
+  case 'save-drawing': askToSaveDrawing(shown); break;
   case 'copy': navigator.clipboard?.writeText(walkthroughText(session.walkthrough())); break;
   case 'print':
     document.getElementById('printout').innerHTML = resultTablesHtml(session.resultTables());
@@ -179,17 +279,40 @@ async function start() {
   const separator = decimalSeparator();
   const core = await loading;
   session = new core.Session(separator);
-  buildScreens(core.referenceTables(separator));
+  const tables = core.referenceTables(separator);
+  maxFileSize = tables.maxFileSize;
+  buildScreens(tables);
   for (const shown of document.querySelectorAll('.screen')) addScreenControls(shown);
+  // The file's commands are the page's; the others the core's.
+  const pageCommands = { mnuSave: saveCalculation };
   for (const command of document.querySelectorAll('#Nachalo button[data-name]')) {
-    command.addEventListener('click', () => follow(session.menu(command.dataset.name), null));
+    const own = pageCommands[command.dataset.name];
+    command.addEventListener('click', () => (own ? own() : follow(session.menu(command.dataset.name), null)));
     command.disabled = false;
   }
+  const opener = document.querySelector('#Nachalo [data-name=mnuOpen]');
+  opener.addEventListener('change', () => openFile(opener));
+  opener.disabled = false;
   document.getElementById('refusal-ok').addEventListener('click', dismissRefusal);
+  drawingDialog.querySelector('form').addEventListener('submit', (event) => {
+    event.preventDefault();
+    saveDrawing();
+  });
+  drawingDialog.querySelector('[data-name=Command2]').addEventListener('click', closeDrawingDialog);
+  // Closing the tab with work no file holds asks first, as «Выход» does.
+  window.addEventListener('beforeunload', (event) => {
+    if (!session.modified()) return;
+    event.preventDefault();
+    event.returnValue = '';
+  });
   document.addEventListener('keydown', (event) => {
     if (event.key !== 'Escape') return;
     if (!backdrop.hidden) {
       dismissRefusal();
+      return;
+    }
+    if (!drawingDialog.hidden) {
+      closeDrawingDialog();
       return;
     }
     // Esc leaves the screen it is pressed in, as the frame's close button.

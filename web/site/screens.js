@@ -35,6 +35,10 @@ function addSteelScreens(desk, steelScreens, before) {
   }
 }
 
+// Each sketch's picture takes the size it has on the desktop, px: a spoked
+// wheel has its front view beside the section.
+const kSketchSizes = { vivod1: [400, 440], vivod2: [460, 520], vivod3: [760, 460] };
+
 function addSketchScreens(desk, sketchScreens, before) {
   for (const [name, content] of Object.entries(sketchScreens)) {
     const screen = fromTemplate('sketch-screen', name, content.title);
@@ -45,7 +49,8 @@ function addSketchScreens(desk, sketchScreens, before) {
         element('dd', { 'data-name': fieldName, class: 'value' }));
       list.append(row);
     }
-    screen.querySelector('[data-name=Image1]').setAttribute('aria-label', content.title);
+    const picture = screen.querySelector('[data-name=Image1]');
+    [picture.dataset.width, picture.dataset.height] = kSketchSizes[name];
     desk.insertBefore(screen, before);
   }
 }

@@ -8,10 +8,24 @@ import { serve } from '../serve.mjs';
 const root = fileURLToPath(new URL('../../', import.meta.url));
 export const siteFolder = process.env.GEAR_SITE ?? `${root}build/web/site`;
 const workedNumbers = process.env.GEAR_WORKED_NUMBERS ?? `${root}build/test/tests/worked_numbers`;
+const gearcalc = process.env.GEAR_GEARCALC ?? `${root}build/test/gearcalc`;
+export const sampleFiles = `${root}tests/data`;
 
-// What the desktop program shows for the worked passes, by the native core.
-export function desktopShows(separator) {
-  return JSON.parse(execFileSync(workedNumbers, [separator], { encoding: 'utf8' }));
+// What the desktop program shows for the worked passes, by the native core,
+// and once it has opened each of `files`.
+export function desktopShows(separator, files = []) {
+  return JSON.parse(execFileSync(workedNumbers, [separator, ...files], { encoding: 'utf8' }));
+}
+
+// The native core's sentence for a calculation file it refuses, as gearcalc
+// says it after the file's name.
+export function coreRefusal(path) {
+  try {
+    execFileSync(gearcalc, [path], { encoding: 'utf8', stdio: 'pipe' });
+  } catch (failed) {
+    return failed.stderr.trim().slice(`${path}: `.length);
+  }
+  throw new Error(`gearcalc took ${path}`);
 }
 
 export async function startBrowser() {
