@@ -70,12 +70,6 @@ const ScreenForm* formOf(ScreenId screen)
     return nullptr;
 }
 
-bool isSteelScreen(ScreenId screen)
-{
-    return screen == ScreenId::stal1 || screen == ScreenId::stal2 || screen == ScreenId::stal3 ||
-           screen == ScreenId::stal4 || screen == ScreenId::stal5;
-}
-
 // The names a choice stands for, so that a reader of the file sees the
 // treatment or the steel and not only its number; 0 is "none".
 std::vector<std::string_view> choiceNames(ScreenId screen)
@@ -660,6 +654,26 @@ void replay(CalcState& state, const CoefficientSet& defaults, const std::vector<
         if (after)
             after(step, outcome);
     }
+}
+
+std::vector<ScreenId> reopen(CalcState& state, const Calculation& calculation, const StepObserver& after)
+{
+    std::optional<GivenStep> lastStep;
+    Outcome lastOutcome;
+    replay(state, calculation.defaults, calculation.steps, [&](const GivenStep& step, const Outcome& outcome) {
+        if (after)
+            after(step, outcome);
+        lastStep = step;
+        lastOutcome = outcome;
+    });
+    std::vector<ScreenId> open;
+    if (!lastStep)
+        return open;
+    if (lastOutcome.refused() || !lastOutcome.leave)
+        open.push_back(lastStep->screen);
+    if (lastOutcome.next && !lastOutcome.refused())
+        open.push_back(*lastOutcome.next);
+    return open;
 }
 
 std::string calculationText(const Calculation& calculation)

@@ -23,4 +23,10 @@ std::optional<ScreenId> screenByName(std::string_view name)
     return std::nullopt;
 }
 
+bool isSteelScreen(ScreenId id)
+{
+    return id == ScreenId::stal1 || id == ScreenId::stal2 || id == ScreenId::stal3 || id == ScreenId::stal4 ||
+           id == ScreenId::stal5;
+}
+
 } // namespace gear

@@ -45,4 +45,7 @@ std::string_view screenName(ScreenId id);
 // The screen of that name, if there is one.
 std::optional<ScreenId> screenByName(std::string_view name);
 
+// One of the five steel screens `stal1`–`stal5`, which share one layout.
+bool isSteelScreen(ScreenId id);
+
 } // namespace gear

@@ -25,30 +25,10 @@
 #include <QSaveFile>
 
 #include <array>
-#include <optional>
 
 namespace gear::ui {
 
 namespace {
-
-// The screens whose Ok a file brings back.
-constexpr std::array<ScreenId, 14> kInputScreens{
-    ScreenId::ATverd, ScreenId::trebov2, ScreenId::BNormal2, ScreenId::Czakalka2, ScreenId::stal1,
-    ScreenId::stal2,  ScreenId::stal3,   ScreenId::stal4,    ScreenId::stal5,     ScreenId::Vvod2,
-    ScreenId::Vibor,  ScreenId::okon,    ScreenId::Vvod,     ScreenId::Vvod3};
-
-// Every screen of a chain: an opened file shows only those its last Ok left open.
-constexpr std::array<ScreenId, 21> kChainScreens{
-    ScreenId::ATverd, ScreenId::trebov2, ScreenId::BNormal2,   ScreenId::Czakalka2, ScreenId::stal1,  ScreenId::stal2,
-    ScreenId::stal3,  ScreenId::stal4,   ScreenId::stal5,      ScreenId::Vvod2,     ScreenId::Vibor,  ScreenId::okon,
-    ScreenId::Vvod,   ScreenId::Vvod3,   ScreenId::okonchanie, ScreenId::oshibka1,  ScreenId::result, ScreenId::vivod1,
-    ScreenId::vivod2, ScreenId::vivod3,  ScreenId::vivod4};
-
-bool isSteelScreen(ScreenId id)
-{
-    return id == ScreenId::stal1 || id == ScreenId::stal2 || id == ScreenId::stal3 || id == ScreenId::stal4 ||
-           id == ScreenId::stal5;
-}
 
 // Puts what an Ok was given back on its screen.
 void showGiven(Screens& screens, ScreenId id, const GivenInputs& given)
@@ -159,28 +139,18 @@ void CalculationDocument::showOpened(const Calculation& calculation)
         if (m_screens.isLoaded(id))
             showGiven(m_screens, id, {id == ScreenId::okon ? -1 : 0, {}});
     }
-    struct Last {
-        GivenStep step;
-        Outcome outcome;
-    };
-    std::optional<Last> last;
     // The file was checked on a state of its own; the same run on the
     // screens' state gives the same, and each screen gets what its Ok had.
-    replay(m_state, calculation.defaults, calculation.steps, [&](const GivenStep& step, const Outcome& outcome) {
+    const std::vector<ScreenId> open = reopen(m_state, calculation, [&](const GivenStep& step, const Outcome& outcome) {
         showGiven(m_screens, step.screen, step.given);
         presetNext(m_screens, step.screen, outcome);
-        last = Last{step, outcome};
     });
     for (const ScreenId id : kChainScreens) {
         if (Screen* screen = m_screens.find(id))
             screen->hide();
     }
-    if (last) {
-        if (last->outcome.refused() || !last->outcome.leave)
-            m_screens.open(last->step.screen);
-        if (last->outcome.next && !last->outcome.refused())
-            m_screens.open(*last->outcome.next);
-    }
+    for (const ScreenId id : open)
+        m_screens.open(id);
     if (auto* parameters = static_cast<Nastroyka*>(m_screens.find(ScreenId::nastroyka)))
         parameters->showCurrent();
     m_screens.calculated();

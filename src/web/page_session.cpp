@@ -45,19 +45,6 @@ constexpr std::array<TextFields, 4> kTextFields{{
     {ScreenId::Vvod3, {"Text1", "Text2", "Text3", "Text4"}},
 }};
 
-// The screens whose Ok a file brings back.
-constexpr std::array<ScreenId, 14> kInputScreens{
-    ScreenId::ATverd, ScreenId::trebov2, ScreenId::BNormal2, ScreenId::Czakalka2, ScreenId::stal1,
-    ScreenId::stal2,  ScreenId::stal3,   ScreenId::stal4,    ScreenId::stal5,     ScreenId::Vvod2,
-    ScreenId::Vibor,  ScreenId::okon,    ScreenId::Vvod,     ScreenId::Vvod3};
-
-// Every screen of a chain: an opened file shows only those its last Ok left open.
-constexpr std::array<ScreenId, 21> kChainScreens{
-    ScreenId::ATverd, ScreenId::trebov2, ScreenId::BNormal2,   ScreenId::Czakalka2, ScreenId::stal1,  ScreenId::stal2,
-    ScreenId::stal3,  ScreenId::stal4,   ScreenId::stal5,      ScreenId::Vvod2,     ScreenId::Vibor,  ScreenId::okon,
-    ScreenId::Vvod,   ScreenId::Vvod3,   ScreenId::okonchanie, ScreenId::oshibka1,  ScreenId::result, ScreenId::vivod1,
-    ScreenId::vivod2, ScreenId::vivod3,  ScreenId::vivod4};
-
 constexpr std::string_view kUntitled = "расчёт.gear";
 
 // Puts what an Ok was given back on its screen: the texts as typed, the
@@ -305,26 +292,13 @@ Reply PageSession::open(std::string_view fileName, std::string_view bytes)
     for (const ScreenId screen : kInputScreens)
         showGiven(reply, screen, {screen == ScreenId::okon ? -1 : 0, {}});
     m_drawings.clear();
-    struct Last {
-        GivenStep step;
-        Outcome outcome;
-    };
-    std::optional<Last> last;
     // The file was checked on a state of its own; the same run on the
     // session's state gives the same, and each screen gets what its Ok had.
-    replay(m_state, opened.calculation.defaults, opened.calculation.steps,
-           [&](const GivenStep& step, const Outcome& outcome) {
-               showGiven(reply, step.screen, step.given);
-               presetAfter(step.screen, outcome, reply);
-               last = Last{step, outcome};
-           });
+    reply.opened = reopen(m_state, opened.calculation, [&](const GivenStep& step, const Outcome& outcome) {
+        showGiven(reply, step.screen, step.given);
+        presetAfter(step.screen, outcome, reply);
+    });
     reply.hidden.assign(kChainScreens.begin(), kChainScreens.end());
-    if (last) {
-        if (last->outcome.refused() || !last->outcome.leave)
-            reply.opened.push_back(last->step.screen);
-        if (last->outcome.next && !last->outcome.refused())
-            reply.opened.push_back(*last->outcome.next);
-    }
     presetParameters(reply);
     m_fileName = fileName;
     m_savedText = currentFileText();

@@ -392,6 +392,54 @@ TEST_P(BrokenCalculationFile, IsRefusedWithWhatIsWrongAndWhere)
 INSTANTIATE_TEST_SUITE_P(Files, BrokenCalculationFile, testing::ValuesIn(brokenFiles()),
                          [](const testing::TestParamInfo<BrokenFile>& info) { return std::string(info.param.name); });
 
+// Where an opened file leaves the student: the screens its last Ok leaves
+// open, as they stood when the work was saved.
+struct ReopenCase {
+    const char* name;
+    Steps steps;
+    std::vector<ScreenId> open;
+};
+
+class Reopen : public testing::TestWithParam<ReopenCase> {};
+
+TEST_P(Reopen, ShowsTheScreensTheLastOkLeftOpen)
+{
+    const ReopenCase& c = GetParam();
+    Calculation calculation;
+    calculation.steps = c.steps;
+    CalcState state = startUpState();
+    std::vector<ScreenId> seen;
+    const std::vector<ScreenId> open =
+        reopen(state, calculation, [&](const GivenStep& step, const Outcome&) { seen.push_back(step.screen); });
+    const auto names = [](const std::vector<ScreenId>& ids) {
+        std::string text;
+        for (const ScreenId id : ids)
+            text += std::string(screenName(id)) + ' ';
+        return text;
+    };
+    EXPECT_EQ(names(open), names(c.open));
+    ASSERT_EQ(seen.size(), c.steps.size());
+    for (size_t i = 0; i < seen.size(); ++i)
+        EXPECT_EQ(seen[i], c.steps[i].screen) << i;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    LastOks, Reopen,
+    testing::Values(ReopenCase{"nothing_done", {}, {}},
+                    ReopenCase{"the_hardness_taken", {kHardenedDesign[0]}, {ScreenId::Czakalka2}},
+                    ReopenCase{"the_design_through_the_final_steel", kHardenedDesign, {ScreenId::okonchanie}},
+                    ReopenCase{"a_refused_design_stays_on_its_screen",
+                               {kHardenedDesign[0],
+                                kHardenedDesign[1],
+                                kHardenedDesign[2],
+                                {Mode::Transmission, ScreenId::Vvod2, {0, {"0", "", "100", "4"}}}},
+                               {ScreenId::Vvod2}},
+                    ReopenCase{"a_wheel_sized", kWheel, {ScreenId::vivod1}},
+                    // The check's input stays open beside its result.
+                    ReopenCase{"a_check_computed", kCheck, {ScreenId::Vvod3, ScreenId::result}},
+                    ReopenCase{"a_check_after_a_wheel", all({kWheel, kCheck}), {ScreenId::Vvod3, ScreenId::result}}),
+    [](const testing::TestParamInfo<ReopenCase>& info) { return std::string(info.param.name); });
+
 TEST(CalculationFile, DeepNestingIsRefusedWithoutExhaustingTheStack)
 {
     const std::string deep = std::string(400000, '[') + std::string(400000, ']');
