@@ -14,6 +14,8 @@
 
 #include <cmath>
 #include <map>
+#include <string_view>
+#include <vector>
 
 namespace gear {
 namespace {
@@ -101,6 +103,15 @@ INSTANTIATE_TEST_SUITE_P(Boxes, SegmentThroughBox,
                                          BoxCase{"CuttingACorner", {{8, -1}, {11, 2}}, true},
                                          BoxCase{"PassingACorner", {{9, -2}, {12, 1}}, false}),
                          boxName);
+
+TEST(TextWidth, ALetterCutShortIsMeasuredWithoutReadingPastTheText)
+{
+    // "dст" cut inside its last two-byte letter, in a buffer of its exact
+    // size, so that a read past the end is one the sanitizers see.
+    const std::string whole = "dст";
+    const std::vector<char> cut(whole.begin(), whole.end() - 1);
+    EXPECT_GT(textWidth(std::string_view(cut.data(), cut.size()), 10), textWidth("dс", 10));
+}
 
 TEST(Hatching, FillsASectionEvenlyAndKeepsInsideIt)
 {

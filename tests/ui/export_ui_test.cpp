@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "driver.h"
 
+#include "geometry/drawing.h"
 #include "geometry/module_choice.h"
 #include "geometry/wheel_input.h"
 #include "shell/mode_commands.h"
@@ -9,6 +10,8 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
+#include <QFont>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QLineEdit>
 #include <QProcess>
@@ -129,6 +132,45 @@ INSTANTIATE_TEST_SUITE_P(Formats, SaveDrawing,
                                          FormatCase{"Pdf", "Документ PDF", "wheel", "wheel.pdf"},
                                          FormatCase{"Png", "Изображение PNG", "wheel.png", "wheel.png"}),
                          formatName);
+
+// The core lays a drawing's texts out by its own table of advances, and the
+// painter draws them in DejaVu Sans italic. A table far off the font would
+// squeeze the texts, or keep dimensions clear of room the text does not take.
+TEST(DrawingText, TheCoresWidthsAreThoseOfTheFontItIsDrawnIn)
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(100);
+    font.setItalic(true);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    const QFontMetricsF metrics(font);
+    for (const char* text : {"0123456789",
+                             "93,75",
+                             "da = 105",
+                             "df = 93,75",
+                             "dст = 50",
+                             "Lст = 40",
+                             "δ0 = 25",
+                             "f = 5×45°",
+                             "bw = 20",
+                             "R = 6",
+                             "0,8H",
+                             "Dк = 325",
+                             "δр",
+                             "Колесо зубчатое",
+                             "Масштаб 1:2,5",
+                             "Делительный диаметр",
+                             "Угол наклона зубьев",
+                             "Число зубьев",
+                             "gearwheel 1.1.0",
+                             "MW Iz",
+                             "fijlmrtwsc",
+                             "(−)/ 2.5",
+                             "жюшщфыгз"}) {
+        const double core = textWidth(text, 100);
+        const double drawn = metrics.horizontalAdvance(QString::fromUtf8(text));
+        EXPECT_NEAR(core / drawn, 1.0, 0.08) << text << ": core " << core << ", font " << drawn;
+    }
+}
 
 TEST(SaveDrawing, TheTransmissionDrawingCarriesBothGears)
 {
