@@ -163,12 +163,13 @@ DrawingTarget paper()
     return DrawingTarget{};
 }
 
-DrawingTarget screenArea(double width, double height)
+DrawingTarget screenArea(double width, double height, bool standardScale = false)
 {
     DrawingTarget target;
     target.paper = false;
     target.width = width;
     target.height = height;
+    target.standardScale = standardScale;
     return target;
 }
 
@@ -504,7 +505,9 @@ INSTANTIATE_TEST_SUITE_P(
                     Shape{"Tiny20Wide", 20, 20, 4, paper()}, Shape{"Huge4000Thin", 4000, 5, 30, paper()},
                     Shape{"Huge4000Wide", 4000, 500, 200, paper()}, Shape{"Wide500", 250, 500, 30, paper()},
                     Shape{"HubWiderThanRim", 105, 5, 40, paper()}, Shape{"HubOfAThickShaft", 300, 40, 100, paper()},
-                    Shape{"Huge4000OnScreen", 4000, 5, 30, screenArea(200, 122)}),
+                    Shape{"Huge4000OnScreen", 4000, 5, 30, screenArea(200, 122)},
+                    Shape{"Worked105OnScreenAtAStandardScale", 105, 20, 30, screenArea(106, 116, true)},
+                    Shape{"Worked840OnScreenAtAStandardScale", 840, 20, 30, screenArea(200, 122, true)}),
     shapeName);
 
 TEST(Legibility, TheDesignedPairReadsOnPaperAndOnScreen)
@@ -556,6 +559,59 @@ TEST(Sections, AWheelTooThinToHatchIsFilledBlack)
     const Drawing hatched = *modeDrawing(worked, Mode::Wheel, paper());
     EXPECT_FALSE(hatched.sections.front().hatching.empty());
     EXPECT_TRUE(hatched.sections.front().filled.empty());
+}
+
+// A corner the drawing rounded (an arc of short turns) or cut (one slanted
+// edge), with the point its two straight edges would have met in.
+struct EasedCorner {
+    Point corner;
+    bool fillet;
+};
+
+std::vector<EasedCorner> easedCorners(const std::vector<Point>& c)
+{
+    const size_t n = c.size();
+    const auto straight = [&](size_t i) {
+        const Point a = c[i % n];
+        const Point b = c[(i + 1) % n];
+        return std::abs(a.x - b.x) < 1e-9 * (1 + std::abs(a.x)) || std::abs(a.y - b.y) < 1e-9 * (1 + std::abs(a.y));
+    };
+    std::vector<EasedCorner> corners;
+    for (size_t i = 0; i < n; ++i) {
+        if (!straight(i) || straight(i + 1))
+            continue;
+        size_t j = i + 1;
+        while (!straight(j) && j < i + n)
+            ++j;
+        // From c[i] along a straight edge into the eased run, out of it at c[j].
+        const Point in = c[(i + 1) % n];
+        const Point out = c[j % n];
+        const bool horizontal = std::abs(c[i].y - in.y) < 1e-9 * (1 + std::abs(in.y));
+        corners.push_back({horizontal ? Point{out.x, in.y} : Point{in.x, out.y}, j - i - 1 > 1});
+    }
+    return corners;
+}
+
+TEST(Sections, FilletsFillTheInsideCornersAndChamfersCutTheTips)
+{
+    // The disc wheel of the worked example: R = 6 where the disc meets the
+    // rim and the hub, 45° chamfers at the tips.
+    const Drawing d = *modeDrawing(wheel(420, 20, 30), Mode::Wheel, paper());
+    int fillets = 0;
+    int chamfers = 0;
+    for (const Polyline& l : d.lines) {
+        if (l.layer != Layer::Outline || !l.closed)
+            continue;
+        for (const EasedCorner& e : easedCorners(l.points)) {
+            // A fillet adds material into an inside corner, so the corner
+            // lies in the part; a chamfer takes an outside corner away.
+            EXPECT_EQ(pointInContours(e.corner, {l.points}), e.fillet)
+                << (e.fillet ? "a fillet" : "a chamfer") << " at " << e.corner.x << ", " << e.corner.y;
+            ++(e.fillet ? fillets : chamfers);
+        }
+    }
+    EXPECT_EQ(fillets, 8);  // disc to rim and to hub, on both sides, in both halves
+    EXPECT_EQ(chamfers, 4); // both ends of the tip, in both halves
 }
 
 TEST(Sections, SpokesCutLengthwiseAreNotHatched)
