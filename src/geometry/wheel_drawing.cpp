@@ -12,6 +12,7 @@
 #include <functional>
 #include <limits>
 #include <numbers>
+#include <optional>
 
 namespace gear {
 
@@ -151,8 +152,10 @@ std::vector<std::vector<Point>> profile(const std::vector<Part>& parts)
 }
 
 // Rounds the corner at `index` with a quarter circle of radius r, or cuts it
-// at 45° when `chamfer`; only square corners are rounded.
-void roundCorner(std::vector<Point>& contour, size_t index, double r, bool chamfer)
+// at 45° when `chamfer`; only square corners are rounded. The radius is cut
+// down to what the corner's edges leave room for, so the middle of the
+// rounding made is given, for a note to point at.
+std::optional<Point> roundCorner(std::vector<Point>& contour, size_t index, double r, bool chamfer)
 {
     const size_t n = contour.size();
     const Point p = contour[index];
@@ -162,11 +165,11 @@ void roundCorner(std::vector<Point>& contour, size_t index, double r, bool chamf
     const double out = length(after - p);
     r = std::min({r, 0.45 * in, 0.45 * out});
     if (!(r > 0))
-        return;
+        return std::nullopt;
     const Point u = unit(p - before);
     const Point v = unit(after - p);
     if (std::abs(u.x * v.x + u.y * v.y) > 1e-6)
-        return;
+        return std::nullopt;
     std::vector<Point> replacement;
     if (chamfer) {
         replacement = {p - u * r, p + v * r};
@@ -177,8 +180,10 @@ void roundCorner(std::vector<Point>& contour, size_t index, double r, bool chamf
             replacement.push_back(centre - v * (r * std::cos(t)) + u * (r * std::sin(t)));
         }
     }
+    const Point middle = chamfer ? (replacement[0] + replacement[1]) * 0.5 : replacement[3];
     contour.erase(contour.begin() + static_cast<std::ptrdiff_t>(index));
     contour.insert(contour.begin() + static_cast<std::ptrdiff_t>(index), replacement.begin(), replacement.end());
+    return middle;
 }
 
 // True when the corner at `index` turns into the part: a fillet there adds
@@ -733,19 +738,29 @@ private:
     std::vector<Box> m_textBoxes;
 };
 
+// What a section drew: the box of its outline, and the middle of each
+// fillet's arc as the section shows it in its half away from the axis' far
+// side (local y below zero), for the fillet's note.
+struct DrawnSection {
+    Box box;
+    std::vector<Point> fillets;
+};
+
 // Draws a gear's axial section about `centre`: outlines, hatching (or black
 // where too narrow to hatch), the root line, the pitch lines and the axis.
-// Returns the box of its outline.
-Box drawSection(Drawing& d, Layout& lay, const Gear& g, Point centre, bool rising)
+DrawnSection drawSection(Drawing& d, Layout& lay, const Gear& g, Point centre, bool rising)
 {
     const std::vector<Part> parts = g.parts();
     std::vector<std::vector<Point>> outlines = profile(parts);
+    std::vector<Point> fillets;
     for (auto& contour : outlines) {
         if (g.fillet > 0) {
             for (size_t i = contour.size(); i-- > 0;) {
                 // Only where a disc or spoke meets the rim or the hub.
-                if (contour[i].y > g.rHub * 0.999 && contour[i].y < g.rRimIn * 1.001 && isConcave(contour, i))
-                    roundCorner(contour, i, g.fillet, false);
+                if (contour[i].y > g.rHub * 0.999 && contour[i].y < g.rRimIn * 1.001 && isConcave(contour, i)) {
+                    if (const std::optional<Point> middle = roundCorner(contour, i, g.fillet, false))
+                        fillets.push_back({centre.x + middle->x, centre.y - middle->y});
+                }
             }
         }
         if (g.chamfer > 0) {
@@ -835,7 +850,7 @@ Box drawSection(Drawing& d, Layout& lay, const Gear& g, Point centre, bool risin
     d.sections.push_back(std::move(section));
     const double over = kCentreOvershoot * lay.s();
     lay.centreLine({centre.x - g.halfLength() - over, centre.y}, {centre.x + g.halfLength() + over, centre.y});
-    return box;
+    return {box, std::move(fillets)};
 }
 
 // The view along the axis of a spoked wheel, its centre at `c`.
@@ -1100,7 +1115,8 @@ Drawing wheelDrawing(const Quantities& v, WheelDesign design, const DrawingTarge
                      {"Диаметр впадин", "df", dimensionValue(v.df, sep)}};
     subject.draw = [&, v, design](Drawing& d, Layout& lay) {
         const Point c{0, 0};
-        const Box box = drawSection(d, lay, g, c, true);
+        const DrawnSection section = drawSection(d, lay, g, c, true);
+        const Box& box = section.box;
         const double tipX = g.bw / 2 - std::min(g.chamfer, 0.45 * g.bw);
         // Widths above and below; diameters with the hub and the tip on the
         // right, the bore, the circle of holes and the rim on the left.
@@ -1169,9 +1185,14 @@ Drawing wheelDrawing(const Quantities& v, WheelDesign design, const DrawingTarge
             const double f = std::min(g.chamfer, 0.45 * g.bw);
             lay.note(lay.label("f", 0.5 * v.m, "×45°"), 0.5 * v.m, "f", {-g.bw / 2 + f / 2, -g.ra + f / 2});
         }
-        if (g.fillet > 0 && g.rRimIn > g.rHub && g.web < g.bw && !g.spoked)
-            lay.note(lay.label("R", v.R), static_cast<double>(v.R), "R",
-                     {-g.web / 2 - g.fillet * 0.29, -g.rRimIn + g.fillet * 0.29});
+        // The note points at the fillet where the disc meets the rim.
+        if (g.rRimIn > g.rHub && g.web < g.bw && !g.spoked && !section.fillets.empty()) {
+            const Point corner{-g.web / 2, -g.rRimIn};
+            const Point at = *std::min_element(section.fillets.begin(), section.fillets.end(), [&](Point a, Point b) {
+                return length(a - corner) < length(b - corner);
+            });
+            lay.note(lay.label("R", v.R), static_cast<double>(v.R), "R", at);
+        }
         if (design == WheelDesign::Spoked) {
             const Box placed = d.extents();
             const Point front{placed.right + kViewGap * lay.s() + g.ra, 0};
@@ -1196,10 +1217,10 @@ Drawing transmissionDrawing(const Quantities& v, WheelDesign design, const Drawi
                      {"Межосевое расстояние", "aw", dimensionValue(v.aw, sep), dimensionValue(v.aw, sep)}};
     subject.draw = [&, v](Drawing& d, Layout& lay) {
         const double aw = positiveOr(v.aw, pinion.rPitch + wheel.rPitch);
-        const Box top = drawSection(d, lay, pinion, {0, 0}, true);
+        const Box top = drawSection(d, lay, pinion, {0, 0}, true).box;
         // The wheel's teeth behind the pinion's in the mesh are hidden.
         const size_t first = d.lines.size();
-        const Box bottom = drawSection(d, lay, wheel, {0, aw}, false);
+        const Box bottom = drawSection(d, lay, wheel, {0, aw}, false).box;
         std::vector<std::vector<Point>> pinionShape;
         for (const Polyline& line : d.lines) {
             if (&line - d.lines.data() >= static_cast<std::ptrdiff_t>(first))

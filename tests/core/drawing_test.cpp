@@ -12,7 +12,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 #include <map>
 #include <string_view>
 #include <vector>
@@ -406,6 +408,16 @@ double offLine(Point p, const Segment& line)
     return std::abs((line.b.x - line.a.x) * (p.y - line.a.y) - (line.b.y - line.a.y) * (p.x - line.a.x)) / span;
 }
 
+// From p to the nearest point of the segment.
+double offSegment(Point p, const Segment& s)
+{
+    const double dx = s.b.x - s.a.x;
+    const double dy = s.b.y - s.a.y;
+    const double dd = dx * dx + dy * dy;
+    const double t = dd > 0 ? std::clamp(((p.x - s.a.x) * dx + (p.y - s.a.y) * dy) / dd, 0.0, 1.0) : 0.0;
+    return distance(p, {s.a.x + t * dx, s.a.y + t * dy});
+}
+
 // What a reader takes for granted: arrows at the ends of their line and
 // pointing along it, the line drawn the whole way, the text beside its line,
 // centre lines that are lines, and a front view's axes reaching past it.
@@ -461,6 +473,36 @@ void expectWellDrawn(const Drawing& d)
         for (size_t i = 0; i + 1 < l.points.size(); ++i)
             length += distance(l.points[i], l.points[i + 1]);
         EXPECT_GT(length / sheetMm, 4.0) << "a centre line of " << length / sheetMm << " mm";
+    }
+    // A centre line runs past the part: each end stands clear of the outline.
+    const std::vector<Segment> outline = outlineSegments(d);
+    for (const Polyline& l : d.lines) {
+        if (l.layer != Layer::Centre || l.points.size() < 2)
+            continue;
+        for (const Point end : {l.points.front(), l.points.back()}) {
+            double nearest = std::numeric_limits<double>::infinity();
+            for (const Segment& s : outline)
+                nearest = std::min(nearest, offSegment(end, s));
+            EXPECT_GT(nearest / sheetMm, 2.0) << "a centre line ends " << nearest / sheetMm << " mm from the part";
+        }
+    }
+    // A note's arrow touches what it names, a line of the part: a fillet's
+    // arc, a chamfer, a rib.
+    std::vector<Segment> partLines = outline;
+    for (const Polyline& l : d.lines) {
+        if (l.layer != Layer::Thin)
+            continue;
+        for (size_t i = 0; i + 1 < l.points.size(); ++i)
+            partLines.push_back({l.points[i], l.points[i + 1]});
+    }
+    for (const Annotation& a : d.annotations) {
+        if (a.dimensionLine || a.arrows.empty())
+            continue;
+        const Point tip = a.arrows.front()[0];
+        double nearest = std::numeric_limits<double>::infinity();
+        for (const Segment& s : partLines)
+            nearest = std::min(nearest, offSegment(tip, s));
+        EXPECT_LT(nearest / sheetMm, 0.1) << a.symbol << ": its arrow stands " << nearest / sheetMm << " mm off";
     }
     // The tip circle of a front view has its two axes, each past the circle.
     const Circle* tip = nullptr;

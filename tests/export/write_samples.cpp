@@ -47,9 +47,10 @@ int main(int argc, char* argv[])
         const char* dv;
         const char* m;
     };
-    const Wheel wheels[] = {{"solid105", "105", "20", "30", "2.5"},   {"disc420", "420", "20", "30", "10"},
-                            {"spoked840", "840", "20", "30", "20"},   {"tiny20", "20", "5", "5", "0.48"},
-                            {"thin4000", "4000", "5", "30", "95.24"}, {"wide250", "250", "500", "30", "5.95"}};
+    const Wheel wheels[] = {{"solid105", "105", "20", "30", "2.5"},    {"disc420", "420", "20", "30", "10"},
+                            {"spoked840", "840", "20", "30", "20"},    {"tiny20", "20", "5", "5", "0.48"},
+                            {"thin4000", "4000", "5", "30", "95.24"},  {"wide250", "250", "500", "30", "5.95"},
+                            {"thickShaft300", "300", "40", "100", "5"}};
     for (const Wheel& w : wheels) {
         gear::CalcState s = gear::startUpState();
         gear::chooseWheelMode(s);
