@@ -656,6 +656,56 @@ TEST(Sections, FilletsFillTheInsideCornersAndChamfersCutTheTips)
     EXPECT_EQ(chamfers, 4); // both ends of the tip, in both halves
 }
 
+TEST(Sections, AWheelInOnePieceShowsNoJointsButTheRootLine)
+{
+    // A solid or disc wheel is cut in one piece: the only line across its
+    // section is the root line of the teeth, as wide as the rim, in each
+    // half. Spokes, which are not cut, are drawn apart from rim and hub.
+    for (const double da : {105.0, 420.0}) {
+        const Drawing d = *modeDrawing(wheel(da, 20, 30), Mode::Wheel, paper());
+        int across = 0;
+        for (const Polyline& l : d.lines) {
+            if (l.layer != Layer::Outline || l.closed)
+                continue;
+            ASSERT_EQ(l.points.size(), 2U);
+            EXPECT_NEAR(distance(l.points[0], l.points[1]), 20, 1e-9) << "da " << da;
+            ++across;
+        }
+        EXPECT_EQ(across, 2) << "da " << da;
+    }
+}
+
+TEST(SpokedView, SpokesNarrowFromTheHubToTheRim)
+{
+    const Drawing d = *modeDrawing(wheel(840, 20, 30), Mode::Wheel, paper());
+    const Circle* tip = nullptr;
+    for (const Circle& c : d.circles) {
+        if (c.layer == Layer::Outline && (!tip || c.radius > tip->radius))
+            tip = &c;
+    }
+    ASSERT_NE(tip, nullptr);
+    const double rHub = *d.find("dст")->value / 2;
+    // Each side of a spoke, from where it leaves the hub to where it meets
+    // the rim, and its distance from the spoke's axis at both ends.
+    int sides = 0;
+    for (const Polyline& l : d.lines) {
+        if (l.layer != Layer::Outline || l.closed || l.points.size() != 2)
+            continue;
+        const Point c = tip->centre;
+        Point ends[2] = {{l.points[0].x - c.x, l.points[0].y - c.y}, {l.points[1].x - c.x, l.points[1].y - c.y}};
+        if (std::hypot(ends[0].x, ends[0].y) > std::hypot(ends[1].x, ends[1].y))
+            std::swap(ends[0], ends[1]);
+        if (std::hypot(ends[0].x, ends[0].y) < 0.99 * rHub || std::hypot(ends[1].x, ends[1].y) > tip->radius)
+            continue;
+        const double axis = std::round(std::atan2(ends[1].y, ends[1].x) / (M_PI / 3)) * (M_PI / 3);
+        const auto offAxis = [&](Point p) { return std::abs(std::cos(axis) * p.y - std::sin(axis) * p.x); };
+        // H at the hub, 0.8·H at the rim.
+        EXPECT_NEAR(offAxis(ends[1]) / offAxis(ends[0]), 0.8, 0.01) << ends[1].x << ", " << ends[1].y;
+        ++sides;
+    }
+    EXPECT_EQ(sides, 12);
+}
+
 TEST(Sections, SpokesCutLengthwiseAreNotHatched)
 {
     const CalcState s = wheel(840, 20, 30);
