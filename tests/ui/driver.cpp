@@ -54,6 +54,17 @@ void Driver::menu(const char* action)
     item->trigger();
 }
 
+void Driver::toCarburisedDesign()
+{
+    menu("mnuPer");
+    choose("ATverd", "Option5");
+    click("ATverd", "Command1");
+    choose("Czakalka2", "Option3");
+    click("Czakalka2", "Command1");
+    choose("stal4", "Option1");
+    click("stal4", "Command1");
+}
+
 void Driver::click(const char* screenName, const char* button)
 {
     auto* target = control<QPushButton>(screenName, button);
@@ -111,22 +122,6 @@ QStringList Driver::tabOrder(const char* screenName, int presses)
         QTest::keyClick(focused, Qt::Key_Tab);
     }
     return names;
-}
-
-void Driver::typeKeys(const char* screenName, const char* field, const QString& text)
-{
-    QLineEdit* edit = control<QLineEdit>(screenName, field);
-    if (!edit) {
-        auto* combo = control<QComboBox>(screenName, field);
-        ASSERT_NE(combo, nullptr) << screenName << '.' << field;
-        edit = combo->lineEdit();
-    }
-    ASSERT_NE(edit, nullptr) << screenName << '.' << field;
-    edit->setFocus();
-    edit->selectAll();
-    QTest::keyClick(edit, Qt::Key_Backspace);
-    for (const QChar ch : text)
-        QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(ch), Qt::NoModifier);
 }
 
 void Driver::pressEnter(const char* screenName, const char* field)

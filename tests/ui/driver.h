@@ -36,6 +36,9 @@ public:
     bool isVisible(const char* screenName) const;
 
     void menu(const char* action);
+    // The course's carburised pair up to its design input, as a student
+    // picks it: "Передача", "Цементация" on both screens, "Сталь 18ХГТ".
+    void toCarburisedDesign();
     void click(const char* screenName, const char* button);
     // Types over a field's or an editable list's text with key events.
     void type(const char* screenName, const char* field, const QString& text);
@@ -45,9 +48,6 @@ public:
     QStringList tabOrder(const char* screenName, int presses);
     void choose(const char* screenName, const char* option);
     void chooseItem(const char* screenName, const char* combo, int index);
-    // Types with real key events, as a student does: the field's text is
-    // selected first, so the keys replace it.
-    void typeKeys(const char* screenName, const char* field, const QString& text);
     // Enter in a field: the screen's Ok.
     void pressEnter(const char* screenName, const char* field);
     QString caption(const char* screenName, const char* label) const;

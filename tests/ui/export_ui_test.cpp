@@ -178,13 +178,7 @@ TEST(SaveDrawing, TheTransmissionDrawingCarriesBothGears)
         GTEST_SKIP() << "pdftotext is not installed";
     QTemporaryDir dir;
     Driver app;
-    app.menu("mnuPer");
-    app.choose("ATverd", "Option5");
-    app.click("ATverd", "Command1");
-    app.choose("Czakalka2", "Option3");
-    app.click("Czakalka2", "Command1");
-    app.choose("stal4", "Option1");
-    app.click("stal4", "Command1");
+    app.toCarburisedDesign();
     app.type("Vvod2", "Text1", QStringLiteral("20"));
     app.type("Vvod2", "Text3", QStringLiteral("100"));
     app.chooseItem("Vvod2", "Combo1", 12);

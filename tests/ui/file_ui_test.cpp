@@ -32,19 +32,13 @@ ui::CalculationDocument& document(Driver& app)
 // results table.
 void hardenedDesign(Driver& app)
 {
-    app.menu("mnuPer");
-    app.choose("ATverd", "Option5");
-    app.click("ATverd", "Command1");
-    app.choose("Czakalka2", "Option3");
-    app.click("Czakalka2", "Command1");
-    app.choose("stal4", "Option1");
-    app.click("stal4", "Command1");
-    app.typeKeys("Vvod2", "Text1", QStringLiteral("20"));
-    app.typeKeys("Vvod2", "Text3", QStringLiteral("100"));
+    app.toCarburisedDesign();
+    app.type("Vvod2", "Text1", QStringLiteral("20"));
+    app.type("Vvod2", "Text3", QStringLiteral("100"));
     app.chooseItem("Vvod2", "Combo1", 12); // "4.0"
     app.pressEnter("Vvod2", "Text3");
     ASSERT_TRUE(app.isVisible("Vibor"));
-    app.typeKeys("Vibor", "Combo1", QStringLiteral("2.5"));
+    app.type("Vibor", "Combo1", QStringLiteral("2.5"));
     app.click("Vibor", "Command1");
     ASSERT_TRUE(app.isVisible("okon"));
     app.chooseItem("okon", "Combo1", 21);
@@ -103,7 +97,7 @@ TEST(CalculationFileScreens, OpenedFileShowsEveryEntryAndOkGivesTheSameResults)
     app.pressEnter("Vvod2", "Text1");
     ASSERT_TRUE(app.isVisible("Vibor"));
     EXPECT_EQ(app.caption("Vibor", "Label6"), QStringLiteral("2.5335819684367"));
-    app.typeKeys("Vibor", "Combo1", QStringLiteral("2.5"));
+    app.type("Vibor", "Combo1", QStringLiteral("2.5"));
     app.click("Vibor", "Command1");
     app.click("okon", "Command1");
     EXPECT_EQ(results(app), before);
@@ -135,11 +129,11 @@ TEST(CalculationFileScreens, AWheelAndACheckComeBackAndTheCheckGoesOnWithEnter)
     EXPECT_EQ(app.caption("result", "Label2"), QStringLiteral("9158,4"));
 
     // A wider wheel face: 477·60·10·4³/2/1000·(50/40).
-    app.typeKeys("Vvod3", "Text4", QStringLiteral("50"));
+    app.type("Vvod3", "Text4", QStringLiteral("50"));
     app.pressEnter("Vvod3", "Text4");
     EXPECT_EQ(app.caption("result", "Label2"), QStringLiteral("11448"));
     EXPECT_TRUE(app.screen("Nachalo")->isWindowModified());
-    app.typeKeys("Vvod3", "Text4", QStringLiteral("40"));
+    app.type("Vvod3", "Text4", QStringLiteral("40"));
     app.pressEnter("Vvod3", "Text4");
     EXPECT_EQ(app.caption("result", "Label2"), QStringLiteral("9158,4"));
     EXPECT_FALSE(app.screen("Nachalo")->isWindowModified());
@@ -158,10 +152,10 @@ TEST(CalculationFileScreens, ABrokenFileLeavesEveryFieldAndTheStateAsTheyWere)
 
     Driver app;
     app.menu("mnuKol");
-    app.typeKeys("Vvod", "Text1", QStringLiteral("40"));
-    app.typeKeys("Vvod", "Text5", QStringLiteral("105"));
+    app.type("Vvod", "Text1", QStringLiteral("40"));
+    app.type("Vvod", "Text5", QStringLiteral("105"));
     app.click("Vvod", "Command1");
-    app.typeKeys("Vvod", "Text6", QStringLiteral("33")); // typed, no Ok yet
+    app.type("Vvod", "Text6", QStringLiteral("33")); // typed, no Ok yet
     const std::string walkthrough = walkthroughText(app.state(), ".");
     const QString title = app.screen("Nachalo")->windowTitle();
 
@@ -208,8 +202,8 @@ TEST(CalculationFileScreens, LeavingWithUnsavedWorkOffersToSaveIt)
     app.click("vihod", "Command2");
 
     app.menu("mnuKol");
-    app.typeKeys("Vvod", "Text1", QStringLiteral("40"));
-    app.typeKeys("Vvod", "Text5", QStringLiteral("105"));
+    app.type("Vvod", "Text1", QStringLiteral("40"));
+    app.type("Vvod", "Text5", QStringLiteral("105"));
     app.pressEnter("Vvod", "Text5");
     EXPECT_TRUE(app.screen("Nachalo")->isWindowModified());
 
@@ -232,8 +226,8 @@ TEST(CalculationFileScreens, SavingWhenAskedWritesTheFileAndThenLeaves)
     QSignalSpy ended(&app.session().mainWindow(), &ui::Nachalo::exitConfirmed);
     ASSERT_TRUE(document(app).saveAs(path));
     app.menu("mnuKol");
-    app.typeKeys("Vvod", "Text1", QStringLiteral("40"));
-    app.typeKeys("Vvod", "Text5", QStringLiteral("105"));
+    app.type("Vvod", "Text1", QStringLiteral("40"));
+    app.type("Vvod", "Text5", QStringLiteral("105"));
     app.pressEnter("Vvod", "Text5");
     app.menu("mnuExit");
     answer(saveQuestion(), QMessageBox::Save);
@@ -248,8 +242,8 @@ TEST(CalculationFileScreens, SavingClearsTheMarkAndAFailedSaveKeepsIt)
     QTemporaryDir folder;
     Driver app;
     app.menu("mnuKol");
-    app.typeKeys("Vvod", "Text1", QStringLiteral("40"));
-    app.typeKeys("Vvod", "Text5", QStringLiteral("105"));
+    app.type("Vvod", "Text1", QStringLiteral("40"));
+    app.type("Vvod", "Text5", QStringLiteral("105"));
     app.click("Vvod", "Command1");
     ASSERT_TRUE(app.screen("Nachalo")->isWindowModified());
 
@@ -269,11 +263,11 @@ TEST(CalculationFileScreens, SavingClearsTheMarkAndAFailedSaveKeepsIt)
     // Another Ok marks the work again; saving once more writes the same
     // calculation to the same bytes.
     app.menu("mnuKol");
-    app.typeKeys("Vvod", "Text1", QStringLiteral("41"));
+    app.type("Vvod", "Text1", QStringLiteral("41"));
     app.click("Vvod", "Command1");
     EXPECT_TRUE(app.screen("Nachalo")->isWindowModified());
     app.menu("mnuKol");
-    app.typeKeys("Vvod", "Text1", QStringLiteral("40"));
+    app.type("Vvod", "Text1", QStringLiteral("40"));
     app.click("Vvod", "Command1");
     EXPECT_FALSE(app.screen("Nachalo")->isWindowModified()) << "back to what the file holds";
 

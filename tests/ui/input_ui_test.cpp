@@ -9,7 +9,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDate>
-#include <QTextDocument>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,6 +17,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QTest>
+#include <QTextDocument>
 
 #include <gtest/gtest.h>
 
@@ -41,13 +41,7 @@ QString decimal(const char* text, QChar separator)
 // finish each input screen; the captions the pass ends on.
 QStringList transmissionPass(Driver& app, QChar separator)
 {
-    app.menu("mnuPer");
-    app.choose("ATverd", "Option5");
-    app.click("ATverd", "Command1");
-    app.choose("Czakalka2", "Option3");
-    app.click("Czakalka2", "Command1");
-    app.choose("stal4", "Option1");
-    app.click("stal4", "Command1");
+    app.toCarburisedDesign();
     app.type("Vvod2", "Text1", QStringLiteral("20"));
     app.type("Vvod2", "Text2", decimal("8.5", separator));
     app.type("Vvod2", "Text3", decimal("100.5", separator));
@@ -140,13 +134,7 @@ TEST_F(RussianDesktop, ListsShowTheirNumbersWithTheComma)
 TEST(TypedValues, StayAsTypedInEveryEditableList)
 {
     Driver app;
-    app.menu("mnuPer");
-    app.choose("ATverd", "Option5");
-    app.click("ATverd", "Command1");
-    app.choose("Czakalka2", "Option3");
-    app.click("Czakalka2", "Command1");
-    app.choose("stal4", "Option1");
-    app.click("stal4", "Command1");
+    app.toCarburisedDesign();
     app.type("Vvod2", "Text1", QStringLiteral("20"));
     app.type("Vvod2", "Text3", QStringLiteral("100"));
     app.type("Vvod2", "Combo1", QStringLiteral("3")); // the list holds "3.15"
@@ -317,13 +305,7 @@ TEST(Printout, ShowsEachModesOwnResultsFromTheState)
         app.type("Vibor", "Combo1", QStringLiteral("10.0"));
         app.pressEnter("Vibor");
     }
-    app.menu("mnuPer");
-    app.choose("ATverd", "Option5");
-    app.click("ATverd", "Command1");
-    app.choose("Czakalka2", "Option3");
-    app.click("Czakalka2", "Command1");
-    app.choose("stal4", "Option1");
-    app.click("stal4", "Command1");
+    app.toCarburisedDesign();
     app.type("Vvod2", "Text1", QStringLiteral("20"));
     app.type("Vvod2", "Text3", QStringLiteral("100"));
     app.type("Vvod2", "Combo1", QStringLiteral("4"));
