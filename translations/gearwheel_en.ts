@@ -511,7 +511,7 @@ Induction hardening</translation>
     </message>
     <message>
         <source>Расчёт зубчатого колеса</source>
-        <translation>Gear wheel calculation</translation>
+        <translation>Gear Wheel Calculation</translation>
     </message>
     <message>
         <source>Расчёт сохранён. Результаты расчёта %1 в файле пересчитаны по данным его экранов и отличаются от показанных: экраны нажимались не по порядку или коэффициенты менялись по ходу расчёта. Откройте файл, чтобы увидеть расчёт таким, каким он записан.</source>
@@ -702,7 +702,7 @@ Induction hardening</translation>
     </message>
     <message>
         <source>Расчёт зубчатого колеса</source>
-        <translation>Gear wheel calculation</translation>
+        <translation>Gear Wheel Calculation</translation>
     </message>
     <message>
         <source>Расчёт не сохранён. Сохранить его перед выходом?</source>
@@ -862,7 +862,7 @@ strength</translation>
     </message>
     <message>
         <source>Расчёт зубчатого колеса</source>
-        <translation>Gear wheel calculation</translation>
+        <translation>Gear Wheel Calculation</translation>
     </message>
     <message>
         <source>Студент</source>
@@ -948,7 +948,7 @@ strength</translation>
     <name>gear::ui::Screens</name>
     <message>
         <source>Расчёт зубчатого колеса</source>
-        <translation>Gear wheel calculation</translation>
+        <translation>Gear Wheel Calculation</translation>
     </message>
 </context>
 <context>

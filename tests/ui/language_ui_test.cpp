@@ -279,7 +279,7 @@ TEST_P(LocaleRule, OnlyAnEnglishLocaleGetsTheEnglishProgram)
     Driver app;
     app.menu("mnuKol");
     if (GetParam().english) {
-        EXPECT_EQ(app.screen("Nachalo")->windowTitle(), QStringLiteral("Gear wheel calculation[*]"));
+        EXPECT_EQ(app.screen("Nachalo")->windowTitle(), QStringLiteral("Gear Wheel Calculation[*]"));
         EXPECT_EQ(app.screen("Vvod")->windowTitle(), QStringLiteral("Input data"));
     } else {
         EXPECT_EQ(app.screen("Nachalo")->windowTitle(), QStringLiteral("Расчёт зубчатого колеса[*]"));
@@ -305,7 +305,7 @@ TEST(Language, FollowsTheLocaleItStartsIn)
         GTEST_SKIP() << "GEAR_EXPECTED_LANGUAGE is not set";
     EXPECT_EQ(ui::speaksEnglish(), expected == "en") << qPrintable(QLocale::system().name());
     Driver app;
-    EXPECT_EQ(app.screen("Nachalo")->windowTitle(), expected == "en" ? QStringLiteral("Gear wheel calculation[*]")
+    EXPECT_EQ(app.screen("Nachalo")->windowTitle(), expected == "en" ? QStringLiteral("Gear Wheel Calculation[*]")
                                                                      : QStringLiteral("Расчёт зубчатого колеса[*]"));
 }
 
