@@ -47,9 +47,20 @@ std::string render(const Step& step, std::string_view formula, std::string_view 
     return text;
 }
 
+std::vector<std::string_view> symbolsOf(std::string_view formula)
+{
+    std::vector<std::string_view> symbols;
+    scan(
+        formula, [](std::string_view) {}, [&](std::string_view symbol) { symbols.push_back(symbol); });
+    return symbols;
+}
+
 std::string formulaOf(const Step& step, const Translator& translate)
 {
-    return translated(translate, "formula", step.formula);
+    std::string formula = translated(translate, "formula", step.formula);
+    // The values go to the placeholders in order: a translation that moved
+    // or lost one would put the numbers under the wrong symbols.
+    return symbolsOf(formula) == symbolsOf(step.formula) ? formula : step.formula;
 }
 
 std::string symbolOf(std::string_view symbol, const Translator& translate)

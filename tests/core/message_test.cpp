@@ -177,6 +177,12 @@ TEST(Translator, ChangesTheWordsOfTablesAndWalkthroughButNotTheirNumbers)
         << walkthrough;
     EXPECT_EQ(walkthrough.rfind("Wheel\n", 0), 0U);
     EXPECT_EQ(modeWalkthroughText(s, Mode::Wheel, ".", english({})), modeWalkthroughText(s, Mode::Wheel, "."));
+
+    // A translated formula that moved its symbols would show the numbers
+    // under the wrong ones: the formula as written is shown instead.
+    const Step step{"b_w2", "ближайший нормальный размер к {m}·{ψ_bm}", {2.5, 10}, 25, "мм", {}};
+    const Translator moved = english({{{"formula", step.formula}, "{ψ_bm}·{m} rounded to a standard size"}});
+    EXPECT_EQ(substitutedForm(step, ".", moved), "ближайший нормальный размер к 2.5·10");
 }
 
 TEST(Translator, LaysTheDrawingOutWithItsWordsAndKeepsTheSymbolsThatFindIt)
