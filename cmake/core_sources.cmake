@@ -6,6 +6,7 @@ set(GEAR_CORE_SOURCES
     src/shell/angle.h
     src/shell/number.h
     src/shell/mode.h
+    src/shell/message.h src/shell/message.cpp
     src/shell/outcome.h
     src/shell/calc_state.h src/shell/calc_state.cpp
     src/shell/draft.h src/shell/draft.cpp
@@ -15,6 +16,7 @@ set(GEAR_CORE_SOURCES
     src/shell/screen_id.h src/shell/screen_id.cpp
     src/shell/mode_commands.h src/shell/mode_commands.cpp
     src/shell/parameters.h src/shell/parameters.cpp
+    src/shell/units.h
     src/shell/walkthrough.h src/shell/walkthrough.cpp
     src/shell/walkthrough_text.h src/shell/walkthrough_text.cpp
     src/material/material.h

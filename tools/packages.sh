@@ -17,7 +17,10 @@ ensure_packages() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-BUILD_PACKAGES=(g++ cmake ninja-build nlohmann-json3-dev qt6-base-dev qt6-svg-dev qt6-translations-l10n fonts-liberation2 fonts-dejavu-core)
+# qt6-tools-dev gives CMake Qt's Linguist tools, qt6-l10n-tools lrelease,
+# which compiles the English catalogue, and lupdate, which checks it.
+BUILD_PACKAGES=(g++ cmake ninja-build nlohmann-json3-dev qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools
+    qt6-translations-l10n fonts-liberation2 fonts-dejavu-core)
 
 # What reads the exported drawings back in the tests: ezdxf the DXF files,
 # pdftotext the text of the PDF files.

@@ -10,6 +10,7 @@
 #include "ui/number_display.h"
 #include "ui/report.h"
 #include "ui/screen.h"
+#include "ui/translation.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -110,7 +111,7 @@ void transmissionPass(Gallery& g)
     g.screen("hodRascheta").hide();
 }
 
-// A refusal, to see Qt's own button in Russian.
+// A refusal, to see Qt's own button in the program's language.
 void refusal(Gallery& g)
 {
     g.menu("mnuKol");
@@ -183,6 +184,7 @@ int main(int argc, char* argv[])
     wheelPass(gallery, "420", "10.0", "vivod2");
     gear::DrawingTarget paper;
     paper.decimalSeparator = gear::ui::decimalSeparator();
+    paper.translate = gear::ui::coreTranslator();
     const QString drawingFailure =
         gear::ui::writeDrawing(*gear::modeDrawing(session.state(), gear::Mode::Wheel, paper),
                                folder.filePath(QStringLiteral("drawing.pdf")), gear::ui::DrawingFormat::Pdf);

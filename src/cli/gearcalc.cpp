@@ -89,7 +89,7 @@ int computeFile(const std::string& path, bool steps, bool json)
         return kUnusable;
     const gear::OpenedCalculation opened = gear::openCalculation(*text);
     if (opened.refused()) {
-        std::cerr << path << ": " << opened.refusal << '\n';
+        std::cerr << path << ": " << opened.refusal.text() << '\n';
         return kRefused;
     }
     if (json) {

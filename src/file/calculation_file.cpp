@@ -138,20 +138,15 @@ bool sameNumber(double stored, double computed)
     return std::abs(stored - computed) <= 1e-12 * std::max(std::abs(stored), std::abs(computed));
 }
 
-std::string inQuotes(std::string_view text)
-{
-    return "«" + std::string(text) + "»";
-}
-
 // --- Reading ---------------------------------------------------------------
 
 // Reads the document, or keeps the first thing wrong with it.
 class Reader {
 public:
     bool failed() const { return !m_refusal.empty(); }
-    const std::string& refusal() const { return m_refusal; }
+    const Message& refusal() const { return m_refusal; }
 
-    bool fail(std::string why)
+    bool fail(Message why)
     {
         if (m_refusal.empty())
             m_refusal = std::move(why);
@@ -171,12 +166,12 @@ public:
             ok = value.type() == kind;
         if (ok)
             return true;
-        const char* what = kind == Json::value_t::object   ? "объектом"
-                           : kind == Json::value_t::array  ? "списком"
-                           : kind == Json::value_t::string ? "строкой"
-                           : integer                       ? "целым числом"
-                                                           : "числом";
-        return fail("Поле " + path + " должно быть " + what + ".");
+        Message what = kind == Json::value_t::object ? GEAR_TR("file", "Поле %1 должно быть объектом.")
+                       : kind == Json::value_t::array ? GEAR_TR("file", "Поле %1 должно быть списком.")
+                       : kind == Json::value_t::string ? GEAR_TR("file", "Поле %1 должно быть строкой.")
+                       : integer ? GEAR_TR("file", "Поле %1 должно быть целым числом.")
+                                 : GEAR_TR("file", "Поле %1 должно быть числом.");
+        return fail(std::move(what).arg(path));
     }
 
     // Every key of the object must be one of `known`.
@@ -184,7 +179,7 @@ public:
     {
         for (const auto& [key, value] : object.items()) {
             if (std::find(known.begin(), known.end(), key) == known.end())
-                return fail("Неизвестное поле " + path + (path.empty() ? "" : ".") + key + ".");
+                return fail(GEAR_TR("file", "Неизвестное поле %1.").arg(path + (path.empty() ? "" : ".") + key));
         }
         return true;
     }
@@ -193,7 +188,7 @@ public:
     {
         const auto found = object.find(std::string(key));
         if (found == object.end()) {
-            fail("В файле нет поля " + path + (path.empty() ? "" : ".") + std::string(key) + ".");
+            fail(GEAR_TR("file", "В файле нет поля %1.").arg(path + (path.empty() ? "" : ".") + std::string(key)));
             return nullptr;
         }
         return &*found;
@@ -204,12 +199,12 @@ public:
         if (!expect(value, Json::value_t::number_integer, path))
             return std::nullopt;
         if (value.is_number_unsigned() && value.get<std::uint64_t>() > std::uint64_t(std::numeric_limits<int>::max())) {
-            fail("Число в поле " + path + " слишком велико.");
+            fail(GEAR_TR("file", "Число в поле %1 слишком велико.").arg(path));
             return std::nullopt;
         }
         const long long number = value.get<long long>();
         if (number < std::numeric_limits<int>::min() || number > std::numeric_limits<int>::max()) {
-            fail("Число в поле " + path + " слишком велико.");
+            fail(GEAR_TR("file", "Число в поле %1 слишком велико.").arg(path));
             return std::nullopt;
         }
         return number;
@@ -221,7 +216,7 @@ public:
             return std::nullopt;
         const double number = value.get<double>();
         if (!std::isfinite(number)) {
-            fail("Поле " + path + " не является конечным числом.");
+            fail(GEAR_TR("file", "Поле %1 не является конечным числом.").arg(path));
             return std::nullopt;
         }
         return number;
@@ -238,7 +233,7 @@ public:
             const auto info = std::find_if(kCoefficients.begin(), kCoefficients.end(),
                                            [&](const CoefficientInfo& c) { return c.name == name; });
             if (info == kCoefficients.end()) {
-                fail("Неизвестный коэффициент defaults." + key + ".");
+                fail(GEAR_TR("file", "Неизвестный коэффициент defaults.%1.").arg(key));
                 return;
             }
             const auto number = finite(value, "defaults." + key);
@@ -247,7 +242,7 @@ public:
             // The parameters screen takes only positive numbers, and the
             // formulas divide by several of these.
             if (!(*number > 0.0)) {
-                fail("Коэффициент defaults." + key + " должен быть положительным числом.");
+                fail(GEAR_TR("file", "Коэффициент defaults.%1 должен быть положительным числом.").arg(key));
                 return;
             }
             defaults.*info->preset = *number;
@@ -271,11 +266,14 @@ public:
         const std::optional<ScreenId> screen = gear::screenByName(name);
         const ScreenForm* form = screen ? formOf(*screen) : nullptr;
         if (!form) {
-            fail("Экран " + inQuotes(name) + " в поле " + path + ".screen не входит ни в один расчёт.");
+            fail(GEAR_TR("file", "Экран «%1» в поле %2.screen не входит ни в один расчёт.").arg(name).arg(path));
             return;
         }
         if (!isScreenOfMode(*screen, mode)) {
-            fail("Экран " + name + " (" + path + ") не входит в расчёт " + inQuotes(modeTitle(mode)) + ".");
+            fail(GEAR_TR("file", "Экран %1 (%2) не входит в расчёт «%3».")
+                     .arg(name)
+                     .arg(path)
+                     .arg(Message("mode", modeTitle(mode))));
             return;
         }
         std::vector<std::string_view> known{"order", "screen"};
@@ -287,7 +285,7 @@ public:
         if (!orderNumber)
             return;
         if (*orderNumber < 1) {
-            fail("Поле " + path + ".order должно быть положительным.");
+            fail(GEAR_TR("file", "Поле %1.order должно быть положительным.").arg(path));
             return;
         }
         if (!form->choiceField.empty()) {
@@ -300,9 +298,12 @@ public:
             if (!number)
                 return;
             if (*number < lowestChoice(*screen) || *number > highestChoice(*screen)) {
-                fail("В поле " + choicePath + " стоит " + std::to_string(*number) + ", а на экране " + name +
-                     " можно выбрать от " + std::to_string(lowestChoice(*screen)) + " до " +
-                     std::to_string(highestChoice(*screen)) + ".");
+                fail(GEAR_TR("file", "В поле %1 стоит %2, а на экране %3 можно выбрать от %4 до %5.")
+                         .arg(choicePath)
+                         .arg(std::to_string(*number))
+                         .arg(name)
+                         .arg(std::to_string(lowestChoice(*screen)))
+                         .arg(std::to_string(highestChoice(*screen))));
                 return;
             }
             step.given.choice = static_cast<int>(*number);
@@ -318,9 +319,15 @@ public:
                     const std::string_view expected =
                         step.given.choice >= 1 ? names[static_cast<size_t>(step.given.choice - 1)] : "";
                     if (named->get<std::string>() != expected) {
-                        fail("В поле " + namePath + " стоит " + inQuotes(named->get<std::string>()) +
-                             ", а под номером " + std::to_string(step.given.choice) + " в таблице " +
-                             (expected.empty() ? std::string("ничего нет") : inQuotes(expected)) + ".");
+                        // The names are the file's own, which are Russian in every language.
+                        Message why =
+                            expected.empty()
+                                ? GEAR_TR("file", "В поле %1 стоит «%2», а под номером %3 в таблице ничего нет.")
+                                : GEAR_TR("file", "В поле %1 стоит «%2», а под номером %3 в таблице «%4».");
+                        why.arg(namePath).arg(named->get<std::string>()).arg(std::to_string(step.given.choice));
+                        if (!expected.empty())
+                            why.arg(std::string(expected));
+                        fail(std::move(why));
                         return;
                     }
                 }
@@ -334,7 +341,9 @@ public:
                 return;
             std::string typed = text->get<std::string>();
             if (utf8Length(typed) > kMaxGivenTextLength) {
-                fail("Текст в поле " + textPath + " длиннее " + std::to_string(kMaxGivenTextLength) + " знаков.");
+                fail(GEAR_TR("file", "Текст в поле %1 длиннее %2 знаков.")
+                         .arg(textPath)
+                         .arg(std::to_string(kMaxGivenTextLength)));
                 return;
             }
             step.given.texts.push_back(std::move(typed));
@@ -377,7 +386,7 @@ public:
         for (const auto& [key, value] : object.items()) {
             const auto mode = std::find(kModeKeys.begin(), kModeKeys.end(), key);
             if (mode == kModeKeys.end()) {
-                fail("Неизвестный расчёт modes." + key + ": бывают transmission, wheel и check.");
+                fail(GEAR_TR("file", "Неизвестный расчёт modes.%1: бывают transmission, wheel и check.").arg(key));
                 return;
             }
             const Mode which = static_cast<Mode>(mode - kModeKeys.begin());
@@ -409,18 +418,23 @@ public:
             const Ordered& step = steps[i];
             const std::string name(screenName(step.step.screen));
             if (formOf(step.step.screen)->startsChain && i != first)
-                fail("Экран " + name + " (" + step.path + ") начинает расчёт и может стоять только первым.");
+                fail(GEAR_TR("file", "Экран %1 (%2) начинает расчёт и может стоять только первым.")
+                         .arg(name)
+                         .arg(step.path));
             for (size_t j = first; j < i && !failed(); ++j) {
                 if (steps[j].step.screen == step.step.screen)
-                    fail("Экран " + name + " встречается в расчёте дважды: " + steps[j].path + " и " + step.path + ".");
+                    fail(GEAR_TR("file", "Экран %1 встречается в расчёте дважды: %2 и %3.")
+                             .arg(name)
+                             .arg(steps[j].path)
+                             .arg(step.path));
                 else if (steps[j].order >= step.order)
-                    fail("Поле " + step.path + ".order должно быть больше, чем у экранов перед ним.");
+                    fail(GEAR_TR("file", "Поле %1.order должно быть больше, чем у экранов перед ним.").arg(step.path));
             }
         }
     }
 
 private:
-    std::string m_refusal;
+    Message m_refusal;
 };
 
 // Finds where a text stops being JSON.
@@ -451,7 +465,7 @@ public:
     }
 };
 
-std::string syntaxRefusal(std::string_view text)
+Message syntaxRefusal(std::string_view text)
 {
     SyntaxError error;
     Json::sax_parse(text, &error);
@@ -463,32 +477,38 @@ std::string syntaxRefusal(std::string_view text)
         utf8Length(text.substr(lineStart == std::string_view::npos ? 0 : lineStart + 1,
                                before - (lineStart == std::string_view::npos ? 0 : lineStart + 1))) +
         1;
-    const std::string where = "строка " + std::to_string(line) + ", знак " + std::to_string(column);
     if (error.overflow) {
         // The reader stops past the number; the student looks for its start.
         const std::size_t start = column + 1 - std::min<std::size_t>(column, utf8Length(error.token));
-        return "Число " + inQuotes(error.token) + " в файле (строка " + std::to_string(line) + ", знак " +
-               std::to_string(start) + ") слишком велико.";
+        return GEAR_TR("file", "Число «%1» в файле (строка %2, знак %3) слишком велико.")
+            .arg(error.token)
+            .arg(std::to_string(line))
+            .arg(std::to_string(start));
     }
     if (error.position >= text.size())
-        return "Файл обрывается (строка " + std::to_string(line) + "): он записан не до конца или повреждён.";
-    return "Файл не читается как JSON: ошибка в тексте (" + where + ").";
+        return GEAR_TR("file", "Файл обрывается (строка %1): он записан не до конца или повреждён.")
+            .arg(std::to_string(line));
+    return GEAR_TR("file", "Файл не читается как JSON: ошибка в тексте (строка %1, знак %2).")
+        .arg(std::to_string(line))
+        .arg(std::to_string(column));
 }
 
-std::string modeName(Mode mode)
+Message modeName(Mode mode)
 {
-    return inQuotes(modeTitle(mode));
+    return Message("mode", modeTitle(mode));
 }
 
 // The calculation of the file against the run of its steps: the same chains,
 // the same results.
-std::string compareWithRun(const Calculation& file, const Calculation& run)
+Message compareWithRun(const Calculation& file, const Calculation& run)
 {
     for (size_t i = 0; i < file.steps.size(); ++i) {
         if (i >= run.steps.size() || !(run.steps[i] == file.steps[i])) {
             const GivenStep& step = file.steps[i];
-            return "Экран " + std::string(screenName(step.screen)) + " расчёта " + modeName(step.mode) +
-                   " при данных файла не выполняется так, как записано: файл изменён или повреждён.";
+            return GEAR_TR("file", "Экран %1 расчёта «%2» при данных файла не выполняется так, как записано: файл "
+                                   "изменён или повреждён.")
+                .arg(std::string(screenName(step.screen)))
+                .arg(modeName(step.mode));
         }
     }
     for (size_t m = 0; m < kModeCount; ++m) {
@@ -497,11 +517,14 @@ std::string compareWithRun(const Calculation& file, const Calculation& run)
         const auto& stored = file.results[m];
         const auto& computed = run.results[m];
         if (stored && !computed)
-            return "В файле есть результаты расчёта " + modeName(mode) + " (" + path +
-                   "), но его экраны не доводят расчёт до результатов.";
+            return GEAR_TR("file", "В файле есть результаты расчёта «%1» (%2), но его экраны не доводят расчёт до "
+                                   "результатов.")
+                .arg(modeName(mode))
+                .arg(path);
         if (!stored && computed)
-            return "В файле нет результатов расчёта " + modeName(mode) + " (" + path +
-                   "), хотя его экраны доводят расчёт до них.";
+            return GEAR_TR("file", "В файле нет результатов расчёта «%1» (%2), хотя его экраны доводят расчёт до них.")
+                .arg(modeName(mode))
+                .arg(path);
         if (!stored)
             continue;
         for (const std::string_view name : resultFields(mode)) {
@@ -509,15 +532,21 @@ std::string compareWithRun(const Calculation& file, const Calculation& run)
             const Number a = stored->values.*field;
             const Number b = computed->values.*field;
             if (a.isWritten() != b.isWritten() || !sameNumber(a, b)) {
-                return "Результат " + path + "." + std::string(name) + " в файле (" +
-                       (a.isWritten() ? numberToText(a) : "нет") + ") не совпадает с пересчитанным (" +
-                       (b.isWritten() ? numberToText(b) : "нет") +
-                       "): файл изменён вручную или записан другой версией расчёта.";
+                const auto number = [](Number value) {
+                    return value.isWritten() ? Message::verbatim(numberToText(value)) : GEAR_TR("file", "нет");
+                };
+                return GEAR_TR("file", "Результат %1 в файле (%2) не совпадает с пересчитанным (%3): файл изменён "
+                                       "вручную или записан другой версией расчёта.")
+                    .arg(path + "." + std::string(name))
+                    .arg(number(a))
+                    .arg(number(b));
             }
         }
         if (stored->steelGrade != computed->steelGrade)
-            return "Результат " + path + ".steelGrade в файле (" + inQuotes(stored->steelGrade) +
-                   ") не совпадает с пересчитанным (" + inQuotes(computed->steelGrade) + ").";
+            return GEAR_TR("file", "Результат %1.steelGrade в файле («%2») не совпадает с пересчитанным («%3»).")
+                .arg(path)
+                .arg(stored->steelGrade)
+                .arg(computed->steelGrade);
     }
     return {};
 }
@@ -741,11 +770,11 @@ OpenedCalculation openCalculation(std::string_view text)
 {
     OpenedCalculation opened;
     if (text.size() > kMaxCalculationFileSize) {
-        opened.refusal = "Файл больше 1 МиБ: расчёт столько не занимает, это не файл расчёта.";
+        opened.refusal = GEAR_TR("file", "Файл больше 1 МиБ: расчёт столько не занимает, это не файл расчёта.");
         return opened;
     }
     if (text.find_first_not_of(" \t\r\n") == std::string_view::npos) {
-        opened.refusal = "Файл пуст: в нём нет расчёта.";
+        opened.refusal = GEAR_TR("file", "Файл пуст: в нём нет расчёта.");
         return opened;
     }
     const Json document = Json::parse(text, nullptr, false);
@@ -755,13 +784,13 @@ OpenedCalculation openCalculation(std::string_view text)
     }
     Reader read;
     if (!document.is_object()) {
-        opened.refusal = "Это не файл расчёта: в нём нет полей format и version.";
+        opened.refusal = GEAR_TR("file", "Это не файл расчёта: в нём нет полей format и version.");
         return opened;
     }
     const auto format = document.find("format");
     if (format == document.end() || !format->is_string() || format->get<std::string>() != kCalculationFormat) {
-        opened.refusal =
-            "Это не файл расчёта зубчатого колеса: в поле format должно стоять " + inQuotes(kCalculationFormat) + ".";
+        opened.refusal = GEAR_TR("file", "Это не файл расчёта зубчатого колеса: в поле format должно стоять «%1».")
+                             .arg(std::string(kCalculationFormat));
         return opened;
     }
     const Json* version = read.required(document, "version", "");
@@ -771,12 +800,14 @@ OpenedCalculation openCalculation(std::string_view text)
     }
     if (version->is_number_unsigned() ? version->get<std::uint64_t>() > std::uint64_t(kCalculationVersion)
                                       : version->get<std::int64_t>() > kCalculationVersion) {
-        opened.refusal = "Файл записан более новой версией программы (version " + version->dump() +
-                         "); эта версия читает файлы расчёта до version " + std::to_string(kCalculationVersion) + ".";
+        opened.refusal = GEAR_TR("file", "Файл записан более новой версией программы (version %1); эта версия "
+                                         "читает файлы расчёта до version %2.")
+                             .arg(version->dump())
+                             .arg(std::to_string(kCalculationVersion));
         return opened;
     }
     if (version->get<std::int64_t>() < 1) {
-        opened.refusal = "Поле version должно быть не меньше 1.";
+        opened.refusal = GEAR_TR("file", "Поле version должно быть не меньше 1.");
         return opened;
     }
     read.onlyKnown(document, {"format", "version", "defaults", "modes"}, "");
@@ -792,7 +823,7 @@ OpenedCalculation openCalculation(std::string_view text)
         std::stable_sort(steps.begin(), steps.end(), [](const auto& a, const auto& b) { return a.order < b.order; });
         for (size_t i = 1; i < steps.size() && !read.failed(); ++i) {
             if (steps[i].order == steps[i - 1].order)
-                read.fail("Поле order одинаково у " + steps[i - 1].path + " и " + steps[i].path + ".");
+                read.fail(GEAR_TR("file", "Поле order одинаково у %1 и %2.").arg(steps[i - 1].path).arg(steps[i].path));
         }
     }
     if (read.failed()) {
@@ -804,7 +835,7 @@ OpenedCalculation openCalculation(std::string_view text)
 
     replay(opened.state, calculation.defaults, calculation.steps);
     if (!allFinite(opened.state)) {
-        opened.refusal = "Расчёт по данным файла не даёт конечного результата.";
+        opened.refusal = GEAR_TR("file", "Расчёт по данным файла не даёт конечного результата.");
         return opened;
     }
     opened.refusal = compareWithRun(calculation, calculationOf(opened.state));

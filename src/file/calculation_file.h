@@ -8,6 +8,7 @@
 // results it holds are checked against that run.
 
 #include "shell/calc_state.h"
+#include "shell/message.h"
 #include "shell/outcome.h"
 #include "shell/walkthrough.h"
 
@@ -92,12 +93,12 @@ std::vector<ScreenId> reopen(CalcState& state, const Calculation& calculation, c
 // The file's text for a calculation: indented UTF-8 JSON ending in a newline.
 std::string calculationText(const Calculation& calculation);
 
-// A calculation file read, run again and checked, or one sentence, in
-// Russian, saying what is wrong with it and where.
+// A calculation file read, run again and checked, or one sentence saying
+// what is wrong with it and where.
 struct OpenedCalculation {
     Calculation calculation;
     CalcState state;
-    std::string refusal;
+    Message refusal;
 
     bool refused() const { return !refusal.empty(); }
 };

@@ -136,7 +136,7 @@ private:
     bool refused(const Outcome& outcome)
     {
         if (outcome.refused())
-            return !fail(outcome.refusal);
+            return !fail(outcome.refusal.text());
         return false;
     }
 

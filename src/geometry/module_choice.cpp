@@ -40,14 +40,14 @@ void checkStresses(CalcState& s, StepRecorder& record)
     s.Ybeta = 1;
     const double Ft1 = 2000.0 * s.T1 / s.d;
     const double Ft2 = 2000.0 * s.T2 / s.d2;
-    record.step("F_t1", "2000·{T_1}/{d_1}", {s.T1, s.d}, Ft1, "Н");
-    record.step("F_t2", "2000·{T_2}/{d_2}", {s.T2, s.d2}, Ft2, "Н");
+    record.step("F_t1", "2000·{T_1}/{d_1}", {s.T1, s.d}, Ft1, unit::N);
+    record.step("F_t2", "2000·{T_2}/{d_2}", {s.T2, s.d2}, Ft2, unit::N);
     s.sigmaF1 = s.YF1 * Ft1 / (s.bw1 * s.m) * s.Ybeta * s.kfb * s.kfv * s.kfa;
     record.step("σ_F1", "{Y_F1}·{F_t1}/({b_w1}·{m})·{Y_β}·{K_Fβ}·{K_Fv}·{K_Fα}",
-                {s.YF1, Ft1, s.bw1, s.m, s.Ybeta, s.kfb, s.kfv, s.kfa}, s.sigmaF1, "МПа");
+                {s.YF1, Ft1, s.bw1, s.m, s.Ybeta, s.kfb, s.kfv, s.kfa}, s.sigmaF1, unit::MPa);
     s.sigmaF2 = s.sigmaF1 * (s.YF2 * s.bw1) / (s.YF1 * s.bw2);
     record.step("σ_F2", "{σ_F1}·{Y_F2}·{b_w1}/({Y_F1}·{b_w2})", {s.sigmaF1, s.YF2, s.bw1, s.YF1, s.bw2}, s.sigmaF2,
-                "МПа");
+                unit::MPa);
     const double load = s.khb * s.khv * s.kha * (s.U + 1.0) / s.U;
     // 440 √МПа stands for Z_E·Z_H·Z_ε of a pair of steel wheels: the
     // elasticity factor 190 √МПа, the contact-zone factor 2.5 of a 20°
@@ -55,9 +55,9 @@ void checkStresses(CalcState& s, StepRecorder& record)
     s.sigmaH1 = 440.0 * s.Zk * std::sqrt(Ft1 / (s.bw1 * s.d) * load);
     s.sigmaH2 = 440.0 * s.Zk * std::sqrt(Ft2 / (s.bw2 * s.d2) * load);
     record.step("σ_H1", "440·{Z_k}·√({F_t1}/({b_w1}·{d_1})·{K_Hβ}·{K_Hv}·{K_Hα}·({U} + 1)/{U})",
-                {s.Zk, Ft1, s.bw1, s.d, s.khb, s.khv, s.kha, s.U, s.U}, s.sigmaH1, "МПа");
+                {s.Zk, Ft1, s.bw1, s.d, s.khb, s.khv, s.kha, s.U, s.U}, s.sigmaH1, unit::MPa);
     record.step("σ_H2", "440·{Z_k}·√({F_t2}/({b_w2}·{d_2})·{K_Hβ}·{K_Hv}·{K_Hα}·({U} + 1)/{U})",
-                {s.Zk, Ft2, s.bw2, s.d2, s.khb, s.khv, s.kha, s.U, s.U}, s.sigmaH2, "МПа");
+                {s.Zk, Ft2, s.bw2, s.d2, s.khb, s.khv, s.kha, s.U, s.U}, s.sigmaH2, unit::MPa);
 }
 
 } // namespace
@@ -81,8 +81,8 @@ Outcome chooseModule(CalcState& state, std::string_view row1, std::string_view r
     if (!oneTaken || !isPositive(taken)) {
         StepRecorder record(state, ScreenId::Vibor);
         record.given(given);
-        record.refuse(oneTaken ? "Взятое значение модуля не является положительным числом."
-                               : "Нужно взять ровно одно стандартное значение модуля.");
+        record.refuse(oneTaken ? GEAR_TR("refusal", "Взятое значение модуля не является положительным числом.")
+                               : GEAR_TR("refusal", "Нужно взять ровно одно стандартное значение модуля."));
         Outcome error = Outcome::openNext(ScreenId::oshibka1);
         error.beep = true;
         return error;
@@ -90,12 +90,12 @@ Outcome chooseModule(CalcState& state, std::string_view row1, std::string_view r
 
     Draft draft(state);
     CalcState& s = draft.state();
-    auto refuse = [&](std::string why) { return draft.refuse(ScreenId::Vibor, std::move(why), given); };
+    auto refuse = [&](Message why) { return draft.refuse(ScreenId::Vibor, std::move(why), given); };
     StepRecorder record(s, ScreenId::Vibor);
     record.given(given);
-    record.decision(s.row1Chosen ? "Модуль взят из первого ряда ГОСТ 9563-80"
-                                 : "Модуль взят из второго ряда ГОСТ 9563-80");
-    record.step("m", "", {}, s.m, "мм");
+    record.decision(s.row1Chosen ? GEAR_TR("walkthrough", "Модуль взят из первого ряда ГОСТ 9563-80")
+                                 : GEAR_TR("walkthrough", "Модуль взят из второго ряда ГОСТ 9563-80"));
+    record.step("m", "", {}, s.m, unit::mm);
     const bool transmission = s.mode == Mode::Transmission;
     if (transmission) {
         const double c = cosDegrees(s.beta);
@@ -107,13 +107,13 @@ Outcome chooseModule(CalcState& state, std::string_view row1, std::string_view r
         s.Psibm = s.Z1 * s.Psibd;
         s.bw = s.m * s.Psibm;
         record.step("cos β", "cos({β}·3.1415/180)", {s.beta}, c);
-        record.step("d_1", "{m}·{Z_1}/{cos β}", {s.m, s.Z1, c}, s.d, "мм");
-        record.step("d_2", "{m}·{Z_2}/{cos β}", {s.m, s.Z2, c}, s.d2, "мм");
-        record.step("d_a1", "{d_1} + 2·{m}", {s.d, s.m}, s.da, "мм");
-        record.step("d_a2", "{d_2} + 2·{m}", {s.d2, s.m}, s.da2, "мм");
-        record.step("a_w", "({d_1} + {d_2})/2", {s.d, s.d2}, s.aw, "мм");
+        record.step("d_1", "{m}·{Z_1}/{cos β}", {s.m, s.Z1, c}, s.d, unit::mm);
+        record.step("d_2", "{m}·{Z_2}/{cos β}", {s.m, s.Z2, c}, s.d2, unit::mm);
+        record.step("d_a1", "{d_1} + 2·{m}", {s.d, s.m}, s.da, unit::mm);
+        record.step("d_a2", "{d_2} + 2·{m}", {s.d2, s.m}, s.da2, unit::mm);
+        record.step("a_w", "({d_1} + {d_2})/2", {s.d, s.d2}, s.aw, unit::mm);
         record.step("ψ_bm", "{Z_1}·{ψ_bd}", {s.Z1, s.Psibd}, s.Psibm);
-        record.step("b_w", "{m}·{ψ_bm}", {s.m, s.Psibm}, s.bw, "мм");
+        record.step("b_w", "{m}·{ψ_bm}", {s.m, s.Psibm}, s.bw, unit::mm);
     }
     // Root diameters: the tooth goes 1.25·m below the pitch circle. A single
     // wheel's pitch diameter comes from its tip diameter; it has no mate, so
@@ -122,17 +122,18 @@ Outcome chooseModule(CalcState& state, std::string_view row1, std::string_view r
     if (transmission) {
         s.df = s.d - 2.5 * s.m;
         s.df2 = s.d2 - 2.5 * s.m;
-        record.step("d_f1", "{d_1} − 2.5·{m}", {s.d, s.m}, s.df, "мм");
-        record.step("d_f2", "{d_2} − 2.5·{m}", {s.d2, s.m}, s.df2, "мм");
+        record.step("d_f1", "{d_1} − 2.5·{m}", {s.d, s.m}, s.df, unit::mm);
+        record.step("d_f2", "{d_2} − 2.5·{m}", {s.d2, s.m}, s.df2, unit::mm);
     } else {
         s.d = s.da - 2.0 * s.m;
         s.df = s.d - 2.5 * s.m;
-        record.step("d", "{d_a} − 2·{m}", {s.da, s.m}, s.d, "мм");
-        record.step("d_f", "{d} − 2.5·{m}", {s.d, s.m}, s.df, "мм");
+        record.step("d", "{d_a} − 2·{m}", {s.da, s.m}, s.d, unit::mm);
+        record.step("d_f", "{d} − 2.5·{m}", {s.d, s.m}, s.df, unit::mm);
     }
     if (!(s.df > 0.0)) {
-        return refuse("При модуле " + numberToText(Number(s.m)) +
-                      " мм диаметр впадин не получается положительным: выберите модуль меньше.");
+        return refuse(
+            GEAR_TR("refusal", "При модуле %1 мм диаметр впадин не получается положительным: выберите модуль меньше.")
+                .arg(numberToText(Number(s.m))));
     }
     Outcome outcome;
     // The wheel body matters only for a single wheel: a designed pair has no
@@ -141,21 +142,24 @@ Outcome chooseModule(CalcState& state, std::string_view row1, std::string_view r
     sizeWheelBody(s, s.mode == Mode::Wheel ? &record : &quiet);
     s.bw1 = nearestStdSize(s.stdSizes, s.bw);
     s.bw2 = transmission ? nearestStdSize(s.stdSizes, s.m * s.Psibm) : 0.0;
-    record.step("b_w1", "ближайший нормальный размер к {b_w}", {s.bw}, s.bw1, "мм");
+    record.step("b_w1", GEAR_TR_NOOP("formula", "ближайший нормальный размер к {b_w}"), {s.bw}, s.bw1, unit::mm);
     if (transmission) {
-        record.step("b_w2", "ближайший нормальный размер к {m}·{ψ_bm}", {s.m, s.Psibm}, s.bw2, "мм");
+        record.step("b_w2", GEAR_TR_NOOP("formula", "ближайший нормальный размер к {m}·{ψ_bm}"), {s.m, s.Psibm}, s.bw2,
+                    unit::mm);
         checkStresses(s, record);
     }
     if (!allFinite(s)) {
-        return refuse("При этих данных прочностной расчёт не даёт конечного результата: "
-                      "проверьте число зубьев, момент и передаточное отношение.");
+        return refuse(GEAR_TR("refusal", "При этих данных прочностной расчёт не даёт конечного результата: "
+                                         "проверьте число зубьев, момент и передаточное отношение."));
     }
 
     if (s.mode == Mode::Wheel) {
         const ScreenId sketch = wheelSketchScreen(s.da);
-        record.decision(sketch == ScreenId::vivod1 ? "da < 250 мм: колесо цельное, с плоским диском"
-                        : sketch == ScreenId::vivod2 ? "250 ≤ da ≤ 600 мм: кованое колесо с отверстиями в диске"
-                                                     : "da > 600 мм: литое колесо со спицами");
+        record.decision(sketch == ScreenId::vivod1
+                            ? GEAR_TR("walkthrough", "da < 250 мм: колесо цельное, с плоским диском")
+                        : sketch == ScreenId::vivod2
+                            ? GEAR_TR("walkthrough", "250 ≤ da ≤ 600 мм: кованое колесо с отверстиями в диске")
+                            : GEAR_TR("walkthrough", "da > 600 мм: литое колесо со спицами"));
         outcome = Outcome::openNext(sketch);
     } else if (s.mode == Mode::Transmission) {
         outcome = Outcome::openNext(ScreenId::okon);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "shell/calc_state.h"
+#include "shell/message.h"
 #include "shell/screen_id.h"
 
 #include <span>
@@ -49,7 +50,9 @@ struct ResultTable {
 
 // The results of each mode that ran to its results, in the order
 // transmission, wheel, check, built from what the state kept for it, with
-// numbers written with `decimalSeparator`.
-std::vector<ResultTable> resultTables(const CalcState& state, std::string_view decimalSeparator);
+// numbers written with `decimalSeparator` and words in the language of
+// `translate`.
+std::vector<ResultTable> resultTables(const CalcState& state, std::string_view decimalSeparator,
+                                      const Translator& translate = {});
 
 } // namespace gear

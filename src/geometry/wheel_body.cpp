@@ -61,7 +61,7 @@ void recordRim(StepRecorder& record, double m, const RimLookup& rim)
         record.step("k_C", "", {}, rim.k.kC);
         return;
     }
-    record.decision("Модуль между строками таблицы обода: линейная интерполяция");
+    record.decision(GEAR_TR("walkthrough", "Модуль между строками таблицы обода: линейная интерполяция"));
     const RimRow& a = *rim.lower;
     const RimRow& b = *rim.upper;
     record.step("k_δ", "{k_δ1} + ({m} − {m_1})·({k_δ2} − {k_δ1})/({m_2} − {m_1})",
@@ -85,14 +85,16 @@ void sizeWheelBody(CalcState& s, StepRecorder* record)
     recordRim(r, s.m, rim);
     s.Delta0 = rim.k.kDelta * s.m;
     s.C = rim.k.kC * s.m;
-    r.step("δ_0", "{k_δ}·{m}", {rim.k.kDelta, s.m}, s.Delta0, "мм");
-    r.step("C", "{k_C}·{m}", {rim.k.kC, s.m}, s.C, "мм");
+    r.step("δ_0", "{k_δ}·{m}", {rim.k.kDelta, s.m}, s.Delta0, unit::mm);
+    r.step("C", "{k_C}·{m}", {rim.k.kC, s.m}, s.C, unit::mm);
     // The hub is 1.7 times the shaft and 1.3 times as long, whatever length
     // was typed.
     s.dst = kHubDiameterPerShaft * s.dv;
     s.Lst = kHubLengthPerShaft * s.dv;
-    r.step("d_ст", numberToText(kHubDiameterPerShaft, 15, ".") + "·{d_в}", {s.dv}, s.dst, "мм");
-    r.step("L_ст", numberToText(kHubLengthPerShaft, 15, ".") + "·{d_в}", {s.dv}, s.Lst, "мм");
+    r.step(GEAR_TR_NOOP("symbol", "d_ст"), numberToText(kHubDiameterPerShaft, 15, ".") + "·{d_в}", {s.dv}, s.dst,
+           unit::mm);
+    r.step(GEAR_TR_NOOP("symbol", "L_ст"), numberToText(kHubLengthPerShaft, 15, ".") + "·{d_в}", {s.dv}, s.Lst,
+           unit::mm);
     s.Dk = s.df - 2.0 * s.Delta0;
     // The holes sit halfway between the rim and the hub: D0 is the mean of
     // the two diameters. Half their difference, which the course's old
@@ -100,18 +102,19 @@ void sizeWheelBody(CalcState& s, StepRecorder* record)
     s.D0 = 0.5 * (s.Dk + s.dst);
     s.d0 = 0.25 * (s.Dk - s.dst);
     s.L = 0.8 * s.Delta0;
-    r.step("D_к", "{d_f} − 2·{δ_0}", {s.df, s.Delta0}, s.Dk, "мм");
-    r.step("D_0", "0.5·({D_к} + {d_ст})", {s.Dk, s.dst}, s.D0, "мм");
-    r.step("d_0", "0.25·({D_к} − {d_ст})", {s.Dk, s.dst}, s.d0, "мм");
-    r.step("L", "0.8·{δ_0}", {s.Delta0}, s.L, "мм");
+    r.step(GEAR_TR_NOOP("symbol", "D_к"), "{d_f} − 2·{δ_0}", {s.df, s.Delta0}, s.Dk, unit::mm);
+    r.step("D_0", "0.5·({D_к} + {d_ст})", {s.Dk, s.dst}, s.D0, unit::mm);
+    r.step("d_0", "0.25·({D_к} − {d_ст})", {s.Dk, s.dst}, s.d0, unit::mm);
+    r.step("L", "0.8·{δ_0}", {s.Delta0}, s.L, unit::mm);
     s.dvStd = nearestStdSize(s.stdSizes, s.dv);
     s.dstStd = nearestStdSize(s.stdSizes, s.dst);
     s.LstStd = nearestStdSize(s.stdSizes, s.Lst);
-    r.step("d_в", "ближайший нормальный размер к {d_в}", {s.dv}, s.dvStd, "мм");
-    r.step("d_ст", "ближайший нормальный размер к {d_ст}", {s.dst}, s.dstStd, "мм");
-    r.step("L_ст", "ближайший нормальный размер к {L_ст}", {s.Lst}, s.LstStd, "мм");
+    r.step(GEAR_TR_NOOP("symbol", "d_в"), GEAR_TR_NOOP("formula", "ближайший нормальный размер к {d_в}"), {s.dv},
+           s.dvStd, unit::mm);
+    r.step("d_ст", GEAR_TR_NOOP("formula", "ближайший нормальный размер к {d_ст}"), {s.dst}, s.dstStd, unit::mm);
+    r.step("L_ст", GEAR_TR_NOOP("formula", "ближайший нормальный размер к {L_ст}"), {s.Lst}, s.LstStd, unit::mm);
     s.R = 6;
-    r.step("R", "6", {}, s.R, "мм");
+    r.step("R", "6", {}, s.R, unit::mm);
 }
 
 } // namespace gear

@@ -404,8 +404,9 @@ struct Outside {
 class Layout {
 public:
     // A layout for the part alone leaves every dimension and note out.
-    Layout(Drawing& drawing, double scale, std::string separator, bool sketchOnly = false)
-        : m_d(drawing), m_s(scale), m_h(kTextHeight * scale), m_sep(std::move(separator)), m_sketchOnly(sketchOnly)
+    Layout(Drawing& drawing, double scale, std::string separator, const Translator& translate, bool sketchOnly = false)
+        : m_d(drawing), m_s(scale), m_h(kTextHeight * scale), m_sep(std::move(separator)), m_translate(translate),
+          m_sketchOnly(sketchOnly)
     {
     }
 
@@ -429,9 +430,12 @@ public:
         (layer == Layer::Centre ? m_centre : m_solid).addCircle(c, r);
     }
 
+    // The symbol as the drawing writes it, in the language shown; the
+    // annotation keeps the symbol itself, which finds it.
     std::string label(const std::string& symbol, std::optional<double> value, const std::string& suffix = {}) const
     {
-        return value ? symbol + " = " + dimensionValue(*value, m_sep) + suffix : symbol;
+        const std::string shown = translated(m_translate, "symbol", symbol);
+        return value ? shown + " = " + dimensionValue(*value, m_sep) + suffix : shown;
     }
 
     // A dimension outside the part: the dimension line parallel to p1–p2,
@@ -728,6 +732,7 @@ private:
     double m_s;
     double m_h;
     std::string m_sep;
+    const Translator& m_translate;
     bool m_sketchOnly;
     Obstacles m_solid;
     Obstacles m_centre;
@@ -900,7 +905,8 @@ void drawSpokedView(Layout& lay, const Gear& g, Point c, const Quantities& v)
     const double a60 = std::numbers::pi / 3;
     const Point u60{std::cos(-a60), std::sin(-a60)};
     const Point n60{-u60.y, u60.x};
-    lay.note("δр", std::nullopt, "δр", c + u60 * ((g.rHub + g.rRimIn) / 2) + n60 * (rib / 2));
+    lay.note(lay.label(GEAR_TR_NOOP("symbol", "δр"), std::nullopt), std::nullopt, "δр",
+             c + u60 * ((g.rHub + g.rRimIn) / 2) + n60 * (rib / 2));
     lay.note(lay.label("R", v.R), static_cast<double>(v.R), "R", c + Point{rimAlong, -0.4 * H});
 }
 
@@ -926,6 +932,19 @@ std::string scaleText(double scale, const std::string& separator)
     return "1:" + dimensionValue(scale, separator);
 }
 
+// "Масштаб 1:2", as the title block and a drawing at a standard scale write it.
+std::string scaleLine(const Drawing& d, const DrawingTarget& target)
+{
+    return fillPlaceholders(translated(target.translate, "drawing", GEAR_TR_NOOP("drawing", "Масштаб %1")),
+                            {d.scaleText});
+}
+
+// The rows both parameter tables have.
+constexpr std::string_view kModule = GEAR_TR_NOOP("drawing", "Модуль");
+constexpr std::string_view kTeeth = GEAR_TR_NOOP("drawing", "Число зубьев");
+constexpr std::string_view kHelixAngle = GEAR_TR_NOOP("drawing", "Угол наклона зубьев");
+constexpr std::string_view kPitchDiameter = GEAR_TR_NOOP("drawing", "Делительный диаметр");
+
 // Lays the subject out at `scale` and puts the sheet (or the area) around
 // it; the sheet's frame, title block and table when on paper.
 Drawing layOut(const Subject& subject, double scale, const DrawingTarget& target, const Sheet* sheet, bool& fits,
@@ -935,7 +954,7 @@ Drawing layOut(const Subject& subject, double scale, const DrawingTarget& target
     d.title = subject.title;
     d.scale = scale;
     d.scaleText = scaleText(scale, target.decimalSeparator);
-    Layout lay(d, scale, target.decimalSeparator, sketchOnly);
+    Layout lay(d, scale, target.decimalSeparator, target.translate, sketchOnly);
     subject.draw(d, lay);
     if (sketchOnly)
         return d;
@@ -951,7 +970,7 @@ Drawing layOut(const Subject& subject, double scale, const DrawingTarget& target
         fits = content.width() + 2 * margin <= w && content.height() + caption + 2 * margin <= h;
         if (target.standardScale) {
             Text t;
-            t.content = "Масштаб " + d.scaleText;
+            t.content = scaleLine(d, target);
             t.height = kTextHeight * scale;
             t.width = textWidth(t.content, t.height);
             t.centre = {d.sheet.right - t.width / 2 - margin, d.sheet.bottom - t.height / 2 - margin};
@@ -977,9 +996,9 @@ Drawing layOut(const Subject& subject, double scale, const DrawingTarget& target
         tableWidth += c;
     const double tableHeight = row * static_cast<double>(subject.table.size());
     const std::string program = "gearwheel " GEAR_VERSION;
-    const std::string scaleLine = "Масштаб " + d.scaleText;
+    const std::string scaleCaption = scaleLine(d, target);
     const double titleWidth =
-        std::max({120.0, textWidth(subject.title, 5) + 10, textWidth(program, h) + textWidth(scaleLine, h) + 12});
+        std::max({120.0, textWidth(subject.title, 5) + 10, textWidth(program, h) + textWidth(scaleCaption, h) + 12});
     const double titleHeight = 2 * row + 2;
     const Box frame{20, 5, sheet->width - 5, sheet->height - 5};
     const Box area{frame.left + 3, frame.top + tableHeight + 3, frame.right - 3, frame.bottom - titleHeight - 3};
@@ -1016,9 +1035,9 @@ Drawing layOut(const Subject& subject, double scale, const DrawingTarget& target
     rect(tl, tt, frame.right, frame.bottom);
     line(tl, tt + row + 2, frame.right, tt + row + 2);
     write(subject.title, (tl + frame.right) / 2, tt + (row + 2) / 2, 5);
-    const double split = tl + textWidth(scaleLine, h) + 6;
+    const double split = tl + textWidth(scaleCaption, h) + 6;
     line(split, tt + row + 2, split, frame.bottom);
-    write(scaleLine, (tl + split) / 2, tt + row + 2 + row / 2, h);
+    write(scaleCaption, (tl + split) / 2, tt + row + 2 + row / 2, h);
     write(program, (split + frame.right) / 2, tt + row + 2 + row / 2, h);
     // Parameters' table.
     double y = frame.top;
@@ -1105,14 +1124,16 @@ Drawing wheelDrawing(const Quantities& v, WheelDesign design, const DrawingTarge
 {
     const Gear g = wheelGear(v, design);
     Subject subject;
-    subject.title = design == WheelDesign::Spoked ? "Колесо зубчатое литое" : "Колесо зубчатое";
+    const auto words = [&](std::string_view source) { return translated(target.translate, "drawing", source); };
+    subject.title = words(design == WheelDesign::Spoked ? GEAR_TR_NOOP("drawing", "Колесо зубчатое литое")
+                                                        : GEAR_TR_NOOP("drawing", "Колесо зубчатое"));
     const std::string& sep = target.decimalSeparator;
-    subject.table = {{"Модуль", "m", dimensionValue(v.m, sep)},
-                     {"Число зубьев", "z", text(v.Z1, sep)},
-                     {"Угол наклона зубьев", "β", text(v.beta, sep) + "°"},
-                     {"Делительный диаметр", "d", dimensionValue(v.d, sep)},
-                     {"Диаметр вершин", "da", dimensionValue(v.da, sep)},
-                     {"Диаметр впадин", "df", dimensionValue(v.df, sep)}};
+    subject.table = {{words(kModule), "m", dimensionValue(v.m, sep)},
+                     {words(kTeeth), "z", text(v.Z1, sep)},
+                     {words(kHelixAngle), "β", text(v.beta, sep) + "°"},
+                     {words(kPitchDiameter), "d", dimensionValue(v.d, sep)},
+                     {words(GEAR_TR_NOOP("drawing", "Диаметр вершин")), "da", dimensionValue(v.da, sep)},
+                     {words(GEAR_TR_NOOP("drawing", "Диаметр впадин")), "df", dimensionValue(v.df, sep)}};
     subject.draw = [&, v, design](Drawing& d, Layout& lay) {
         const Point c{0, 0};
         const DrawnSection section = drawSection(d, lay, g, c, true);
@@ -1124,18 +1145,38 @@ Drawing wheelDrawing(const Quantities& v, WheelDesign design, const DrawingTarge
         dims.push_back(
             {"bw", v.bw1, {-g.bw / 2, -g.ra + g.chamfer}, {g.bw / 2, -g.ra + g.chamfer}, Side::Top, box.top});
         if (g.Lst > 0)
-            dims.push_back({"Lст", v.LstStd, {-g.Lst / 2, g.rHub}, {g.Lst / 2, g.rHub}, Side::Bottom, box.bottom});
+            dims.push_back({GEAR_TR_NOOP("symbol", "Lст"),
+                            v.LstStd,
+                            {-g.Lst / 2, g.rHub},
+                            {g.Lst / 2, g.rHub},
+                            Side::Bottom,
+                            box.bottom});
         const double hubFace = g.Lst / 2;
         if (g.rHub > g.rBore)
-            dims.push_back({"dст", v.dstStd, {hubFace, -g.rHub}, {hubFace, g.rHub}, Side::Right, box.right});
+            dims.push_back({GEAR_TR_NOOP("symbol", "dст"),
+                            v.dstStd,
+                            {hubFace, -g.rHub},
+                            {hubFace, g.rHub},
+                            Side::Right,
+                            box.right});
         if (design == WheelDesign::Disc && g.rRimIn > g.rHub)
-            dims.push_back({"Dк", v.Dk, {g.bw / 2, -g.rRimIn}, {g.bw / 2, g.rRimIn}, Side::Right, box.right});
+            dims.push_back({GEAR_TR_NOOP("symbol", "Dк"),
+                            v.Dk,
+                            {g.bw / 2, -g.rRimIn},
+                            {g.bw / 2, g.rRimIn},
+                            Side::Right,
+                            box.right});
         dims.push_back({"da", v.da, {tipX, -g.ra}, {tipX, g.ra}, Side::Right, box.right});
         const std::string rim = design == WheelDesign::Solid ? "S" : "δ0";
         if (g.rRoot > g.rRimIn)
             dims.push_back({rim, v.Delta0, {-g.bw / 2, -g.rRoot}, {-g.bw / 2, -g.rRimIn}, Side::Left, box.left});
         if (g.rBore > 0)
-            dims.push_back({"dв", v.dvStd, {-hubFace, -g.rBore}, {-hubFace, g.rBore}, Side::Left, box.left});
+            dims.push_back({GEAR_TR_NOOP("symbol", "dв"),
+                            v.dvStd,
+                            {-hubFace, -g.rBore},
+                            {-hubFace, g.rBore},
+                            Side::Left,
+                            box.left});
         if (g.holeOut > g.holeIn) {
             const double r = (g.holeIn + g.holeOut) / 2;
             dims.push_back({"D0", v.D0, {-g.web / 2, -r}, {-g.web / 2, r}, Side::Left, box.left});
@@ -1208,13 +1249,16 @@ Drawing transmissionDrawing(const Quantities& v, WheelDesign design, const Drawi
     const Gear wheel = pairGear(v.da2, v.d2, v.df2, positiveOr(v.bw2, v.bw1), v.m, design);
     const std::string& sep = target.decimalSeparator;
     Subject subject;
-    subject.title = "Передача зубчатая цилиндрическая";
-    subject.table = {{"Параметр", "", "Шестерня", "Колесо"},
-                     {"Модуль", "m", dimensionValue(v.m, sep), dimensionValue(v.m, sep)},
-                     {"Число зубьев", "z", text(v.Z1, sep), text(v.Z2, sep)},
-                     {"Угол наклона зубьев", "β", text(v.beta, sep) + "°", text(v.beta, sep) + "°"},
-                     {"Делительный диаметр", "d", dimensionValue(v.d, sep), dimensionValue(v.d2, sep)},
-                     {"Межосевое расстояние", "aw", dimensionValue(v.aw, sep), dimensionValue(v.aw, sep)}};
+    const auto words = [&](std::string_view source) { return translated(target.translate, "drawing", source); };
+    subject.title = words(GEAR_TR_NOOP("drawing", "Передача зубчатая цилиндрическая"));
+    subject.table = {{words(GEAR_TR_NOOP("drawing", "Параметр")), "", words(GEAR_TR_NOOP("drawing", "Шестерня")),
+                      words(GEAR_TR_NOOP("drawing", "Колесо"))},
+                     {words(kModule), "m", dimensionValue(v.m, sep), dimensionValue(v.m, sep)},
+                     {words(kTeeth), "z", text(v.Z1, sep), text(v.Z2, sep)},
+                     {words(kHelixAngle), "β", text(v.beta, sep) + "°", text(v.beta, sep) + "°"},
+                     {words(kPitchDiameter), "d", dimensionValue(v.d, sep), dimensionValue(v.d2, sep)},
+                     {words(GEAR_TR_NOOP("drawing", "Межосевое расстояние")), "aw", dimensionValue(v.aw, sep),
+                      dimensionValue(v.aw, sep)}};
     subject.draw = [&, v](Drawing& d, Layout& lay) {
         const double aw = positiveOr(v.aw, pinion.rPitch + wheel.rPitch);
         const Box top = drawSection(d, lay, pinion, {0, 0}, true).box;

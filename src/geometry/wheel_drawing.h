@@ -3,6 +3,7 @@
 
 #include "geometry/drawing.h"
 #include "shell/calc_state.h"
+#include "shell/message.h"
 
 #include <optional>
 #include <string>
@@ -25,6 +26,9 @@ struct DrawingTarget {
     double height = 0;
     bool standardScale = false;
     std::string decimalSeparator = ",";
+    // The language of the drawing's words and of the symbols named after
+    // Russian words; empty for Russian.
+    Translator translate;
 };
 
 // Legibility on the sheet, in millimetres of the sheet: the size of every

@@ -11,22 +11,23 @@ namespace gear {
 
 namespace {
 
-std::string wheelInputRefusal(double Z1, double beta, double dv, double da, double bw, double Lst)
+Message wheelInputRefusal(double Z1, double beta, double dv, double da, double bw, double Lst)
 {
     if (!std::isfinite(Z1))
-        return "Число зубьев Z слишком велико.";
+        return GEAR_TR("refusal", "Число зубьев Z слишком велико.");
     if (!isUsableHelixAngle(beta))
-        return "Угол наклона зубьев должен быть не меньше 0 и меньше 90 градусов.";
+        return GEAR_TR("refusal", "Угол наклона зубьев должен быть не меньше 0 и меньше 90 градусов.");
     if (!std::isfinite(dv) || dv < 0.0)
-        return "Диаметр вала dв не может быть отрицательным.";
+        return GEAR_TR("refusal", "Диаметр вала dв не может быть отрицательным.");
     if (!isPositive(da))
-        return "Диаметр окружности вершин da должен быть больше нуля.";
+        return GEAR_TR("refusal", "Диаметр окружности вершин da должен быть больше нуля.");
     if (!std::isfinite(bw) || bw < 0.0)
-        return "Ширина зубчатого венца bw не может быть отрицательной.";
+        return GEAR_TR("refusal", "Ширина зубчатого венца bw не может быть отрицательной.");
     if (!std::isfinite(Lst))
-        return "Ширина ступицы Lст слишком велика.";
+        return GEAR_TR("refusal", "Ширина ступицы Lст слишком велика.");
     if (!(Z1 / cosDegrees(beta) + 2.0 > 0.0))
-        return "При таком числе зубьев Z модуль не определяется: Z / cos β + 2 должно быть больше нуля.";
+        return GEAR_TR("refusal",
+                       "При таком числе зубьев Z модуль не определяется: Z / cos β + 2 должно быть больше нуля.");
     return {};
 }
 
@@ -51,7 +52,7 @@ Outcome enterWheel(CalcState& state, const WheelInput& input)
     const double da = numberFromText(input.da);
     const double bw = numberFromText(input.bw);
     const double Lst = numberFromText(input.Lst);
-    if (std::string refusal = wheelInputRefusal(Z1, beta, dv, da, bw, Lst); !refusal.empty()) {
+    if (Message refusal = wheelInputRefusal(Z1, beta, dv, da, bw, Lst); !refusal.empty()) {
         StepRecorder record(state, ScreenId::Vvod, true);
         record.given(inputsOf(input));
         record.refuse(refusal);
@@ -70,7 +71,7 @@ Outcome enterWheel(CalcState& state, const WheelInput& input)
     StepRecorder record(state, ScreenId::Vvod, true);
     record.given(inputsOf(input));
     record.step("cos β", "cos({β}·3.1415/180)", {beta}, c);
-    record.step("m", "{d_a}/({Z}/{cos β} + 2)", {da, Z1, c}, state.mcalc, "мм");
+    record.step("m", "{d_a}/({Z}/{cos β} + 2)", {da, Z1, c}, state.mcalc, unit::mm);
     return Outcome::openNext(ScreenId::Vibor);
 }
 

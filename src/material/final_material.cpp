@@ -19,15 +19,17 @@ Outcome chooseFinalSteel(CalcState& state, int index)
         state.steelGrade = steel.gradeName;
         StepRecorder record(state, ScreenId::okon);
         record.given({index, {}});
-        record.decision(state.steelGrade + ", строка " + std::to_string(index) + " таблицы сталей");
-        record.step("σ_H1 = σ_H2", "", {}, state.sigmaH1, "МПа");
-        record.step("σ_F1 = σ_F2", "", {}, state.sigmaF1, "МПа");
+        record.decision(GEAR_TR("walkthrough", "%1, строка %2 таблицы сталей")
+                            .arg(Message("steel", steel.gradeName))
+                            .arg(std::to_string(index)));
+        record.step("σ_H1 = σ_H2", "", {}, state.sigmaH1, unit::MPa);
+        record.step("σ_F1 = σ_F2", "", {}, state.sigmaF1, unit::MPa);
     } else {
         // A grade from an earlier pass would name a steel nobody chose now.
         state.steelGrade.clear();
         StepRecorder record(state, ScreenId::okon);
         record.given({index, {}});
-        record.decision("Сталь не выбрана: остаются рабочие напряжения");
+        record.decision(GEAR_TR("walkthrough", "Сталь не выбрана: остаются рабочие напряжения"));
     }
     // The results of the design name the steel taken with them.
     if (auto& design = state.results[static_cast<size_t>(Mode::Transmission)])

@@ -46,8 +46,8 @@ Outcome recommendHardness(CalcState& state, int row)
     const std::string unit = chosen.brinell ? "HB" : "HRC";
     record.step("H_1", "({H_1min} + {H_1max})/2", {chosen.pinionLow, chosen.pinionHigh}, state.H1, unit);
     record.step("H_2", "({H_2min} + {H_2max})/2", {chosen.wheelLow, chosen.wheelHigh}, state.H2, unit);
-    record.decision(chosen.brinell ? "Твёрдость в HB: зубья нормализованные или улучшенные"
-                                   : "Твёрдость в HRC: зубья с поверхностным упрочнением");
+    record.decision(chosen.brinell ? GEAR_TR("walkthrough", "Твёрдость в HB: зубья нормализованные или улучшенные")
+                                   : GEAR_TR("walkthrough", "Твёрдость в HRC: зубья с поверхностным упрочнением"));
     return Outcome::openNext(chosen.brinell ? ScreenId::BNormal2 : ScreenId::Czakalka2);
 }
 

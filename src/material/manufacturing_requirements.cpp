@@ -15,7 +15,8 @@ Outcome chooseRequirements(CalcState& state, int option)
         state.isHB = false;
         StepRecorder record(state, ScreenId::trebov2, true);
         record.given({option, {}});
-        record.decision("Жёсткие требования к габаритам: зубья с поверхностным упрочнением, твёрдость в HRC");
+        record.decision(GEAR_TR("walkthrough",
+                                "Жёсткие требования к габаритам: зубья с поверхностным упрочнением, твёрдость в HRC"));
         return Outcome::openNext(ScreenId::Czakalka2);
     }
     if (option == 2) {
@@ -24,7 +25,8 @@ Outcome chooseRequirements(CalcState& state, int option)
         state.isHRC = false;
         StepRecorder record(state, ScreenId::trebov2, true);
         record.given({option, {}});
-        record.decision("Нежёсткие требования к габаритам: зубья нормализованные или улучшенные, твёрдость в HB");
+        record.decision(GEAR_TR(
+            "walkthrough", "Нежёсткие требования к габаритам: зубья нормализованные или улучшенные, твёрдость в HB"));
         return Outcome::openNext(ScreenId::BNormal2);
     }
     // The screen closes even with nothing marked; the student starts again

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "shell/calc_state.h"
+#include "shell/message.h"
 #include "shell/outcome.h"
 
 #include <array>
@@ -10,7 +11,8 @@
 namespace gear {
 
 // The options of the question, left to right.
-inline constexpr std::array<std::string_view, 2> kRequirementOptions{"Жёсткие", "Не жёсткие"};
+inline constexpr std::array<std::string_view, 2> kRequirementOptions{GEAR_TR_NOOP("requirements", "Жёсткие"),
+                                                                     GEAR_TR_NOOP("requirements", "Не жёсткие")};
 
 // The check mode's first question: strict requirements to the dimensions
 // (option 1, "Жёсткие") mean surface-hardened teeth, non-strict ones

@@ -10,15 +10,30 @@
 
 namespace gear {
 
+namespace {
+
+constexpr std::string_view kTitle = GEAR_TR_NOOP("steel grade", "Выбор материала");
+// The grades offered on more than one screen.
+constexpr std::string_view k40 = GEAR_TR_NOOP("steel", "Сталь 40");
+constexpr std::string_view k45 = GEAR_TR_NOOP("steel", "Сталь 45");
+constexpr std::string_view k40Kh = GEAR_TR_NOOP("steel", "Сталь 40Х");
+constexpr std::string_view k40KhN = GEAR_TR_NOOP("steel", "Сталь 40ХН");
+constexpr std::string_view k18KhGT = GEAR_TR_NOOP("steel", "Сталь 18ХГТ");
+
+} // namespace
+
 SteelScreenContent steelScreenContent(ScreenId screen)
 {
     switch (screen) {
-    case ScreenId::stal1: return {"Выбор материала", {"Сталь 40", "Сталь 50Л", "Сталь 40ГЛ"}};
-    case ScreenId::stal2: return {"Выбор материала", {"Сталь 40", "Сталь 45", "Сталь 40Х", "Сталь 40ХН"}};
+    case ScreenId::stal1:
+        return {kTitle, {k40, GEAR_TR_NOOP("steel", "Сталь 50Л"), GEAR_TR_NOOP("steel", "Сталь 40ГЛ")}};
+    case ScreenId::stal2: return {kTitle, {k40, k45, k40Kh, k40KhN}};
     case ScreenId::stal3:
-        return {"Выбор матеоиала", {"Сталь 40Х", "Сталь 40ХН", "Сталь 40ХФА", "Сталь 40", "Сталь 45"}};
-    case ScreenId::stal4: return {"Выбор материала", {"Сталь 18ХГТ", "Сталь 12ХН3А"}};
-    case ScreenId::stal5: return {"Выбор материала", {"Сталь 20Х", "Сталь 18ХГТ"}};
+        // The course's screen has the slip in its title.
+        return {GEAR_TR_NOOP("steel grade", "Выбор матеоиала"),
+                {k40Kh, k40KhN, GEAR_TR_NOOP("steel", "Сталь 40ХФА"), k40, k45}};
+    case ScreenId::stal4: return {kTitle, {k18KhGT, GEAR_TR_NOOP("steel", "Сталь 12ХН3А")}};
+    case ScreenId::stal5: return {kTitle, {GEAR_TR_NOOP("steel", "Сталь 20Х"), k18KhGT}};
     default: return {};
     }
 }
@@ -51,10 +66,10 @@ void writeLimits(CalcState& s, LimitRule rule, StepRecorder& record)
     s.sigmaF2 = rule.kF * s.H2 + rule.cF;
     // A limit that does not depend on the hardness has no value to substitute.
     auto hardness = [](double k, double H) { return k == 0.0 ? std::vector<double>{} : std::vector<double>{H}; };
-    record.step("σ_H1", ruleFormula(rule.kH, rule.cH, "H_1"), hardness(rule.kH, s.H1), s.sigmaH1, "МПа");
-    record.step("σ_H2", ruleFormula(rule.kH, rule.cH, "H_2"), hardness(rule.kH, s.H2), s.sigmaH2, "МПа");
-    record.step("σ_F1", ruleFormula(rule.kF, rule.cF, "H_1"), hardness(rule.kF, s.H1), s.sigmaF1, "МПа");
-    record.step("σ_F2", ruleFormula(rule.kF, rule.cF, "H_2"), hardness(rule.kF, s.H2), s.sigmaF2, "МПа");
+    record.step("σ_H1", ruleFormula(rule.kH, rule.cH, "H_1"), hardness(rule.kH, s.H1), s.sigmaH1, unit::MPa);
+    record.step("σ_H2", ruleFormula(rule.kH, rule.cH, "H_2"), hardness(rule.kH, s.H2), s.sigmaH2, unit::MPa);
+    record.step("σ_F1", ruleFormula(rule.kF, rule.cF, "H_1"), hardness(rule.kF, s.H1), s.sigmaF1, unit::MPa);
+    record.step("σ_F2", ruleFormula(rule.kF, rule.cF, "H_2"), hardness(rule.kF, s.H2), s.sigmaF2, unit::MPa);
 }
 
 constexpr LimitRule kNormalised{1.3, 70, 1.3, 0};     // Сталь 40, 50Л
@@ -98,7 +113,7 @@ bool applyRule(CalcState& s, ScreenId screen, int option, StepRecorder& record)
         if (option == 4 || option == 5) { // carbon steels 40 and 45 bend less
             s.sigmaF1 = 500;
             s.sigmaF2 = 500;
-            record.step("σ_F1 = σ_F2", "500", {}, s.sigmaF1, "МПа");
+            record.step("σ_F1 = σ_F2", "500", {}, s.sigmaF1, unit::MPa);
         }
         return true;
     case ScreenId::stal4:
@@ -126,7 +141,7 @@ Outcome chooseSteelGrade(CalcState& state, ScreenId screen, int option)
     record.given({option, {}});
     const std::vector<std::string_view> grades = steelScreenContent(screen).grades;
     if (option >= 1 && option <= static_cast<int>(grades.size()))
-        record.decision(std::string(grades[static_cast<size_t>(option - 1)]));
+        record.decision(Message("steel", grades[static_cast<size_t>(option - 1)]));
     if (!applyRule(s, screen, option, record))
         return Outcome::stay();
     draft.commit();

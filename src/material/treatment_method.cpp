@@ -28,9 +28,11 @@ void presetCheckedHardness(CalcState& state, StepRecorder& record, double low, d
 std::vector<std::string_view> treatmentOptions(ScreenId screen)
 {
     if (screen == ScreenId::BNormal2)
-        return {"Нормализация", "Улучшение"};
+        return {GEAR_TR_NOOP("treatment", "Нормализация"), GEAR_TR_NOOP("treatment", "Улучшение")};
     if (screen == ScreenId::Czakalka2)
-        return {"Объемная закалка", "Поверхностная закалка ТВЧ", "Цементация", "Нитроцементация", "Азотирование"};
+        return {GEAR_TR_NOOP("treatment", "Объемная закалка"), GEAR_TR_NOOP("treatment", "Поверхностная закалка ТВЧ"),
+                GEAR_TR_NOOP("treatment", "Цементация"), GEAR_TR_NOOP("treatment", "Нитроцементация"),
+                GEAR_TR_NOOP("treatment", "Азотирование")};
     return {};
 }
 
@@ -41,7 +43,7 @@ Outcome chooseThroughHardening(CalcState& state, int option)
         return Outcome::stay();
     StepRecorder record(state, ScreenId::BNormal2);
     record.given({option, {}});
-    record.decision(std::string(treatmentOptions(ScreenId::BNormal2)[static_cast<size_t>(option - 1)]));
+    record.decision(Message("treatment", treatmentOptions(ScreenId::BNormal2)[static_cast<size_t>(option - 1)]));
     record.step("S_H", "1.1", {}, state.Sh);
     presetCheckedHardness(state, record, 180, 350, "HB");
     return Outcome::openNext(option == 1 ? ScreenId::stal1 : ScreenId::stal2);
@@ -60,7 +62,7 @@ Outcome chooseSurfaceHardening(CalcState& state, int option)
     const Hardness& treatment = kSurfaceHardness[static_cast<size_t>(option - 1)];
     StepRecorder record(state, ScreenId::Czakalka2);
     record.given({option, {}});
-    record.decision(std::string(treatmentOptions(ScreenId::Czakalka2)[static_cast<size_t>(option - 1)]));
+    record.decision(Message("treatment", treatmentOptions(ScreenId::Czakalka2)[static_cast<size_t>(option - 1)]));
     record.step("S_H", "1.2", {}, state.Sh);
     presetCheckedHardness(state, record, treatment.low, treatment.high, "HRC");
     constexpr std::array<ScreenId, 4> kSteelScreens{ScreenId::stal3, ScreenId::stal2, ScreenId::stal4, ScreenId::stal5};
@@ -72,9 +74,9 @@ Outcome chooseSurfaceHardening(CalcState& state, int option)
     state.sigmaH2 = 1050;
     state.sigmaF1 = 1.2 * state.H1 + 300;
     state.sigmaF2 = 1.2 * state.H2 + 300;
-    record.step("σ_H1 = σ_H2", "1050", {}, state.sigmaH1, "МПа");
-    record.step("σ_F1", "1.2·{H_1} + 300", {state.H1}, state.sigmaF1, "МПа");
-    record.step("σ_F2", "1.2·{H_2} + 300", {state.H2}, state.sigmaF2, "МПа");
+    record.step("σ_H1 = σ_H2", "1050", {}, state.sigmaH1, unit::MPa);
+    record.step("σ_F1", "1.2·{H_1} + 300", {state.H1}, state.sigmaF1, unit::MPa);
+    record.step("σ_F2", "1.2·{H_2} + 300", {state.H2}, state.sigmaF2, unit::MPa);
     if (const auto next = inputScreenOfMode(state))
         return Outcome::openNext(*next);
     return Outcome::stay();

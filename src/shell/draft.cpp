@@ -61,7 +61,7 @@ void Draft::commit()
     }
 }
 
-Outcome Draft::refuse(ScreenId screen, std::string why, GivenInputs given)
+Outcome Draft::refuse(ScreenId screen, Message why, GivenInputs given)
 {
     StepRecorder record(m_original, screen);
     record.given(std::move(given));

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "shell/message.h"
 #include "shell/screen_id.h"
 
 #include <optional>
-#include <string>
 #include <utility>
 
 namespace gear {
@@ -16,14 +16,14 @@ struct Outcome {
     std::optional<ScreenId> next;
     bool leave = false;
     bool beep = false;
-    std::string refusal;
+    Message refusal;
 
     bool refused() const { return !refusal.empty(); }
 
     static Outcome openNext(ScreenId screen) { return {screen, true, false, {}}; }
     static Outcome stay() { return {}; }
     static Outcome close() { return {std::nullopt, true, false, {}}; }
-    static Outcome refuse(std::string why) { return {std::nullopt, false, true, std::move(why)}; }
+    static Outcome refuse(Message why) { return {std::nullopt, false, true, std::move(why)}; }
 };
 
 } // namespace gear

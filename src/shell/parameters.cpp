@@ -22,8 +22,8 @@ Outcome applyParameters(CalcState& state, const std::array<std::string, kCoeffic
     for (size_t i = 0; i < kCoefficients.size(); ++i) {
         const double value = numberFromText(texts[i]);
         if (!std::isfinite(value) || value <= 0.0) {
-            return Outcome::refuse("Коэффициент " + std::string(kCoefficients[i].name) +
-                                   " должен быть положительным числом.");
+            return Outcome::refuse(GEAR_TR("refusal", "Коэффициент %1 должен быть положительным числом.")
+                                       .arg(std::string(kCoefficients[i].name)));
         }
         typed.*kCoefficients[i].preset = value;
     }

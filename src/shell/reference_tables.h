@@ -2,6 +2,7 @@
 #pragma once
 
 #include "shell/calc_state.h"
+#include "shell/message.h"
 
 #include <array>
 #include <string>
@@ -44,8 +45,13 @@ extern const std::array<SteelRow, 29> kSteelRows;
 // the heads when shown in a fixed-pitch font.
 extern const std::array<int, 10> kSteelColumnWidths;
 
-// The text of steel row `index` (1..29); index 0 is the empty item.
-std::string steelItemText(int index);
+// The widths with the cells in the language of `translate`: each column as
+// wide as above, or wider where a translated cell and two blanks need it.
+std::array<int, 10> steelColumnWidths(const Translator& translate = {});
+
+// The text of steel row `index` (1..29) in the language of `translate`;
+// index 0 is the empty item.
+std::string steelItemText(int index, const Translator& translate = {});
 
 // Number of characters (code points) of a UTF-8 text.
 int utf8Length(std::string_view text);

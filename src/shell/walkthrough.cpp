@@ -30,18 +30,42 @@ void scan(std::string_view formula, Literal literal, Symbol symbol)
     }
 }
 
+// The formula with each run of plain text in `decimalSeparator` and each
+// placeholder as `emit` writes it. A translated formula keeps its
+// placeholders in the order of the values.
 template <typename Emit>
-std::string render(const Step& step, std::string_view decimalSeparator, Emit emit)
+std::string render(const Step& step, std::string_view formula, std::string_view decimalSeparator, Emit emit)
 {
     std::string text;
     size_t value = 0;
     scan(
-        step.formula, [&](std::string_view plain) { text += withDecimalSeparator(plain, decimalSeparator); },
+        formula, [&](std::string_view plain) { text += withDecimalSeparator(plain, decimalSeparator); },
         [&](std::string_view symbol) {
             text += emit(symbol, value < step.values.size() ? step.values[value] : 0.0);
             ++value;
         });
     return text;
+}
+
+std::vector<std::string_view> symbolsOf(std::string_view formula)
+{
+    std::vector<std::string_view> symbols;
+    scan(
+        formula, [](std::string_view) {}, [&](std::string_view symbol) { symbols.push_back(symbol); });
+    return symbols;
+}
+
+std::string formulaOf(const Step& step, const Translator& translate)
+{
+    std::string formula = translated(translate, "formula", step.formula);
+    // The values go to the placeholders in order: a translation that moved
+    // or lost one would put the numbers under the wrong symbols.
+    return symbolsOf(formula) == symbolsOf(step.formula) ? formula : step.formula;
+}
+
+std::string symbolOf(std::string_view symbol, const Translator& translate)
+{
+    return translated(translate, "symbol", symbol);
 }
 
 } // namespace
@@ -54,16 +78,27 @@ size_t placeholderCount(std::string_view formula)
     return count;
 }
 
-std::string symbolicForm(const Step& step, std::string_view decimalSeparator)
+std::string symbolicForm(const Step& step, std::string_view decimalSeparator, const Translator& translate)
 {
-    return render(step, decimalSeparator, [](std::string_view symbol, double) { return std::string(symbol); });
+    return render(step, formulaOf(step, translate), decimalSeparator,
+                  [&](std::string_view symbol, double) { return symbolOf(symbol, translate); });
+}
+
+std::string quantityText(const Step& step, const Translator& translate)
+{
+    return symbolOf(step.quantity, translate);
+}
+
+std::string unitText(const Step& step, const Translator& translate)
+{
+    return translated(translate, "unit", step.unit);
 }
 
 namespace {
 
-std::string substitutedWith(const Step& step, int digits, std::string_view decimalSeparator)
+std::string substitutedWith(const Step& step, std::string_view formula, int digits, std::string_view decimalSeparator)
 {
-    return render(step, decimalSeparator, [&](std::string_view, double value) {
+    return render(step, formula, decimalSeparator, [&](std::string_view, double value) {
         const std::string number = numberToText(value, digits, decimalSeparator);
         return value < 0 ? "(" + number + ")" : number;
     });
@@ -79,7 +114,7 @@ int substitutionDigits(const Step& step)
     constexpr int kFewest = 4;
     const std::string shownResult = numberToText(step.result, kResultDigits, ".");
     for (int digits = kFewest; digits <= 15; ++digits) {
-        const std::optional<double> redone = evaluateFormula(substitutedWith(step, digits, "."));
+        const std::optional<double> redone = evaluateFormula(substitutedWith(step, step.formula, digits, "."));
         if (!redone)
             return kFewest;
         if (numberToText(*redone, kResultDigits, ".") == shownResult)
@@ -88,9 +123,9 @@ int substitutionDigits(const Step& step)
     return 15;
 }
 
-std::string substitutedForm(const Step& step, std::string_view decimalSeparator)
+std::string substitutedForm(const Step& step, std::string_view decimalSeparator, const Translator& translate)
 {
-    return substitutedWith(step, substitutionDigits(step), decimalSeparator);
+    return substitutedWith(step, formulaOf(step, translate), substitutionDigits(step), decimalSeparator);
 }
 
 std::string resultText(const Step& step, std::string_view decimalSeparator)
@@ -140,13 +175,13 @@ void StepRecorder::step(std::string quantity, std::string formula, std::vector<d
         g->steps.push_back({std::move(quantity), std::move(formula), std::move(values), result, std::move(unit), {}});
 }
 
-void StepRecorder::decision(std::string text)
+void StepRecorder::decision(Message text)
 {
     if (StepGroup* g = group())
         g->steps.push_back({{}, {}, {}, 0, {}, std::move(text)});
 }
 
-void StepRecorder::refuse(std::string reason)
+void StepRecorder::refuse(Message reason)
 {
     if (StepGroup* g = group()) {
         g->steps.clear();

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "shell/message.h"
 #include "shell/mode.h"
 #include "shell/screen_id.h"
+#include "shell/units.h"
 
 #include <array>
 #include <optional>
@@ -25,7 +27,7 @@ struct Step {
     std::vector<double> values; // the numbers the template's symbols stood for
     double result = 0;
     std::string unit;
-    std::string decision; // a branch taken, said in words, instead of a formula
+    Message decision; // a branch taken, said in words, instead of a formula
 };
 
 // What a screen's Ok was given, so that the calculation can be run again
@@ -44,7 +46,7 @@ struct GivenInputs {
 struct StepGroup {
     ScreenId screen;
     std::vector<Step> steps;
-    std::string refusal;
+    Message refusal;
     GivenInputs given;
     // When the Ok ran, counted over every mode of the run, so that the
     // chains of the modes can be run again in the order they were worked on.
@@ -66,7 +68,6 @@ struct Walkthrough {
     }
 };
 
-
 // The screens whose Ok keeps a mode's results: the module choice and the
 // check. A mode's kept results stand only while its chain holds such a
 // screen's Ok that ran to its end, so that the results and the walkthrough
@@ -82,8 +83,10 @@ size_t placeholderCount(std::string_view formula);
 inline constexpr int kResultDigits = 6;
 
 // The formula with its symbols, e.g. "σ_FP1/Y_F1"; constants are written
-// with `decimalSeparator`.
-std::string symbolicForm(const Step& step, std::string_view decimalSeparator = ".");
+// with `decimalSeparator`. A translator gives the words of a formula and the
+// symbols named after Russian words ("d_ст", the hub's diameter) in its
+// language.
+std::string symbolicForm(const Step& step, std::string_view decimalSeparator = ".", const Translator& translate = {});
 
 // The significant digits each number of the step is substituted with: the
 // fewest (four at least) with which the arithmetic as shown gives the
@@ -91,10 +94,16 @@ std::string symbolicForm(const Step& step, std::string_view decimalSeparator = "
 int substitutionDigits(const Step& step);
 
 // The formula with the numbers, each to substitutionDigits(step) digits.
-std::string substitutedForm(const Step& step, std::string_view decimalSeparator = ".");
+std::string substitutedForm(const Step& step, std::string_view decimalSeparator = ".",
+                            const Translator& translate = {});
 
 // The step's result to kResultDigits significant digits.
 std::string resultText(const Step& step, std::string_view decimalSeparator = ".");
+
+// The symbol the step computes and the unit of its result, in the language
+// of `translate`.
+std::string quantityText(const Step& step, const Translator& translate = {});
+std::string unitText(const Step& step, const Translator& translate = {});
 
 // Records the steps of one screen's Ok in the walkthrough of the mode the
 // state is in. A screen that runs again replaces its earlier steps and those
@@ -109,8 +118,8 @@ public:
 
     void step(std::string quantity, std::string formula, std::vector<double> values, double result,
               std::string unit = {});
-    void decision(std::string text);
-    void refuse(std::string reason);
+    void decision(Message text);
+    void refuse(Message reason);
     // What the screen's Ok was given.
     void given(GivenInputs inputs);
 

@@ -8,9 +8,9 @@ namespace gear {
 std::string_view modeTitle(Mode mode)
 {
     switch (mode) {
-    case Mode::Transmission: return "Передача";
-    case Mode::Wheel: return "Колесо";
-    case Mode::Check: return "Проверка";
+    case Mode::Transmission: return GEAR_TR_NOOP("mode", "Передача");
+    case Mode::Wheel: return GEAR_TR_NOOP("mode", "Колесо");
+    case Mode::Check: return GEAR_TR_NOOP("mode", "Проверка");
     }
     return {};
 }
@@ -18,22 +18,22 @@ std::string_view modeTitle(Mode mode)
 std::string_view stepGroupTitle(ScreenId screen, Mode mode)
 {
     switch (screen) {
-    case ScreenId::ATverd: return "Твёрдость зубьев";
-    case ScreenId::trebov2: return "Требования к изготовлению";
+    case ScreenId::ATverd: return GEAR_TR_NOOP("walkthrough", "Твёрдость зубьев");
+    case ScreenId::trebov2: return GEAR_TR_NOOP("walkthrough", "Требования к изготовлению");
     case ScreenId::BNormal2:
-    case ScreenId::Czakalka2: return "Способ обработки";
+    case ScreenId::Czakalka2: return GEAR_TR_NOOP("walkthrough", "Способ обработки");
     case ScreenId::stal1:
     case ScreenId::stal2:
     case ScreenId::stal3:
     case ScreenId::stal4:
-    case ScreenId::stal5: return "Марка стали и пределы выносливости";
-    case ScreenId::Vvod2: return "Проектный расчёт передачи";
+    case ScreenId::stal5: return GEAR_TR_NOOP("walkthrough", "Марка стали и пределы выносливости");
+    case ScreenId::Vvod2: return GEAR_TR_NOOP("walkthrough", "Проектный расчёт передачи");
     case ScreenId::Vibor:
-        return mode == Mode::Wheel ? "Стандартный модуль и размеры колеса"
-                                   : "Стандартный модуль, геометрия и рабочие напряжения";
-    case ScreenId::okon: return "Окончательный выбор материала";
-    case ScreenId::Vvod: return "Модуль колеса по диаметру вершин";
-    case ScreenId::Vvod3: return "Проверочный расчёт допускаемой нагрузки";
+        return mode == Mode::Wheel ? GEAR_TR_NOOP("walkthrough", "Стандартный модуль и размеры колеса")
+                                   : GEAR_TR_NOOP("walkthrough", "Стандартный модуль, геометрия и рабочие напряжения");
+    case ScreenId::okon: return GEAR_TR_NOOP("walkthrough", "Окончательный выбор материала");
+    case ScreenId::Vvod: return GEAR_TR_NOOP("walkthrough", "Модуль колеса по диаметру вершин");
+    case ScreenId::Vvod3: return GEAR_TR_NOOP("walkthrough", "Проверочный расчёт допускаемой нагрузки");
     default: return screenName(screen);
     }
 }
@@ -54,43 +54,51 @@ std::string plainSymbols(std::string_view marked)
     return text;
 }
 
-std::string modeWalkthroughText(const CalcState& state, Mode mode, std::string_view separator)
+std::string modeWalkthroughText(const CalcState& state, Mode mode, std::string_view separator,
+                                const Translator& translate)
 {
-    std::string text = std::string(modeTitle(mode)) + '\n';
+    const auto words = [&](std::string_view context, std::string_view source) {
+        return translated(translate, context, source);
+    };
+    std::string text = words("mode", modeTitle(mode)) + '\n';
     const std::vector<StepGroup>* groups = state.walkthrough.of(mode);
     if (!groups)
-        return text + "  Расчёт в этом режиме ещё не выполнялся.\n";
+        return text + "  " +
+               words("walkthrough", GEAR_TR_NOOP("walkthrough", "Расчёт в этом режиме ещё не выполнялся.")) + '\n';
     for (const StepGroup& group : *groups) {
-        text += "  " + std::string(stepGroupTitle(group.screen, mode)) + '\n';
+        text += "  " + words("walkthrough", stepGroupTitle(group.screen, mode)) + '\n';
         if (!group.refusal.empty()) {
-            text += "    Расчёт не выполнен: " + withDecimalSeparator(group.refusal, separator) + '\n';
+            text += "    " +
+                    fillPlaceholders(words("walkthrough", GEAR_TR_NOOP("walkthrough", "Расчёт не выполнен: %1")),
+                                     {withDecimalSeparator(group.refusal.text(translate), separator)}) +
+                    '\n';
             continue;
         }
         for (const Step& step : group.steps) {
             if (!step.decision.empty()) {
-                text += "    → " + withDecimalSeparator(step.decision, separator) + '\n';
+                text += "    → " + withDecimalSeparator(step.decision.text(translate), separator) + '\n';
                 continue;
             }
-            text += "    " + plainSymbols(step.quantity);
+            text += "    " + plainSymbols(quantityText(step, translate));
             // A constant is its own result: "kF = 1.5" needs no formula.
             if (step.formula.find('{') != std::string::npos) {
-                text += " = " + plainSymbols(symbolicForm(step, separator));
-                text += " = " + plainSymbols(substitutedForm(step, separator));
+                text += " = " + plainSymbols(symbolicForm(step, separator, translate));
+                text += " = " + plainSymbols(substitutedForm(step, separator, translate));
             }
             text += " = " + resultText(step, separator);
             if (!step.unit.empty())
-                text += ' ' + step.unit;
+                text += ' ' + unitText(step, translate);
             text += '\n';
         }
     }
     return text;
 }
 
-std::string walkthroughText(const CalcState& state, std::string_view separator)
+std::string walkthroughText(const CalcState& state, std::string_view separator, const Translator& translate)
 {
     std::string text;
     for (const Mode mode : {Mode::Transmission, Mode::Wheel, Mode::Check})
-        text += modeWalkthroughText(state, mode, separator) + '\n';
+        text += modeWalkthroughText(state, mode, separator, translate) + '\n';
     return text;
 }
 

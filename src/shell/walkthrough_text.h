@@ -2,6 +2,7 @@
 #pragma once
 
 #include "shell/calc_state.h"
+#include "shell/message.h"
 
 #include <string>
 #include <string_view>
@@ -20,10 +21,13 @@ std::string plainSymbols(std::string_view marked);
 
 // The calculation one mode ran last as plain text: each screen's heading,
 // then its steps, each formula with its symbols, with the numbers and its
-// result; numbers written with `decimalSeparator`.
-std::string modeWalkthroughText(const CalcState& state, Mode mode, std::string_view decimalSeparator);
+// result; numbers written with `decimalSeparator`, words in the language of
+// `translate`.
+std::string modeWalkthroughText(const CalcState& state, Mode mode, std::string_view decimalSeparator,
+                                const Translator& translate = {});
 
 // Every mode's, in the order transmission, wheel, check.
-std::string walkthroughText(const CalcState& state, std::string_view decimalSeparator);
+std::string walkthroughText(const CalcState& state, std::string_view decimalSeparator,
+                            const Translator& translate = {});
 
 } // namespace gear

@@ -29,15 +29,15 @@ Outcome checkPermissibleLoad(CalcState& state, const CheckInput& input)
     const double b = numberFromText(input.b);
     Draft draft(state);
     const GivenInputs given = inputsOf(input);
-    auto refuse = [&](std::string why) { return draft.refuse(ScreenId::Vvod3, std::move(why), given); };
+    auto refuse = [&](Message why) { return draft.refuse(ScreenId::Vvod3, std::move(why), given); };
     if (!isPositive(d))
-        return refuse("Делительный диаметр колеса должен быть больше нуля.");
+        return refuse(GEAR_TR("refusal", "Делительный диаметр колеса должен быть больше нуля."));
     if (!isPositive(z))
-        return refuse("Число зубьев колеса должно быть больше нуля.");
+        return refuse(GEAR_TR("refusal", "Число зубьев колеса должно быть больше нуля."));
     if (!isUsableHelixAngle(beta))
-        return refuse("Угол наклона зубьев должен быть не меньше 0 и меньше 90 градусов.");
+        return refuse(GEAR_TR("refusal", "Угол наклона зубьев должен быть не меньше 0 и меньше 90 градусов."));
     if (!isPositive(b))
-        return refuse("Ширина зубчатого венца должна быть больше нуля.");
+        return refuse(GEAR_TR("refusal", "Ширина зубчатого венца должна быть больше нуля."));
 
     // The wheel is checked with the default transverse load factor, not with
     // one an unfinished helical design left behind.
@@ -50,15 +50,15 @@ Outcome checkPermissibleLoad(CalcState& state, const CheckInput& input)
     // σF·z·ψbm·m³ / (2·Yβ·KFα·cos β) in N·mm, /1000 for N·m.
     s.Tcalc = s.sigmaF1 * z * s.Psibm * std::pow(double(s.m), 3) / (2.0 * s.Ybeta * kfa * c) / 1000.0;
     if (!allFinite(s))
-        return refuse("При этих данных расчёт не даёт конечного результата.");
+        return refuse(GEAR_TR("refusal", "При этих данных расчёт не даёт конечного результата."));
     StepRecorder record(s, ScreenId::Vvod3);
     record.given(given);
     record.step("cos β", "cos({β}·3.1415/180)", {beta}, c);
-    record.step("m", "{d}·{cos β}/{z}", {d, c, z}, s.m, "мм");
+    record.step("m", "{d}·{cos β}/{z}", {d, c, z}, s.m, unit::mm);
     record.step("ψ_bm", "{b}/{m}", {b, s.m}, s.Psibm);
     record.step("Y_β", "1", {}, s.Ybeta);
     record.step("T", "{σ_F1}·{z}·{ψ_bm}·{m}^3/(2·{Y_β}·{K_Fα}·{cos β})/1000",
-                {s.sigmaF1, z, s.Psibm, s.m, s.Ybeta, kfa, c}, s.Tcalc, "Н·м");
+                {s.sigmaF1, z, s.Psibm, s.m, s.Ybeta, kfa, c}, s.Tcalc, unit::Nm);
     keepResults(s, Mode::Check);
     draft.commit();
     // The input stays open under the result, so the student can change a

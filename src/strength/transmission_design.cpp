@@ -27,7 +27,7 @@ constexpr std::array<FormFactor, 19> kYFtable{{
 
 // Bending design of hardened teeth; false with the refusal when a step has
 // no usable result.
-bool designByBending(CalcState& s, StepRecorder& record, std::string& refusal)
+bool designByBending(CalcState& s, StepRecorder& record, Message& refusal)
 {
     const double c = cosDegrees(s.beta);
     const bool helical = s.beta != 0.0;
@@ -53,8 +53,8 @@ bool designByBending(CalcState& s, StepRecorder& record, std::string& refusal)
         s.epsalpha = (1.88 - 3.2 * (1.0 / s.Z1 + 1.0 / s.Z2)) * c;
         record.step("ε_α", "(1.88 − 3.2·(1/{Z_1} + 1/{Z_2}))·{cos β}", {s.Z1, s.Z2, c}, s.epsalpha);
         if (!isPositive(s.epsalpha)) {
-            refusal = "Коэффициент торцевого перекрытия εα не получается положительным: "
-                      "увеличьте число зубьев шестерни Z1.";
+            refusal = GEAR_TR("refusal", "Коэффициент торцевого перекрытия εα не получается положительным: "
+                                         "увеличьте число зубьев шестерни Z1.");
             return false;
         }
         s.kfa = 1.1 / s.epsalpha;
@@ -80,13 +80,13 @@ bool designByBending(CalcState& s, StepRecorder& record, std::string& refusal)
     const double sigmaFP = pinionGoverns ? s.sigmaFP1 : s.sigmaFP2;
     s.m = std::pow(2.0 * YF * s.Ybeta * s.kfa * s.kf * T * 1000.0 * c / (s.Psibm * z * sigmaFP), 1.0 / 3.0);
     if (pinionGoverns) {
-        record.decision("σFP1/YF1 < σFP2/YF2: шестерня слабее на изгиб, модуль по шестерне");
+        record.decision(GEAR_TR("walkthrough", "σFP1/YF1 < σFP2/YF2: шестерня слабее на изгиб, модуль по шестерне"));
         record.step("m", "∛(2·{Y_F1}·{Y_β}·{K_Fα}·{k_F}·{T_1}·1000·{cos β}/({ψ_bm}·{Z_1}·{σ_FP1}))",
-                    {YF, s.Ybeta, s.kfa, s.kf, T, c, s.Psibm, z, sigmaFP}, s.m, "мм");
+                    {YF, s.Ybeta, s.kfa, s.kf, T, c, s.Psibm, z, sigmaFP}, s.m, unit::mm);
     } else {
-        record.decision("σFP2/YF2 ≤ σFP1/YF1: колесо слабее на изгиб, модуль по колесу");
+        record.decision(GEAR_TR("walkthrough", "σFP2/YF2 ≤ σFP1/YF1: колесо слабее на изгиб, модуль по колесу"));
         record.step("m", "∛(2·{Y_F2}·{Y_β}·{K_Fα}·{k_F}·{T_2}·1000·{cos β}/({ψ_bm}·{Z_2}·{σ_FP2}))",
-                    {YF, s.Ybeta, s.kfa, s.kf, T, c, s.Psibm, z, sigmaFP}, s.m, "мм");
+                    {YF, s.Ybeta, s.kfa, s.kf, T, c, s.Psibm, z, sigmaFP}, s.m, unit::mm);
     }
     return true;
 }
@@ -103,7 +103,8 @@ void designByContact(CalcState& s, StepRecorder& record)
     s.kh = 1.5;
     s.Psiba = 2.0 * s.Psibd / (s.U + 1.0);
     record.step("Y_F1 = Y_F2", "4", {}, s.YF1);
-    record.decision(helical ? "β > 0: косозубая передача" : "β = 0: прямозубая передача");
+    record.decision(helical ? GEAR_TR("walkthrough", "β > 0: косозубая передача")
+                            : GEAR_TR("walkthrough", "β = 0: прямозубая передача"));
     record.step("k_a", helical ? "270" : "310", {}, ka);
     record.step("K_Hα", helical ? "1.15" : "1", {}, s.kha);
     record.step("k_m", helical ? "3.8" : "6", {}, s.km);
@@ -113,31 +114,31 @@ void designByContact(CalcState& s, StepRecorder& record)
     // T2 enters in N·m here: the constant ka was set for it.
     s.aw = (s.U + 1.0) * std::pow(ratio * ratio * s.kha * s.kh * s.T2 / s.Psiba, 1.0 / 3.0);
     record.step("a_w", "({U} + 1)·∛(({k_a}/({σ_HP1}·{U}))^2·{K_Hα}·{k_H}·{T_2}/{ψ_ba})",
-                {s.U, ka, s.sigmaHP1, s.U, s.kha, s.kh, s.T2, s.Psiba}, s.aw, "мм");
+                {s.U, ka, s.sigmaHP1, s.U, s.kha, s.kh, s.T2, s.Psiba}, s.aw, unit::mm);
     s.bw = s.aw * s.Psiba;
-    record.step("b_w", "{a_w}·{ψ_ba}", {s.aw, s.Psiba}, s.bw, "мм");
+    record.step("b_w", "{a_w}·{ψ_ba}", {s.aw, s.Psiba}, s.bw, unit::mm);
     s.m = s.km * (s.U + 1.0) * s.T2 / (s.U * s.bw * s.aw * s.sigmaFP2);
     record.step("m", "{k_m}·({U} + 1)·{T_2}/({U}·{b_w}·{a_w}·{σ_FP2})", {s.km, s.U, s.T2, s.U, s.bw, s.aw, s.sigmaFP2},
-                s.m, "мм");
+                s.m, unit::mm);
 }
 
-std::string checkInput(const CalcState& s)
+Message checkInput(const CalcState& s)
 {
     if (!isPositive(s.Z1))
-        return "Число зубьев шестерни Z1 должно быть больше нуля.";
+        return GEAR_TR("refusal", "Число зубьев шестерни Z1 должно быть больше нуля.");
     if (!isUsableHelixAngle(s.beta))
-        return "Угол наклона зубьев должен быть не меньше 0 и меньше 90 градусов.";
+        return GEAR_TR("refusal", "Угол наклона зубьев должен быть не меньше 0 и меньше 90 градусов.");
     if (!isPositive(s.T1))
-        return "Вращающий момент T должен быть больше нуля.";
+        return GEAR_TR("refusal", "Вращающий момент T должен быть больше нуля.");
     if (!isPositive(s.U))
-        return "Передаточное отношение U должно быть больше нуля: выберите его из списка.";
+        return GEAR_TR("refusal", "Передаточное отношение U должно быть больше нуля: выберите его из списка.");
     if (s.isHRC && (!isPositive(s.sigmaF1) || !isPositive(s.sigmaF2)))
-        return "Предел выносливости при изгибе не задан: выберите материал заново.";
+        return GEAR_TR("refusal", "Предел выносливости при изгибе не задан: выберите материал заново.");
     if (!s.isHRC && s.isHB) {
         if (!isPositive(s.sigmaH1) || !isPositive(s.Sh))
-            return "Предел контактной выносливости не задан: выберите материал заново.";
+            return GEAR_TR("refusal", "Предел контактной выносливости не задан: выберите материал заново.");
         if (!isPositive(s.sigmaF2))
-            return "Предел выносливости при изгибе не задан: выберите материал заново.";
+            return GEAR_TR("refusal", "Предел выносливости при изгибе не задан: выберите материал заново.");
     }
     return {};
 }
@@ -175,8 +176,8 @@ Outcome designTransmission(CalcState& state, const TransmissionInput& input)
     s.T1 = numberFromText(input.T1);
     s.U = numberFromText(input.U);
     const GivenInputs given = inputsOf(input);
-    auto refuse = [&](std::string why) { return draft.refuse(ScreenId::Vvod2, std::move(why), given); };
-    if (std::string refusal = checkInput(s); !refusal.empty())
+    auto refuse = [&](Message why) { return draft.refuse(ScreenId::Vvod2, std::move(why), given); };
+    if (Message refusal = checkInput(s); !refusal.empty())
         return refuse(std::move(refusal));
 
     StepRecorder record(s, ScreenId::Vvod2);
@@ -191,24 +192,25 @@ Outcome designTransmission(CalcState& state, const TransmissionInput& input)
     s.sigmaFP2 = 0.4 * s.sigmaF2;
     s.sigmaHP1 = 0.9 * s.sigmaH1 / s.Sh;
     record.step("Z_2", "{U}·{Z_1}", {s.U, s.Z1}, s.Z2);
-    record.step("T_2", "{U}·{T_1}", {s.U, s.T1}, s.T2, "Н·м");
-    record.step("σ_FP1", "0.4·{σ_F1}", {s.sigmaF1}, s.sigmaFP1, "МПа");
-    record.step("σ_FP2", "0.4·{σ_F2}", {s.sigmaF2}, s.sigmaFP2, "МПа");
-    record.step("σ_HP1", "0.9·{σ_H1}/{S_H}", {s.sigmaH1, s.Sh}, s.sigmaHP1, "МПа");
+    record.step("T_2", "{U}·{T_1}", {s.U, s.T1}, s.T2, unit::Nm);
+    record.step("σ_FP1", "0.4·{σ_F1}", {s.sigmaF1}, s.sigmaFP1, unit::MPa);
+    record.step("σ_FP2", "0.4·{σ_F2}", {s.sigmaF2}, s.sigmaFP2, unit::MPa);
+    record.step("σ_HP1", "0.9·{σ_H1}/{S_H}", {s.sigmaH1, s.Sh}, s.sigmaHP1, unit::MPa);
 
     if (s.isHRC) {
-        record.decision("Твёрдость в HRC: модуль из расчёта зубьев на изгиб");
-        std::string refusal;
+        record.decision(GEAR_TR("walkthrough", "Твёрдость в HRC: модуль из расчёта зубьев на изгиб"));
+        Message refusal;
         if (!designByBending(s, record, refusal))
             return refuse(std::move(refusal));
     } else if (s.isHB) {
-        record.decision("Твёрдость в HB: межосевое расстояние из расчёта на контактную прочность");
+        record.decision(
+            GEAR_TR("walkthrough", "Твёрдость в HB: межосевое расстояние из расчёта на контактную прочность"));
         designByContact(s, record);
     }
     if (!allFinite(s))
-        return refuse("При этих данных расчёт не даёт конечного результата.");
+        return refuse(GEAR_TR("refusal", "При этих данных расчёт не даёт конечного результата."));
     if ((s.isHRC || s.isHB) && !isPositive(s.m))
-        return refuse("При этих данных модуль не получается положительным числом.");
+        return refuse(GEAR_TR("refusal", "При этих данных модуль не получается положительным числом."));
     draft.commit();
     return Outcome::openNext(ScreenId::Vibor);
 }

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/application.h"
 
+#include "ui/translation.h"
+
 #include <QApplication>
 #include <QIcon>
-#include <QLibraryInfo>
 #include <QLocale>
-#include <QTranslator>
 
 // The pictures are compiled into the screens' static library.
 static void loadPictures()
@@ -15,17 +15,12 @@ static void loadPictures()
 
 namespace gear::ui {
 
-void setUpApplication(QApplication& app)
+void setUpApplication(QApplication&)
 {
     loadPictures();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/gearwheel.png")));
     QApplication::setApplicationName(QStringLiteral("gearwheel"));
-    // The program speaks Russian whatever the desktop's language, so Qt's own
-    // buttons and dialogs should too.
-    auto* translator = new QTranslator(&app);
-    if (translator->load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(translator);
+    installTranslations(QLocale::system());
 }
 
 Session::Session() = default;

@@ -9,8 +9,9 @@ class QApplication;
 
 namespace gear::ui {
 
-// Qt's own dialogs in Russian and the program's name; call once after the
-// QApplication is made.
+// The program's language (English on an English desktop, else Russian with
+// Qt's own dialogs in Russian too), its pictures and its name; call once
+// after the QApplication is made.
 void setUpApplication(QApplication& app);
 
 // One run of the program: the calculation state, the screens and the main

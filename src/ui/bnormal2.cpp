@@ -14,20 +14,20 @@
 
 namespace gear::ui {
 
-BNormal2::BNormal2(Screens& screens) : Screen(ScreenId::BNormal2, screens, QStringLiteral("Способ обработки"))
+BNormal2::BNormal2(Screens& screens) : Screen(ScreenId::BNormal2, screens, tr("Способ обработки"))
 {
     auto* table = new GridFrame(this);
     addTreatmentHead(table, "Label3");
     const std::array<std::array<const char*, 3>, 2> rows{
-        {{"Label1", "Нормализация", "Label4"}, {"Label2", "Улучшение", "Label5"}}};
+        {{"Label1", QT_TR_NOOP("Нормализация"), "Label4"}, {"Label2", QT_TR_NOOP("Улучшение"), "Label5"}}};
     for (int row = 0; row < 2; ++row) {
         const auto& [label, caption, hardness] = rows[static_cast<size_t>(row)];
-        QLabel* treatment = tableCell(table, label, QString::fromUtf8(caption));
+        QLabel* treatment = tableCell(table, label, tr(caption));
         treatment->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         table->addCell(treatment, row + 2, 0);
         const QByteArray name = "Option" + QByteArray::number(row + 1);
-        m_options.push_back(table->addOption(name.constData(), QString::fromUtf8(caption), row + 2, 1));
-        table->addCell(tableCell(table, hardness, QStringLiteral("180...350 НВ")), row + 2, 2, 1, 2);
+        m_options.push_back(table->addOption(name.constData(), tr(caption), row + 2, 1));
+        table->addCell(tableCell(table, hardness, tr("180...350 НВ")), row + 2, 2, 1, 2);
     }
     auto* ok = makeOkButton();
     layOut(table, ok);

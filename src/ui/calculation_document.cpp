@@ -11,6 +11,7 @@
 #include "ui/screens.h"
 #include "ui/steel_grade.h"
 #include "ui/text_conversion.h"
+#include "ui/translation.h"
 #include "ui/trebov2.h"
 #include "ui/vibor.h"
 #include "ui/vvod.h"
@@ -67,7 +68,7 @@ void presetNext(Screens& screens, ScreenId id, const Outcome& outcome)
 
 QString fileName(const QString& path)
 {
-    return QStringLiteral("«%1»").arg(QFileInfo(path).fileName());
+    return QFileInfo(path).fileName();
 }
 
 } // namespace
@@ -84,7 +85,7 @@ QString CalculationDocument::extension()
 
 QString CalculationDocument::filter()
 {
-    return QStringLiteral("Расчёты зубчатых колёс (*.gear);;Все файлы (*)");
+    return tr("Расчёты зубчатых колёс (*.gear);;Все файлы (*)");
 }
 
 QString CalculationDocument::currentText() const
@@ -110,19 +111,19 @@ bool CalculationDocument::open(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        warn(QStringLiteral("Файл %1 не открыт: %2.").arg(fileName(path), file.errorString()));
+        warn(tr("Файл «%1» не открыт: %2.").arg(fileName(path), file.errorString()));
         return false;
     }
     // One byte past the limit tells a file that is too large.
     const QByteArray bytes = file.read(static_cast<qint64>(kMaxCalculationFileSize) + 1);
     if (file.error() != QFileDevice::NoError) {
-        warn(QStringLiteral("Файл %1 не прочитан: %2.").arg(fileName(path), file.errorString()));
+        warn(tr("Файл «%1» не прочитан: %2.").arg(fileName(path), file.errorString()));
         return false;
     }
     const OpenedCalculation opened =
         openCalculation(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
     if (opened.refused()) {
-        warn(QStringLiteral("Файл %1 не открыт. %2").arg(fileName(path), qt(opened.refusal)));
+        warn(tr("Файл «%1» не открыт. %2").arg(fileName(path), translated(opened.refusal)));
         return false;
     }
     showOpened(opened.calculation);
@@ -162,7 +163,7 @@ bool CalculationDocument::saveAs(const QString& path)
     QSaveFile file(path);
     const auto size = static_cast<qint64>(saved.text.size());
     if (!file.open(QIODevice::WriteOnly) || file.write(saved.text.data(), size) != size || !file.commit()) {
-        warn(QStringLiteral("Расчёт не сохранён в файл %1: %2.").arg(fileName(path), file.errorString()));
+        warn(tr("Расчёт не сохранён в файл «%1»: %2.").arg(fileName(path), file.errorString()));
         return false;
     }
     m_path = QFileInfo(path).absoluteFilePath();
@@ -172,15 +173,15 @@ bool CalculationDocument::saveAs(const QString& path)
     if (!saved.recomputed.empty()) {
         QString modes;
         for (const Mode mode : saved.recomputed)
-            modes +=
-                (modes.isEmpty() ? QString() : QStringLiteral(", ")) + QStringLiteral("«%1»").arg(qt(modeTitle(mode)));
-        auto* box = new QMessageBox(
-            QMessageBox::Information, QStringLiteral("Расчёт зубчатого колеса"),
-            QStringLiteral("Расчёт сохранён. Результаты расчёта %1 в файле пересчитаны по данным его экранов и "
-                           "отличаются от показанных: экраны нажимались не по порядку или коэффициенты менялись по "
-                           "ходу расчёта. Откройте файл, чтобы увидеть расчёт таким, каким он записан.")
-                .arg(modes),
-            QMessageBox::Ok, m_window);
+            modes += (modes.isEmpty() ? QString() : QStringLiteral(", ")) +
+                     tr("«%1»").arg(translated("mode", modeTitle(mode)));
+        auto* box =
+            new QMessageBox(QMessageBox::Information, tr("Расчёт зубчатого колеса"),
+                            tr("Расчёт сохранён. Результаты расчёта %1 в файле пересчитаны по данным его экранов и "
+                               "отличаются от показанных: экраны нажимались не по порядку или коэффициенты менялись по "
+                               "ходу расчёта. Откройте файл, чтобы увидеть расчёт таким, каким он записан.")
+                                .arg(modes),
+                            QMessageBox::Ok, m_window);
         box->setObjectName(QStringLiteral("recomputed"));
         box->setAttribute(Qt::WA_DeleteOnClose);
         box->open();
@@ -190,7 +191,7 @@ bool CalculationDocument::saveAs(const QString& path)
 
 void CalculationDocument::chooseFileToOpen()
 {
-    auto* dialog = new QFileDialog(m_window, QStringLiteral("Открыть расчёт"), QFileInfo(m_path).path(), filter());
+    auto* dialog = new QFileDialog(m_window, tr("Открыть расчёт"), QFileInfo(m_path).path(), filter());
     dialog->setObjectName(QStringLiteral("fileDialog"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setAcceptMode(QFileDialog::AcceptOpen);
@@ -212,8 +213,8 @@ void CalculationDocument::save(const std::function<void(bool)>& done)
 
 void CalculationDocument::chooseFileToSaveIn(const std::function<void(bool)>& done)
 {
-    const QString start = m_path.isEmpty() ? QStringLiteral("расчёт.gear") : m_path;
-    auto* dialog = new QFileDialog(m_window, QStringLiteral("Сохранить расчёт"), start, filter());
+    const QString start = m_path.isEmpty() ? tr("расчёт.gear") : m_path;
+    auto* dialog = new QFileDialog(m_window, tr("Сохранить расчёт"), start, filter());
     dialog->setObjectName(QStringLiteral("fileDialog"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setAcceptMode(QFileDialog::AcceptSave);
@@ -233,13 +234,13 @@ void CalculationDocument::offerToSave(const QString& question, const std::functi
         proceed();
         return;
     }
-    auto* box = new QMessageBox(QMessageBox::Question, QStringLiteral("Расчёт зубчатого колеса"), question,
+    auto* box = new QMessageBox(QMessageBox::Question, tr("Расчёт зубчатого колеса"), question,
                                 QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, m_window);
     box->setObjectName(QStringLiteral("saveChanges"));
     box->setAttribute(Qt::WA_DeleteOnClose);
-    box->button(QMessageBox::Save)->setText(QStringLiteral("Сохранить"));
-    box->button(QMessageBox::Discard)->setText(QStringLiteral("Не сохранять"));
-    box->button(QMessageBox::Cancel)->setText(QStringLiteral("Отмена"));
+    box->button(QMessageBox::Save)->setText(tr("Сохранить"));
+    box->button(QMessageBox::Discard)->setText(tr("Не сохранять"));
+    box->button(QMessageBox::Cancel)->setText(tr("Отмена"));
     box->setDefaultButton(QMessageBox::Save);
     connect(box, &QMessageBox::finished, this, [this, box, proceed](int) {
         const QMessageBox::StandardButton answer = box->standardButton(box->clickedButton());

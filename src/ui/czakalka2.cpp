@@ -12,7 +12,7 @@
 
 namespace gear::ui {
 
-Czakalka2::Czakalka2(Screens& screens) : Screen(ScreenId::Czakalka2, screens, QStringLiteral("Способ обработки"))
+Czakalka2::Czakalka2(Screens& screens) : Screen(ScreenId::Czakalka2, screens, tr("Способ обработки"))
 {
     auto* table = new GridFrame(this);
     addTreatmentHead(table, "Label7");
@@ -23,19 +23,19 @@ Czakalka2::Czakalka2(Screens& screens) : Screen(ScreenId::Czakalka2, screens, QS
         const char* core; // none: the surface value stands for both
     };
     const Row rows[] = {
-        {"Label1", "Объемная закалка", "45...56 HRC", nullptr},
-        {"Label2", "Поверхностная закалка ТВЧ", "48...58 HRC", "25...35 HRC"},
-        {"Label3", "Цементация", "57...63 HRC", "30...45 HRC"},
-        {"Label4", "Нитроцементация", "56...63 HRC", "30...45 HRC"},
-        {"Label5", "Азотирование", "50...60 HRC", "24...40 HRC"},
+        {"Label1", QT_TR_NOOP("Объемная закалка"), "45...56 HRC", nullptr},
+        {"Label2", QT_TR_NOOP("Поверхностная закалка ТВЧ"), "48...58 HRC", "25...35 HRC"},
+        {"Label3", QT_TR_NOOP("Цементация"), "57...63 HRC", "30...45 HRC"},
+        {"Label4", QT_TR_NOOP("Нитроцементация"), "56...63 HRC", "30...45 HRC"},
+        {"Label5", QT_TR_NOOP("Азотирование"), "50...60 HRC", "24...40 HRC"},
     };
     int gridRow = 2;
     for (const Row& row : rows) {
-        QLabel* treatment = tableCell(table, row.label, QString::fromUtf8(row.caption));
+        QLabel* treatment = tableCell(table, row.label, tr(row.caption));
         treatment->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         table->addCell(treatment, gridRow, 0);
         const QByteArray name = "Option" + QByteArray::number(gridRow - 1);
-        m_options.push_back(table->addOption(name.constData(), QString::fromUtf8(row.caption), gridRow, 1));
+        m_options.push_back(table->addOption(name.constData(), tr(row.caption), gridRow, 1));
         if (row.core) {
             table->addCell(tableCell(table, nullptr, QString::fromUtf8(row.surface)), gridRow, 2);
             table->addCell(tableCell(table, nullptr, QString::fromUtf8(row.core)), gridRow, 3);

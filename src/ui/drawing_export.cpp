@@ -7,6 +7,7 @@
 #include "ui/screens.h"
 #include "ui/text_conversion.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QImage>
@@ -30,10 +31,10 @@ struct FormatName {
 };
 
 constexpr FormatName kFormats[] = {
-    {DrawingFormat::Svg, "svg", "Рисунок SVG (*.svg)"},
-    {DrawingFormat::Dxf, "dxf", "Чертёж DXF для САПР (*.dxf)"},
-    {DrawingFormat::Pdf, "pdf", "Документ PDF (*.pdf)"},
-    {DrawingFormat::Png, "png", "Изображение PNG, 300 dpi (*.png)"},
+    {DrawingFormat::Svg, "svg", QT_TRANSLATE_NOOP("gear::ui::DrawingExport", "Рисунок SVG (*.svg)")},
+    {DrawingFormat::Dxf, "dxf", QT_TRANSLATE_NOOP("gear::ui::DrawingExport", "Чертёж DXF для САПР (*.dxf)")},
+    {DrawingFormat::Pdf, "pdf", QT_TRANSLATE_NOOP("gear::ui::DrawingExport", "Документ PDF (*.pdf)")},
+    {DrawingFormat::Png, "png", QT_TRANSLATE_NOOP("gear::ui::DrawingExport", "Изображение PNG, 300 dpi (*.png)")},
 };
 
 bool writePdf(const Drawing& d, QIODevice& device)
@@ -82,22 +83,32 @@ std::optional<DrawingFormat> formatOfName(const QString& path)
     return std::nullopt;
 }
 
+namespace {
+
+QString notWritten(const QString& path, const QString& reason)
+{
+    return QCoreApplication::translate("gear::ui::DrawingExport",
+                                       "Не удалось записать файл «%1»: %2. Файл не сохранён.")
+        .arg(QDir::toNativeSeparators(path), reason);
+}
+
+} // namespace
+
 QString writeAtomically(const QString& path, const std::function<bool(QIODevice&)>& write)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return QStringLiteral("Не удалось создать файл «%1»: %2.")
+        return QCoreApplication::translate("gear::ui::DrawingExport", "Не удалось создать файл «%1»: %2.")
             .arg(QDir::toNativeSeparators(path), file.errorString());
     if (!write(file) || file.error() != QFileDevice::NoError) {
-        const QString reason =
-            file.error() != QFileDevice::NoError ? file.errorString() : QStringLiteral("ошибка при записи");
+        const QString reason = file.error() != QFileDevice::NoError
+                                   ? file.errorString()
+                                   : QCoreApplication::translate("gear::ui::DrawingExport", "ошибка при записи");
         file.cancelWriting();
-        return QStringLiteral("Не удалось записать файл «%1»: %2. Файл не сохранён.")
-            .arg(QDir::toNativeSeparators(path), reason);
+        return notWritten(path, reason);
     }
     if (!file.commit())
-        return QStringLiteral("Не удалось записать файл «%1»: %2. Файл не сохранён.")
-            .arg(QDir::toNativeSeparators(path), file.errorString());
+        return notWritten(path, file.errorString());
     return {};
 }
 
@@ -124,8 +135,8 @@ void saveDrawingAs(QWidget* parent, Screens& screens, std::function<std::optiona
 {
     QStringList filters;
     for (const FormatName& f : kFormats)
-        filters << QString::fromUtf8(f.filter);
-    auto* dialog = new QFileDialog(parent, QStringLiteral("Сохранить чертёж"));
+        filters << QCoreApplication::translate("gear::ui::DrawingExport", f.filter);
+    auto* dialog = new QFileDialog(parent, QCoreApplication::translate("gear::ui::DrawingExport", "Сохранить чертёж"));
     dialog->setObjectName(QStringLiteral("saveDrawing"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setAcceptMode(QFileDialog::AcceptSave);
@@ -136,14 +147,15 @@ void saveDrawingAs(QWidget* parent, Screens& screens, std::function<std::optiona
         // A name typed without its suffix takes the one of the type chosen.
         if (!formatOfName(path)) {
             for (const FormatName& f : kFormats) {
-                if (dialog->selectedNameFilter() == QString::fromUtf8(f.filter))
+                if (dialog->selectedNameFilter() == QCoreApplication::translate("gear::ui::DrawingExport", f.filter))
                     path += QLatin1Char('.') + QString::fromLatin1(f.suffix);
             }
         }
         const std::optional<Drawing> drawing = build();
         const std::optional<DrawingFormat> format = formatOfName(path);
         if (!drawing || !format) {
-            screens.refuse(parent, QStringLiteral("Чертёж сохраняется в файлы SVG, DXF, PDF или PNG."));
+            screens.refuse(parent, QCoreApplication::translate("gear::ui::DrawingExport",
+                                                               "Чертёж сохраняется в файлы SVG, DXF, PDF или PNG."));
             return;
         }
         const QString failure = writeDrawing(*drawing, path, *format);

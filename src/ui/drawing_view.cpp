@@ -3,6 +3,7 @@
 
 #include "ui/drawing_painter.h"
 #include "ui/number_display.h"
+#include "ui/translation.h"
 
 #include <QPainter>
 
@@ -28,6 +29,7 @@ std::optional<Drawing> DrawingView::paperDrawing() const
         return std::nullopt;
     DrawingTarget paper;
     paper.decimalSeparator = decimalSeparator();
+    paper.translate = coreTranslator();
     return m_builder(paper);
 }
 
@@ -47,6 +49,7 @@ void DrawingView::paintEvent(QPaintEvent*)
         area.width = width() * 25.4 / logicalDpiX();
         area.height = height() * 25.4 / logicalDpiY();
         area.decimalSeparator = decimalSeparator();
+        area.translate = coreTranslator();
         m_shown = m_builder(area);
     }
     QPainter painter(this);

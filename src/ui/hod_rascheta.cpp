@@ -23,12 +23,12 @@
 
 namespace gear::ui {
 
-HodRascheta::HodRascheta(Screens& screens) : Screen(ScreenId::hodRascheta, screens, QStringLiteral("Ход расчёта"))
+HodRascheta::HodRascheta(Screens& screens) : Screen(ScreenId::hodRascheta, screens, tr("Ход расчёта"))
 {
     m_page = new QTextBrowser(this);
     m_page->setObjectName(QStringLiteral("Text1"));
-    auto* copy = makeButton(this, "Command1", QStringLiteral("Копировать"));
-    auto* print = makeButton(this, "Command2", QStringLiteral("Печать…"));
+    auto* copy = makeButton(this, "Command1", tr("Копировать"));
+    auto* print = makeButton(this, "Command2", tr("Печать…"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(copy);

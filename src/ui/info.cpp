@@ -9,11 +9,11 @@
 
 namespace gear::ui {
 
-Info::Info(Screens& screens) : Screen(ScreenId::info, screens, QStringLiteral("Справка"))
+Info::Info(Screens& screens) : Screen(ScreenId::info, screens, tr("Справка"))
 {
     auto* text = makeLabel(this, "Label1",
-                           QStringLiteral("Данная програма предназначена для закрепления знаний полученных "
-                                          "студентами на лекциях по дисциплине \"Детали машин\"."));
+                           tr("Данная програма предназначена для закрепления знаний полученных "
+                              "студентами на лекциях по дисциплине \"Детали машин\"."));
     text->setFont(times(9.75));
     text->setWordWrap(true);
     text->setAlignment(Qt::AlignTop | Qt::AlignLeft);

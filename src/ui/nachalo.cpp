@@ -39,8 +39,8 @@ Nachalo::Nachalo(CalcState& state, Screens& screens) : m_state(state), m_screens
 
     // The title overlays the picture; the blanks make it wrap into two lines.
     auto* title = makeLabel(area, "Label1",
-                            QStringLiteral("Программа для расчёта параметров                       "
-                                           "колёс или шестерен ."));
+                            tr("Программа для расчёта параметров                       "
+                               "колёс или шестерен ."));
     title->setFont(times(14.25, true));
     title->setWordWrap(true);
     title->setAlignment(Qt::AlignCenter);
@@ -89,34 +89,34 @@ void Nachalo::buildMenu()
         action->setObjectName(QString::fromLatin1(name));
         return action;
     };
-    QMenu* file = menuBar()->addMenu(QStringLiteral("Файл"));
+    QMenu* file = menuBar()->addMenu(tr("Файл"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    QMenu* calculation = file->addMenu(QStringLiteral("Расчёт"));
+    QMenu* calculation = file->addMenu(tr("Расчёт"));
     calculation->setObjectName(QStringLiteral("mnuRaschet"));
-    QAction* wheel = addAction(calculation, "mnuKol", QStringLiteral("Колесо"));
-    QAction* check = addAction(calculation, "mnuProv", QStringLiteral("Проверка"));
-    QAction* pair = addAction(calculation, "mnuPer", QStringLiteral("Передача"));
+    QAction* wheel = addAction(calculation, "mnuKol", tr("Колесо"));
+    QAction* check = addAction(calculation, "mnuProv", tr("Проверка"));
+    QAction* pair = addAction(calculation, "mnuPer", tr("Передача"));
     file->addSeparator();
-    QAction* open = addAction(file, "mnuOpen", QStringLiteral("Открыть…"));
+    QAction* open = addAction(file, "mnuOpen", tr("Открыть…"));
     open->setShortcut(QKeySequence::Open);
-    QAction* save = addAction(file, "mnuSave", QStringLiteral("Сохранить"));
+    QAction* save = addAction(file, "mnuSave", tr("Сохранить"));
     save->setShortcut(QKeySequence::Save);
-    QAction* saveAs = addAction(file, "mnuSaveAs", QStringLiteral("Сохранить как…"));
+    QAction* saveAs = addAction(file, "mnuSaveAs", tr("Сохранить как…"));
     saveAs->setShortcut(QKeySequence::SaveAs);
-    QAction* report = addAction(file, "mnuReport", QStringLiteral("Отчёт (PDF)…"));
+    QAction* report = addAction(file, "mnuReport", tr("Отчёт (PDF)…"));
     file->addSeparator();
-    QAction* exit = addAction(file, "mnuExit", QStringLiteral("Выход"));
-    QMenu* service = menuBar()->addMenu(QStringLiteral("Сервис"));
+    QAction* exit = addAction(file, "mnuExit", tr("Выход"));
+    QMenu* service = menuBar()->addMenu(tr("Сервис"));
     service->setObjectName(QStringLiteral("itemServis"));
-    QAction* about = addAction(service, "mnuProg", QStringLiteral("О программе"));
-    QAction* steps = addAction(service, "mnuSteps", QStringLiteral("Ход расчёта"));
-    QAction* parameters = addAction(service, "mnuParam", QStringLiteral("Параметры"));
+    QAction* about = addAction(service, "mnuProg", tr("О программе"));
+    QAction* steps = addAction(service, "mnuSteps", tr("Ход расчёта"));
+    QAction* parameters = addAction(service, "mnuParam", tr("Параметры"));
 
     connect(wheel, &QAction::triggered, this, [this] { m_screens.open(chooseWheelMode(m_state)); });
     connect(pair, &QAction::triggered, this, [this] { m_screens.open(chooseTransmissionMode(m_state)); });
     connect(check, &QAction::triggered, this, [this] { m_screens.open(chooseCheckMode(m_state)); });
     connect(open, &QAction::triggered, this, [this] {
-        m_document->offerToSave(QStringLiteral("Сохранить расчёт, прежде чем открыть другой?"),
+        m_document->offerToSave(tr("Сохранить расчёт, прежде чем открыть другой?"),
                                 [this] { m_document->chooseFileToOpen(); });
     });
     connect(save, &QAction::triggered, this, [this] { m_document->save(); });
@@ -134,7 +134,7 @@ void Nachalo::buildMenu()
 
 void Nachalo::showTitle()
 {
-    const QString program = QStringLiteral("Расчёт зубчатого колеса");
+    const QString program = tr("Расчёт зубчатого колеса");
     const QString path = m_document->path();
     setWindowTitle(path.isEmpty() ? program + QStringLiteral("[*]")
                                   : QFileInfo(path).fileName() + QStringLiteral("[*] — ") + program);
@@ -146,8 +146,7 @@ void Nachalo::openExitConfirmation()
     // Work the file does not hold is offered for saving instead of the
     // plain question.
     if (m_document->isModified()) {
-        m_document->offerToSave(QStringLiteral("Расчёт не сохранён. Сохранить его перед выходом?"),
-                                [this] { leaveProgram(); });
+        m_document->offerToSave(tr("Расчёт не сохранён. Сохранить его перед выходом?"), [this] { leaveProgram(); });
         return;
     }
     auto& confirmation = m_screens.load<Vihod>(ScreenId::vihod);

@@ -6,6 +6,7 @@
 #include "ui/controls.h"
 #include "ui/number_display.h"
 #include "ui/text_conversion.h"
+#include "ui/translation.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -15,7 +16,7 @@
 
 namespace gear::ui {
 
-Nastroyka::Nastroyka(Screens& screens) : Screen(ScreenId::nastroyka, screens, QStringLiteral("Изменение параметров"))
+Nastroyka::Nastroyka(Screens& screens) : Screen(ScreenId::nastroyka, screens, tr("Изменение параметров"))
 {
     auto* grid = new QGridLayout;
     grid->setVerticalSpacing(2);
@@ -26,9 +27,10 @@ Nastroyka::Nastroyka(Screens& screens) : Screen(ScreenId::nastroyka, screens, QS
         const QByteArray fieldName = "Text" + QByteArray::number(row + 1);
         QLabel* caption = makeLabel(this, captionName.constData(), qt(info.name));
         grid->addWidget(caption, row, 0);
-        grid->addWidget(makeLabel(this, meaningName.constData(), qt(info.meaning)), row, 1);
+        const QString meaning = translated("coefficient", info.meaning);
+        grid->addWidget(makeLabel(this, meaningName.constData(), meaning), row, 1);
         QLineEdit* field = makeTextField(this, fieldName.constData());
-        nameField(caption, field, QStringLiteral(", ") + qt(info.meaning));
+        nameField(caption, field, QStringLiteral(", ") + meaning);
         field->setMaximumWidth(90);
         grid->addWidget(field, row, 2);
         m_fields[static_cast<size_t>(row)] = field;

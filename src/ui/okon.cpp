@@ -9,6 +9,7 @@
 #include "ui/okonchanie.h"
 #include "ui/screens.h"
 #include "ui/text_conversion.h"
+#include "ui/translation.h"
 
 #include <QComboBox>
 #include <QFontDatabase>
@@ -22,7 +23,7 @@
 
 namespace gear::ui {
 
-Okon::Okon(Screens& screens) : Screen(ScreenId::okon, screens, QStringLiteral("Окончательный выбор материала"))
+Okon::Okon(Screens& screens) : Screen(ScreenId::okon, screens, tr("Окончательный выбор материала"))
 {
     auto* stresses = new QGridLayout;
     const std::array<std::pair<const char*, const char*>, 4> captions{
@@ -42,6 +43,7 @@ Okon::Okon(Screens& screens) : Screen(ScreenId::okon, screens, QStringLiteral("�
     // one fixed-pitch font and the heads take the columns' widths.
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     const int advance = QFontMetrics(fixed).horizontalAdvance(QLatin1Char('0'));
+    const std::array<int, 10> columnWidths = steelColumnWidths(coreTranslator());
     auto* heads = new GridFrame(this);
     heads->grid()->setContentsMargins(0, 0, 0, 0);
     struct Head {
@@ -53,23 +55,23 @@ Okon::Okon(Screens& screens) : Screen(ScreenId::okon, screens, QStringLiteral("�
         int columnSpan;
     };
     const std::array<Head, 10> headCells{{
-        {"Label1", "Марка\nстали", 0, 0, 2, 1},
-        {"Label2", "ГОСТ", 0, 1, 2, 1},
-        {"Label10", "ХТО", 0, 2, 2, 1},
-        {"Label3", "Толщина\nили ширина\nобода", 0, 3, 2, 1},
-        {"Label4", "Твёрдость", 0, 4, 1, 2},
-        {"Label5", "Пов-ти   сер-ны", 1, 4, 1, 2},
-        {"Label6", "Времен\nное\nсопротив\nление", 0, 6, 2, 1},
-        {"Label7", "Предел\nтеку\nчести", 0, 7, 2, 1},
+        {"Label1", QT_TR_NOOP("Марка\nстали"), 0, 0, 2, 1},
+        {"Label2", QT_TR_NOOP("ГОСТ"), 0, 1, 2, 1},
+        {"Label10", QT_TR_NOOP("ХТО"), 0, 2, 2, 1},
+        {"Label3", QT_TR_NOOP("Толщина\nили ширина\nобода"), 0, 3, 2, 1},
+        {"Label4", QT_TR_NOOP("Твёрдость"), 0, 4, 1, 2},
+        {"Label5", QT_TR_NOOP("Пов-ти   сер-ны"), 1, 4, 1, 2},
+        {"Label6", QT_TR_NOOP("Времен\nное\nсопротив\nление"), 0, 6, 2, 1},
+        {"Label7", QT_TR_NOOP("Предел\nтеку\nчести"), 0, 7, 2, 1},
         {"Label8", "sigmaH", 0, 8, 2, 1},
         {"Label9", "sigmaF", 0, 9, 2, 1},
     }};
     for (const Head& cell : headCells) {
-        auto* head = makeLabel(heads, cell.name, qt(cell.text));
+        auto* head = makeLabel(heads, cell.name, tr(cell.text));
         head->setAlignment(Qt::AlignCenter);
         int width = 0;
         for (int column = cell.column; column < cell.column + cell.columnSpan; ++column)
-            width += kSteelColumnWidths[static_cast<size_t>(column)] * advance;
+            width += columnWidths[static_cast<size_t>(column)] * advance;
         head->setFixedWidth(width);
         heads->addCell(head, cell.row, cell.column, cell.rowSpan, cell.columnSpan);
         head->setMargin(1);
@@ -78,7 +80,7 @@ Okon::Okon(Screens& screens) : Screen(ScreenId::okon, screens, QStringLiteral("�
     m_steels = makeComboBox(this, "Combo1");
     m_steels->setEditable(false);
     m_steels->setFont(fixed);
-    m_steels->setAccessibleName(QStringLiteral("Марка стали"));
+    m_steels->setAccessibleName(tr("Марка стали"));
     // The heads start where the list's text starts, past the box's frame.
     QStyleOptionComboBox box;
     box.initFrom(m_steels);
@@ -101,7 +103,7 @@ Okon::Okon(Screens& screens) : Screen(ScreenId::okon, screens, QStringLiteral("�
 void Okon::fillSteelList()
 {
     for (int index = 0; index <= static_cast<int>(kSteelRows.size()); ++index)
-        m_steels->addItem(qt(steelItemText(index)));
+        m_steels->addItem(qt(steelItemText(index, coreTranslator())));
     m_steels->setCurrentIndex(-1);
 }
 

@@ -8,6 +8,7 @@
 #include "ui/number_display.h"
 #include "ui/screens.h"
 #include "ui/text_conversion.h"
+#include "ui/translation.h"
 #include "ui/vivod4.h"
 
 #include <QHBoxLayout>
@@ -17,25 +18,25 @@
 
 namespace gear::ui {
 
-Okonchanie::Okonchanie(Screens& screens) : Screen(ScreenId::okonchanie, screens, QStringLiteral("Результаты расчётов"))
+Okonchanie::Okonchanie(Screens& screens) : Screen(ScreenId::okonchanie, screens, tr("Результаты расчётов"))
 {
     auto* table = new GridFrame(this);
-    auto head = [table](const char* name, const char* text) {
-        QLabel* label = makeLabel(table, name, QString::fromUtf8(text));
+    auto head = [table](const char* name, const QString& text) {
+        QLabel* label = makeLabel(table, name, text);
         label->setAlignment(Qt::AlignCenter);
         makeBold(label);
         return label;
     };
-    table->addCell(head("Label1", "Параметр"), 0, 0);
-    table->addCell(head("Label2", "Единица величины"), 0, 1);
-    table->addCell(head("Label3", "Шестерня"), 0, 2);
-    table->addCell(head(nullptr, "колесо"), 0, 3);
+    table->addCell(head("Label1", tr("Параметр")), 0, 0);
+    table->addCell(head("Label2", tr("Единица величины")), 0, 1);
+    table->addCell(head("Label3", tr("Шестерня")), 0, 2);
+    table->addCell(head(nullptr, tr("колесо")), 0, 3);
     int row = 1;
     for (const PairRow& entry : pairRows()) {
         const std::string captionName(entry.captionName);
-        table->addCell(makeLabel(table, captionName.c_str(), qt(entry.caption)), row, 0);
+        table->addCell(makeLabel(table, captionName.c_str(), translated("results", entry.caption)), row, 0);
         // The units stand in one column beside the rows, Label11 its first cell.
-        QLabel* unit = makeLabel(table, row == 1 ? "Label11" : nullptr, qt(entry.unit));
+        QLabel* unit = makeLabel(table, row == 1 ? "Label11" : nullptr, translated("unit", entry.unit));
         unit->setAlignment(Qt::AlignCenter);
         table->addCell(unit, row, 1);
         const std::string pinionName(entry.pinionName);
@@ -52,7 +53,7 @@ Okonchanie::Okonchanie(Screens& screens) : Screen(ScreenId::okonchanie, screens,
         m_values.push_back({pinion, wheel, entry.pinion, entry.wheel});
         ++row;
     }
-    auto* drawing = makeButton(this, "Command1", QStringLiteral("Показать рисунок"));
+    auto* drawing = makeButton(this, "Command1", tr("Показать рисунок"));
     // Enter closes the table, as Ok does on the other screens.
     auto* ok = makeButton(this, "Command2", QStringLiteral("Ok"));
     ok->setDefault(true);
@@ -83,7 +84,7 @@ void Okonchanie::presetGeometry()
 
 void Okonchanie::presetGrade()
 {
-    const QString grade = qt(state().steelGrade);
+    const QString grade = translated("steel", state().steelGrade);
     for (const Value& value : m_values) {
         if (!value.pinionSource) {
             value.pinion->setText(grade);

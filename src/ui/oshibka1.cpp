@@ -10,9 +10,9 @@
 
 namespace gear::ui {
 
-Oshibka1::Oshibka1(Screens& screens) : Screen(ScreenId::oshibka1, screens, QStringLiteral("Ошибка"))
+Oshibka1::Oshibka1(Screens& screens) : Screen(ScreenId::oshibka1, screens, tr("Ошибка"))
 {
-    QLabel* message = makeLabel(this, "Label1", QStringLiteral("Выберите один из стандартных модулей"));
+    QLabel* message = makeLabel(this, "Label1", tr("Выберите один из стандартных модулей"));
     makeBold(message);
     auto* ok = makeOkButton();
     auto* layout = new QVBoxLayout(this);

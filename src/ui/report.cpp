@@ -12,9 +12,11 @@
 #include "ui/number_display.h"
 #include "ui/screens.h"
 #include "ui/text_conversion.h"
+#include "ui/translation.h"
 #include "ui/walkthrough_view.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFormLayout>
@@ -72,6 +74,7 @@ public:
         area.width = rect.width() / unitsPerMm(document);
         area.height = rect.height() / unitsPerMm(document);
         area.decimalSeparator = decimalSeparator();
+        area.translate = coreTranslator();
         const auto mode = static_cast<Mode>(format.intProperty(kModeProperty));
         if (const std::optional<Drawing> drawing = modeDrawing(m_state, mode, area))
             paintDrawing(*painter, *drawing, rect);
@@ -95,25 +98,25 @@ struct InputRow {
 };
 
 constexpr std::array<InputRow, 6> kTransmissionInputs{{
-    {"Число зубьев шестерни Z1", &Quantities::Z1},
-    {"Угол наклона зубьев β, град", &Quantities::beta},
-    {"Вращающий момент на валу шестерни T1, Н·м", &Quantities::T1},
-    {"Передаточное отношение U", &Quantities::U},
-    {"Твёрдость зубьев шестерни H1", &Quantities::H1},
-    {"Твёрдость зубьев колеса H2", &Quantities::H2},
+    {QT_TRANSLATE_NOOP("gear::ui::Report", "Число зубьев шестерни Z1"), &Quantities::Z1},
+    {QT_TRANSLATE_NOOP("gear::ui::Report", "Угол наклона зубьев β, град"), &Quantities::beta},
+    {QT_TRANSLATE_NOOP("gear::ui::Report", "Вращающий момент на валу шестерни T1, Н·м"), &Quantities::T1},
+    {QT_TRANSLATE_NOOP("gear::ui::Report", "Передаточное отношение U"), &Quantities::U},
+    {QT_TRANSLATE_NOOP("gear::ui::Report", "Твёрдость зубьев шестерни H1"), &Quantities::H1},
+    {QT_TRANSLATE_NOOP("gear::ui::Report", "Твёрдость зубьев колеса H2"), &Quantities::H2},
 }};
 constexpr std::array<InputRow, 5> kWheelInputs{{
-    {"Число зубьев z", &Quantities::Z1},
-    {"Угол наклона зубьев β, град", &Quantities::beta},
-    {"Диаметр выступов da, мм", &Quantities::da},
-    {"Ширина зубчатого венца bw, мм", &Quantities::bw},
-    {"Диаметр вала dв, мм", &Quantities::dv},
+    {QT_TRANSLATE_NOOP("gear::ui::Report", "Число зубьев z"), &Quantities::Z1},
+    {QT_TRANSLATE_NOOP("gear::ui::Report", "Угол наклона зубьев β, град"), &Quantities::beta},
+    {QT_TRANSLATE_NOOP("gear::ui::Report", "Диаметр выступов da, мм"), &Quantities::da},
+    {QT_TRANSLATE_NOOP("gear::ui::Report", "Ширина зубчатого венца bw, мм"), &Quantities::bw},
+    {QT_TRANSLATE_NOOP("gear::ui::Report", "Диаметр вала dв, мм"), &Quantities::dv},
 }};
 constexpr std::array<InputRow, 4> kCheckInputs{{
-    {"Делительный диаметр d, мм", &Quantities::d},
-    {"Число зубьев z", &Quantities::Z1},
-    {"Угол наклона зубьев β, град", &Quantities::beta},
-    {"Ширина зубчатого венца b, мм", &Quantities::bw},
+    {QT_TRANSLATE_NOOP("gear::ui::Report", "Делительный диаметр d, мм"), &Quantities::d},
+    {QT_TRANSLATE_NOOP("gear::ui::Report", "Число зубьев z"), &Quantities::Z1},
+    {QT_TRANSLATE_NOOP("gear::ui::Report", "Угол наклона зубьев β, град"), &Quantities::beta},
+    {QT_TRANSLATE_NOOP("gear::ui::Report", "Ширина зубчатого венца b, мм"), &Quantities::bw},
 }};
 
 std::span<const InputRow> inputsOf(Mode mode)
@@ -126,9 +129,19 @@ std::span<const InputRow> inputsOf(Mode mode)
     return {};
 }
 
+QString captionOf(const InputRow& row)
+{
+    return QCoreApplication::translate("gear::ui::Report", row.caption);
+}
+
 QString cell(const QString& text)
 {
     return QStringLiteral("<td>%1</td>").arg(text.toHtmlEscaped());
+}
+
+QString programTitle()
+{
+    return QCoreApplication::translate("gear::ui::Report", "Расчёт зубчатого колеса");
 }
 
 QString tableHtml(const ResultTable& table)
@@ -152,20 +165,21 @@ std::unique_ptr<QTextDocument> reportDocument(const CalcState& state, const Repo
     document->documentLayout()->registerHandler(kDrawingObject, new DrawingObject(state, document.get()));
 
     QString html = QStringLiteral("<html><body>");
-    html += QStringLiteral("<h1 align=\"center\">Расчёт зубчатого колеса</h1>");
+    html += QStringLiteral("<h1 align=\"center\">%1</h1>").arg(programTitle());
     html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"6\" width=\"100%\">");
-    const std::array<std::pair<const char*, QString>, 5> title{{
-        {"Студент", author.name},
-        {"Группа", author.group},
-        {"Вариант", author.variant},
-        {"Дата", date.toString(QStringLiteral("dd.MM.yyyy"))},
-        {"Программа", QStringLiteral("gearwheel " GEAR_VERSION " — Расчёт зубчатого колеса")},
+    const std::array<std::pair<QString, QString>, 5> title{{
+        {QCoreApplication::translate("gear::ui::Report", "Студент"), author.name},
+        {QCoreApplication::translate("gear::ui::Report", "Группа"), author.group},
+        {QCoreApplication::translate("gear::ui::Report", "Вариант"), author.variant},
+        {QCoreApplication::translate("gear::ui::Report", "Дата"), date.toString(QStringLiteral("dd.MM.yyyy"))},
+        {QCoreApplication::translate("gear::ui::Report", "Программа"),
+         QStringLiteral("gearwheel " GEAR_VERSION " — ") + programTitle()},
     }};
     for (const auto& [caption, value] : title)
-        html += QStringLiteral("<tr>") + cell(QString::fromUtf8(caption)) + cell(value) + QStringLiteral("</tr>");
+        html += QStringLiteral("<tr>") + cell(caption) + cell(value) + QStringLiteral("</tr>");
     html += QStringLiteral("</table>");
 
-    const std::vector<ResultTable> tables = resultTables(state, decimalSeparator());
+    const std::vector<ResultTable> tables = resultTables(state, decimalSeparator(), coreTranslator());
     size_t tableIndex = 0;
     bool any = false;
     for (Mode mode : {Mode::Transmission, Mode::Wheel, Mode::Check}) {
@@ -173,27 +187,33 @@ std::unique_ptr<QTextDocument> reportDocument(const CalcState& state, const Repo
         if (!kept)
             continue;
         any = true;
-        html += QStringLiteral("<h1 style=\"page-break-before: always\">%1</h1>").arg(qt(modeTitle(mode)));
-        html += QStringLiteral("<h2>Исходные данные</h2><table border=\"1\" cellspacing=\"0\" cellpadding=\"4\">");
+        html +=
+            QStringLiteral("<h1 style=\"page-break-before: always\">%1</h1>").arg(translated("mode", modeTitle(mode)));
+        html += QStringLiteral("<h2>%1</h2><table border=\"1\" cellspacing=\"0\" cellpadding=\"4\">")
+                    .arg(QCoreApplication::translate("gear::ui::Report", "Исходные данные"));
         for (const InputRow& row : inputsOf(mode))
-            html += QStringLiteral("<tr>") + cell(QString::fromUtf8(row.caption)) +
-                    cell(shown(kept->values.*row.value)) + QStringLiteral("</tr>");
-        if (mode != Mode::Wheel && !kept->steelGrade.empty())
-            html += QStringLiteral("<tr>") + cell(QStringLiteral("Марка стали")) + cell(qt(kept->steelGrade)) +
+            html += QStringLiteral("<tr>") + cell(captionOf(row)) + cell(shown(kept->values.*row.value)) +
                     QStringLiteral("</tr>");
+        if (mode != Mode::Wheel && !kept->steelGrade.empty())
+            html += QStringLiteral("<tr>") + cell(QCoreApplication::translate("gear::ui::Report", "Марка стали")) +
+                    cell(translated("steel", kept->steelGrade)) + QStringLiteral("</tr>");
         html += QStringLiteral("</table>");
-        html += QStringLiteral("<h2>Ход расчёта</h2>") + walkthroughHtml(state, mode);
+        html += QStringLiteral("<h2>%1</h2>").arg(QCoreApplication::translate("gear::ui::Report", "Ход расчёта")) +
+                walkthroughHtml(state, mode);
         if (tableIndex < tables.size()) {
             html += QStringLiteral("<h2>%1</h2>").arg(qt(tables[tableIndex].title).toHtmlEscaped());
             html += tableHtml(tables[tableIndex]);
             ++tableIndex;
         }
         if (mode != Mode::Check)
-            html += QStringLiteral("<h2 style=\"page-break-before: always\">Чертёж</h2><p>&#xFFFC;%1</p>")
+            html += QStringLiteral("<h2 style=\"page-break-before: always\">%1</h2><p>&#xFFFC;%2</p>")
+                        .arg(QCoreApplication::translate("gear::ui::Report", "Чертёж"))
                         .arg(static_cast<int>(mode));
     }
     if (!any)
-        html += QStringLiteral("<p><i>Ни один расчёт ещё не доведён до результатов.</i></p>");
+        html +=
+            QStringLiteral("<p><i>%1</i></p>")
+                .arg(QCoreApplication::translate("gear::ui::Report", "Ни один расчёт ещё не доведён до результатов."));
     html += QStringLiteral("</body></html>");
     document->setHtml(html);
 
@@ -226,7 +246,7 @@ QString writeReportPdf(const CalcState& state, const ReportAuthor& author, const
         pdf.setPageSize(QPageSize(QPageSize::A4));
         // The document keeps margins of its own when printed.
         pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-        pdf.setTitle(QStringLiteral("Расчёт зубчатого колеса"));
+        pdf.setTitle(programTitle());
         pdf.setCreator(QStringLiteral("gearwheel " GEAR_VERSION));
         printReport(state, author, pdf);
         return true;
@@ -241,15 +261,15 @@ void withReportAuthor(QWidget* parent, Screens& screens, const std::function<voi
     }
     auto* dialog = new QDialog(parent);
     dialog->setObjectName(QStringLiteral("reportAuthor"));
-    dialog->setWindowTitle(QStringLiteral("Отчёт"));
+    dialog->setWindowTitle(QCoreApplication::translate("gear::ui::Report", "Отчёт"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     auto* form = new QFormLayout;
     auto* name = makeTextField(dialog, "Text1");
     auto* group = makeTextField(dialog, "Text2");
     auto* variant = makeTextField(dialog, "Text3");
-    form->addRow(QStringLiteral("Студент:"), name);
-    form->addRow(QStringLiteral("Группа:"), group);
-    form->addRow(QStringLiteral("Вариант:"), variant);
+    form->addRow(QCoreApplication::translate("gear::ui::Report", "Студент:"), name);
+    form->addRow(QCoreApplication::translate("gear::ui::Report", "Группа:"), group);
+    form->addRow(QCoreApplication::translate("gear::ui::Report", "Вариант:"), variant);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("Command1"));
     auto* layout = new QVBoxLayout(dialog);
@@ -268,12 +288,12 @@ void withReportAuthor(QWidget* parent, Screens& screens, const std::function<voi
 void saveReportAs(QWidget* parent, Screens& screens)
 {
     withReportAuthor(parent, screens, [parent, &screens] {
-        auto* dialog = new QFileDialog(parent, QStringLiteral("Сохранить отчёт"));
+        auto* dialog = new QFileDialog(parent, QCoreApplication::translate("gear::ui::Report", "Сохранить отчёт"));
         dialog->setObjectName(QStringLiteral("saveReport"));
         dialog->setAttribute(Qt::WA_DeleteOnClose);
         dialog->setAcceptMode(QFileDialog::AcceptSave);
         dialog->setOption(QFileDialog::DontUseNativeDialog);
-        dialog->setNameFilter(QStringLiteral("Документ PDF (*.pdf)"));
+        dialog->setNameFilter(QCoreApplication::translate("gear::ui::Report", "Документ PDF (*.pdf)"));
         dialog->setDefaultSuffix(QStringLiteral("pdf"));
         QObject::connect(dialog, &QFileDialog::fileSelected, parent, [parent, &screens](const QString& path) {
             const QString failure = writeReportPdf(screens.state(), *screens.reportAuthor(), path);

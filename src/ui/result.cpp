@@ -12,7 +12,7 @@
 
 namespace gear::ui {
 
-Result::Result(Screens& screens) : Screen(ScreenId::result, screens, QStringLiteral("Результаты расчётов"))
+Result::Result(Screens& screens) : Screen(ScreenId::result, screens, tr("Результаты расчётов"))
 {
     m_load = makeLabel(this, "Label2", QString());
     m_load->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -20,9 +20,9 @@ Result::Result(Screens& screens) : Screen(ScreenId::result, screens, QStringLite
     auto* ok = makeOkButton();
 
     auto* line = new QHBoxLayout;
-    line->addWidget(makeLabel(this, "Label1", QStringLiteral("Расчётная нагрузка равна")));
+    line->addWidget(makeLabel(this, "Label1", tr("Расчётная нагрузка равна")));
     line->addWidget(m_load);
-    line->addWidget(makeLabel(this, "Label3", QStringLiteral("Нм")));
+    line->addWidget(makeLabel(this, "Label3", tr("Нм")));
     line->addStretch();
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(line);

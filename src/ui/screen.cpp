@@ -6,6 +6,7 @@
 #include "ui/number_display.h"
 #include "ui/screens.h"
 #include "ui/text_conversion.h"
+#include "ui/translation.h"
 
 #include <QHideEvent>
 #include <QPushButton>
@@ -64,7 +65,7 @@ void Screen::follow(const Outcome& outcome)
 {
     m_screens.calculated();
     if (outcome.refused()) {
-        m_screens.refuse(this, qt(withDecimalSeparator(outcome.refusal, decimalSeparator())));
+        m_screens.refuse(this, qt(withDecimalSeparator(outcome.refusal.text(coreTranslator()), decimalSeparator())));
         return;
     }
     if (outcome.beep)

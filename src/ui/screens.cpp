@@ -79,8 +79,9 @@ void Screens::beep()
 
 void Screens::refuse(QWidget* over, const QString& why)
 {
-    auto* box =
-        new QMessageBox(QMessageBox::Warning, QStringLiteral("Расчёт зубчатого колеса"), why, QMessageBox::Ok, over);
+    auto* box = new QMessageBox(QMessageBox::Warning,
+                                QCoreApplication::translate("gear::ui::Screens", "Расчёт зубчатого колеса"), why,
+                                QMessageBox::Ok, over);
     box->setObjectName(QStringLiteral("refusal"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     beep();

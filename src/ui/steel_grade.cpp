@@ -5,7 +5,7 @@
 #include "ui/controls.h"
 #include "ui/fonts.h"
 #include "ui/option_group.h"
-#include "ui/text_conversion.h"
+#include "ui/translation.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -17,16 +17,16 @@ namespace gear::ui {
 SteelGrade::SteelGrade(ScreenId id, Screens& screens) : Screen(id, screens, QString())
 {
     const SteelScreenContent content = steelScreenContent(id);
-    setWindowTitle(qt(content.title));
+    setWindowTitle(translated("steel grade", content.title));
     auto* body = new QWidget(this);
     auto* grid = new QGridLayout(body);
     grid->setHorizontalSpacing(24);
-    QLabel* prompt = makeLabel(body, "Label1", QStringLiteral("Выберите марку стали"));
+    QLabel* prompt = makeLabel(body, "Label1", tr("Выберите марку стали"));
     makeBold(prompt);
     const int columns = static_cast<int>(content.grades.size());
     grid->addWidget(prompt, 0, 0, 1, columns, Qt::AlignHCenter);
     for (int i = 0; i < columns; ++i) {
-        const QString grade = qt(content.grades[static_cast<size_t>(i)]);
+        const QString grade = translated("steel", content.grades[static_cast<size_t>(i)]);
         const QByteArray label = "Label" + QByteArray::number(i + 2);
         const QByteArray option = "Option" + QByteArray::number(i + 1);
         grid->addWidget(makeLabel(body, label.constData(), grade), 1, i, Qt::AlignHCenter);

@@ -13,14 +13,15 @@
 
 namespace gear::ui {
 
-Trebov2::Trebov2(Screens& screens) : Screen(ScreenId::trebov2, screens, QStringLiteral("Требования к изготовлению"))
+Trebov2::Trebov2(Screens& screens) : Screen(ScreenId::trebov2, screens, tr("Требования к изготовлению"))
 {
     auto* content = new QWidget(this);
     auto* grid = new QGridLayout(content);
     grid->setHorizontalSpacing(48);
-    const std::pair<const char*, const char*> columns[] = {{"Label1", "Жёсткие"}, {"Label2", "Не жёсткие"}};
+    const std::pair<const char*, const char*> columns[] = {{"Label1", QT_TR_NOOP("Жёсткие")},
+                                                           {"Label2", QT_TR_NOOP("Не жёсткие")}};
     for (int column = 0; column < 2; ++column) {
-        QLabel* head = makeLabel(content, columns[column].first, QString::fromUtf8(columns[column].second));
+        QLabel* head = makeLabel(content, columns[column].first, tr(columns[column].second));
         makeBold(head);
         grid->addWidget(head, 0, column, Qt::AlignHCenter);
         const QByteArray name = "Option" + QByteArray::number(column + 1);

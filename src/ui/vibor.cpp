@@ -21,17 +21,17 @@
 
 namespace gear::ui {
 
-Vibor::Vibor(Screens& screens) : Screen(ScreenId::Vibor, screens, QStringLiteral("Модули"))
+Vibor::Vibor(Screens& screens) : Screen(ScreenId::Vibor, screens, tr("Модули"))
 {
-    auto* caption = makeLabel(this, "Label1", QStringLiteral("Расчётный модуль равен"));
+    auto* caption = makeLabel(this, "Label1", tr("Расчётный модуль равен"));
     m_module = makeLabel(this, "Label6", QString());
     m_module->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* advice = makeLabel(this, "Label2",
-                             QStringLiteral("Вычесленное значение модуля следует согласовать с ГОСТом приняв "
-                                            "ближайшее стандартное значение. При этом первый ряд "
-                                            "предпочтительнее."));
+                             tr("Вычесленное значение модуля следует согласовать с ГОСТом приняв "
+                                "ближайшее стандартное значение. При этом первый ряд "
+                                "предпочтительнее."));
     advice->setWordWrap(true);
-    auto* heading = makeLabel(this, "Label5", QStringLiteral("Значение модуля m, мм, ГОСТ 9563-80"));
+    auto* heading = makeLabel(this, "Label5", tr("Значение модуля m, мм, ГОСТ 9563-80"));
     heading->setAlignment(Qt::AlignCenter);
     m_row1 = makeComboBox(this, "Combo1");
     m_row2 = makeComboBox(this, "Combo2");
@@ -44,8 +44,8 @@ Vibor::Vibor(Screens& screens) : Screen(ScreenId::Vibor, screens, QStringLiteral
     top->addWidget(caption);
     top->addWidget(m_module, 1);
     auto* rows = new QGridLayout;
-    QLabel* first = makeLabel(this, "Label3", QStringLiteral("Первый ряд"));
-    QLabel* second = makeLabel(this, "Label4", QStringLiteral("Второй ряд"));
+    QLabel* first = makeLabel(this, "Label3", tr("Первый ряд"));
+    QLabel* second = makeLabel(this, "Label4", tr("Второй ряд"));
     nameField(first, m_row1, QStringLiteral(", ") + heading->text());
     nameField(second, m_row2, QStringLiteral(", ") + heading->text());
     rows->addWidget(first, 0, 0, Qt::AlignHCenter);

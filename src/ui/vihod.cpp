@@ -11,14 +11,14 @@
 
 namespace gear::ui {
 
-Vihod::Vihod(Screens& screens) : Screen(ScreenId::vihod, screens, QStringLiteral("Выход"))
+Vihod::Vihod(Screens& screens) : Screen(ScreenId::vihod, screens, tr("Выход"))
 {
-    auto* question = makeLabel(this, "Label1", QStringLiteral("Вы уверены что хотите выйти?"));
+    auto* question = makeLabel(this, "Label1", tr("Вы уверены что хотите выйти?"));
     question->setFont(times(12, true));
     question->setStyleSheet(QStringLiteral("color: #000080;"));
     question->setAlignment(Qt::AlignCenter);
-    auto* yes = makeOkButton(QStringLiteral("Да"));
-    auto* no = makeButton(this, "Command2", QStringLiteral("Нет"));
+    auto* yes = makeOkButton(tr("Да"));
+    auto* no = makeButton(this, "Command2", tr("Нет"));
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(yes);

@@ -15,7 +15,7 @@
 
 namespace gear::ui {
 
-Vivod4::Vivod4(Screens& screens) : Screen(ScreenId::vivod4, screens, QStringLiteral("Чертёж колеса"))
+Vivod4::Vivod4(Screens& screens) : Screen(ScreenId::vivod4, screens, tr("Чертёж колеса"))
 {
     auto* pictures = new QGridLayout;
     for (size_t i = 0; i < 3; ++i) {
@@ -26,7 +26,7 @@ Vivod4::Vivod4(Screens& screens) : Screen(ScreenId::vivod4, screens, QStringLite
         pictures->addWidget(m_pictures[i], 0, 0);
     }
     auto* ok = makeOkButton();
-    auto* save = makeButton(this, "Command2", QStringLiteral("Сохранить чертёж…"));
+    auto* save = makeButton(this, "Command2", tr("Сохранить чертёж…"));
     save->setAutoDefault(false);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

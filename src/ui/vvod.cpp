@@ -20,7 +20,7 @@
 
 namespace gear::ui {
 
-Vvod::Vvod(Screens& screens) : Screen(ScreenId::Vvod, screens, QStringLiteral("Ввод исходных данных"))
+Vvod::Vvod(Screens& screens) : Screen(ScreenId::Vvod, screens, tr("Ввод исходных данных"))
 {
     m_teeth = makeTextField(this, "Text1");
     m_angle = makeTextField(this, "Text2");
@@ -34,17 +34,17 @@ Vvod::Vvod(Screens& screens) : Screen(ScreenId::Vvod, screens, QStringLiteral("�
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(12);
     const std::array<std::pair<const char*, const char*>, 6> prompts{{
-        {"Label1", "Введите число зубьев Z"},
-        {"Label3", " Введите угол наклона зубьев"},
-        {"Label5", "Введите диаметрвала dв,мм "},
-        {"Label6", "Введите диаметр окружностей вершин da,мм"},
-        {"Label7", "Введите ширину зубчатого венца bw,мм"},
-        {"Label9", "Введите ширину ступицы Lст,мм"},
+        {"Label1", QT_TR_NOOP("Введите число зубьев Z")},
+        {"Label3", QT_TR_NOOP(" Введите угол наклона зубьев")},
+        {"Label5", QT_TR_NOOP("Введите диаметрвала dв,мм ")},
+        {"Label6", QT_TR_NOOP("Введите диаметр окружностей вершин da,мм")},
+        {"Label7", QT_TR_NOOP("Введите ширину зубчатого венца bw,мм")},
+        {"Label9", QT_TR_NOOP("Введите ширину ступицы Lст,мм")},
     }};
     const std::array<QLineEdit*, 6> fields{m_teeth, m_angle, m_shaft, m_tip, m_width, m_hub};
     for (int row = 0; row < 6; ++row) {
-        QLabel* prompt = makeLabel(this, prompts[static_cast<size_t>(row)].first,
-                                   QString::fromUtf8(prompts[static_cast<size_t>(row)].second));
+        QLabel* prompt =
+            makeLabel(this, prompts[static_cast<size_t>(row)].first, tr(prompts[static_cast<size_t>(row)].second));
         prompt->setFont(times(11.25, true));
         nameField(prompt, fields[static_cast<size_t>(row)], row == 1 ? QStringLiteral(" β") : QString());
         if (row == 1) {

@@ -19,7 +19,7 @@
 
 namespace gear::ui {
 
-Vvod2::Vvod2(Screens& screens) : Screen(ScreenId::Vvod2, screens, QStringLiteral("Ввод исходных данных"))
+Vvod2::Vvod2(Screens& screens) : Screen(ScreenId::Vvod2, screens, tr("Ввод исходных данных"))
 {
     m_teeth = makeTextField(this, "Text1");
     m_angle = makeTextField(this, "Text2");
@@ -28,10 +28,10 @@ Vvod2::Vvod2(Screens& screens) : Screen(ScreenId::Vvod2, screens, QStringLiteral
     auto* ok = makeOkButton();
 
     auto* layout = new QVBoxLayout(this);
-    addPrompt(layout, makeLabel(this, "Label1", QStringLiteral("Введите число зубьев шестерни Z1")), m_teeth);
-    addPromptWithBeta(layout, makeLabel(this, "Label3", QStringLiteral(" Введите угол наклона зубьев")), m_angle);
-    addPrompt(layout, makeLabel(this, "Label6", QStringLiteral("Введите вращающий момент Т,н м")), m_torque);
-    addPrompt(layout, makeLabel(this, "Label7", QStringLiteral("Выберете передаточное отношение U")), m_ratio);
+    addPrompt(layout, makeLabel(this, "Label1", tr("Введите число зубьев шестерни Z1")), m_teeth);
+    addPromptWithBeta(layout, makeLabel(this, "Label3", tr(" Введите угол наклона зубьев")), m_angle);
+    addPrompt(layout, makeLabel(this, "Label6", tr("Введите вращающий момент Т,н м")), m_torque);
+    addPrompt(layout, makeLabel(this, "Label7", tr("Выберете передаточное отношение U")), m_ratio);
     layout->addWidget(ok, 0, Qt::AlignHCenter);
     setFixedWidth(340);
 

@@ -15,7 +15,7 @@
 
 namespace gear::ui {
 
-Vvod3::Vvod3(Screens& screens) : Screen(ScreenId::Vvod3, screens, QStringLiteral("Ввод данных"))
+Vvod3::Vvod3(Screens& screens) : Screen(ScreenId::Vvod3, screens, tr("Ввод данных"))
 {
     m_diameter = makeTextField(this, "Text1");
     m_teeth = makeTextField(this, "Text2");
@@ -24,10 +24,10 @@ Vvod3::Vvod3(Screens& screens) : Screen(ScreenId::Vvod3, screens, QStringLiteral
     auto* ok = makeOkButton();
 
     auto* layout = new QVBoxLayout(this);
-    addPrompt(layout, makeLabel(this, "Label1", QStringLiteral("Введите делительный диаметр колеса, мм")), m_diameter);
-    addPrompt(layout, makeLabel(this, "Label2", QStringLiteral("Введите число зубьев колеса")), m_teeth);
-    addPrompt(layout, makeLabel(this, "Label3", QStringLiteral("Введите угол наклона зубьев, град")), m_angle);
-    addPrompt(layout, makeLabel(this, "Label4", QStringLiteral("Введите ширину зубчатого венца, мм")), m_width);
+    addPrompt(layout, makeLabel(this, "Label1", tr("Введите делительный диаметр колеса, мм")), m_diameter);
+    addPrompt(layout, makeLabel(this, "Label2", tr("Введите число зубьев колеса")), m_teeth);
+    addPrompt(layout, makeLabel(this, "Label3", tr("Введите угол наклона зубьев, град")), m_angle);
+    addPrompt(layout, makeLabel(this, "Label4", tr("Введите ширину зубчатого венца, мм")), m_width);
     layout->addWidget(ok, 0, Qt::AlignHCenter);
     setFixedWidth(340);
 

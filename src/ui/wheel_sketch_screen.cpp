@@ -8,7 +8,7 @@
 #include "ui/drawing_view.h"
 #include "ui/fonts.h"
 #include "ui/number_display.h"
-#include "ui/text_conversion.h"
+#include "ui/translation.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -33,7 +33,8 @@ QSize pictureSize(ScreenId id)
 
 } // namespace
 
-WheelSketchScreen::WheelSketchScreen(ScreenId id, Screens& screens) : Screen(id, screens, qt(sketchTitle(id)))
+WheelSketchScreen::WheelSketchScreen(ScreenId id, Screens& screens)
+    : Screen(id, screens, translated("sketch", sketchTitle(id)))
 {
     auto* table = new QGridLayout;
     table->setVerticalSpacing(6);
@@ -41,7 +42,7 @@ WheelSketchScreen::WheelSketchScreen(ScreenId id, Screens& screens) : Screen(id,
     for (const SketchRow& entry : sketchRows(id)) {
         const std::string captionName(entry.captionName);
         const std::string fieldName(entry.fieldName);
-        table->addWidget(makeLabel(this, captionName.c_str(), qt(entry.caption)), row, 0);
+        table->addWidget(makeLabel(this, captionName.c_str(), translated("sketch", entry.caption)), row, 0);
         QLabel* field = makeLabel(this, fieldName.c_str(), QString());
         field->setMinimumWidth(110);
         field->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -53,8 +54,8 @@ WheelSketchScreen::WheelSketchScreen(ScreenId id, Screens& screens) : Screen(id,
     table->setRowStretch(row, 1);
     m_sketch = new DrawingView(pictureSize(id), this);
     m_sketch->setObjectName(QStringLiteral("Image1"));
-    auto* back = makeOkButton(QStringLiteral("Назад"));
-    auto* save = makeButton(this, "Command2", QStringLiteral("Сохранить чертёж…"));
+    auto* back = makeOkButton(tr("Назад"));
+    auto* save = makeButton(this, "Command2", tr("Сохранить чертёж…"));
     save->setAutoDefault(false);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

@@ -57,7 +57,7 @@ val replyValue(const Reply& reply)
     result.set("next", outcome.next ? text(screenName(*outcome.next)) : val::null());
     result.set("leave", outcome.leave);
     result.set("beep", outcome.beep);
-    result.set("refusal", text(outcome.refusal));
+    result.set("refusal", text(outcome.refusal.text()));
     val texts = val::array();
     for (const ControlText& t : reply.texts)
         texts.call<void>("push", textArray(std::array<std::string_view, 3>{screenName(t.screen), t.control, t.text}));
@@ -197,11 +197,11 @@ val walkthrough(PageSession& session)
             val g = val::object();
             g.set("screen", text(screenName(group.screen)));
             g.set("title", text(stepGroupTitle(group.screen, shown)));
-            g.set("refusal", text(withDecimalSeparator(group.refusal, separator)));
+            g.set("refusal", text(withDecimalSeparator(group.refusal.text(), separator)));
             val steps = val::array();
             for (const Step& step : group.steps) {
                 val s = val::object();
-                s.set("decision", text(withDecimalSeparator(step.decision, separator)));
+                s.set("decision", text(withDecimalSeparator(step.decision.text(), separator)));
                 s.set("quantity", text(step.quantity));
                 // A constant is its own result: "k_F = 1.5" needs no formula.
                 s.set("hasValues", step.formula.find('{') != std::string::npos);

@@ -225,7 +225,7 @@ Reply PageSession::ok(ScreenId screen, const OkInput& input)
         presetAfter(screen, reply.outcome, reply);
     // A number in the sentence reads as the page's numbers do.
     if (reply.outcome.refused())
-        reply.outcome.refusal = withDecimalSeparator(reply.outcome.refusal, m_separator);
+        reply.outcome.refusal = Message::verbatim(withDecimalSeparator(reply.outcome.refusal.text(), m_separator));
     return reply;
 }
 
@@ -285,7 +285,8 @@ Reply PageSession::open(std::string_view fileName, std::string_view bytes)
     Reply reply;
     const OpenedCalculation opened = openCalculation(bytes);
     if (opened.refused()) {
-        reply.outcome = Outcome::refuse("Файл «" + std::string(fileName) + "» не открыт. " + opened.refusal);
+        reply.outcome = Outcome::refuse(
+            Message::verbatim("Файл «" + std::string(fileName) + "» не открыт. " + opened.refusal.text()));
         return reply;
     }
     // Screens the file does not reach show nothing of the work before it.

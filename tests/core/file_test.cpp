@@ -386,7 +386,7 @@ class BrokenCalculationFile : public testing::TestWithParam<BrokenFile> {};
 TEST_P(BrokenCalculationFile, IsRefusedWithWhatIsWrongAndWhere)
 {
     const OpenedCalculation opened = openCalculation(GetParam().text);
-    EXPECT_EQ(opened.refusal, GetParam().message);
+    EXPECT_EQ(opened.refusal.text(), GetParam().message);
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, BrokenCalculationFile, testing::ValuesIn(brokenFiles()),

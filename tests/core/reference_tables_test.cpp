@@ -50,21 +50,46 @@ std::u32string codePoints(const std::string& utf8)
     return result;
 }
 
-TEST(SteelTable, EveryCellStartsAtItsHeadsOffsetAfterAtLeastTwoBlanks)
+// Each row's cells, in the language of `translate`, start where the
+// columns' widths put them, after at least two blanks.
+void expectAligned(const Translator& translate, const std::array<int, 10>& widths)
 {
     for (int index = 1; index <= 29; ++index) {
-        const std::u32string row = codePoints(steelItemText(index));
+        const std::u32string row = codePoints(steelItemText(index, translate));
         const SteelRow& steel = kSteelRows[static_cast<size_t>(index - 1)];
         size_t offset = 0;
         for (size_t column = 0; column < steel.cells.size(); ++column) {
-            const std::u32string cell = codePoints(std::string(steel.cells[column]));
+            const std::u32string cell = codePoints(translated(translate, "steel table", steel.cells[column]));
             EXPECT_EQ(row.substr(offset, cell.size()), cell) << "row " << index << " column " << column;
             if (column > 0) {
                 EXPECT_EQ(row.substr(offset - 2, 2), U"  ") << "row " << index << " column " << column;
             }
-            offset += static_cast<size_t>(kSteelColumnWidths[column]);
+            offset += static_cast<size_t>(widths[column]);
         }
     }
+}
+
+TEST(SteelTable, EveryCellStartsAtItsHeadsOffsetAfterAtLeastTwoBlanks)
+{
+    expectAligned({}, kSteelColumnWidths);
+    EXPECT_EQ(steelColumnWidths(), kSteelColumnWidths);
+}
+
+TEST(SteelTable, ALongerTranslationWidensItsColumnAndTheRowsStayAligned)
+{
+    static constexpr std::string_view kLong = "surface hardening by currents of high frequency"; // 47 letters
+    const Translator translate = [](std::string_view context, std::string_view source) {
+        if (context == "steel table" && source == "закалка ТВЧ")
+            return std::string(kLong);
+        if (context == "steel table" && source == "30Х2МЮА")
+            return std::string("30Kh2MYuA");
+        return std::string(source);
+    };
+    const std::array<int, 10> widths = steelColumnWidths(translate);
+    EXPECT_EQ(widths[0], 11);
+    EXPECT_EQ(widths[2], 47 + 2);
+    EXPECT_EQ(widths[3], kSteelColumnWidths[3]);
+    expectAligned(translate, widths);
 }
 
 TEST(SteelTable, ItemZeroIsEmptyAndOutOfRangeIsEmpty)

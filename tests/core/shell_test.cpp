@@ -112,7 +112,7 @@ TEST(Parameters, RefuseAnyFieldThatIsNotAFinitePositiveNumber)
         texts[7] = bad; // khv
         const Outcome outcome = applyParameters(s, texts);
         EXPECT_TRUE(outcome.refused()) << bad;
-        EXPECT_NE(outcome.refusal.find("khv"), std::string::npos) << outcome.refusal;
+        EXPECT_NE(outcome.refusal.text().find("khv"), std::string::npos) << outcome.refusal;
         EXPECT_FALSE(outcome.leave);
         EXPECT_EQ(s.defaults.khb, 0.8) << "nothing is stored";
         EXPECT_EQ(double(s.khb), 0.8);

@@ -47,7 +47,7 @@ std::string decisionsOf(const CalcState& s)
     std::string all;
     for (const StepGroup& group : *s.walkthrough.of(Mode::Transmission)) {
         for (const Step& step : group.steps)
-            all += step.decision + '\n';
+            all += step.decision.text() + '\n';
     }
     return all;
 }
@@ -161,7 +161,7 @@ TEST_P(RefusedTransmission, NamesTheCauseAndWritesNothing)
     ASSERT_TRUE(outcome.refused());
     EXPECT_TRUE(outcome.beep);
     EXPECT_FALSE(outcome.leave);
-    EXPECT_NE(outcome.refusal.find(GetParam().word), std::string::npos) << outcome.refusal;
+    EXPECT_NE(outcome.refusal.text().find(GetParam().word), std::string::npos) << outcome.refusal;
     EXPECT_TRUE(sameCalculation(s, before));
 }
 

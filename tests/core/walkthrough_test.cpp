@@ -54,7 +54,7 @@ std::string decisions(const StepGroup& group)
 {
     std::string all;
     for (const Step& step : group.steps)
-        all += step.decision + '\n';
+        all += step.decision.text() + '\n';
     return all;
 }
 
@@ -185,7 +185,7 @@ TEST(Walkthrough, ARefusalIsShownInsteadOfNumbersAndARerunReplacesWhatFollowed)
     ASSERT_EQ(groups.size(), 2U) << "the module choice that followed the design is gone";
     EXPECT_EQ(groups.back().screen, ScreenId::Vvod2);
     EXPECT_TRUE(groups.back().steps.empty());
-    EXPECT_NE(groups.back().refusal.find("Z1"), std::string::npos);
+    EXPECT_NE(groups.back().refusal.text().find("Z1"), std::string::npos);
 
     ASSERT_FALSE(designTransmission(s, {"20", "", "100", "4"}).refused());
     EXPECT_TRUE(s.walkthrough.of(Mode::Transmission)->back().refusal.empty());
@@ -215,7 +215,7 @@ TEST(Walkthrough, AnOkThatDoesNotRunKeepsTheStepsAndARerunReplacesWhatFollowed)
 
     ASSERT_FALSE(chooseSteelGrade(s, ScreenId::stal4, 2).refused());
     EXPECT_EQ(screensOf(s), std::vector<ScreenId>(designed.begin(), designed.end() - 1));
-    EXPECT_EQ(s.walkthrough.of(Mode::Transmission)->back().steps.front().decision,
+    EXPECT_EQ(s.walkthrough.of(Mode::Transmission)->back().steps.front().decision.text(),
               std::string(steelScreenContent(ScreenId::stal4).grades[1]));
 }
 

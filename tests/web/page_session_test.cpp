@@ -138,7 +138,7 @@ TEST(PageSession, ARefusalWritesNoCaption)
     PageSession page(".");
     page.menu("mnuPer");
     const Reply reply = page.ok(ScreenId::Vvod2, {{"", "", "100", "4.0"}});
-    EXPECT_EQ(reply.outcome.refusal, "Число зубьев шестерни Z1 должно быть больше нуля.");
+    EXPECT_EQ(reply.outcome.refusal.text(), "Число зубьев шестерни Z1 должно быть больше нуля.");
     EXPECT_TRUE(reply.texts.empty());
     EXPECT_FALSE(reply.outcome.next);
 }
@@ -148,7 +148,7 @@ TEST(PageSession, ARefusalWritesItsNumbersWithThePagesSeparator)
     PageSession page(",");
     page.menu("mnuKol");
     ASSERT_FALSE(page.ok(ScreenId::Vvod, {{"40", "", "30", "20", "20", ""}}).outcome.refused());
-    EXPECT_EQ(page.ok(ScreenId::Vibor, {{"5,5", ""}}).outcome.refusal,
+    EXPECT_EQ(page.ok(ScreenId::Vibor, {{"5,5", ""}}).outcome.refusal.text(),
               "При модуле 5,5 мм диаметр впадин не получается положительным: выберите модуль меньше.");
 }
 
@@ -186,7 +186,8 @@ TEST(PageSession, TheParametersShowTheCoefficientsInForceAndTakeNewOnes)
     EXPECT_EQ(textOf(page.menu("mnuParam"), ScreenId::nastroyka, "Text1"), "0,4");
 
     typed.texts[1] = "0";
-    EXPECT_EQ(page.ok(ScreenId::nastroyka, typed).outcome.refusal, "Коэффициент kf должен быть положительным числом.");
+    EXPECT_EQ(page.ok(ScreenId::nastroyka, typed).outcome.refusal.text(),
+              "Коэффициент kf должен быть положительным числом.");
 }
 
 // The option a reply leaves marked on a screen, the last it writes
@@ -345,9 +346,9 @@ TEST(PageSession, ARefusedFileChangesNothingAndSaysTheCoresSentence)
         page.ok(ScreenId::Vibor, {{"2.5", ""}});
         const std::string before = calculationText(calculationOf(page.state()));
         const Reply reply = page.open("плохой.gear", text);
-        const std::string core = openCalculation(text).refusal;
+        const std::string core = openCalculation(text).refusal.text();
         ASSERT_FALSE(core.empty()) << text;
-        EXPECT_EQ(reply.outcome.refusal, "Файл «плохой.gear» не открыт. " + core);
+        EXPECT_EQ(reply.outcome.refusal.text(), "Файл «плохой.gear» не открыт. " + core);
         EXPECT_TRUE(reply.texts.empty() && reply.marked.empty() && reply.chosen.empty() && reply.hidden.empty() &&
                     reply.opened.empty() && reply.pictures.empty())
             << text;

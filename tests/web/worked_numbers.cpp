@@ -46,7 +46,7 @@ std::string shown(Number value)
 void require(const Outcome& outcome)
 {
     if (outcome.refused()) {
-        std::fprintf(stderr, "refused: %s\n", outcome.refusal.c_str());
+        std::fprintf(stderr, "refused: %s\n", outcome.refusal.text().c_str());
         std::exit(1);
     }
 }
@@ -157,7 +157,7 @@ Captions opened(const char* path)
     bytes << file.rdbuf();
     const OpenedCalculation opened = openCalculation(bytes.str());
     if (!file || opened.refused()) {
-        std::fprintf(stderr, "%s: %s\n", path, opened.refusal.c_str());
+        std::fprintf(stderr, "%s: %s\n", path, opened.refusal.text().c_str());
         std::exit(1);
     }
     std::map<std::string, std::string> shownOn;

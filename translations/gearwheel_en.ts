@@ -1,0 +1,1839 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="ru">
+<context>
+    <name>coefficient</name>
+    <message>
+        <source>коэффициент ширины венца ψbd = bw/d1</source>
+        <translation>face width factor ψbd = bw/d1</translation>
+    </message>
+    <message>
+        <source>коэффициент нагрузки при расчёте на изгиб KF</source>
+        <translation>load factor for bending KF</translation>
+    </message>
+    <message>
+        <source>коэффициент нагрузки при расчёте на контактную прочность KH</source>
+        <translation>load factor for contact strength KH</translation>
+    </message>
+    <message>
+        <source>коэффициент неравномерности нагрузки по ширине венца KHβ (контакт)</source>
+        <translation>face load factor KHβ (contact)</translation>
+    </message>
+    <message>
+        <source>коэффициент неравномерности нагрузки по ширине венца KFβ (изгиб)</source>
+        <translation>face load factor KFβ (bending)</translation>
+    </message>
+    <message>
+        <source>коэффициент распределения нагрузки между зубьями KFα (изгиб)</source>
+        <translation>transverse load factor KFα (bending)</translation>
+    </message>
+    <message>
+        <source>коэффициент динамической нагрузки KFv (изгиб)</source>
+        <translation>dynamic factor KFv (bending)</translation>
+    </message>
+    <message>
+        <source>коэффициент динамической нагрузки KHv (контакт)</source>
+        <translation>dynamic factor KHv (contact)</translation>
+    </message>
+    <message>
+        <source>коэффициент распределения нагрузки между зубьями KHα (контакт)</source>
+        <translation>transverse load factor KHα (contact)</translation>
+    </message>
+    <message>
+        <source>коэффициент повышения контактной прочности косозубых колёс</source>
+        <translation>contact strength factor of helical gears</translation>
+    </message>
+    <message>
+        <source>коэффициент долговечности YN (изгиб)</source>
+        <translation>life factor YN (bending)</translation>
+    </message>
+    <message>
+        <source>коэффициент долговечности ZN (контакт)</source>
+        <translation>life factor ZN (contact)</translation>
+    </message>
+    <message>
+        <source>коэффициент шероховатости переходной поверхности YR</source>
+        <translation>root fillet roughness factor YR</translation>
+    </message>
+    <message>
+        <source>коэффициент размеров зубчатого колеса YX</source>
+        <translation>size factor YX</translation>
+    </message>
+    <message>
+        <source>коэффициент чувствительности к градиенту напряжений Yδ</source>
+        <translation>notch sensitivity factor Yδ</translation>
+    </message>
+    <message>
+        <source>коэффициент запаса прочности при изгибе SF</source>
+        <translation>safety factor for bending SF</translation>
+    </message>
+    <message>
+        <source>коэффициент запаса прочности по контактным напряжениям SH</source>
+        <translation>safety factor for contact stress SH</translation>
+    </message>
+</context>
+<context>
+    <name>drawing</name>
+    <message>
+        <source>Масштаб %1</source>
+        <translation>Scale %1</translation>
+    </message>
+    <message>
+        <source>Модуль</source>
+        <translation>Module</translation>
+    </message>
+    <message>
+        <source>Число зубьев</source>
+        <translation>Number of teeth</translation>
+    </message>
+    <message>
+        <source>Угол наклона зубьев</source>
+        <translation>Helix angle</translation>
+    </message>
+    <message>
+        <source>Делительный диаметр</source>
+        <translation>Pitch diameter</translation>
+    </message>
+    <message>
+        <source>Колесо зубчатое литое</source>
+        <translation>Cast gear wheel</translation>
+    </message>
+    <message>
+        <source>Колесо зубчатое</source>
+        <translation>Gear wheel</translation>
+    </message>
+    <message>
+        <source>Диаметр вершин</source>
+        <translation>Tip diameter</translation>
+    </message>
+    <message>
+        <source>Диаметр впадин</source>
+        <translation>Root diameter</translation>
+    </message>
+    <message>
+        <source>Передача зубчатая цилиндрическая</source>
+        <translation>Cylindrical gear pair</translation>
+    </message>
+    <message>
+        <source>Параметр</source>
+        <translation>Parameter</translation>
+    </message>
+    <message>
+        <source>Шестерня</source>
+        <translation>Pinion</translation>
+    </message>
+    <message>
+        <source>Колесо</source>
+        <translation>Wheel</translation>
+    </message>
+    <message>
+        <source>Межосевое расстояние</source>
+        <translation>Centre distance</translation>
+    </message>
+</context>
+<context>
+    <name>file</name>
+    <message>
+        <source>Поле %1 должно быть объектом.</source>
+        <translation>Field %1 must be an object.</translation>
+    </message>
+    <message>
+        <source>Поле %1 должно быть списком.</source>
+        <translation>Field %1 must be a list.</translation>
+    </message>
+    <message>
+        <source>Поле %1 должно быть строкой.</source>
+        <translation>Field %1 must be a string.</translation>
+    </message>
+    <message>
+        <source>Поле %1 должно быть целым числом.</source>
+        <translation>Field %1 must be a whole number.</translation>
+    </message>
+    <message>
+        <source>Поле %1 должно быть числом.</source>
+        <translation>Field %1 must be a number.</translation>
+    </message>
+    <message>
+        <source>Неизвестное поле %1.</source>
+        <translation>Unknown field %1.</translation>
+    </message>
+    <message>
+        <source>В файле нет поля %1.</source>
+        <translation>The file has no field %1.</translation>
+    </message>
+    <message>
+        <source>Число в поле %1 слишком велико.</source>
+        <translation>The number in field %1 is too large.</translation>
+    </message>
+    <message>
+        <source>Поле %1 не является конечным числом.</source>
+        <translation>Field %1 is not a finite number.</translation>
+    </message>
+    <message>
+        <source>Неизвестный коэффициент defaults.%1.</source>
+        <translation>Unknown coefficient defaults.%1.</translation>
+    </message>
+    <message>
+        <source>Коэффициент defaults.%1 должен быть положительным числом.</source>
+        <translation>Coefficient defaults.%1 must be a positive number.</translation>
+    </message>
+    <message>
+        <source>Экран «%1» в поле %2.screen не входит ни в один расчёт.</source>
+        <translation>Screen “%1” in field %2.screen belongs to no calculation.</translation>
+    </message>
+    <message>
+        <source>Экран %1 (%2) не входит в расчёт «%3».</source>
+        <translation>Screen %1 (%2) is not part of the “%3” calculation.</translation>
+    </message>
+    <message>
+        <source>Поле %1.order должно быть положительным.</source>
+        <translation>Field %1.order must be positive.</translation>
+    </message>
+    <message>
+        <source>В поле %1 стоит %2, а на экране %3 можно выбрать от %4 до %5.</source>
+        <translation>Field %1 holds %2, but screen %3 offers choices %4 to %5.</translation>
+    </message>
+    <message>
+        <source>В поле %1 стоит «%2», а под номером %3 в таблице ничего нет.</source>
+        <translation>Field %1 holds “%2”, but the table has nothing under number %3.</translation>
+    </message>
+    <message>
+        <source>В поле %1 стоит «%2», а под номером %3 в таблице «%4».</source>
+        <translation>Field %1 holds “%2”, but number %3 of the table is “%4”.</translation>
+    </message>
+    <message>
+        <source>Текст в поле %1 длиннее %2 знаков.</source>
+        <translation>The text in field %1 is longer than %2 characters.</translation>
+    </message>
+    <message>
+        <source>Неизвестный расчёт modes.%1: бывают transmission, wheel и check.</source>
+        <translation>Unknown calculation modes.%1: the calculations are transmission, wheel and check.</translation>
+    </message>
+    <message>
+        <source>Экран %1 (%2) начинает расчёт и может стоять только первым.</source>
+        <translation>Screen %1 (%2) starts a calculation and can only come first.</translation>
+    </message>
+    <message>
+        <source>Экран %1 встречается в расчёте дважды: %2 и %3.</source>
+        <translation>Screen %1 appears twice in the calculation: %2 and %3.</translation>
+    </message>
+    <message>
+        <source>Поле %1.order должно быть больше, чем у экранов перед ним.</source>
+        <translation>Field %1.order must be greater than that of the screens before it.</translation>
+    </message>
+    <message>
+        <source>Число «%1» в файле (строка %2, знак %3) слишком велико.</source>
+        <translation>The number “%1” in the file (line %2, character %3) is too large.</translation>
+    </message>
+    <message>
+        <source>Файл обрывается (строка %1): он записан не до конца или повреждён.</source>
+        <translation>The file breaks off (line %1): it was not written to the end, or it is damaged.</translation>
+    </message>
+    <message>
+        <source>Файл не читается как JSON: ошибка в тексте (строка %1, знак %2).</source>
+        <translation>The file cannot be read as JSON: there is an error in the text (line %1, character %2).</translation>
+    </message>
+    <message>
+        <source>Экран %1 расчёта «%2» при данных файла не выполняется так, как записано: файл изменён или повреждён.</source>
+        <translation>Screen %1 of the “%2” calculation does not run as recorded with the file’s data: the file has been changed or damaged.</translation>
+    </message>
+    <message>
+        <source>В файле есть результаты расчёта «%1» (%2), но его экраны не доводят расчёт до результатов.</source>
+        <translation>The file holds results of the “%1” calculation (%2), but its screens do not take the calculation as far as its results.</translation>
+    </message>
+    <message>
+        <source>В файле нет результатов расчёта «%1» (%2), хотя его экраны доводят расчёт до них.</source>
+        <translation>The file holds no results of the “%1” calculation (%2), although its screens take the calculation as far as them.</translation>
+    </message>
+    <message>
+        <source>нет</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Результат %1 в файле (%2) не совпадает с пересчитанным (%3): файл изменён вручную или записан другой версией расчёта.</source>
+        <translation>Result %1 in the file (%2) differs from the recomputed one (%3): the file was edited by hand or written by another version of the calculation.</translation>
+    </message>
+    <message>
+        <source>Результат %1.steelGrade в файле («%2») не совпадает с пересчитанным («%3»).</source>
+        <translation>Result %1.steelGrade in the file (“%2”) differs from the recomputed one (“%3”).</translation>
+    </message>
+    <message>
+        <source>Файл больше 1 МиБ: расчёт столько не занимает, это не файл расчёта.</source>
+        <translation>The file is larger than 1 MiB: a calculation takes far less, so this is not a calculation file.</translation>
+    </message>
+    <message>
+        <source>Файл пуст: в нём нет расчёта.</source>
+        <translation>The file is empty: it holds no calculation.</translation>
+    </message>
+    <message>
+        <source>Это не файл расчёта: в нём нет полей format и version.</source>
+        <translation>This is not a calculation file: it has no format and version fields.</translation>
+    </message>
+    <message>
+        <source>Это не файл расчёта зубчатого колеса: в поле format должно стоять «%1».</source>
+        <translation>This is not a gear calculation file: field format must hold “%1”.</translation>
+    </message>
+    <message>
+        <source>Файл записан более новой версией программы (version %1); эта версия читает файлы расчёта до version %2.</source>
+        <translation>The file was written by a newer version of the program (version %1); this version reads calculation files up to version %2.</translation>
+    </message>
+    <message>
+        <source>Поле version должно быть не меньше 1.</source>
+        <translation>Field version must be at least 1.</translation>
+    </message>
+    <message>
+        <source>Поле order одинаково у %1 и %2.</source>
+        <translation>Field order is the same in %1 and %2.</translation>
+    </message>
+    <message>
+        <source>Расчёт по данным файла не даёт конечного результата.</source>
+        <translation>The calculation with the file’s data gives no finite result.</translation>
+    </message>
+</context>
+<context>
+    <name>formula</name>
+    <message>
+        <source>ближайший нормальный размер к {b_w}</source>
+        <translation>nearest standard size to {b_w}</translation>
+    </message>
+    <message>
+        <source>ближайший нормальный размер к {m}·{ψ_bm}</source>
+        <translation>nearest standard size to {m}·{ψ_bm}</translation>
+    </message>
+    <message>
+        <source>ближайший нормальный размер к {d_в}</source>
+        <translation>nearest standard size to {d_в}</translation>
+    </message>
+    <message>
+        <source>ближайший нормальный размер к {d_ст}</source>
+        <translation>nearest standard size to {d_ст}</translation>
+    </message>
+    <message>
+        <source>ближайший нормальный размер к {L_ст}</source>
+        <translation>nearest standard size to {L_ст}</translation>
+    </message>
+</context>
+<context>
+    <name>gear::ui::ATverd</name>
+    <message>
+        <source>Нормализация</source>
+        <translation>Normalising</translation>
+    </message>
+    <message>
+        <source>Улучшение</source>
+        <translation>Quenching and tempering</translation>
+    </message>
+    <message>
+        <source>Объёмная закалка</source>
+        <translation>Through hardening</translation>
+    </message>
+    <message>
+        <source>Закалка ТВЧ</source>
+        <translation>Induction hardening</translation>
+    </message>
+    <message>
+        <source>Цементация</source>
+        <translation>Carburising</translation>
+    </message>
+    <message>
+        <source>Нитроцементация</source>
+        <translation>Carbonitriding</translation>
+    </message>
+    <message>
+        <source>Азотирование</source>
+        <translation>Nitriding</translation>
+    </message>
+    <message>
+        <source>Рекомендуемые значения твёрдости зубьев и виды ХТО</source>
+        <translation>Recommended tooth hardness and kinds of heat treatment</translation>
+    </message>
+    <message>
+        <source>Область применения</source>
+        <translation>Application</translation>
+    </message>
+    <message>
+        <source>Требования
+к габаритам</source>
+        <translation>Size
+requirements</translation>
+    </message>
+    <message>
+        <source>Термообработка</source>
+        <translation>Heat treatment</translation>
+    </message>
+    <message>
+        <source>Твёрдость пов-ти зуба</source>
+        <translation>Tooth surface hardness</translation>
+    </message>
+    <message>
+        <source>шестерни</source>
+        <translation>pinion</translation>
+    </message>
+    <message>
+        <source>колеса</source>
+        <translation>wheel</translation>
+    </message>
+    <message>
+        <source>Редукторы больших раз- меров индивидуального производства,мало- нагруженные передачи</source>
+        <translation>Large gearboxes made one at a time, lightly loaded gears</translation>
+    </message>
+    <message>
+        <source>Нежёсткие</source>
+        <translation>Not strict</translation>
+    </message>
+    <message>
+        <source>200...210 НВ</source>
+        <translation>200...210 HB</translation>
+    </message>
+    <message>
+        <source>160...170 НВ</source>
+        <translation>160...170 HB</translation>
+    </message>
+    <message>
+        <source>Редукторы общего наз- начения в единичном и мелкосерийном произ- водстве,передачи с небольшими нагрузками</source>
+        <translation>General-purpose gearboxes in one-off and small-batch production, gears under small loads</translation>
+    </message>
+    <message>
+        <source>300...340 НВ</source>
+        <translation>300...340 HB</translation>
+    </message>
+    <message>
+        <source>240...280 НВ</source>
+        <translation>240...280 HB</translation>
+    </message>
+    <message>
+        <source>Редукторы общего наз- начения в серийном и массовом производстве тихоходные передачи низкой тотчности</source>
+        <translation>General-purpose gearboxes in batch and mass production, slow gears of low accuracy</translation>
+    </message>
+    <message>
+        <source>Жёсткие</source>
+        <translation>Strict</translation>
+    </message>
+    <message>
+        <source>Объёмная закалка
+Закалка ТВЧ</source>
+        <translation>Through hardening
+Induction hardening</translation>
+    </message>
+    <message>
+        <source>45..52 НРС</source>
+        <translation>45..52 HRC</translation>
+    </message>
+    <message>
+        <source>45...52 НРС</source>
+        <translation>45...52 HRC</translation>
+    </message>
+    <message>
+        <source>50..56 НРС</source>
+        <translation>50..56 HRC</translation>
+    </message>
+    <message>
+        <source>50...56 НРС</source>
+        <translation>50...56 HRC</translation>
+    </message>
+    <message>
+        <source>Транспортные и горные машины, высоконагружен- ные передачи малых и средних размеров</source>
+        <translation>Vehicles and mining machines, heavily loaded gears of small and medium size</translation>
+    </message>
+    <message>
+        <source>56..63 НРС</source>
+        <translation>56..63 HRC</translation>
+    </message>
+    <message>
+        <source>56...63 НРС</source>
+        <translation>56...63 HRC</translation>
+    </message>
+    <message>
+        <source>Небольшие зубчатые колёса крупносерийного и массового производства</source>
+        <translation>Small gears in large-batch and mass production</translation>
+    </message>
+    <message>
+        <source>Быстроходные точные передачи, работающие без ударов</source>
+        <translation>Fast precision gears running without shocks</translation>
+    </message>
+    <message>
+        <source>50..60 НРС</source>
+        <translation>50..60 HRC</translation>
+    </message>
+    <message>
+        <source>50...60 НРС</source>
+        <translation>50...60 HRC</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3: шестерни %4, колеса %5</source>
+        <translation>%1; size requirements %2; %3: pinion %4, wheel %5</translation>
+    </message>
+</context>
+<context>
+    <name>gear::ui::BNormal2</name>
+    <message>
+        <source>Способ обработки</source>
+        <translation>Heat treatment</translation>
+    </message>
+    <message>
+        <source>Нормализация</source>
+        <translation>Normalising</translation>
+    </message>
+    <message>
+        <source>Улучшение</source>
+        <translation>Quenching and tempering</translation>
+    </message>
+    <message>
+        <source>180...350 НВ</source>
+        <translation>180...350 HB</translation>
+    </message>
+</context>
+<context>
+    <name>gear::ui::CalculationDocument</name>
+    <message>
+        <source>Расчёты зубчатых колёс (*.gear);;Все файлы (*)</source>
+        <translation>Gear calculations (*.gear);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Файл «%1» не открыт: %2.</source>
+        <translation>File “%1” was not opened: %2.</translation>
+    </message>
+    <message>
+        <source>Файл «%1» не прочитан: %2.</source>
+        <translation>File “%1” was not read: %2.</translation>
+    </message>
+    <message>
+        <source>Файл «%1» не открыт. %2</source>
+        <translation>File “%1” was not opened. %2</translation>
+    </message>
+    <message>
+        <source>Расчёт не сохранён в файл «%1»: %2.</source>
+        <translation>The calculation was not saved in file “%1”: %2.</translation>
+    </message>
+    <message>
+        <source>«%1»</source>
+        <translation>“%1”</translation>
+    </message>
+    <message>
+        <source>Расчёт зубчатого колеса</source>
+        <translation>Gear Wheel Calculation</translation>
+    </message>
+    <message>
+        <source>Расчёт сохранён. Результаты расчёта %1 в файле пересчитаны по данным его экранов и отличаются от показанных: экраны нажимались не по порядку или коэффициенты менялись по ходу расчёта. Откройте файл, чтобы увидеть расчёт таким, каким он записан.</source>
+        <translation>The calculation is saved. The results of %1 in the file were computed again from the data of its screens and differ from those shown: the screens were pressed out of order, or the coefficients were changed midway. Open the file to see the calculation as it is recorded.</translation>
+    </message>
+    <message>
+        <source>Открыть расчёт</source>
+        <translation>Open calculation</translation>
+    </message>
+    <message>
+        <source>расчёт.gear</source>
+        <translation>calculation.gear</translation>
+    </message>
+    <message>
+        <source>Сохранить расчёт</source>
+        <translation>Save calculation</translation>
+    </message>
+    <message>
+        <source>Сохранить</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Не сохранять</source>
+        <translation>Don’t save</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>gear::ui::Czakalka2</name>
+    <message>
+        <source>Способ обработки</source>
+        <translation>Heat treatment</translation>
+    </message>
+    <message>
+        <source>Объемная закалка</source>
+        <translation>Through hardening</translation>
+    </message>
+    <message>
+        <source>Поверхностная закалка ТВЧ</source>
+        <translation>Induction surface hardening</translation>
+    </message>
+    <message>
+        <source>Цементация</source>
+        <translation>Carburising</translation>
+    </message>
+    <message>
+        <source>Нитроцементация</source>
+        <translation>Carbonitriding</translation>
+    </message>
+    <message>
+        <source>Азотирование</source>
+        <translation>Nitriding</translation>
+    </message>
+</context>
+<context>
+    <name>gear::ui::DrawingExport</name>
+    <message>
+        <source>Рисунок SVG (*.svg)</source>
+        <translation>SVG picture (*.svg)</translation>
+    </message>
+    <message>
+        <source>Чертёж DXF для САПР (*.dxf)</source>
+        <translation>DXF drawing for CAD (*.dxf)</translation>
+    </message>
+    <message>
+        <source>Документ PDF (*.pdf)</source>
+        <translation>PDF document (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Изображение PNG, 300 dpi (*.png)</source>
+        <translation>PNG image, 300 dpi (*.png)</translation>
+    </message>
+    <message>
+        <source>Не удалось записать файл «%1»: %2. Файл не сохранён.</source>
+        <translation>Could not write file “%1”: %2. The file is not saved.</translation>
+    </message>
+    <message>
+        <source>Не удалось создать файл «%1»: %2.</source>
+        <translation>Could not create file “%1”: %2.</translation>
+    </message>
+    <message>
+        <source>ошибка при записи</source>
+        <translation>write error</translation>
+    </message>
+    <message>
+        <source>Сохранить чертёж</source>
+        <translation>Save drawing</translation>
+    </message>
+    <message>
+        <source>Чертёж сохраняется в файлы SVG, DXF, PDF или PNG.</source>
+        <translation>A drawing is saved in SVG, DXF, PDF or PNG files.</translation>
+    </message>
+</context>
+<context>
+    <name>gear::ui::HodRascheta</name>
+    <message>
+        <source>Ход расчёта</source>
+        <translation>Calculation steps</translation>
+    </message>
+    <message>
+        <source>Копировать</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Печать…</source>
+        <translation>Print…</translation>
+    </message>
+</context>
+<context>
+    <name>gear::ui::Info</name>
+    <message>
+        <source>Справка</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Данная програма предназначена для закрепления знаний полученных студентами на лекциях по дисциплине &quot;Детали машин&quot;.</source>
+        <translation>This program helps students consolidate what they have learnt in the lectures of the course &quot;Machine Elements&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>gear::ui::Nachalo</name>
+    <message>
+        <source>Программа для расчёта параметров                       колёс или шестерен .</source>
+        <translation>A program for calculating the parameters of wheels or pinions</translation>
+    </message>
+    <message>
+        <source>Файл</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Расчёт</source>
+        <translation>Calculation</translation>
+    </message>
+    <message>
+        <source>Колесо</source>
+        <translation>Wheel</translation>
+    </message>
+    <message>
+        <source>Проверка</source>
+        <translation>Check</translation>
+    </message>
+    <message>
+        <source>Передача</source>
+        <translation>Gear Pair</translation>
+    </message>
+    <message>
+        <source>Открыть…</source>
+        <translation>Open…</translation>
+    </message>
+    <message>
+        <source>Сохранить</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Сохранить как…</source>
+        <translation>Save As…</translation>
+    </message>
+    <message>
+        <source>Отчёт (PDF)…</source>
+        <translation>Report (PDF)…</translation>
+    </message>
+    <message>
+        <source>Выход</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Сервис</source>
+        <translation>Tools</translation>
+    </message>
+    <message>
+        <source>О программе</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Ход расчёта</source>
+        <translation>Calculation Steps</translation>
+    </message>
+    <message>
+        <source>Параметры</source>
+        <translation>Parameters</translation>
+    </message>
+    <message>
+        <source>Сохранить расчёт, прежде чем открыть другой?</source>
+        <translation>Save the calculation before opening another one?</translation>
+    </message>
+    <message>
+        <source>Расчёт зубчатого колеса</source>
+        <translation>Gear Wheel Calculation</translation>
+    </message>
+    <message>
+        <source>Расчёт не сохранён. Сохранить его перед выходом?</source>
+        <translation>The calculation is not saved. Save it before exiting?</translation>
+    </message>
+</context>
+<context>
+    <name>gear::ui::Nastroyka</name>
+    <message>
+        <source>Изменение параметров</source>
+        <translation>Change of parameters</translation>
+    </message>
+</context>
+<context>
+    <name>gear::ui::Okon</name>
+    <message>
+        <source>Окончательный выбор материала</source>
+        <translation>Final choice of material</translation>
+    </message>
+    <message>
+        <source>Марка
+стали</source>
+        <translation>Steel
+grade</translation>
+    </message>
+    <message>
+        <source>ГОСТ</source>
+        <translation>GOST</translation>
+    </message>
+    <message>
+        <source>ХТО</source>
+        <translation>Heat treatment</translation>
+    </message>
+    <message>
+        <source>Толщина
+или ширина
+обода</source>
+        <translation>Rim
+thickness
+or width</translation>
+    </message>
+    <message>
+        <source>Твёрдость</source>
+        <translation>Hardness</translation>
+    </message>
+    <message>
+        <source>Пов-ти   сер-ны</source>
+        <translation>surface   core</translation>
+    </message>
+    <message>
+        <source>Времен
+ное
+сопротив
+ление</source>
+        <translation>Ultimate
+strength</translation>
+    </message>
+    <message>
+        <source>Предел
+теку
+чести</source>
+        <translation>Yield
+strength</translation>
+    </message>
+    <message>
+        <source>Марка стали</source>
+        <translation>Steel grade</translation>
+    </message>
+</context>
+<context>
+    <name>gear::ui::Okonchanie</name>
+    <message>
+        <source>Результаты расчётов</source>
+        <translation>Calculation results</translation>
+    </message>
+    <message>
+        <source>Параметр</source>
+        <translation>Parameter</translation>
+    </message>
+    <message>
+        <source>Единица величины</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>Шестерня</source>
+        <translation>Pinion</translation>
+    </message>
+    <message>
+        <source>колесо</source>
+        <translation>Wheel</translation>
+    </message>
+    <message>
+        <source>Показать рисунок</source>
+        <translation>Show drawing</translation>
+    </message>
+</context>
+<context>
+    <name>gear::ui::Oshibka1</name>
+    <message>
+        <source>Ошибка</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Выберите один из стандартных модулей</source>
+        <translation>Choose one of the standard modules</translation>
+    </message>
+</context>
+<context>
+    <name>gear::ui::Report</name>
+    <message>
+        <source>Число зубьев шестерни Z1</source>
+        <translation>Number of pinion teeth Z1</translation>
+    </message>
+    <message>
+        <source>Угол наклона зубьев β, град</source>
+        <translation>Helix angle β, deg</translation>
+    </message>
+    <message>
+        <source>Вращающий момент на валу шестерни T1, Н·м</source>
+        <translation>Torque on the pinion shaft T1, N·m</translation>
+    </message>
+    <message>
+        <source>Передаточное отношение U</source>
+        <translation>Gear ratio U</translation>
+    </message>
+    <message>
+        <source>Твёрдость зубьев шестерни H1</source>
+        <translation>Hardness of the pinion teeth H1</translation>
+    </message>
+    <message>
+        <source>Твёрдость зубьев колеса H2</source>
+        <translation>Hardness of the wheel teeth H2</translation>
+    </message>
+    <message>
+        <source>Число зубьев z</source>
+        <translation>Number of teeth z</translation>
+    </message>
+    <message>
+        <source>Диаметр выступов da, мм</source>
+        <translation>Tip diameter da, mm</translation>
+    </message>
+    <message>
+        <source>Ширина зубчатого венца bw, мм</source>
+        <translation>Face width bw, mm</translation>
+    </message>
+    <message>
+        <source>Диаметр вала dв, мм</source>
+        <translation>Shaft diameter ds, mm</translation>
+    </message>
+    <message>
+        <source>Делительный диаметр d, мм</source>
+        <translation>Pitch diameter d, mm</translation>
+    </message>
+    <message>
+        <source>Ширина зубчатого венца b, мм</source>
+        <translation>Face width b, mm</translation>
+    </message>
+    <message>
+        <source>Расчёт зубчатого колеса</source>
+        <translation>Gear Wheel Calculation</translation>
+    </message>
+    <message>
+        <source>Студент</source>
+        <translation>Student</translation>
+    </message>
+    <message>
+        <source>Группа</source>
+        <translation>Group</translation>
+    </message>
+    <message>
+        <source>Вариант</source>
+        <translation>Variant</translation>
+    </message>
+    <message>
+        <source>Дата</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Программа</source>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <source>Исходные данные</source>
+        <translation>Input data</translation>
+    </message>
+    <message>
+        <source>Марка стали</source>
+        <translation>Steel grade</translation>
+    </message>
+    <message>
+        <source>Ход расчёта</source>
+        <translation>Calculation steps</translation>
+    </message>
+    <message>
+        <source>Чертёж</source>
+        <translation>Drawing</translation>
+    </message>
+    <message>
+        <source>Ни один расчёт ещё не доведён до результатов.</source>
+        <translation>No calculation has reached its results yet.</translation>
+    </message>
+    <message>
+        <source>Отчёт</source>
+        <translation>Report</translation>
+    </message>
+    <message>
+        <source>Студент:</source>
+        <translation>Student:</translation>
+    </message>
+    <message>
+        <source>Группа:</source>
+        <translation>Group:</translation>
+    </message>
+    <message>
+        <source>Вариант:</source>
+        <translation>Variant:</translation>
+    </message>
+    <message>
+        <source>Сохранить отчёт</source>
+        <translation>Save report</translation>
+    </message>
+    <message>
+        <source>Документ PDF (*.pdf)</source>
+        <translation>PDF document (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>gear::ui::Result</name>
+    <message>
+        <source>Результаты расчётов</source>
+        <translation>Calculation results</translation>
+    </message>
+    <message>
+        <source>Расчётная нагрузка равна</source>
+        <translation>The calculated load is</translation>
+    </message>
+    <message>
+        <source>Нм</source>
+        <translation>N·m</translation>
+    </message>
+</context>
+<context>
+    <name>gear::ui::Screens</name>
+    <message>
+        <source>Расчёт зубчатого колеса</source>
+        <translation>Gear Wheel Calculation</translation>
+    </message>
+</context>
+<context>
+    <name>gear::ui::SteelGrade</name>
+    <message>
+        <source>Выберите марку стали</source>
+        <translation>Choose the steel grade</translation>
+    </message>
+</context>
+<context>
+    <name>gear::ui::TreatmentTable</name>
+    <message>
+        <source>Средняя твёрдость зубьев</source>
+        <translation>Mean tooth hardness</translation>
+    </message>
+    <message>
+        <source>на поверхности</source>
+        <translation>at the surface</translation>
+    </message>
+    <message>
+        <source>в сердцевине основания</source>
+        <translation>in the core</translation>
+    </message>
+</context>
+<context>
+    <name>gear::ui::Trebov2</name>
+    <message>
+        <source>Требования к изготовлению</source>
+        <translation>Manufacturing requirements</translation>
+    </message>
+    <message>
+        <source>Жёсткие</source>
+        <translation>Strict</translation>
+    </message>
+    <message>
+        <source>Не жёсткие</source>
+        <translation>Not strict</translation>
+    </message>
+</context>
+<context>
+    <name>gear::ui::Vibor</name>
+    <message>
+        <source>Модули</source>
+        <translation>Modules</translation>
+    </message>
+    <message>
+        <source>Расчётный модуль равен</source>
+        <translation>The calculated module is</translation>
+    </message>
+    <message>
+        <source>Вычесленное значение модуля следует согласовать с ГОСТом приняв ближайшее стандартное значение. При этом первый ряд предпочтительнее.</source>
+        <translation>Bring the calculated module into line with the standard by taking the nearest standard value. The first series is preferred.</translation>
+    </message>
+    <message>
+        <source>Значение модуля m, мм, ГОСТ 9563-80</source>
+        <translation>Module m, mm, GOST 9563-80</translation>
+    </message>
+    <message>
+        <source>Первый ряд</source>
+        <translation>First series</translation>
+    </message>
+    <message>
+        <source>Второй ряд</source>
+        <translation>Second series</translation>
+    </message>
+</context>
+<context>
+    <name>gear::ui::Vihod</name>
+    <message>
+        <source>Выход</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Вы уверены что хотите выйти?</source>
+        <translation>Are you sure you want to exit?</translation>
+    </message>
+    <message>
+        <source>Да</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Нет</source>
+        <translation>No</translation>
+    </message>
+</context>
+<context>
+    <name>gear::ui::Vivod4</name>
+    <message>
+        <source>Чертёж колеса</source>
+        <translation>Wheel drawing</translation>
+    </message>
+    <message>
+        <source>Сохранить чертёж…</source>
+        <translation>Save Drawing…</translation>
+    </message>
+</context>
+<context>
+    <name>gear::ui::Vvod</name>
+    <message>
+        <source>Ввод исходных данных</source>
+        <translation>Input data</translation>
+    </message>
+    <message>
+        <source>Введите число зубьев Z</source>
+        <translation>Enter the number of teeth Z</translation>
+    </message>
+    <message>
+        <source> Введите угол наклона зубьев</source>
+        <translation> Enter the helix angle</translation>
+    </message>
+    <message>
+        <source>Введите диаметрвала dв,мм </source>
+        <translation>Enter the shaft diameter ds, mm</translation>
+    </message>
+    <message>
+        <source>Введите диаметр окружностей вершин da,мм</source>
+        <translation>Enter the tip diameter da, mm</translation>
+    </message>
+    <message>
+        <source>Введите ширину зубчатого венца bw,мм</source>
+        <translation>Enter the face width bw, mm</translation>
+    </message>
+    <message>
+        <source>Введите ширину ступицы Lст,мм</source>
+        <translation>Enter the hub length Lh, mm</translation>
+    </message>
+</context>
+<context>
+    <name>gear::ui::Vvod2</name>
+    <message>
+        <source>Ввод исходных данных</source>
+        <translation>Input data</translation>
+    </message>
+    <message>
+        <source>Введите число зубьев шестерни Z1</source>
+        <translation>Enter the number of pinion teeth Z1</translation>
+    </message>
+    <message>
+        <source> Введите угол наклона зубьев</source>
+        <translation> Enter the helix angle</translation>
+    </message>
+    <message>
+        <source>Введите вращающий момент Т,н м</source>
+        <translation>Enter the torque T, N·m</translation>
+    </message>
+    <message>
+        <source>Выберете передаточное отношение U</source>
+        <translation>Choose the gear ratio U</translation>
+    </message>
+</context>
+<context>
+    <name>gear::ui::Vvod3</name>
+    <message>
+        <source>Ввод данных</source>
+        <translation>Input data</translation>
+    </message>
+    <message>
+        <source>Введите делительный диаметр колеса, мм</source>
+        <translation>Enter the pitch diameter of the wheel, mm</translation>
+    </message>
+    <message>
+        <source>Введите число зубьев колеса</source>
+        <translation>Enter the number of wheel teeth</translation>
+    </message>
+    <message>
+        <source>Введите угол наклона зубьев, град</source>
+        <translation>Enter the helix angle, deg</translation>
+    </message>
+    <message>
+        <source>Введите ширину зубчатого венца, мм</source>
+        <translation>Enter the face width, mm</translation>
+    </message>
+</context>
+<context>
+    <name>gear::ui::Walkthrough</name>
+    <message>
+        <source>Расчёт в этом режиме ещё не выполнялся.</source>
+        <translation>No calculation has been run in this mode yet.</translation>
+    </message>
+    <message>
+        <source>Расчёт не выполнен: %1</source>
+        <translation>Not calculated: %1</translation>
+    </message>
+</context>
+<context>
+    <name>gear::ui::WheelSketchScreen</name>
+    <message>
+        <source>Назад</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Сохранить чертёж…</source>
+        <translation>Save Drawing…</translation>
+    </message>
+</context>
+<context>
+    <name>mode</name>
+    <message>
+        <source>Передача</source>
+        <translation>Gear pair</translation>
+    </message>
+    <message>
+        <source>Колесо</source>
+        <translation>Wheel</translation>
+    </message>
+    <message>
+        <source>Проверка</source>
+        <translation>Check</translation>
+    </message>
+</context>
+<context>
+    <name>refusal</name>
+    <message>
+        <source>Коэффициент %1 должен быть положительным числом.</source>
+        <translation>Coefficient %1 must be a positive number.</translation>
+    </message>
+    <message>
+        <source>Делительный диаметр колеса должен быть больше нуля.</source>
+        <translation>The pitch diameter of the wheel must be greater than zero.</translation>
+    </message>
+    <message>
+        <source>Число зубьев колеса должно быть больше нуля.</source>
+        <translation>The number of wheel teeth must be greater than zero.</translation>
+    </message>
+    <message>
+        <source>Угол наклона зубьев должен быть не меньше 0 и меньше 90 градусов.</source>
+        <translation>The helix angle must be at least 0 and less than 90 degrees.</translation>
+    </message>
+    <message>
+        <source>Ширина зубчатого венца должна быть больше нуля.</source>
+        <translation>The face width must be greater than zero.</translation>
+    </message>
+    <message>
+        <source>При этих данных расчёт не даёт конечного результата.</source>
+        <translation>With these data the calculation gives no finite result.</translation>
+    </message>
+    <message>
+        <source>Коэффициент торцевого перекрытия εα не получается положительным: увеличьте число зубьев шестерни Z1.</source>
+        <translation>The transverse contact ratio εα does not come out positive: increase the number of pinion teeth Z1.</translation>
+    </message>
+    <message>
+        <source>Число зубьев шестерни Z1 должно быть больше нуля.</source>
+        <translation>The number of pinion teeth Z1 must be greater than zero.</translation>
+    </message>
+    <message>
+        <source>Вращающий момент T должен быть больше нуля.</source>
+        <translation>The torque T must be greater than zero.</translation>
+    </message>
+    <message>
+        <source>Передаточное отношение U должно быть больше нуля: выберите его из списка.</source>
+        <translation>The gear ratio U must be greater than zero: choose it from the list.</translation>
+    </message>
+    <message>
+        <source>Предел выносливости при изгибе не задан: выберите материал заново.</source>
+        <translation>The bending endurance limit is not set: choose the material again.</translation>
+    </message>
+    <message>
+        <source>Предел контактной выносливости не задан: выберите материал заново.</source>
+        <translation>The contact endurance limit is not set: choose the material again.</translation>
+    </message>
+    <message>
+        <source>При этих данных модуль не получается положительным числом.</source>
+        <translation>With these data the module does not come out as a positive number.</translation>
+    </message>
+    <message>
+        <source>Взятое значение модуля не является положительным числом.</source>
+        <translation>The module taken is not a positive number.</translation>
+    </message>
+    <message>
+        <source>Нужно взять ровно одно стандартное значение модуля.</source>
+        <translation>Take exactly one standard value of the module.</translation>
+    </message>
+    <message>
+        <source>При модуле %1 мм диаметр впадин не получается положительным: выберите модуль меньше.</source>
+        <translation>With a module of %1 mm the root diameter does not come out positive: choose a smaller module.</translation>
+    </message>
+    <message>
+        <source>При этих данных прочностной расчёт не даёт конечного результата: проверьте число зубьев, момент и передаточное отношение.</source>
+        <translation>With these data the strength calculation gives no finite result: check the number of teeth, the torque and the gear ratio.</translation>
+    </message>
+    <message>
+        <source>Число зубьев Z слишком велико.</source>
+        <translation>The number of teeth Z is too large.</translation>
+    </message>
+    <message>
+        <source>Диаметр вала dв не может быть отрицательным.</source>
+        <translation>The shaft diameter ds cannot be negative.</translation>
+    </message>
+    <message>
+        <source>Диаметр окружности вершин da должен быть больше нуля.</source>
+        <translation>The tip diameter da must be greater than zero.</translation>
+    </message>
+    <message>
+        <source>Ширина зубчатого венца bw не может быть отрицательной.</source>
+        <translation>The face width bw cannot be negative.</translation>
+    </message>
+    <message>
+        <source>Ширина ступицы Lст слишком велика.</source>
+        <translation>The hub length Lh is too large.</translation>
+    </message>
+    <message>
+        <source>При таком числе зубьев Z модуль не определяется: Z / cos β + 2 должно быть больше нуля.</source>
+        <translation>With this number of teeth Z the module cannot be found: Z / cos β + 2 must be greater than zero.</translation>
+    </message>
+</context>
+<context>
+    <name>requirements</name>
+    <message>
+        <source>Жёсткие</source>
+        <translation>Strict</translation>
+    </message>
+    <message>
+        <source>Не жёсткие</source>
+        <translation>Not strict</translation>
+    </message>
+</context>
+<context>
+    <name>results</name>
+    <message>
+        <source>Нормальный модуль</source>
+        <translation>Normal module</translation>
+    </message>
+    <message>
+        <source>Число зубьев</source>
+        <translation>Number of teeth</translation>
+    </message>
+    <message>
+        <source>Угол наклона зубьев</source>
+        <translation>Helix angle</translation>
+    </message>
+    <message>
+        <source>Диаметр выступов</source>
+        <translation>Tip diameter</translation>
+    </message>
+    <message>
+        <source>Диаметр впадин</source>
+        <translation>Root diameter</translation>
+    </message>
+    <message>
+        <source>Диаметр делительной окружности</source>
+        <translation>Pitch diameter</translation>
+    </message>
+    <message>
+        <source>Марка стали зубчатого венца</source>
+        <translation>Steel grade of the rim</translation>
+    </message>
+    <message>
+        <source>Результаты расчёта передачи</source>
+        <translation>Results of the gear pair</translation>
+    </message>
+    <message>
+        <source>Параметр</source>
+        <translation>Parameter</translation>
+    </message>
+    <message>
+        <source>Единица величины</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>Шестерня</source>
+        <translation>Pinion</translation>
+    </message>
+    <message>
+        <source>колесо</source>
+        <translation>Wheel</translation>
+    </message>
+    <message>
+        <source>Размеры колеса</source>
+        <translation>Wheel dimensions</translation>
+    </message>
+    <message>
+        <source>Результат проверки</source>
+        <translation>Check result</translation>
+    </message>
+    <message>
+        <source>Расчётная нагрузка равна</source>
+        <translation>The calculated load is</translation>
+    </message>
+</context>
+<context>
+    <name>sketch</name>
+    <message>
+        <source>Делительный диаметр d,мм</source>
+        <translation>Pitch diameter d, mm</translation>
+    </message>
+    <message>
+        <source>Диаметр впадин df,мм</source>
+        <translation>Root diameter df, mm</translation>
+    </message>
+    <message>
+        <source>Диаметр выступов da,мм</source>
+        <translation>Tip diameter da, mm</translation>
+    </message>
+    <message>
+        <source>Диаметр вала dв,мм</source>
+        <translation>Shaft diameter ds, mm</translation>
+    </message>
+    <message>
+        <source>Ширина зубчатого венца bw,мм</source>
+        <translation>Face width bw, mm</translation>
+    </message>
+    <message>
+        <source>Диаметр ступицы dcт,мм</source>
+        <translation>Hub diameter dh, mm</translation>
+    </message>
+    <message>
+        <source>Длинна ступицы Lст,мм</source>
+        <translation>Hub length Lh, mm</translation>
+    </message>
+    <message>
+        <source>Делительный диаметр, d</source>
+        <translation>Pitch diameter, d</translation>
+    </message>
+    <message>
+        <source>Диаметр впадин, df</source>
+        <translation>Root diameter, df</translation>
+    </message>
+    <message>
+        <source>Диаметр выступов, da</source>
+        <translation>Tip diameter, da</translation>
+    </message>
+    <message>
+        <source>Диаметр вала, dв</source>
+        <translation>Shaft diameter, ds</translation>
+    </message>
+    <message>
+        <source>Ширина зубчатого венца, bw</source>
+        <translation>Face width, bw</translation>
+    </message>
+    <message>
+        <source>Диаметр ступицы, dsт</source>
+        <translation>Hub diameter, dh</translation>
+    </message>
+    <message>
+        <source>Длинна ступицы,lsт</source>
+        <translation>Hub length, Lh</translation>
+    </message>
+    <message>
+        <source>Диаметр D0</source>
+        <translation>Hole circle diameter, D0</translation>
+    </message>
+    <message>
+        <source>Диаметр отверстий,do</source>
+        <translation>Hole diameter, d0</translation>
+    </message>
+    <message>
+        <source>Ширина спиц,C</source>
+        <translation>Disc thickness, C</translation>
+    </message>
+    <message>
+        <source>Толщина Delta0</source>
+        <translation>Rim thickness, Delta0</translation>
+    </message>
+    <message>
+        <source>Диаметр впадин,df</source>
+        <translation>Root diameter, df</translation>
+    </message>
+    <message>
+        <source>Диаметр выступов,da</source>
+        <translation>Tip diameter, da</translation>
+    </message>
+    <message>
+        <source>Диаметр вала,dв</source>
+        <translation>Shaft diameter, ds</translation>
+    </message>
+    <message>
+        <source>Ширина зубчатого венца,bw</source>
+        <translation>Face width, bw</translation>
+    </message>
+    <message>
+        <source>Диаметр ступицы, dct</source>
+        <translation>Hub diameter, dh</translation>
+    </message>
+    <message>
+        <source>Длинна ступицы,Lcт</source>
+        <translation>Hub length, Lh</translation>
+    </message>
+    <message>
+        <source>Радиус закругления, R</source>
+        <translation>Fillet radius, R</translation>
+    </message>
+    <message>
+        <source>Толщина, L</source>
+        <translation>Spoke thickness, L</translation>
+    </message>
+    <message>
+        <source>Эскиз зубчатого колеса при dа&lt;250мм</source>
+        <translation>Sketch of the gear wheel, da &lt; 250 mm</translation>
+    </message>
+    <message>
+        <source>Эскиз зубчатого колеса при 250&lt;da&lt;600</source>
+        <translation>Sketch of the gear wheel, 250 &lt; da &lt; 600 mm</translation>
+    </message>
+    <message>
+        <source>Эскиз зубчатого колеса при dа&gt;600 мм</source>
+        <translation>Sketch of the gear wheel, da &gt; 600 mm</translation>
+    </message>
+</context>
+<context>
+    <name>steel</name>
+    <message>
+        <source>Сталь 40</source>
+        <translation>Steel 40</translation>
+    </message>
+    <message>
+        <source>Сталь 45</source>
+        <translation>Steel 45</translation>
+    </message>
+    <message>
+        <source>Сталь 40Х</source>
+        <translation>Steel 40Kh</translation>
+    </message>
+    <message>
+        <source>Сталь 40ХН</source>
+        <translation>Steel 40KhN</translation>
+    </message>
+    <message>
+        <source>Сталь 40ХФА</source>
+        <translation>Steel 40KhFA</translation>
+    </message>
+    <message>
+        <source>Сталь 18ХГТ</source>
+        <translation>Steel 18KhGT</translation>
+    </message>
+    <message>
+        <source>Сталь 12ХН3А</source>
+        <translation>Steel 12KhN3A</translation>
+    </message>
+    <message>
+        <source>Сталь 50Л</source>
+        <translation>Steel 50L</translation>
+    </message>
+    <message>
+        <source>Сталь 40ГЛ</source>
+        <translation>Steel 40GL</translation>
+    </message>
+    <message>
+        <source>Сталь 35ХГСЛ</source>
+        <translation>Steel 35KhGSL</translation>
+    </message>
+    <message>
+        <source>Сталь 20Х</source>
+        <translation>Steel 20Kh</translation>
+    </message>
+    <message>
+        <source>Сталь 30Х2МЮА</source>
+        <translation>Steel 30Kh2MYuA</translation>
+    </message>
+</context>
+<context>
+    <name>steel grade</name>
+    <message>
+        <source>Выбор материала</source>
+        <translation>Choice of material</translation>
+    </message>
+    <message>
+        <source>Выбор матеоиала</source>
+        <translation>Choice of material</translation>
+    </message>
+</context>
+<context>
+    <name>steel table</name>
+    <message>
+        <source>закалка с высоким отпуском</source>
+        <translation>quenching and high tempering</translation>
+    </message>
+    <message>
+        <source>объёмная закалка</source>
+        <translation>through hardening</translation>
+    </message>
+    <message>
+        <source>закалка ТВЧ</source>
+        <translation>induction hardening</translation>
+    </message>
+    <message>
+        <source>цементация, закалка</source>
+        <translation>carburising, quenching</translation>
+    </message>
+    <message>
+        <source>цементация с закалкой и низким отпуском</source>
+        <translation>carburising, quenching, low tempering</translation>
+    </message>
+    <message>
+        <source>нормализация</source>
+        <translation>normalising</translation>
+    </message>
+    <message>
+        <source>азотирование</source>
+        <translation>nitriding</translation>
+    </message>
+    <message>
+        <source>любые</source>
+        <translation>any</translation>
+    </message>
+    <message>
+        <source>до   15</source>
+        <translation>up to  15</translation>
+    </message>
+    <message>
+        <source>до   20</source>
+        <translation>up to  20</translation>
+    </message>
+    <message>
+        <source>до   35</source>
+        <translation>up to  35</translation>
+    </message>
+    <message>
+        <source>до   40</source>
+        <translation>up to  40</translation>
+    </message>
+    <message>
+        <source>до   60</source>
+        <translation>up to  60</translation>
+    </message>
+    <message>
+        <source>до   75</source>
+        <translation>up to  75</translation>
+    </message>
+    <message>
+        <source>до  100</source>
+        <translation>up to 100</translation>
+    </message>
+    <message>
+        <source>до  300</source>
+        <translation>up to 300</translation>
+    </message>
+    <message>
+        <source>40Х</source>
+        <translation>40Kh</translation>
+    </message>
+    <message>
+        <source>40ХН</source>
+        <translation>40KhN</translation>
+    </message>
+    <message>
+        <source>40ХФА</source>
+        <translation>40KhFA</translation>
+    </message>
+    <message>
+        <source>18ХГТ</source>
+        <translation>18KhGT</translation>
+    </message>
+    <message>
+        <source>12ХН3А</source>
+        <translation>12KhN3A</translation>
+    </message>
+    <message>
+        <source>50Л</source>
+        <translation>50L</translation>
+    </message>
+    <message>
+        <source>40ГЛ</source>
+        <translation>40GL</translation>
+    </message>
+    <message>
+        <source>35ХГСЛ</source>
+        <translation>35KhGSL</translation>
+    </message>
+    <message>
+        <source>20Х</source>
+        <translation>20Kh</translation>
+    </message>
+    <message>
+        <source>30Х2МЮА</source>
+        <translation>30Kh2MYuA</translation>
+    </message>
+</context>
+<context>
+    <name>symbol</name>
+    <message>
+        <source>d_ст</source>
+        <translation>d_h</translation>
+    </message>
+    <message>
+        <source>L_ст</source>
+        <translation>L_h</translation>
+    </message>
+    <message>
+        <source>D_к</source>
+        <translation>D_r</translation>
+    </message>
+    <message>
+        <source>d_в</source>
+        <translation>d_s</translation>
+    </message>
+    <message>
+        <source>δр</source>
+        <translation>δrib</translation>
+    </message>
+    <message>
+        <source>Lст</source>
+        <translation>Lh</translation>
+    </message>
+    <message>
+        <source>dст</source>
+        <translation>dh</translation>
+    </message>
+    <message>
+        <source>Dк</source>
+        <translation>Dr</translation>
+    </message>
+    <message>
+        <source>dв</source>
+        <translation>ds</translation>
+    </message>
+</context>
+<context>
+    <name>treatment</name>
+    <message>
+        <source>Нормализация</source>
+        <translation>Normalising</translation>
+    </message>
+    <message>
+        <source>Улучшение</source>
+        <translation>Quenching and tempering</translation>
+    </message>
+    <message>
+        <source>Объемная закалка</source>
+        <translation>Through hardening</translation>
+    </message>
+    <message>
+        <source>Поверхностная закалка ТВЧ</source>
+        <translation>Induction surface hardening</translation>
+    </message>
+    <message>
+        <source>Цементация</source>
+        <translation>Carburising</translation>
+    </message>
+    <message>
+        <source>Нитроцементация</source>
+        <translation>Carbonitriding</translation>
+    </message>
+    <message>
+        <source>Азотирование</source>
+        <translation>Nitriding</translation>
+    </message>
+</context>
+<context>
+    <name>unit</name>
+    <message>
+        <source>мм</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>МПа</source>
+        <translation>MPa</translation>
+    </message>
+    <message>
+        <source>Н</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>Н·м</source>
+        <translation>N·m</translation>
+    </message>
+    <message>
+        <source>град</source>
+        <translation>deg</translation>
+    </message>
+    <message>
+        <source>Нм</source>
+        <translation>N·m</translation>
+    </message>
+</context>
+<context>
+    <name>walkthrough</name>
+    <message>
+        <source>Твёрдость зубьев</source>
+        <translation>Tooth hardness</translation>
+    </message>
+    <message>
+        <source>Требования к изготовлению</source>
+        <translation>Manufacturing requirements</translation>
+    </message>
+    <message>
+        <source>Способ обработки</source>
+        <translation>Heat treatment</translation>
+    </message>
+    <message>
+        <source>Марка стали и пределы выносливости</source>
+        <translation>Steel grade and endurance limits</translation>
+    </message>
+    <message>
+        <source>Проектный расчёт передачи</source>
+        <translation>Design calculation of the gear pair</translation>
+    </message>
+    <message>
+        <source>Стандартный модуль и размеры колеса</source>
+        <translation>Standard module and wheel dimensions</translation>
+    </message>
+    <message>
+        <source>Стандартный модуль, геометрия и рабочие напряжения</source>
+        <translation>Standard module, geometry and working stresses</translation>
+    </message>
+    <message>
+        <source>Окончательный выбор материала</source>
+        <translation>Final choice of material</translation>
+    </message>
+    <message>
+        <source>Модуль колеса по диаметру вершин</source>
+        <translation>Module of the wheel from its tip diameter</translation>
+    </message>
+    <message>
+        <source>Проверочный расчёт допускаемой нагрузки</source>
+        <translation>Check of the permissible load</translation>
+    </message>
+    <message>
+        <source>Расчёт в этом режиме ещё не выполнялся.</source>
+        <translation>No calculation has been run in this mode yet.</translation>
+    </message>
+    <message>
+        <source>Расчёт не выполнен: %1</source>
+        <translation>Not calculated: %1</translation>
+    </message>
+    <message>
+        <source>%1, строка %2 таблицы сталей</source>
+        <translation>%1, row %2 of the steel table</translation>
+    </message>
+    <message>
+        <source>Сталь не выбрана: остаются рабочие напряжения</source>
+        <translation>No steel chosen: the working stresses stay</translation>
+    </message>
+    <message>
+        <source>Твёрдость в HB: зубья нормализованные или улучшенные</source>
+        <translation>Hardness in HB: normalised or quenched and tempered teeth</translation>
+    </message>
+    <message>
+        <source>Твёрдость в HRC: зубья с поверхностным упрочнением</source>
+        <translation>Hardness in HRC: surface-hardened teeth</translation>
+    </message>
+    <message>
+        <source>Жёсткие требования к габаритам: зубья с поверхностным упрочнением, твёрдость в HRC</source>
+        <translation>Strict size requirements: surface-hardened teeth, hardness in HRC</translation>
+    </message>
+    <message>
+        <source>Нежёсткие требования к габаритам: зубья нормализованные или улучшенные, твёрдость в HB</source>
+        <translation>Size requirements not strict: normalised or quenched and tempered teeth, hardness in HB</translation>
+    </message>
+    <message>
+        <source>σFP1/YF1 &lt; σFP2/YF2: шестерня слабее на изгиб, модуль по шестерне</source>
+        <translation>σFP1/YF1 &lt; σFP2/YF2: the pinion is weaker in bending, the module from the pinion</translation>
+    </message>
+    <message>
+        <source>σFP2/YF2 ≤ σFP1/YF1: колесо слабее на изгиб, модуль по колесу</source>
+        <translation>σFP2/YF2 ≤ σFP1/YF1: the wheel is weaker in bending, the module from the wheel</translation>
+    </message>
+    <message>
+        <source>β &gt; 0: косозубая передача</source>
+        <translation>β &gt; 0: helical gears</translation>
+    </message>
+    <message>
+        <source>β = 0: прямозубая передача</source>
+        <translation>β = 0: spur gears</translation>
+    </message>
+    <message>
+        <source>Твёрдость в HRC: модуль из расчёта зубьев на изгиб</source>
+        <translation>Hardness in HRC: the module from the bending strength of the teeth</translation>
+    </message>
+    <message>
+        <source>Твёрдость в HB: межосевое расстояние из расчёта на контактную прочность</source>
+        <translation>Hardness in HB: the centre distance from the contact strength</translation>
+    </message>
+    <message>
+        <source>Модуль взят из первого ряда ГОСТ 9563-80</source>
+        <translation>Module taken from the first series of GOST 9563-80</translation>
+    </message>
+    <message>
+        <source>Модуль взят из второго ряда ГОСТ 9563-80</source>
+        <translation>Module taken from the second series of GOST 9563-80</translation>
+    </message>
+    <message>
+        <source>da &lt; 250 мм: колесо цельное, с плоским диском</source>
+        <translation>da &lt; 250 mm: a solid wheel with a plain disc</translation>
+    </message>
+    <message>
+        <source>250 ≤ da ≤ 600 мм: кованое колесо с отверстиями в диске</source>
+        <translation>250 ≤ da ≤ 600 mm: a forged wheel with holes in the disc</translation>
+    </message>
+    <message>
+        <source>da &gt; 600 мм: литое колесо со спицами</source>
+        <translation>da &gt; 600 mm: a cast wheel with spokes</translation>
+    </message>
+    <message>
+        <source>Модуль между строками таблицы обода: линейная интерполяция</source>
+        <translation>Module between rows of the rim table: linear interpolation</translation>
+    </message>
+</context>
+</TS>
