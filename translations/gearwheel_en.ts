@@ -633,6 +633,10 @@ Induction hardening</translation>
         <source>Данная програма предназначена для закрепления знаний полученных студентами на лекциях по дисциплине &quot;Детали машин&quot;.</source>
         <translation>This program helps students consolidate what they have learnt in the lectures of the course &quot;Machine Elements&quot;.</translation>
     </message>
+    <message>
+        <source>Версия %1. Свободная программа: её можно распространять и изменять на условиях GNU GPL версии 3 или более поздней.</source>
+        <translation>Version %1. Free software: you may share and change it under the terms of the GNU GPL, version 3 or later.</translation>
+    </message>
 </context>
 <context>
     <name>gear::ui::Nachalo</name>

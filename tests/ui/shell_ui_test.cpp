@@ -3,6 +3,8 @@
 
 #include "ui/screens.h"
 
+#include "gear_version.h"
+
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
@@ -121,6 +123,10 @@ TEST(ScreenModel, AScreenLeftByItsFrameOrEscIsHiddenAndKeepsItsEntries)
     app.menu("mnuProg");
     QWidget* about = app.screen("info");
     ASSERT_TRUE(about->isVisible());
+    // Below the about text: the version and the licence a lecturer hands it out under.
+    EXPECT_TRUE(app.caption("info", "Label2").startsWith(QStringLiteral("Версия " GEAR_VERSION ".")))
+        << app.caption("info", "Label2").toStdString();
+    EXPECT_TRUE(app.caption("info", "Label2").contains(QStringLiteral("GNU GPL версии 3")));
     QTest::keyClick(about, Qt::Key_Escape);
     EXPECT_FALSE(about->isVisible());
     app.menu("mnuProg");
