@@ -901,7 +901,7 @@ void drawSpokedView(Layout& lay, const Gear& g, Point c, const Quantities& v)
     const double hAt = halfWidth(xHub - c.x);
     const double hRim = halfWidth(xRim - c.x);
     lay.between("H", std::nullopt, {{{xHub, c.y - hAt}, {xHub, c.y + hAt}}});
-    lay.between("0,8H", std::nullopt, {{{xRim, c.y - hRim}, {xRim, c.y + hRim}}});
+    lay.between("0" + lay.separator() + "8H", std::nullopt, {{{xRim, c.y - hRim}, {xRim, c.y + hRim}}});
     const double a60 = std::numbers::pi / 3;
     const Point u60{std::cos(-a60), std::sin(-a60)};
     const Point n60{-u60.y, u60.x};

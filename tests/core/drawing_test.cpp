@@ -704,6 +704,11 @@ TEST(SpokedView, SpokesNarrowFromTheHubToTheRim)
         ++sides;
     }
     EXPECT_EQ(sides, 12);
+    // The spoke's width at the rim is written with the drawing's separator.
+    EXPECT_NE(d.find("0,8H"), nullptr);
+    DrawingTarget pointed = paper();
+    pointed.decimalSeparator = ".";
+    EXPECT_NE(modeDrawing(wheel(840, 20, 30), Mode::Wheel, pointed)->find("0.8H"), nullptr);
 }
 
 TEST(Sections, SpokesCutLengthwiseAreNotHatched)
