@@ -20,19 +20,11 @@ double number(const QString& caption)
     return ok ? value : std::nan("");
 }
 
-// The Overview's hardened design: "Цементация", "Сталь 18ХГТ" (σF = 950 MPa,
+// The course's hardened design: "Цементация", "Сталь 18ХГТ" (σF = 950 MPa,
 // so σFP = 380 MPa for both gears), Z1 = 20, spur, T1 = 100 N·m, U = 4.
 void hardenedDesignUpToVibor(Driver& app)
 {
-    app.menu("mnuPer");
-    app.choose("ATverd", "Option5");
-    app.click("ATverd", "Command1");
-    ASSERT_TRUE(app.isVisible("Czakalka2"));
-    app.choose("Czakalka2", "Option3");
-    app.click("Czakalka2", "Command1");
-    ASSERT_TRUE(app.isVisible("stal4"));
-    app.choose("stal4", "Option1");
-    app.click("stal4", "Command1");
+    app.toCarburisedDesign();
     ASSERT_TRUE(app.isVisible("Vvod2"));
     app.type("Vvod2", "Text1", QStringLiteral("20"));
     app.type("Vvod2", "Text3", QStringLiteral("100"));

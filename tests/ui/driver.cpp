@@ -59,10 +59,29 @@ void Driver::toCarburisedDesign()
     menu("mnuPer");
     choose("ATverd", "Option5");
     click("ATverd", "Command1");
+    ASSERT_TRUE(isVisible("Czakalka2"));
     choose("Czakalka2", "Option3");
     click("Czakalka2", "Command1");
+    ASSERT_TRUE(isVisible("stal4"));
     choose("stal4", "Option1");
     click("stal4", "Command1");
+    ASSERT_TRUE(isVisible("Vvod2"));
+}
+
+void Driver::toHardenedResults()
+{
+    toCarburisedDesign();
+    type("Vvod2", "Text1", QStringLiteral("20"));
+    type("Vvod2", "Text3", QStringLiteral("100"));
+    chooseItem("Vvod2", "Combo1", 12); // "4.0"
+    pressEnter("Vvod2", "Text3");
+    ASSERT_TRUE(isVisible("Vibor"));
+    type("Vibor", "Combo1", QStringLiteral("2.5"));
+    click("Vibor", "Command1");
+    ASSERT_TRUE(isVisible("okon"));
+    chooseItem("okon", "Combo1", 21);
+    click("okon", "Command1");
+    ASSERT_TRUE(isVisible("okonchanie"));
 }
 
 void Driver::click(const char* screenName, const char* button)

@@ -39,6 +39,9 @@ public:
     // The course's carburised pair up to its design input, as a student
     // picks it: "Передача", "Цементация" on both screens, "Сталь 18ХГТ".
     void toCarburisedDesign();
+    // On from there to the results table: Z1 = 20, T1 = 100 N·m, U = 4.0
+    // from the list, Enter; module 2.5; steel row 21, "Сталь 18ХГТ".
+    void toHardenedResults();
     void click(const char* screenName, const char* button);
     // Types over a field's or an editable list's text with key events.
     void type(const char* screenName, const char* field, const QString& text);

@@ -28,24 +28,6 @@ ui::CalculationDocument& document(Driver& app)
     return app.session().mainWindow().document();
 }
 
-// The course's hardened design, typed and chosen as a student does, to the
-// results table.
-void hardenedDesign(Driver& app)
-{
-    app.toCarburisedDesign();
-    app.type("Vvod2", "Text1", QStringLiteral("20"));
-    app.type("Vvod2", "Text3", QStringLiteral("100"));
-    app.chooseItem("Vvod2", "Combo1", 12); // "4.0"
-    app.pressEnter("Vvod2", "Text3");
-    ASSERT_TRUE(app.isVisible("Vibor"));
-    app.type("Vibor", "Combo1", QStringLiteral("2.5"));
-    app.click("Vibor", "Command1");
-    ASSERT_TRUE(app.isVisible("okon"));
-    app.chooseItem("okon", "Combo1", 21);
-    app.click("okon", "Command1");
-    ASSERT_TRUE(app.isVisible("okonchanie"));
-}
-
 const char* const kResultLabels[] = {"Label12", "Label13", "Label14", "Label15", "Label16", "Label17", "Label18",
                                      "Label19", "Label20", "Label21", "Label22", "Label23", "Label24", "Label25"};
 
@@ -70,7 +52,7 @@ TEST(CalculationFileScreens, OpenedFileShowsEveryEntryAndOkGivesTheSameResults)
     QStringList before;
     {
         Driver student;
-        hardenedDesign(student);
+        student.toHardenedResults();
         before = results(student);
         ASSERT_TRUE(document(student).saveAs(path));
     }
