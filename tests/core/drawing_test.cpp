@@ -363,8 +363,10 @@ void expectLegible(const Drawing& d)
         EXPECT_TRUE(d.sheet.contains(a.text.box())) << a.text.content;
         EXPECT_GE(a.text.height / d.scale, kTextHeight - 1e-9) << a.text.content;
     }
-    for (const Text& t : d.texts)
+    for (const Text& t : d.texts) {
         EXPECT_TRUE(d.sheet.contains(t.box())) << t.content;
+        EXPECT_GE(t.height / d.scale, kTextHeight - 1e-9) << t.content;
+    }
     for (size_t i = 0; i < texts.size(); ++i) {
         for (size_t j = i + 1; j < texts.size(); ++j)
             EXPECT_FALSE(texts[i].second.overlaps(texts[j].second)) << texts[i].first << " / " << texts[j].first;
@@ -701,14 +703,68 @@ TEST(SpokedView, SpokesNarrowFromTheHubToTheRim)
         const auto offAxis = [&](Point p) { return std::abs(std::cos(axis) * p.y - std::sin(axis) * p.x); };
         // H at the hub, 0.8·H at the rim.
         EXPECT_NEAR(offAxis(ends[1]) / offAxis(ends[0]), 0.8, 0.01) << ends[1].x << ", " << ends[1].y;
+        // It starts on the hub's circle and ends on the rim's.
+        for (const Point end : ends) {
+            bool onACircle = false;
+            for (const Circle& circle : d.circles)
+                onACircle =
+                    onACircle || (circle.layer == Layer::Outline &&
+                                  std::abs(distance(circle.centre, {c.x + end.x, c.y + end.y}) - circle.radius) < 1e-6);
+            EXPECT_TRUE(onACircle) << end.x << ", " << end.y;
+        }
         ++sides;
     }
     EXPECT_EQ(sides, 12);
+    // The rib along each spoke, too, runs from the hub's circle to the rim's.
+    int ribs = 0;
+    for (const Polyline& l : d.lines) {
+        if (l.layer != Layer::Thin || l.points.size() != 2)
+            continue;
+        for (const Point end : l.points) {
+            bool onACircle = false;
+            for (const Circle& circle : d.circles)
+                onACircle = onACircle || (circle.layer == Layer::Outline &&
+                                          std::abs(distance(circle.centre, end) - circle.radius) < 1e-6);
+            EXPECT_TRUE(onACircle) << end.x << ", " << end.y;
+        }
+        ++ribs;
+    }
+    EXPECT_EQ(ribs, 12);
     // The spoke's width at the rim is written with the drawing's separator.
     EXPECT_NE(d.find("0,8H"), nullptr);
     DrawingTarget pointed = paper();
     pointed.decimalSeparator = ".";
     EXPECT_NE(modeDrawing(wheel(840, 20, 30), Mode::Wheel, pointed)->find("0.8H"), nullptr);
+}
+
+TEST(Sections, ASpokesSidesRunFromItsWidthAtTheHubToItsWidthAtTheRim)
+{
+    // The spoke of the 840 mm wheel, cut lengthwise: c = 60 where it leaves
+    // the hub, L = 40 where it meets the rim. Each side of it in the section
+    // is a straight edge through the ends of both dimensions on its side.
+    const Drawing d = *modeDrawing(wheel(840, 20, 30), Mode::Wheel, paper());
+    std::vector<Segment> sides;
+    for (const Polyline& l : d.lines) {
+        if (l.layer != Layer::Outline || !l.closed)
+            continue;
+        for (size_t i = 0; i < l.points.size(); ++i) {
+            const Segment s{l.points[i], l.points[(i + 1) % l.points.size()]};
+            if (std::abs(s.a.x - s.b.x) > 1e-6 && std::abs(s.a.y - s.b.y) > 1e-6 && distance(s.a, s.b) > 50)
+                sides.push_back(s);
+        }
+    }
+    EXPECT_EQ(sides.size(), 4U); // two sides, in both halves
+    for (const char* symbol : {"c", "L"}) {
+        const Annotation* a = d.find(symbol);
+        ASSERT_NE(a, nullptr) << symbol;
+        ASSERT_FALSE(a->measured.empty()) << symbol;
+        for (const Point p : a->measured) {
+            double nearest = std::numeric_limits<double>::infinity();
+            for (const Segment& side : sides)
+                nearest = std::min(nearest, offLine(p, side));
+            EXPECT_LT(nearest, 1e-6) << symbol << " at " << p.x << ", " << p.y;
+        }
+    }
 }
 
 TEST(Sections, SpokesCutLengthwiseAreNotHatched)
