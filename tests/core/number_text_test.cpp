@@ -37,6 +37,29 @@ INSTANTIATE_TEST_SUITE_P(
                     ReadCase{"сорок", 0}),
     [](const testing::TestParamInfo<ReadCase>& info) { return caseName(info.param.text, info.index); });
 
+// Texts the core writes with a point ("0.9·σ_H1", refusals that quote a
+// module) take the regional separator only where the point stands between
+// two digits.
+struct SeparatorCase {
+    const char* text;
+    const char* shown;
+};
+
+class WithDecimalSeparator : public testing::TestWithParam<SeparatorCase> {};
+
+TEST_P(WithDecimalSeparator, ChangesOnlyAPointBetweenDigits)
+{
+    EXPECT_EQ(withDecimalSeparator(GetParam().text, ","), GetParam().shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, WithDecimalSeparator,
+    testing::Values(SeparatorCase{"0.9·σ_H1", "0,9·σ_H1"}, SeparatorCase{"(1.88 − 3.2·(1/Z1))", "(1,88 − 3,2·(1/Z1))"},
+                    SeparatorCase{"При модуле 2.5 мм.", "При модуле 2,5 мм."}, SeparatorCase{".5", ".5"},
+                    SeparatorCase{"5.", "5."}, SeparatorCase{"m.5", "m.5"}, SeparatorCase{"5.m", "5.m"},
+                    SeparatorCase{"1.2.3", "1,2,3"}, SeparatorCase{"", ""}),
+    [](const testing::TestParamInfo<SeparatorCase>& info) { return caseName(info.param.text, info.index); });
+
 TEST(NumberFromText, OverflowIsInfiniteSoThatCalculationsRefuseIt)
 {
     EXPECT_EQ(numberFromText("1e309"), std::numeric_limits<double>::infinity());
