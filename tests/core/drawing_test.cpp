@@ -227,6 +227,11 @@ TEST_P(WorkedWheelDrawing, CarriesEveryDimensionWithTheStatesNumberAtTrueSize)
                 << symbol;
         }
     }
+    // And no dimension of another design: a spoked wheel has no Dк.
+    for (const Annotation& a : d->annotations) {
+        if (wheelFields().count(a.symbol))
+            EXPECT_NE(std::find(c.symbols.begin(), c.symbols.end(), a.symbol), c.symbols.end()) << a.symbol;
+    }
     // The section is the wheel's own size: da high, the hub, the rim or the
     // disc wide.
     Box section = Box::empty();
@@ -715,6 +720,23 @@ TEST(SpokedView, SpokesNarrowFromTheHubToTheRim)
         ++sides;
     }
     EXPECT_EQ(sides, 12);
+    // H and 0,8H measure the spoke across, from one side to the other.
+    std::vector<Segment> spokeSides;
+    for (const Polyline& l : d.lines) {
+        if (l.layer == Layer::Outline && !l.closed && l.points.size() == 2)
+            spokeSides.push_back({l.points[0], l.points[1]});
+    }
+    for (const char* symbol : {"H", "0,8H"}) {
+        const Annotation* a = d.find(symbol);
+        ASSERT_NE(a, nullptr) << symbol;
+        ASSERT_EQ(a->measured.size(), 2U) << symbol;
+        for (const Point p : a->measured) {
+            double nearest = std::numeric_limits<double>::infinity();
+            for (const Segment& side : spokeSides)
+                nearest = std::min(nearest, offSegment(p, side));
+            EXPECT_LT(nearest, 1e-6) << symbol << " measures " << p.x << ", " << p.y;
+        }
+    }
     // The rib along each spoke, too, runs from the hub's circle to the rim's.
     int ribs = 0;
     for (const Polyline& l : d.lines) {

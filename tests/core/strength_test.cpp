@@ -32,11 +32,12 @@ INSTANTIATE_TEST_SUITE_P(
         FormFactorCase{22.5, 3.96}, FormFactorCase{22.49, 4.12}, FormFactorCase{16.5, 4.3}, FormFactorCase{70, 3.74},
         FormFactorCase{69.9, 3.73}, FormFactorCase{85.48, 3.74}, FormFactorCase{210, 4.47}, FormFactorCase{9, 4.47},
         FormFactorCase{300, 4.47}, FormFactorCase{220, 4.47}, FormFactorCase{14, 4.47}, FormFactorCase{13, 4.47},
-        FormFactorCase{100, 3.75}, FormFactorCase{110, 3.85}, FormFactorCase{109.9, 3.75}, FormFactorCase{120, 3.85},
-        FormFactorCase{130, 3.96}, FormFactorCase{140, 3.96}, FormFactorCase{150, 4.12}, FormFactorCase{160, 4.12},
-        FormFactorCase{170, 4.3}, FormFactorCase{180, 4.3}, FormFactorCase{189.9, 4.3}, FormFactorCase{190, 4.47},
-        FormFactorCase{200, 4.47}, FormFactorCase{60, 3.73}, FormFactorCase{80, 3.74}, FormFactorCase{40, 3.75},
-        FormFactorCase{30, 3.85}, FormFactorCase{25, 3.96}, FormFactorCase{50, 3.73}),
+        FormFactorCase{12, 4.47}, FormFactorCase{11.5, 4.47}, FormFactorCase{100, 3.75}, FormFactorCase{110, 3.85},
+        FormFactorCase{109.9, 3.75}, FormFactorCase{120, 3.85}, FormFactorCase{130, 3.96}, FormFactorCase{140, 3.96},
+        FormFactorCase{150, 4.12}, FormFactorCase{160, 4.12}, FormFactorCase{170, 4.3}, FormFactorCase{180, 4.3},
+        FormFactorCase{189.9, 4.3}, FormFactorCase{190, 4.47}, FormFactorCase{200, 4.47}, FormFactorCase{60, 3.73},
+        FormFactorCase{80, 3.74}, FormFactorCase{40, 3.75}, FormFactorCase{30, 3.85}, FormFactorCase{25, 3.96},
+        FormFactorCase{50, 3.73}),
     [](const testing::TestParamInfo<FormFactorCase>& info) {
         return caseName("zv " + number(info.param.zv), info.index);
     });
