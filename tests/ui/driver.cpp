@@ -84,6 +84,19 @@ void Driver::toHardenedResults()
     ASSERT_TRUE(isVisible("okonchanie"));
 }
 
+void Driver::sizeWheel(const char* tip, const char* module)
+{
+    menu("mnuKol");
+    type("Vvod", "Text1", QStringLiteral("40"));
+    type("Vvod", "Text4", QStringLiteral("30"));
+    type("Vvod", "Text5", QString::fromLatin1(tip));
+    type("Vvod", "Text6", QStringLiteral("20"));
+    click("Vvod", "Command1");
+    ASSERT_TRUE(isVisible("Vibor"));
+    type("Vibor", "Combo1", QString::fromLatin1(module));
+    click("Vibor", "Command1");
+}
+
 void Driver::click(const char* screenName, const char* button)
 {
     auto* target = control<QPushButton>(screenName, button);

@@ -42,6 +42,9 @@ public:
     // On from there to the results table: Z1 = 20, T1 = 100 N·m, U = 4.0
     // from the list, Enter; module 2.5; steel row 21, "Сталь 18ХГТ".
     void toHardenedResults();
+    // A wheel of 40 teeth, spur, on a 30 mm shaft, bw = 20, the hub's length
+    // left to the program, with this tip diameter and module taken.
+    void sizeWheel(const char* tip, const char* module);
     void click(const char* screenName, const char* button);
     // Types over a field's or an editable list's text with key events.
     void type(const char* screenName, const char* field, const QString& text);

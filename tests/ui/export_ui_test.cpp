@@ -24,18 +24,6 @@
 namespace gear::test {
 namespace {
 
-void wheelPass(Driver& app, const char* tip, const char* module)
-{
-    app.menu("mnuKol");
-    app.type("Vvod", "Text1", QStringLiteral("40"));
-    app.type("Vvod", "Text4", QStringLiteral("30"));
-    app.type("Vvod", "Text5", QString::fromLatin1(tip));
-    app.type("Vvod", "Text6", QStringLiteral("20"));
-    app.click("Vvod", "Command1");
-    app.type("Vibor", "Combo1", QString::fromLatin1(module));
-    app.click("Vibor", "Command1");
-}
-
 // Answers the save dialog of `owner` with a file of the type `filter` names.
 void saveAs(QWidget* owner, const char* dialogName, const QString& path, const QString& filterStart = {})
 {
@@ -80,7 +68,7 @@ TEST_P(SaveDrawing, WritesTheFormatTheDialogAsksFor)
     const FormatCase& c = GetParam();
     QTemporaryDir dir;
     Driver app;
-    wheelPass(app, "105", "2.5");
+    app.sizeWheel("105", "2.5");
     ASSERT_TRUE(app.isVisible("vivod1"));
     app.click("vivod1", "Command2");
     saveAs(app.screen("vivod1"), "saveDrawing", dir.filePath(QString::fromLatin1(c.file)), QString::fromUtf8(c.filter));
@@ -194,7 +182,7 @@ TEST(SaveDrawing, AFolderThatCannotBeWrittenIsSaidAndLeavesNoFile)
 {
     QTemporaryDir dir;
     Driver app;
-    wheelPass(app, "105", "2.5");
+    app.sizeWheel("105", "2.5");
     app.click("vivod1", "Command2");
     const QString path = dir.filePath(QStringLiteral("no such folder/wheel.svg"));
     saveAs(app.screen("vivod1"), "saveDrawing", path);
@@ -230,7 +218,7 @@ TEST(Report, OnePdfWithEachModesInputsWalkthroughResultsAndDrawing)
         GTEST_SKIP() << "pdftotext is not installed";
     QTemporaryDir dir;
     Driver app;
-    wheelPass(app, "105", "2.5");
+    app.sizeWheel("105", "2.5");
     QWidget& main = app.session().mainWindow();
     app.menu("mnuReport");
     auto* author = main.findChild<QDialog*>(QStringLiteral("reportAuthor"));

@@ -164,14 +164,7 @@ private:
         app.click("okonchanie", "Command1");
         ASSERT_TRUE(app.isVisible("vivod4"));
         for (const auto& [tip, module] : {std::pair{"105", "2.5"}, {"420", "10.0"}, {"840", "20.0"}}) {
-            app.menu("mnuKol");
-            app.type("Vvod", "Text1", QStringLiteral("40"));
-            app.type("Vvod", "Text4", QStringLiteral("30"));
-            app.type("Vvod", "Text5", QString::fromLatin1(tip));
-            app.type("Vvod", "Text6", QStringLiteral("20"));
-            app.click("Vvod", "Command1");
-            app.type("Vibor", "Combo1", QString::fromLatin1(module));
-            app.click("Vibor", "Command1");
+            app.sizeWheel(tip, module);
         }
         ASSERT_TRUE(app.isVisible("vivod3"));
         app.menu("mnuProv");
