@@ -11,6 +11,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 namespace gear {
 namespace {
@@ -54,6 +57,38 @@ TEST(ModeCommands, ExactlyOneModeHoldsAndTheFirstScreenFollows)
 std::array<std::string, kCoefficientCount> defaultTexts()
 {
     return parameterTexts(startUpState(), ".");
+}
+
+// What each coefficient of the parameters screen is, as the textbook names
+// it: the words that set it apart from its neighbours.
+TEST(Parameters, NameEachCoefficientByWhatItAccountsFor)
+{
+    const std::vector<std::pair<std::string_view, std::string_view>> kinds{
+        {"Psibd", "ширины венца"},
+        {"kf", "нагрузки при расчёте на изгиб"},
+        {"kh", "нагрузки при расчёте на контактную прочность"},
+        {"khb", "неравномерности нагрузки по ширине венца KHβ"},
+        {"kfb", "неравномерности нагрузки по ширине венца KFβ"},
+        {"kfa", "распределения нагрузки между зубьями KFα"},
+        {"kfv", "динамической нагрузки KFv"},
+        {"khv", "динамической нагрузки KHv"},
+        {"kha", "распределения нагрузки между зубьями KHα"},
+        {"Zk", "контактной прочности косозубых"},
+        {"Yn", "долговечности YN"},
+        {"Zn", "долговечности ZN"},
+        {"Yr", "шероховатости"},
+        {"Yx", "размеров"},
+        {"Yd", "градиенту напряжений"},
+        {"Sf", "запаса прочности при изгибе"},
+        {"Sh", "запаса прочности по контактным"},
+    };
+    for (const auto& [name, words] : kinds) {
+        const auto info = std::find_if(kCoefficients.begin(), kCoefficients.end(),
+                                       [&](const CoefficientInfo& c) { return c.name == name; });
+        ASSERT_NE(info, kCoefficients.end()) << name;
+        EXPECT_NE(info->meaning.find(words), std::string_view::npos) << name << ": " << info->meaning;
+        EXPECT_EQ(info->meaning.find("перекрыт"), std::string_view::npos) << name << ": " << info->meaning;
+    }
 }
 
 TEST(Parameters, ShowTheSetInForceWithTheRegionalSeparator)
