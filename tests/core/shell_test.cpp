@@ -83,8 +83,11 @@ TEST(Parameters, NameEachCoefficientByWhatItAccountsFor)
         {"Sh", "запаса прочности по контактным"},
     };
     for (const auto& [name, words] : kinds) {
+        // clang 14, which builds the WebAssembly tests, cannot capture a
+        // structured binding in a lambda.
+        const std::string_view symbol = name;
         const auto info = std::find_if(kCoefficients.begin(), kCoefficients.end(),
-                                       [&](const CoefficientInfo& c) { return c.name == name; });
+                                       [&](const CoefficientInfo& c) { return c.name == symbol; });
         ASSERT_NE(info, kCoefficients.end()) << name;
         EXPECT_NE(info->meaning.find(words), std::string_view::npos) << name << ": " << info->meaning;
         EXPECT_EQ(info->meaning.find("перекрыт"), std::string_view::npos) << name << ": " << info->meaning;
