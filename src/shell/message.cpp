@@ -10,6 +10,11 @@ std::string translated(const Translator& translate, std::string_view context, st
     return translate ? translate(context, source) : std::string(source);
 }
 
+std::string translated(const Translator& translate, CoreText text)
+{
+    return translated(translate, text.context, text.source);
+}
+
 Message::Message(std::string_view context, std::string_view source) : m_context(context), m_source(source)
 {
 }

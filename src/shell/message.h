@@ -15,6 +15,8 @@
 #define GEAR_TR_NOOP(context, text) text
 // The same for a sentence kept as a Message.
 #define GEAR_TR(context, text) ::gear::Message(context, text)
+// The same for a text kept in a table with its context.
+#define GEAR_TEXT(context, text) ::gear::CoreText{context, text}
 
 namespace gear {
 
@@ -25,6 +27,16 @@ using Translator = std::function<std::string(std::string_view context, std::stri
 
 // `source` in the language of `translate`.
 std::string translated(const Translator& translate, std::string_view context, std::string_view source);
+
+// A text of a table of the core's, with the context it is translated in.
+struct CoreText {
+    std::string_view context;
+    std::string_view source;
+
+    bool empty() const { return source.empty(); }
+};
+
+std::string translated(const Translator& translate, CoreText text);
 
 // A sentence the core says, kept as its Russian pattern, with %1…%9 where
 // numbers, names and other phrases go, and the texts that fill them: a

@@ -54,51 +54,98 @@ std::string plainSymbols(std::string_view marked)
     return text;
 }
 
-std::string modeWalkthroughText(const CalcState& state, Mode mode, std::string_view separator,
-                                const Translator& translate)
+namespace {
+
+WalkthroughSection sectionOf(const CalcState& state, Mode mode, std::string_view separator,
+                             const Translator& translate)
 {
     const auto words = [&](std::string_view context, std::string_view source) {
         return translated(translate, context, source);
     };
-    std::string text = words("mode", modeTitle(mode)) + '\n';
+    WalkthroughSection section{mode, words("mode", modeTitle(mode)), {}, {}};
     const std::vector<StepGroup>* groups = state.walkthrough.of(mode);
-    if (!groups)
-        return text + "  " +
-               words("walkthrough", GEAR_TR_NOOP("walkthrough", "Расчёт в этом режиме ещё не выполнялся.")) + '\n';
+    if (!groups) {
+        section.notRun = words("walkthrough", GEAR_TR_NOOP("walkthrough", "Расчёт в этом режиме ещё не выполнялся."));
+        return section;
+    }
     for (const StepGroup& group : *groups) {
-        text += "  " + words("walkthrough", stepGroupTitle(group.screen, mode)) + '\n';
+        WalkthroughGroup shown{group.screen, words("walkthrough", stepGroupTitle(group.screen, mode)), {}, {}};
         if (!group.refusal.empty()) {
-            text += "    " +
-                    fillPlaceholders(words("walkthrough", GEAR_TR_NOOP("walkthrough", "Расчёт не выполнен: %1")),
-                                     {withDecimalSeparator(group.refusal.text(translate), separator)}) +
-                    '\n';
+            shown.refusal = fillPlaceholders(words("walkthrough", GEAR_TR_NOOP("walkthrough", "Расчёт не выполнен: %1")),
+                                             {withDecimalSeparator(group.refusal.text(translate), separator)});
+            section.groups.push_back(std::move(shown));
             continue;
         }
         for (const Step& step : group.steps) {
+            WalkthroughLine line;
+            line.value = step.result;
             if (!step.decision.empty()) {
-                text += "    → " + withDecimalSeparator(step.decision.text(translate), separator) + '\n';
+                line.decision = withDecimalSeparator(step.decision.text(translate), separator);
+                shown.lines.push_back(std::move(line));
                 continue;
             }
-            text += "    " + plainSymbols(quantityText(step, translate));
-            // A constant is its own result: "kF = 1.5" needs no formula.
+            line.quantity = quantityText(step, translate);
             if (step.formula.find('{') != std::string::npos) {
-                text += " = " + plainSymbols(symbolicForm(step, separator, translate));
-                text += " = " + plainSymbols(substitutedForm(step, separator, translate));
+                line.symbolic = symbolicForm(step, separator, translate);
+                line.substituted = substitutedForm(step, separator, translate);
             }
-            text += " = " + resultText(step, separator);
+            line.result = resultText(step, separator);
             if (!step.unit.empty())
-                text += ' ' + unitText(step, translate);
-            text += '\n';
+                line.result += ' ' + unitText(step, translate);
+            shown.lines.push_back(std::move(line));
+        }
+        section.groups.push_back(std::move(shown));
+    }
+    return section;
+}
+
+} // namespace
+
+std::vector<WalkthroughSection> walkthroughSections(const CalcState& state, std::string_view separator,
+                                                    const Translator& translate)
+{
+    std::vector<WalkthroughSection> sections;
+    for (const Mode mode : {Mode::Transmission, Mode::Wheel, Mode::Check})
+        sections.push_back(sectionOf(state, mode, separator, translate));
+    return sections;
+}
+
+std::string walkthroughSectionText(const WalkthroughSection& section)
+{
+    std::string text = section.title + '\n';
+    if (!section.notRun.empty())
+        return text + "  " + section.notRun + '\n';
+    for (const WalkthroughGroup& group : section.groups) {
+        text += "  " + group.title + '\n';
+        if (!group.refusal.empty()) {
+            text += "    " + group.refusal + '\n';
+            continue;
+        }
+        for (const WalkthroughLine& line : group.lines) {
+            if (!line.decision.empty()) {
+                text += "    → " + line.decision + '\n';
+                continue;
+            }
+            text += "    " + plainSymbols(line.quantity);
+            if (!line.symbolic.empty())
+                text += " = " + plainSymbols(line.symbolic) + " = " + plainSymbols(line.substituted);
+            text += " = " + line.result + '\n';
         }
     }
     return text;
 }
 
+std::string modeWalkthroughText(const CalcState& state, Mode mode, std::string_view separator,
+                                const Translator& translate)
+{
+    return walkthroughSectionText(sectionOf(state, mode, separator, translate));
+}
+
 std::string walkthroughText(const CalcState& state, std::string_view separator, const Translator& translate)
 {
     std::string text;
-    for (const Mode mode : {Mode::Transmission, Mode::Wheel, Mode::Check})
-        text += modeWalkthroughText(state, mode, separator, translate) + '\n';
+    for (const WalkthroughSection& section : walkthroughSections(state, separator, translate))
+        text += walkthroughSectionText(section) + '\n';
     return text;
 }
 
