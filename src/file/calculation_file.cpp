@@ -8,6 +8,7 @@
 #include "material/manufacturing_requirements.h"
 #include "material/steel_grade.h"
 #include "material/treatment_method.h"
+#include "screens/screen_catalogue.h"
 #include "shell/mode_commands.h"
 #include "shell/number_text.h"
 #include "shell/reference_tables.h"
@@ -68,25 +69,6 @@ const ScreenForm* formOf(ScreenId screen)
             return &form;
     }
     return nullptr;
-}
-
-// The names a choice stands for, so that a reader of the file sees the
-// treatment or the steel and not only its number; 0 is "none".
-std::vector<std::string_view> choiceNames(ScreenId screen)
-{
-    if (screen == ScreenId::trebov2)
-        return {kRequirementOptions.begin(), kRequirementOptions.end()};
-    if (screen == ScreenId::BNormal2 || screen == ScreenId::Czakalka2)
-        return treatmentOptions(screen);
-    if (isSteelScreen(screen))
-        return steelScreenContent(screen).grades;
-    if (screen == ScreenId::okon) {
-        std::vector<std::string_view> grades;
-        for (const SteelRow& row : kSteelRows)
-            grades.push_back(row.gradeName);
-        return grades;
-    }
-    return {};
 }
 
 // The field that names the choice beside its number.
@@ -567,27 +549,6 @@ bool sameResults(const std::optional<ModeResults>& a, const std::optional<ModeRe
 }
 
 } // namespace
-
-bool isScreenOfMode(ScreenId screen, Mode mode)
-{
-    switch (screen) {
-    case ScreenId::ATverd:
-    case ScreenId::Vvod2:
-    case ScreenId::okon: return mode == Mode::Transmission;
-    case ScreenId::trebov2:
-    case ScreenId::Vvod3: return mode == Mode::Check;
-    case ScreenId::Vvod: return mode == Mode::Wheel;
-    case ScreenId::Vibor: return mode == Mode::Transmission || mode == Mode::Wheel;
-    case ScreenId::BNormal2:
-    case ScreenId::Czakalka2:
-    case ScreenId::stal1:
-    case ScreenId::stal2:
-    case ScreenId::stal3:
-    case ScreenId::stal4:
-    case ScreenId::stal5: return mode == Mode::Transmission || mode == Mode::Check;
-    default: return false;
-    }
-}
 
 std::vector<std::string_view> resultFields(Mode mode)
 {

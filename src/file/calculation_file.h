@@ -7,6 +7,7 @@
 // only ever bring back a calculation the program itself computes, and the
 // results it holds are checked against that run.
 
+#include "screens/screen_catalogue.h"
 #include "shell/calc_state.h"
 #include "shell/message.h"
 #include "shell/outcome.h"
@@ -44,9 +45,6 @@ struct Calculation {
     std::vector<GivenStep> steps;                               // every mode's chain, in the order the Oks ran
     std::array<std::optional<ModeResults>, kModeCount> results; // only the fields resultFields() names
 };
-
-// Whether a screen's Ok belongs to a mode's chain.
-bool isScreenOfMode(ScreenId screen, Mode mode);
 
 // The numbers of a mode's results that the file keeps and checks: those the
 // results screens and printouts show.

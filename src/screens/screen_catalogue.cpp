@@ -16,6 +16,7 @@
 #include "strength/transmission_design.h"
 
 #include <algorithm>
+#include <memory>
 
 namespace gear {
 
@@ -25,6 +26,10 @@ using Q = Quantities;
 constexpr Mode kPair = Mode::Transmission;
 constexpr Mode kWheel = Mode::Wheel;
 constexpr Mode kCheck = Mode::Check;
+
+constexpr Button kOk{"Command1", {{}, "Ok"}, ButtonAction::Ok};
+constexpr Button kCloseOk{"Command1", {{}, "Ok"}, ButtonAction::Close};
+constexpr Button kSaveDrawing{"Command2", GEAR_TEXT("screen", "Сохранить чертёж…"), ButtonAction::SaveDrawing};
 
 std::string textAt(const GivenInputs& given, size_t i)
 {
@@ -130,7 +135,7 @@ ScreenEntry entryOf(ScreenId id, ScreenLayout layout, CoreText title)
 ScreenEntry hardnessScreen()
 {
     ScreenEntry e = entryOf(ScreenId::ATverd, ScreenLayout::HardnessTable,
-                  GEAR_TEXT("screen", "Рекомендуемые значения твёрдости зубьев и виды ХТО"));
+                            GEAR_TEXT("screen", "Рекомендуемые значения твёрдости зубьев и виды ХТО"));
     e.modes = {kPair};
     e.startsChain = true;
     e.cells = {
@@ -142,15 +147,15 @@ ScreenEntry hardnessScreen()
         {{}, GEAR_TEXT("screen", "колеса"), 1, 4},
         // The course's captions break long words with a hyphen and a blank.
         {"Label2",
-         GEAR_TEXT("screen", "Редукторы больших раз- меров индивидуального производства,мало- нагруженные передачи"),
-         2, 0},
+         GEAR_TEXT("screen", "Редукторы больших раз- меров индивидуального производства,мало- нагруженные передачи"), 2,
+         0},
         {"Label8", GEAR_TEXT("screen", "Нежёсткие"), 2, 1},
         {"Label9", GEAR_TEXT("screen", "Нормализация"), 2, 2},
         {"Label10", GEAR_TEXT("screen", "200...210 НВ"), 2, 3},
         {"Label11", GEAR_TEXT("screen", "160...170 НВ"), 2, 4},
         {"Label3",
          GEAR_TEXT("screen", "Редукторы общего наз- начения в единичном и мелкосерийном произ- водстве,передачи с "
-                                "небольшими нагрузками"),
+                             "небольшими нагрузками"),
          3, 0},
         {"Label12", GEAR_TEXT("screen", "Нежёсткие"), 3, 1},
         {"Label17", GEAR_TEXT("screen", "Улучшение"), 3, 2},
@@ -159,7 +164,7 @@ ScreenEntry hardnessScreen()
         // Rows 3 and 4 share their area, requirement and treatment cells.
         {"Label4",
          GEAR_TEXT("screen", "Редукторы общего наз- начения в серийном и массовом производстве тихоходные передачи "
-                                "низкой тотчности"),
+                             "низкой тотчности"),
          4, 0, 2, 1},
         {"Label13", GEAR_TEXT("screen", "Жёсткие"), 4, 1, 2, 1},
         {"Label20", GEAR_TEXT("screen", "Объёмная закалка\nЗакалка ТВЧ"), 4, 2, 2, 1},
@@ -200,13 +205,14 @@ ScreenEntry hardnessScreen()
     e.highestChoice = 7;
     e.ok = okHardness;
     e.next = {ScreenId::BNormal2, ScreenId::Czakalka2};
+    e.buttons = {kOk};
     return e;
 }
 
 ScreenEntry requirementsScreen()
 {
-    ScreenEntry e = entryOf(ScreenId::trebov2, ScreenLayout::OptionColumns,
-                  GEAR_TEXT("screen", "Требования к изготовлению"));
+    ScreenEntry e =
+        entryOf(ScreenId::trebov2, ScreenLayout::OptionColumns, GEAR_TEXT("screen", "Требования к изготовлению"));
     e.modes = {kCheck};
     e.startsChain = true;
     e.options = {{"Option1", "Label1", {"requirements", kRequirementOptions[0]}, kRequirementOptions[0]},
@@ -216,6 +222,7 @@ ScreenEntry requirementsScreen()
     e.highestChoice = 2;
     e.ok = okRequirements;
     e.next = {ScreenId::BNormal2, ScreenId::Czakalka2};
+    e.buttons = {kOk};
     return e;
 }
 
@@ -243,12 +250,12 @@ ScreenEntry treatmentScreen(ScreenId id)
         e.cells.push_back({{}, {{}, "50...60 HRC"}, 6, 2});
         e.cells.push_back({{}, {{}, "24...40 HRC"}, 6, 3});
         e.ok = okSurfaceHardening;
-        e.next = {ScreenId::stal2, ScreenId::stal3, ScreenId::stal4, ScreenId::stal5, ScreenId::Vvod2,
-                  ScreenId::Vvod3};
+        e.next = {ScreenId::stal2, ScreenId::stal3, ScreenId::stal4, ScreenId::stal5, ScreenId::Vvod2, ScreenId::Vvod3};
     }
     e.choiceKey = "option";
     e.choiceNameKey = "name";
     e.highestChoice = static_cast<int>(e.options.size());
+    e.buttons = {kOk};
     return e;
 }
 
@@ -257,7 +264,7 @@ ScreenEntry steelScreen(ScreenId id)
     const SteelScreenContent content = steelScreenContent(id);
     ScreenEntry e = entryOf(id, ScreenLayout::OptionColumns, {"steel grade", content.title});
     e.modes = {kPair, kCheck};
-    e.cells = {{"Label1", GEAR_TEXT("screen", "Выберите марку стали"), 0, 0}};
+    e.captions = {{"Label1", GEAR_TEXT("screen", "Выберите марку стали")}};
     static constexpr std::array<std::string_view, 5> kOptions{"Option1", "Option2", "Option3", "Option4", "Option5"};
     static constexpr std::array<std::string_view, 5> kLabels{"Label2", "Label3", "Label4", "Label5", "Label6"};
     for (size_t i = 0; i < content.grades.size(); ++i)
@@ -268,6 +275,7 @@ ScreenEntry steelScreen(ScreenId id)
     e.highestChoice = static_cast<int>(content.grades.size());
     e.ok = okSteelGrade;
     e.next = {ScreenId::Vvod2, ScreenId::Vvod3};
+    e.buttons = {kOk};
     return e;
 }
 
@@ -283,6 +291,7 @@ ScreenEntry designInputScreen()
     };
     e.ok = okDesign;
     e.next = {ScreenId::Vibor};
+    e.buttons = {kOk};
     return e;
 }
 
@@ -298,6 +307,7 @@ ScreenEntry checkInputScreen()
     };
     e.ok = okCheck;
     e.next = {ScreenId::result};
+    e.buttons = {kOk};
     return e;
 }
 
@@ -316,6 +326,7 @@ ScreenEntry wheelInputScreen()
     };
     e.ok = okWheel;
     e.next = {ScreenId::Vibor};
+    e.buttons = {kOk};
     return e;
 }
 
@@ -323,10 +334,10 @@ ScreenEntry moduleScreen()
 {
     ScreenEntry e = entryOf(ScreenId::Vibor, ScreenLayout::ModuleChoice, GEAR_TEXT("screen", "Модули"));
     e.modes = {kPair, kWheel};
-    e.cells = {
+    e.captions = {
         {"Label1", GEAR_TEXT("screen", "Расчётный модуль равен")},
         {"Label2", GEAR_TEXT("screen", "Вычесленное значение модуля следует согласовать с ГОСТом приняв "
-                                          "ближайшее стандартное значение. При этом первый ряд предпочтительнее.")},
+                                       "ближайшее стандартное значение. При этом первый ряд предпочтительнее.")},
         {"Label5", GEAR_TEXT("screen", "Значение модуля m, мм, ГОСТ 9563-80")},
     };
     e.texts = {
@@ -336,39 +347,70 @@ ScreenEntry moduleScreen()
     e.displays = {{"Label6", nullptr, calculatedModule}};
     e.ok = okModule;
     e.next = {ScreenId::okon, ScreenId::oshibka1, ScreenId::vivod1, ScreenId::vivod2, ScreenId::vivod3};
+    e.buttons = {kOk};
     return e;
 }
 
 ScreenEntry finalSteelScreen()
 {
-    ScreenEntry e = entryOf(ScreenId::okon, ScreenLayout::SteelList, GEAR_TEXT("screen", "Окончательный выбор материала"));
+    ScreenEntry e =
+        entryOf(ScreenId::okon, ScreenLayout::SteelList, GEAR_TEXT("screen", "Окончательный выбор материала"));
     e.modes = {kPair};
     // The symbols are written in Latin letters, as the course's screen has them.
-    e.cells = {{"Label11", {{}, "sigmaF1="}}, {"Label12", {{}, "sigmaF2="}}, {"Label15", {{}, "sigmaH1="}}, {"Label16", {{}, "sigmaH2="}}};
-    e.displays = {{"Label13", &Q::sigmaF1}, {"Label14", &Q::sigmaF2}, {"Label17", &Q::sigmaH1}, {"Label18", &Q::sigmaH2}};
+    e.captions = {{"Label11", {{}, "sigmaF1="}},
+                  {"Label12", {{}, "sigmaF2="}},
+                  {"Label15", {{}, "sigmaH1="}},
+                  {"Label16", {{}, "sigmaH2="}}};
+    // The heads of the steel table over the list's columns; the narrow
+    // heads break their lines at the blanks.
+    e.cells = {
+        {"Label1", GEAR_TEXT("screen", "Марка\nстали"), 0, 0, 2, 1},
+        {"Label2", GEAR_TEXT("screen", "ГОСТ"), 0, 1, 2, 1},
+        {"Label10", GEAR_TEXT("screen", "ХТО"), 0, 2, 2, 1},
+        {"Label3", GEAR_TEXT("screen", "Толщина\nили ширина\nобода"), 0, 3, 2, 1},
+        {"Label4", GEAR_TEXT("screen", "Твёрдость"), 0, 4, 1, 2},
+        {"Label5", GEAR_TEXT("screen", "Пов-ти   сер-ны"), 1, 4, 1, 2},
+        {"Label6", GEAR_TEXT("screen", "Времен\nное\nсопротив\nление"), 0, 6, 2, 1},
+        {"Label7", GEAR_TEXT("screen", "Предел\nтеку\nчести"), 0, 7, 2, 1},
+        {"Label8", {{}, "sigmaH"}, 0, 8, 2, 1},
+        {"Label9", {{}, "sigmaF"}, 0, 9, 2, 1},
+    };
+    e.displays = {
+        {"Label13", &Q::sigmaF1}, {"Label14", &Q::sigmaF2}, {"Label17", &Q::sigmaH1}, {"Label18", &Q::sigmaH2}};
     e.choiceKey = "steel";
     e.listControl = "Combo1";
+    e.listCaption = GEAR_TEXT("screen", "Марка стали");
     e.choiceNameKey = "grade";
     e.lowestChoice = 0;
     e.highestChoice = static_cast<int>(kSteelRows.size());
     e.ok = okFinalSteel;
     e.next = {ScreenId::okonchanie};
+    e.buttons = {kOk};
     return e;
 }
 
 ScreenEntry pairResultsScreen()
 {
-    ScreenEntry e = entryOf(ScreenId::okonchanie, ScreenLayout::PairResults, GEAR_TEXT("screen", "Результаты расчётов"));
+    ScreenEntry e =
+        entryOf(ScreenId::okonchanie, ScreenLayout::PairResults, GEAR_TEXT("screen", "Результаты расчётов"));
     e.modes = {kPair};
-    for (const PairRow& row : pairRows()) {
-        if (row.pinion) {
-            e.displays.push_back({row.pinionName, row.pinion});
-            e.displays.push_back({row.wheelName, row.wheel});
-        } else {
-            e.displays.push_back({row.pinionName});
-            e.displays.push_back({row.wheelName});
-        }
+    e.cells = {{"Label1", GEAR_TEXT("results", "Параметр"), 0, 0},
+               {"Label2", GEAR_TEXT("results", "Единица величины"), 0, 1},
+               {"Label3", GEAR_TEXT("results", "Шестерня"), 0, 2},
+               {{}, GEAR_TEXT("results", "колесо"), 0, 3}};
+    int row = 1;
+    for (const PairRow& entry : pairRows()) {
+        e.cells.push_back({entry.captionName, {"results", entry.caption}, row, 0});
+        // The units stand in one column beside the rows, Label11 its first cell.
+        e.cells.push_back({row == 1 ? "Label11" : "", {"unit", entry.unit}, row, 1});
+        e.cells.push_back({entry.pinionName, {}, row, 2});
+        e.cells.push_back({entry.wheelName, {}, row, 3});
+        e.displays.push_back({entry.pinionName, entry.pinion});
+        e.displays.push_back({entry.wheelName, entry.wheel});
+        ++row;
     }
+    e.buttons = {{"Command1", GEAR_TEXT("screen", "Показать рисунок"), ButtonAction::ShowDrawing},
+                 {"Command2", {{}, "Ok"}, ButtonAction::Close}};
     e.next = {ScreenId::vivod4};
     return e;
 }
@@ -377,8 +419,9 @@ ScreenEntry loadScreen()
 {
     ScreenEntry e = entryOf(ScreenId::result, ScreenLayout::Load, GEAR_TEXT("screen", "Результаты расчётов"));
     e.modes = {kCheck};
-    e.cells = {{"Label1", GEAR_TEXT("screen", "Расчётная нагрузка равна")}, {"Label3", GEAR_TEXT("unit", "Нм")}};
+    e.captions = {{"Label1", GEAR_TEXT("screen", "Расчётная нагрузка равна")}, {"Label3", GEAR_TEXT("unit", "Нм")}};
     e.displays = {{"Label2", &Q::Tcalc}};
+    e.buttons = {kCloseOk};
     return e;
 }
 
@@ -387,9 +430,10 @@ ScreenEntry sketchScreen(ScreenId id)
     ScreenEntry e = entryOf(id, ScreenLayout::Sketch, {"sketch", sketchTitle(id)});
     e.modes = {kWheel};
     for (const SketchRow& row : sketchRows(id)) {
-        e.cells.push_back({row.captionName, {"sketch", row.caption}});
+        e.captions.push_back({row.captionName, {"sketch", row.caption}});
         e.displays.push_back({row.fieldName, row.value});
     }
+    e.buttons = {{"Command1", GEAR_TEXT("screen", "Назад"), ButtonAction::Close}, kSaveDrawing};
     return e;
 }
 
@@ -398,23 +442,55 @@ ScreenEntry plainScreen(ScreenId id, ScreenLayout layout, CoreText title)
     return entryOf(id, layout, title);
 }
 
+// Numbered control names, "Text1" …, kept for the catalogue's lifetime.
+std::string_view numbered(std::string_view stem, int number)
+{
+    static std::vector<std::unique_ptr<std::string>> names;
+    for (const auto& name : names) {
+        if (*name == std::string(stem) + std::to_string(number))
+            return *name;
+    }
+    names.push_back(std::make_unique<std::string>(std::string(stem) + std::to_string(number)));
+    return *names.back();
+}
+
+// A row per coefficient: its symbol, what it stands for and its field.
+ScreenEntry parametersScreen()
+{
+    ScreenEntry e =
+        plainScreen(ScreenId::nastroyka, ScreenLayout::Parameters, GEAR_TEXT("screen", "Изменение параметров"));
+    for (int row = 0; row < kCoefficientCount; ++row) {
+        const CoefficientInfo& info = kCoefficients[static_cast<size_t>(row)];
+        e.texts.push_back({numbered("Text", row + 1), numbered("Label", row + 1), {{}, info.name}, info.name});
+        e.captions.push_back({numbered("Label", row + 1 + kCoefficientCount), {"coefficient", info.meaning}});
+    }
+    e.ok = okParameters;
+    e.buttons = {kOk};
+    return e;
+}
+
 std::vector<ScreenEntry> makeCatalogue()
 {
     std::vector<ScreenEntry> all;
     all.push_back(hardnessScreen());
     all.push_back(treatmentScreen(ScreenId::BNormal2));
     all.push_back(treatmentScreen(ScreenId::Czakalka2));
-    all.push_back(plainScreen(ScreenId::hodRascheta, ScreenLayout::Walkthrough, GEAR_TEXT("screen", "Ход расчёта")));
-    all.push_back(plainScreen(ScreenId::info, ScreenLayout::About, GEAR_TEXT("screen", "Справка")));
-    ScreenEntry parameters =
-        plainScreen(ScreenId::nastroyka, ScreenLayout::Parameters, GEAR_TEXT("screen", "Изменение параметров"));
-    parameters.ok = okParameters;
-    all.push_back(std::move(parameters));
+    ScreenEntry walkthrough =
+        plainScreen(ScreenId::hodRascheta, ScreenLayout::Walkthrough, GEAR_TEXT("screen", "Ход расчёта"));
+    walkthrough.buttons = {{"Command1", GEAR_TEXT("screen", "Копировать"), ButtonAction::Copy},
+                           {"Command2", GEAR_TEXT("screen", "Печать…"), ButtonAction::Print}};
+    all.push_back(std::move(walkthrough));
+    ScreenEntry about = plainScreen(ScreenId::info, ScreenLayout::About, GEAR_TEXT("screen", "Справка"));
+    about.captions = {{"Label1", GEAR_TEXT("screen", "Данная програма предназначена для закрепления знаний полученных "
+                                                     "студентами на лекциях по дисциплине \"Детали машин\".")}};
+    all.push_back(std::move(about));
+    all.push_back(parametersScreen());
     all.push_back(finalSteelScreen());
     all.push_back(pairResultsScreen());
     ScreenEntry error = plainScreen(ScreenId::oshibka1, ScreenLayout::Message, GEAR_TEXT("screen", "Ошибка"));
-    error.cells = {{"Label1", GEAR_TEXT("screen", "Выберите один из стандартных модулей")}};
+    error.captions = {{"Label1", GEAR_TEXT("screen", "Выберите один из стандартных модулей")}};
     error.modes = {kPair, kWheel};
+    error.buttons = {kCloseOk};
     all.push_back(std::move(error));
     all.push_back(loadScreen());
     for (ScreenId id : {ScreenId::stal1, ScreenId::stal2, ScreenId::stal3, ScreenId::stal4, ScreenId::stal5})
@@ -422,12 +498,16 @@ std::vector<ScreenEntry> makeCatalogue()
     all.push_back(requirementsScreen());
     all.push_back(moduleScreen());
     ScreenEntry exit = plainScreen(ScreenId::vihod, ScreenLayout::ExitQuestion, GEAR_TEXT("screen", "Выход"));
-    exit.cells = {{"Label1", GEAR_TEXT("screen", "Вы уверены что хотите выйти?")}};
+    exit.captions = {{"Label1", GEAR_TEXT("screen", "Вы уверены что хотите выйти?")}};
+    exit.buttons = {{"Command1", GEAR_TEXT("screen", "Да"), ButtonAction::Yes},
+                    {"Command2", GEAR_TEXT("screen", "Нет"), ButtonAction::Close}};
     all.push_back(std::move(exit));
     for (ScreenId id : {ScreenId::vivod1, ScreenId::vivod2, ScreenId::vivod3})
         all.push_back(sketchScreen(id));
-    ScreenEntry drawing = plainScreen(ScreenId::vivod4, ScreenLayout::PairDrawing, GEAR_TEXT("screen", "Чертёж колеса"));
+    ScreenEntry drawing =
+        plainScreen(ScreenId::vivod4, ScreenLayout::PairDrawing, GEAR_TEXT("screen", "Чертёж колеса"));
     drawing.modes = {kPair};
+    drawing.buttons = {kCloseOk, kSaveDrawing};
     all.push_back(std::move(drawing));
     all.push_back(wheelInputScreen());
     all.push_back(designInputScreen());
@@ -451,6 +531,30 @@ const ScreenEntry& screenEntry(ScreenId id)
 std::string screenTitle(ScreenId id, const Translator& translate)
 {
     return translated(translate, screenEntry(id).title);
+}
+
+std::string optionDescription(const ScreenEntry& entry, size_t option, const Translator& translate)
+{
+    if (option >= entry.options.size())
+        return {};
+    const OptionInput& input = entry.options[option];
+    if (entry.layout != ScreenLayout::HardnessTable)
+        return translated(translate, input.caption);
+    // The row the option marks: its area and requirement (rows 3 and 4
+    // share row 3's), its treatment and the hardness of both gears.
+    const int row = static_cast<int>(option) + 2;
+    auto cellAt = [&](int column) {
+        for (const TableCell& cell : entry.cells) {
+            if (cell.column == column && cell.row <= row && row < cell.row + cell.rowSpan)
+                return translated(translate, cell.text);
+        }
+        return std::string();
+    };
+    std::string area = cellAt(0);
+    for (size_t at = area.find("- "); at != std::string::npos; at = area.find("- ", at))
+        area.erase(at, 2);
+    return fillPlaceholders(translated(translate, GEAR_TEXT("screen", "%1 %2, %3: шестерни %4, колеса %5")),
+                            {area, cellAt(1), translated(translate, input.caption), cellAt(3), cellAt(4)});
 }
 
 bool isScreenOfMode(ScreenId screen, Mode mode)

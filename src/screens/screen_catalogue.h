@@ -56,10 +56,10 @@ struct TextInput {
 
 // An option of the screen's one group, numbered from 1 in this order.
 struct OptionInput {
-    std::string_view control;    // "Option1" …
-    std::string_view label;      // the control of its visible caption, if it has one
-    CoreText caption;            // what it stands for (a treatment, a grade, a row)
-    std::string_view fileName;   // the name the calculation file gives beside its number
+    std::string_view control;  // "Option1" …
+    std::string_view label;    // the control of its visible caption, if it has one
+    CoreText caption;          // what it stands for (a treatment, a grade, a row)
+    std::string_view fileName; // the name the calculation file gives beside its number
 };
 
 // A cell of a screen's fixed table: the control that shows it (none for an
@@ -71,6 +71,29 @@ struct TableCell {
     int column = 0;
     int rowSpan = 1;
     int columnSpan = 1;
+};
+
+// A caption of a screen outside its table.
+struct Caption {
+    std::string_view control;
+    CoreText text;
+};
+
+// What a button does; each front-end carries it out its own way.
+enum class ButtonAction {
+    Ok,          // runs the screen's Ok through the session
+    Close,       // hides the screen, which keeps what it holds
+    ShowDrawing, // the pair's drawing
+    SaveDrawing, // the drawing shown, on its sheet, into a file
+    Copy,        // the walkthrough as text onto the clipboard
+    Print,       // the walkthrough printed
+    Yes,         // the exit confirmed
+};
+
+struct Button {
+    std::string_view control;
+    CoreText caption;
+    ButtonAction action;
 };
 
 // A value a screen shows, written whenever the screen opens: a number of
@@ -93,14 +116,18 @@ struct ScreenEntry {
     bool startsChain = false;
     std::vector<TextInput> texts;
     std::vector<OptionInput> options;
-    std::vector<TableCell> cells;
+    std::vector<TableCell> cells; // the screen's table, heads first
+    std::vector<Caption> captions;
     std::vector<Display> displays;
+    std::vector<Button> buttons; // left to right; the first is pressed by Enter
     // How a file names the choice: the option, row or list item (empty for
     // a screen of texts), and the name given beside its number.
     std::string_view choiceKey;
     std::string_view choiceNameKey;
-    // The fixed list whose item is the choice, for a screen that has one.
+    // The fixed list whose item is the choice, for a screen that has one,
+    // and what a screen reader calls it.
     std::string_view listControl;
+    CoreText listCaption;
     // The lowest choice the Ok runs with (a steel screen whose rule needs no
     // grade runs with none marked) and the highest.
     int lowestChoice = 1;
@@ -108,6 +135,10 @@ struct ScreenEntry {
     OkFunction ok = nullptr; // none: the screen's buttons only close it
     std::vector<ScreenId> next;
 };
+
+// What a screen reader says for an option: the whole row of a table the
+// option marks, or its caption.
+std::string optionDescription(const ScreenEntry& entry, size_t option, const Translator& translate = {});
 
 // The window title in the language of `translate`.
 std::string screenTitle(ScreenId id, const Translator& translate = {});

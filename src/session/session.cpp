@@ -230,9 +230,12 @@ Reply Session::open(std::string_view fileName, std::string_view bytes)
         reply.screens.push_back({screen, false});
     // The file was checked on a state of its own; the same run on the
     // session's state gives the same, and each screen gets what its Ok had.
-    const std::vector<ScreenId> open = reopen(m_state, opened.calculation, [&](const GivenStep& step, const Outcome&) {
-        showGiven(step.screen, step.given, reply);
-    });
+    const std::vector<ScreenId> open =
+        reopen(m_state, opened.calculation, [&](const GivenStep& step, const Outcome& outcome) {
+            showGiven(step.screen, step.given, reply);
+            if (!outcome.refused() && outcome.next)
+                fill(*outcome.next, reply);
+        });
     for (const ScreenId screen : open) {
         fill(screen, reply);
         reply.screens.push_back({screen, true});
@@ -248,16 +251,19 @@ FileToSave Session::fileToSave() const
 {
     const SavedCalculation saved = saveCalculation(m_state);
     FileToSave file{m_fileName.empty() ? untitledName(m_state, m_translate) : m_fileName,
-                    "application/x-gearwheel-calculation", saved.text, {}};
+                    "application/x-gearwheel-calculation",
+                    saved.text,
+                    {}};
     if (!saved.recomputed.empty()) {
         std::string modes;
         for (const Mode mode : saved.recomputed)
             modes += (modes.empty() ? "«" : ", «") + words("mode", modeTitle(mode)) + "»";
         file.notice = fillPlaceholders(
-            words("file", GEAR_TR_NOOP("file", "Расчёт сохранён. Результаты расчёта %1 в файле пересчитаны по данным его "
-                                                "экранов и отличаются от показанных: экраны нажимались не по порядку или "
-                                                "коэффициенты менялись по ходу расчёта. Откройте файл, чтобы увидеть "
-                                                "расчёт таким, каким он записан.")),
+            words("file",
+                  GEAR_TR_NOOP("file", "Расчёт сохранён. Результаты расчёта %1 в файле пересчитаны по данным его "
+                                       "экранов и отличаются от показанных: экраны нажимались не по порядку или "
+                                       "коэффициенты менялись по ходу расчёта. Откройте файл, чтобы увидеть "
+                                       "расчёт таким, каким он записан.")),
             {modes});
     }
     return file;
@@ -298,7 +304,13 @@ std::optional<FileToSave> Session::drawingFile(ScreenId screen, std::string_view
     const std::optional<Drawing> sheet = drawing(screen, control, DrawingTarget{});
     if (!sheet)
         return std::nullopt;
-    const std::string name = screenTitle(screen, m_translate);
+    // Named after the work's file, if it has one, and the drawing's mode.
+    const ScreenEntry& entry = screenEntry(screen);
+    std::string name = entry.modes.empty() ? words("screen", kProgram) : words("mode", modeTitle(entry.modes.front()));
+    if (!m_fileName.empty()) {
+        const size_t dot = m_fileName.rfind('.');
+        name = m_fileName.substr(0, dot == 0 ? std::string::npos : dot) + " — " + name;
+    }
     if (format == DrawingFormat::Dxf)
         return FileToSave{name + ".dxf", "image/vnd.dxf", drawingDxf(*sheet), {}};
     return FileToSave{name + ".svg", "image/svg+xml", drawingSvg(*sheet), {}};

@@ -56,8 +56,7 @@ std::string plainSymbols(std::string_view marked)
 
 namespace {
 
-WalkthroughSection sectionOf(const CalcState& state, Mode mode, std::string_view separator,
-                             const Translator& translate)
+WalkthroughSection sectionOf(const CalcState& state, Mode mode, std::string_view separator, const Translator& translate)
 {
     const auto words = [&](std::string_view context, std::string_view source) {
         return translated(translate, context, source);
@@ -71,8 +70,9 @@ WalkthroughSection sectionOf(const CalcState& state, Mode mode, std::string_view
     for (const StepGroup& group : *groups) {
         WalkthroughGroup shown{group.screen, words("walkthrough", stepGroupTitle(group.screen, mode)), {}, {}};
         if (!group.refusal.empty()) {
-            shown.refusal = fillPlaceholders(words("walkthrough", GEAR_TR_NOOP("walkthrough", "Расчёт не выполнен: %1")),
-                                             {withDecimalSeparator(group.refusal.text(translate), separator)});
+            shown.refusal =
+                fillPlaceholders(words("walkthrough", GEAR_TR_NOOP("walkthrough", "Расчёт не выполнен: %1")),
+                                 {withDecimalSeparator(group.refusal.text(translate), separator)});
             section.groups.push_back(std::move(shown));
             continue;
         }

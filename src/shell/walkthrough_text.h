@@ -5,8 +5,8 @@
 #include "shell/message.h"
 
 #include <string>
-#include <vector>
 #include <string_view>
+#include <vector>
 
 namespace gear {
 

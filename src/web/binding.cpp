@@ -1,21 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The page's way into the core: a session per student, the reference tables
-// and the walkthrough, as plain JavaScript values. Numbers reach the page as
-// the texts the core writes; the page computes nothing.
+// The page's way into the core: a session per student and the catalogue of
+// the screens, as plain JavaScript values. Numbers reach the page as the
+// texts the core writes; the page computes nothing.
 #include "file/calculation_file.h"
-#include "geometry/results.h"
 #include "geometry/svg_writer.h"
-#include "material/steel_grade.h"
+#include "screens/screen_catalogue.h"
+#include "session/session.h"
 #include "shell/number_text.h"
 #include "shell/reference_tables.h"
-#include "shell/walkthrough.h"
-#include "shell/walkthrough_text.h"
-#include "web/page_session.h"
 
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
-#include <array>
 #include <string>
 #include <string_view>
 
@@ -31,12 +27,12 @@ val text(std::string_view utf8)
     return val(std::string(utf8));
 }
 
-template <typename Range>
-val textArray(const Range& items)
+template <typename Range, typename Convert>
+val arrayOf(const Range& items, Convert convert)
 {
     val array = val::array();
     for (const auto& item : items)
-        array.call<void>("push", text(item));
+        array.call<void>("push", convert(item));
     return array;
 }
 
@@ -50,87 +46,89 @@ std::string_view designName(WheelDesign design)
     return {};
 }
 
+val screenValue(ScreenId screen)
+{
+    return text(screenName(screen));
+}
+
 val replyValue(const Reply& reply)
 {
     val result = val::object();
-    const Outcome& outcome = reply.outcome;
-    result.set("next", outcome.next ? text(screenName(*outcome.next)) : val::null());
-    result.set("leave", outcome.leave);
-    result.set("beep", outcome.beep);
-    result.set("refusal", text(outcome.refusal.text()));
-    val texts = val::array();
-    for (const ControlText& t : reply.texts)
-        texts.call<void>("push", textArray(std::array<std::string_view, 3>{screenName(t.screen), t.control, t.text}));
-    result.set("texts", texts);
-    val shown = val::array();
-    for (const ControlShown& s : reply.shown) {
-        val entry = textArray(std::array<std::string_view, 2>{screenName(s.screen), s.control});
-        entry.call<void>("push", s.shown);
-        shown.call<void>("push", entry);
-    }
-    result.set("shown", shown);
-    val pictures = val::array();
-    for (const Picture& p : reply.pictures) {
-        val entry = val::object();
-        entry.set("screen", text(screenName(p.screen)));
-        entry.set("control", text(p.control));
-        entry.set("design", text(designName(p.design)));
-        pictures.call<void>("push", entry);
-    }
-    result.set("pictures", pictures);
-    val marked = val::array();
-    for (const OptionMarked& m : reply.marked) {
-        val entry = textArray(std::array<std::string_view, 1>{screenName(m.screen)});
-        entry.call<void>("push", m.option);
-        marked.call<void>("push", entry);
-    }
-    result.set("marked", marked);
-    val chosen = val::array();
-    for (const ItemChosen& c : reply.chosen) {
-        val entry = textArray(std::array<std::string_view, 2>{screenName(c.screen), c.control});
-        entry.call<void>("push", c.index);
-        chosen.call<void>("push", entry);
-    }
-    result.set("chosen", chosen);
-    val hidden = val::array();
-    for (const ScreenId screen : reply.hidden)
-        hidden.call<void>("push", text(screenName(screen)));
-    result.set("hidden", hidden);
-    val opened = val::array();
-    for (const ScreenId screen : reply.opened)
-        opened.call<void>("push", text(screenName(screen)));
-    result.set("opened", opened);
+    result.set("texts", arrayOf(reply.texts, [](const ControlText& t) {
+                   val entry = val::object();
+                   entry.set("screen", screenValue(t.screen));
+                   entry.set("control", text(t.control));
+                   entry.set("text", text(t.text));
+                   return entry;
+               }));
+    result.set("marked", arrayOf(reply.marked, [](const OptionMarked& m) {
+                   val entry = val::object();
+                   entry.set("screen", screenValue(m.screen));
+                   entry.set("option", m.option);
+                   return entry;
+               }));
+    result.set("chosen", arrayOf(reply.chosen, [](const ItemChosen& c) {
+                   val entry = val::object();
+                   entry.set("screen", screenValue(c.screen));
+                   entry.set("control", text(c.control));
+                   entry.set("index", c.index);
+                   return entry;
+               }));
+    result.set("shown", arrayOf(reply.shown, [](const ControlShown& s) {
+                   val entry = val::object();
+                   entry.set("screen", screenValue(s.screen));
+                   entry.set("control", text(s.control));
+                   entry.set("shown", s.shown);
+                   return entry;
+               }));
+    result.set("pictures", arrayOf(reply.pictures, [](const Picture& p) {
+                   val entry = val::object();
+                   entry.set("screen", screenValue(p.screen));
+                   entry.set("control", text(p.control));
+                   entry.set("design", text(designName(p.design)));
+                   return entry;
+               }));
+    result.set("message", text(reply.message));
+    result.set("refused", reply.refused());
+    result.set("messageScreen", reply.messageScreen ? screenValue(*reply.messageScreen) : val::null());
+    result.set("beep", reply.beep);
+    result.set("screens", arrayOf(reply.screens, [](const ScreenShown& s) {
+                   val entry = val::object();
+                   entry.set("screen", screenValue(s.screen));
+                   entry.set("shown", s.shown);
+                   return entry;
+               }));
+    result.set("calculated", reply.calculated);
     return result;
 }
 
-val menu(PageSession& session, const std::string& command)
+val menu(Session& session, const std::string& command)
 {
     return replyValue(session.menu(command));
 }
 
-val ok(PageSession& session, const std::string& screen, const val& input)
+// What a screen was given: {choice, texts}.
+val ok(Session& session, const std::string& screen, const val& input)
 {
     const std::optional<ScreenId> id = screenByName(screen);
     if (!id)
         return replyValue({});
-    OkInput in;
+    GivenInputs given;
     if (input["texts"].isArray())
-        in.texts = emscripten::vecFromJSArray<std::string>(input["texts"]);
-    if (input["option"].isNumber())
-        in.option = input["option"].as<int>();
-    if (input["index"].isNumber())
-        in.index = input["index"].as<int>();
-    return replyValue(session.ok(*id, in));
+        given.texts = emscripten::vecFromJSArray<std::string>(input["texts"]);
+    if (input["choice"].isNumber())
+        given.choice = input["choice"].as<int>();
+    return replyValue(session.ok(*id, given));
 }
 
-val showDrawing(PageSession& session)
+val showDrawing(Session& session)
 {
     return replyValue(session.showDrawing());
 }
 
 // The file's bytes as the browser read them (a Uint8Array), so that a file
 // that is not UTF-8 reaches the core's check as it is.
-val open(PageSession& session, const std::string& fileName, const std::string& bytes)
+val open(Session& session, const std::string& fileName, const std::string& bytes)
 {
     return replyValue(session.open(fileName, bytes));
 }
@@ -145,14 +143,14 @@ val fileValue(const FileToSave& file)
     return result;
 }
 
-val save(PageSession& session)
+val fileToSave(Session& session)
 {
-    return fileValue(session.save());
+    return fileValue(session.fileToSave());
 }
 
 // The drawing of a picture as SVG, laid out for an area of the size given in
 // millimetres; empty when the picture shows none.
-std::string drawingSvgOf(PageSession& session, const std::string& screen, const std::string& control, double width,
+std::string drawingSvgOf(Session& session, const std::string& screen, const std::string& control, double width,
                          double height)
 {
     const std::optional<ScreenId> id = screenByName(screen);
@@ -167,8 +165,7 @@ std::string drawingSvgOf(PageSession& session, const std::string& screen, const 
 }
 
 // "svg" or "dxf".
-val drawingFileOf(PageSession& session, const std::string& screen, const std::string& control,
-                  const std::string& format)
+val drawingFileOf(Session& session, const std::string& screen, const std::string& control, const std::string& format)
 {
     const std::optional<ScreenId> id = screenByName(screen);
     if (!id)
@@ -178,54 +175,41 @@ val drawingFileOf(PageSession& session, const std::string& screen, const std::st
     return file ? fileValue(*file) : val::null();
 }
 
-val walkthrough(PageSession& session)
+val walkthrough(Session& session)
 {
-    const std::string& separator = session.decimalSeparator();
-    val modes = val::array();
-    for (size_t index = 0; index < kModeCount; ++index) {
-        const Mode shown = static_cast<Mode>(index);
+    return arrayOf(session.walkthrough(), [](const WalkthroughSection& section) {
         val mode = val::object();
-        mode.set("title", text(modeTitle(shown)));
-        const std::vector<StepGroup>* groups = session.state().walkthrough.of(shown);
-        if (!groups) {
-            mode.set("groups", val::null());
-            modes.call<void>("push", mode);
-            continue;
-        }
-        val groupList = val::array();
-        for (const StepGroup& group : *groups) {
-            val g = val::object();
-            g.set("screen", text(screenName(group.screen)));
-            g.set("title", text(stepGroupTitle(group.screen, shown)));
-            g.set("refusal", text(withDecimalSeparator(group.refusal.text(), separator)));
-            val steps = val::array();
-            for (const Step& step : group.steps) {
-                val s = val::object();
-                s.set("decision", text(withDecimalSeparator(step.decision.text(), separator)));
-                s.set("quantity", text(step.quantity));
-                // A constant is its own result: "k_F = 1.5" needs no formula.
-                s.set("hasValues", step.formula.find('{') != std::string::npos);
-                s.set("symbolic", text(symbolicForm(step, separator)));
-                s.set("substituted", text(substitutedForm(step, separator)));
-                std::string result = resultText(step, separator);
-                if (!step.unit.empty())
-                    result += " " + step.unit;
-                s.set("result", text(result));
-                steps.call<void>("push", s);
-            }
-            g.set("steps", steps);
-            groupList.call<void>("push", g);
-        }
-        mode.set("groups", groupList);
-        modes.call<void>("push", mode);
-    }
-    return modes;
+        mode.set("title", text(section.title));
+        mode.set("notRun", text(section.notRun));
+        mode.set("groups", arrayOf(section.groups, [](const WalkthroughGroup& group) {
+                     val g = val::object();
+                     g.set("screen", screenValue(group.screen));
+                     g.set("title", text(group.title));
+                     g.set("refusal", text(group.refusal));
+                     g.set("lines", arrayOf(group.lines, [](const WalkthroughLine& line) {
+                               val l = val::object();
+                               l.set("quantity", text(line.quantity));
+                               l.set("symbolic", text(line.symbolic));
+                               l.set("substituted", text(line.substituted));
+                               l.set("result", text(line.result));
+                               l.set("decision", text(line.decision));
+                               return l;
+                           }));
+                     return g;
+                 }));
+        return mode;
+    });
+}
+
+std::string walkthroughText(Session& session)
+{
+    return session.walkthroughText();
 }
 
 // The calculation state as the core holds it: every number by its symbol,
 // written as the screens write it (empty when never written), the flags,
 // the mode and the steel taken.
-val stateOf(PageSession& session)
+val stateOf(Session& session)
 {
     const CalcState& s = session.state();
     val state = val::object();
@@ -242,80 +226,127 @@ val stateOf(PageSession& session)
     return state;
 }
 
-val resultTablesOf(PageSession& session)
+val resultTablesOf(Session& session)
 {
-    val tables = val::array();
-    for (const ResultTable& table : resultTables(session.state(), session.decimalSeparator())) {
+    return arrayOf(session.resultTables(), [](const ResultTable& table) {
         val t = val::object();
         t.set("title", text(table.title));
-        val rows = val::array();
-        for (const std::vector<std::string>& row : table.rows)
-            rows.call<void>("push", textArray(row));
-        t.set("rows", rows);
-        tables.call<void>("push", t);
-    }
-    return tables;
+        t.set("rows", arrayOf(table.rows, [](const std::vector<std::string>& row) {
+                  return arrayOf(row, [](const std::string& cell) { return text(cell); });
+              }));
+        return t;
+    });
 }
 
-// The items of a list, their numbers written with `separator`.
-template <size_t N>
-val numberItems(const std::array<std::string_view, N>& items, const std::string& separator)
+std::string_view layoutName(ScreenLayout layout)
 {
-    val array = val::array();
-    for (std::string_view item : items)
-        array.call<void>("push", text(withDecimalSeparator(item, separator)));
-    return array;
+    switch (layout) {
+    case ScreenLayout::HardnessTable: return "hardnessTable";
+    case ScreenLayout::TreatmentTable: return "treatmentTable";
+    case ScreenLayout::OptionColumns: return "optionColumns";
+    case ScreenLayout::Prompts: return "prompts";
+    case ScreenLayout::PromptGrid: return "promptGrid";
+    case ScreenLayout::ModuleChoice: return "moduleChoice";
+    case ScreenLayout::SteelList: return "steelList";
+    case ScreenLayout::PairResults: return "pairResults";
+    case ScreenLayout::Load: return "load";
+    case ScreenLayout::Sketch: return "sketch";
+    case ScreenLayout::PairDrawing: return "pairDrawing";
+    case ScreenLayout::Message: return "message";
+    case ScreenLayout::About: return "about";
+    case ScreenLayout::Parameters: return "parameters";
+    case ScreenLayout::Walkthrough: return "walkthrough";
+    case ScreenLayout::ExitQuestion: return "exitQuestion";
+    }
+    return {};
 }
 
-// Everything the screens list that does not change during a run.
-val referenceTables(const std::string& separator)
+std::string_view actionName(ButtonAction action)
+{
+    switch (action) {
+    case ButtonAction::Ok: return "ok";
+    case ButtonAction::Close: return "close";
+    case ButtonAction::ShowDrawing: return "showDrawing";
+    case ButtonAction::SaveDrawing: return "saveDrawing";
+    case ButtonAction::Copy: return "copy";
+    case ButtonAction::Print: return "print";
+    case ButtonAction::Yes: return "yes";
+    }
+    return {};
+}
+
+// Every screen as the catalogue describes it, with its texts in the page's
+// language and its lists' numbers written with `separator`.
+val catalogue(const std::string& separator)
+{
+    const Translator words;
+    return arrayOf(screenCatalogue(), [&](const ScreenEntry& entry) {
+        val screen = val::object();
+        screen.set("name", screenValue(entry.id));
+        screen.set("layout", text(layoutName(entry.layout)));
+        screen.set("title", text(screenTitle(entry.id, words)));
+        screen.set("calculates", entry.ok != nullptr);
+        screen.set("texts", arrayOf(entry.texts, [&](const TextInput& input) {
+                       val t = val::object();
+                       t.set("control", text(input.control));
+                       t.set("label", text(input.label));
+                       t.set("caption", text(translated(words, input.caption)));
+                       t.set("items", arrayOf(listItems(input.items, separator),
+                                              [](const std::string& item) { return text(item); }));
+                       t.set("helixAngle", input.helixAngle);
+                       return t;
+                   }));
+        val options = val::array();
+        for (size_t i = 0; i < entry.options.size(); ++i) {
+            const OptionInput& option = entry.options[i];
+            val o = val::object();
+            o.set("control", text(option.control));
+            o.set("label", text(option.label));
+            o.set("caption", text(translated(words, option.caption)));
+            o.set("description", text(optionDescription(entry, i, words)));
+            options.call<void>("push", o);
+        }
+        screen.set("options", options);
+        screen.set("cells", arrayOf(entry.cells, [&](const TableCell& cell) {
+                       val c = val::object();
+                       c.set("control", text(cell.control));
+                       c.set("text", text(translated(words, cell.text)));
+                       c.set("row", cell.row);
+                       c.set("column", cell.column);
+                       c.set("rowSpan", cell.rowSpan);
+                       c.set("columnSpan", cell.columnSpan);
+                       return c;
+                   }));
+        screen.set("captions", arrayOf(entry.captions, [&](const Caption& caption) {
+                       val c = val::object();
+                       c.set("control", text(caption.control));
+                       c.set("text", text(translated(words, caption.text)));
+                       return c;
+                   }));
+        screen.set("buttons", arrayOf(entry.buttons, [&](const Button& button) {
+                       val b = val::object();
+                       b.set("control", text(button.control));
+                       b.set("caption", text(translated(words, button.caption)));
+                       b.set("action", text(actionName(button.action)));
+                       return b;
+                   }));
+        screen.set("displays", arrayOf(entry.displays, [](const Display& display) { return text(display.control); }));
+        screen.set("listControl", text(entry.listControl));
+        screen.set("listCaption", text(translated(words, entry.listCaption)));
+        return screen;
+    });
+}
+
+// What the screens list beside the catalogue: the steel table's rows and
+// column widths, and the largest file the page reads.
+val referenceTables()
 {
     val tables = val::object();
-    tables.set("gearRatios", numberItems(kGearRatios, separator));
-    tables.set("moduleRow1", numberItems(kModuleRow1, separator));
-    tables.set("moduleRow2", numberItems(kModuleRow2, separator));
     val steels = val::array();
     for (int index = 0; index <= static_cast<int>(kSteelRows.size()); ++index)
         steels.call<void>("push", text(steelItemText(index)));
     tables.set("steelItems", steels);
-    val widths = val::array();
-    for (int width : kSteelColumnWidths)
-        widths.call<void>("push", width);
-    tables.set("steelColumnWidths", widths);
-
-    val steelScreens = val::object();
-    for (ScreenId id : {ScreenId::stal1, ScreenId::stal2, ScreenId::stal3, ScreenId::stal4, ScreenId::stal5}) {
-        const SteelScreenContent content = steelScreenContent(id);
-        val screen = val::object();
-        screen.set("title", text(content.title));
-        screen.set("grades", textArray(content.grades));
-        steelScreens.set(std::string(screenName(id)), screen);
-    }
-    tables.set("steelScreens", steelScreens);
-
-    val sketchScreens = val::object();
-    for (ScreenId id : {ScreenId::vivod1, ScreenId::vivod2, ScreenId::vivod3}) {
-        val screen = val::object();
-        screen.set("title", text(sketchTitle(id)));
-        val rows = val::array();
-        for (const SketchRow& row : sketchRows(id))
-            rows.call<void>("push",
-                            textArray(std::array<std::string_view, 3>{row.captionName, row.caption, row.fieldName}));
-        screen.set("rows", rows);
-        sketchScreens.set(std::string(screenName(id)), screen);
-    }
-    tables.set("sketchScreens", sketchScreens);
-
-    val pairs = val::array();
-    for (const PairRow& row : pairRows())
-        pairs.call<void>("push", textArray(std::array<std::string_view, 5>{row.captionName, row.caption, row.unit,
-                                                                           row.pinionName, row.wheelName}));
-    tables.set("pairRows", pairs);
-
-    val coefficients = val::array();
-    for (const CoefficientInfo& info : kCoefficients)
-        coefficients.call<void>("push", textArray(std::array<std::string_view, 2>{info.name, info.meaning}));
-    tables.set("coefficients", coefficients);
+    tables.set("steelColumnWidths", arrayOf(kSteelColumnWidths, [](int width) { return val(width); }));
     // A file larger than this is refused unread: the page reads one byte
     // more, to tell it.
     tables.set("maxFileSize", static_cast<double>(kMaxCalculationFileSize));
@@ -326,20 +357,24 @@ val referenceTables(const std::string& separator)
 
 EMSCRIPTEN_BINDINGS(gear)
 {
-    emscripten::class_<PageSession>("Session")
+    emscripten::class_<Session>("Session")
         .constructor<std::string>()
         .function("menu", &menu)
         .function("ok", &ok)
         .function("showDrawing", &showDrawing)
         .function("open", &open)
-        .function("save", &save)
-        .function("modified", &PageSession::modified)
-        .function("fileName", &PageSession::fileName)
+        .function("fileToSave", &fileToSave)
+        .function("saved", &Session::saved)
+        .function("modified", &Session::modified)
+        .function("fileName", &Session::fileName)
+        .function("title", &Session::title)
         .function("drawingSvg", &drawingSvgOf)
         .function("drawingFile", &drawingFileOf)
         .function("state", &stateOf)
         .function("walkthrough", &walkthrough)
+        .function("walkthroughText", &walkthroughText)
         .function("resultTables", &resultTablesOf);
+    emscripten::function("catalogue", &catalogue);
     emscripten::function("referenceTables", &referenceTables);
 }
 

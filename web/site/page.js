@@ -4,7 +4,7 @@
 import createGearModule from './gear.js';
 import { showDrawing } from './drawing.js';
 import { buildScreens } from './screens.js';
-import { resultTablesHtml, walkthroughHtml, walkthroughText } from './walkthrough.js';
+import { resultTablesHtml, walkthroughHtml } from './walkthrough.js';
 
 // The decimal separator of the browser's language, as the desktop program
 // takes its region's: a comma for Russian.
@@ -15,9 +15,10 @@ function decimalSeparator() {
 
 const desk = document.getElementById('desk');
 const backdrop = document.getElementById('refusal-backdrop');
-const kProgram = 'Расчёт зубчатого колеса';
 let session;
 let maxFileSize = 0;
+// The catalogue's entry of each screen, by its name.
+const entries = new Map();
 // How long the last Ok took in the core and the longest so far, the last
 // drawing laid out and written, and the last file opened, in ms.
 const timing = { last: 0, longest: 0, drawing: 0, opening: 0 };
@@ -105,9 +106,7 @@ function dismissRefusal() {
 // The window's title names the file and marks work it does not hold, as
 // the desktop's does.
 function showTitle() {
-  const name = session.fileName();
-  const mark = session.modified() ? '*' : '';
-  document.title = name ? `${name}${mark} — ${kProgram}` : `${kProgram}${mark}`;
+  document.title = session.title();
 }
 
 function markOption(screenName, option) {
@@ -122,31 +121,32 @@ function setText(screenName, name, text) {
   else target.textContent = text;
 }
 
-// Carries out what the core decided: a refusal changes nothing; otherwise
-// the texts, choices and drawings go into their screens, then the screens
-// an opened file hides, the beep, the screens to open and the closing of
-// this one, in that order.
-function follow(reply, from) {
-  showWalkthrough();
+// Carries out what the core answered, in its order: the texts, choices and
+// drawings go into their screens, then the message, the beep, and the
+// screens shown and hidden.
+function follow(reply) {
+  if (reply.calculated) showWalkthrough();
   showTitle();
-  if (reply.refusal) {
-    refuse(reply.refusal, from);
-    return;
-  }
-  for (const [screenName, name, text] of reply.texts) setText(screenName, name, text);
-  for (const [screenName, option] of reply.marked) markOption(screenName, option);
-  for (const [screenName, name, index] of reply.chosen) control(screenName, name).selectedIndex = index;
-  for (const [screenName, name, visible] of reply.shown) control(screenName, name).hidden = !visible;
-  for (const { screen: screenName, control: name } of reply.pictures) {
+  for (const { screen: name, control: field, text } of reply.texts) setText(name, field, text);
+  for (const { screen: name, option } of reply.marked) markOption(name, option);
+  for (const { screen: name, control: field, index } of reply.chosen) control(name, field).selectedIndex = index;
+  for (const { screen: name, control: field, shown } of reply.shown) control(name, field).hidden = !shown;
+  for (const { screen: name, control: field } of reply.pictures) {
     const start = performance.now();
-    showDrawing(control(screenName, name), (width, height) => session.drawingSvg(screenName, name, width, height));
+    showDrawing(control(name, field), (width, height) => session.drawingSvg(name, field, width, height));
     timing.drawing = performance.now() - start;
   }
-  for (const name of reply.hidden) leave(screen(name));
+  if (reply.message) {
+    const over = reply.messageScreen ? screen(reply.messageScreen) : null;
+    if (reply.refused) refuse(reply.message, over);
+    else tell(reply.message, over, { sound: false });
+    return;
+  }
   if (reply.beep) beep();
-  for (const name of reply.opened) open(name);
-  if (reply.next) open(reply.next);
-  if (reply.leave && from) leave(from);
+  for (const { screen: name, shown } of reply.screens) {
+    if (shown) open(name);
+    else leave(screen(name));
+  }
 }
 
 // Hands the browser a file to save, as a download.
@@ -172,7 +172,7 @@ async function openFile(input) {
     const start = performance.now();
     const reply = session.open(file.name, bytes);
     timing.opening = performance.now() - start;
-    follow(reply, null);
+    follow(reply);
   } catch (error) {
     refuse(`Файл «${file.name}» не прочитан: ${error.message}.`, null);
   } finally {
@@ -181,8 +181,9 @@ async function openFile(input) {
 }
 
 function saveCalculation() {
-  const file = session.save();
+  const file = session.fileToSave();
   download(file);
+  session.saved(file.name);
   showTitle();
   if (file.notice) tell(file.notice, null, { sound: false });
 }
@@ -214,14 +215,18 @@ function saveDrawing() {
   if (file) download(file);
 }
 
-// The texts of a screen's fields in the order it lists them, its marked
-// option and the item chosen in its fixed list.
-function inputOf(form) {
-  const texts = [...form.querySelectorAll('input:not([type=radio])')].map((field) => field.value);
-  const marked = form.querySelector('input[type=radio]:checked');
-  const option = marked ? Number(marked.dataset.name.replace('Option', '')) : 0;
-  const list = form.querySelector('select');
-  return { texts, option, index: list ? list.selectedIndex : -1 };
+// What a screen's Ok is given: the texts of its fields in the catalogue's
+// order, and its marked option or the item chosen in its list.
+function inputOf(shown) {
+  const entry = entries.get(shown.id);
+  const texts = entry.texts.map((input) => control(shown.id, input.control).value);
+  let choice = 0;
+  if (entry.listControl) choice = control(shown.id, entry.listControl).selectedIndex;
+  else {
+    const marked = shown.querySelector('input[type=radio]:checked');
+    choice = marked ? entry.options.findIndex((option) => option.control === marked.dataset.name) + 1 : 0;
+  }
+  return { texts, choice };
 }
 
 function timed(call) {
@@ -235,14 +240,14 @@ function timed(call) {
 function act(action, shown) {
   switch (action) {
   case 'ok': {
-    const input = inputOf(shown.querySelector('form'));
-    follow(timed(() => session.ok(shown.id, input)), shown);
+    const input = inputOf(shown);
+    follow(timed(() => session.ok(shown.id, input)));
     break;
   }
   case 'close': leave(shown); break;
-  case 'drawing': follow(timed(() => session.showDrawing()), shown); break;
+  case 'drawing': follow(timed(() => session.showDrawing())); break;
   case 'save-drawing': askToSaveDrawing(shown); break;
-  case 'copy': navigator.clipboard?.writeText(walkthroughText(session.walkthrough())); break;
+  case 'copy': navigator.clipboard?.writeText(session.walkthroughText()); break;
   case 'print':
     document.getElementById('printout').innerHTML = resultTablesHtml(session.resultTables());
     window.print();
@@ -279,15 +284,17 @@ async function start() {
   const separator = decimalSeparator();
   const core = await loading;
   session = new core.Session(separator);
-  const tables = core.referenceTables(separator);
+  const catalogue = core.catalogue(separator);
+  for (const entry of catalogue) entries.set(entry.name, entry);
+  const tables = core.referenceTables();
   maxFileSize = tables.maxFileSize;
-  buildScreens(tables);
+  buildScreens(catalogue, tables);
   for (const shown of document.querySelectorAll('.screen')) addScreenControls(shown);
   // The file's commands are the page's; the others the core's.
   const pageCommands = { mnuSave: saveCalculation };
   for (const command of document.querySelectorAll('#Nachalo button[data-name]')) {
     const own = pageCommands[command.dataset.name];
-    command.addEventListener('click', () => (own ? own() : follow(session.menu(command.dataset.name), null)));
+    command.addEventListener('click', () => (own ? own() : follow(session.menu(command.dataset.name))));
     command.disabled = false;
   }
   const opener = document.querySelector('#Nachalo [data-name=mnuOpen]');

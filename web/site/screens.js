@@ -1,37 +1,111 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The parts of the screens whose rows the core lists: the steel screens'
-// grades, the sketch screens' dimensions, the results' rows, the parameters,
-// and the items of every list.
+// Builds every screen from the core's catalogue: its title, captions, fields,
+// options, table, buttons and the values it shows. Each layout is built one
+// way; what a screen holds is the catalogue's.
 
 function element(tag, attributes = {}, text = undefined) {
   const made = document.createElement(tag);
-  for (const [name, value] of Object.entries(attributes)) made.setAttribute(name, value);
+  for (const [name, value] of Object.entries(attributes)) if (value !== undefined && value !== '') made.setAttribute(name, value);
   if (text !== undefined) made.textContent = text;
   return made;
 }
 
-function fromTemplate(id, name, title) {
-  const screen = document.getElementById(id).content.firstElementChild.cloneNode(true);
-  screen.id = name;
-  const heading = screen.querySelector('h2');
-  heading.id = `${name}-title`;
-  heading.textContent = title;
-  screen.setAttribute('aria-labelledby', heading.id);
-  return screen;
+const kActions = { ok: 'ok', close: 'close', showDrawing: 'drawing', saveDrawing: 'save-drawing', copy: 'copy', print: 'print' };
+
+// The screen's buttons in a row; the first is the one Enter presses.
+function buttonRow(screen, extra = {}) {
+  const row = element('div', { class: 'buttons' });
+  screen.buttons.forEach((button, i) => {
+    const action = kActions[button.action];
+    row.append(element('button', { type: i === 0 ? 'submit' : 'button', 'data-name': button.control, 'data-action': action, ...(i === 0 ? extra : {}) },
+      button.caption));
+  });
+  return row;
 }
 
-function addSteelScreens(desk, steelScreens, before) {
-  for (const [name, content] of Object.entries(steelScreens)) {
-    const screen = fromTemplate('steel-screen', name, content.title);
-    const grades = screen.querySelector('.grades');
-    content.grades.forEach((grade, i) => {
-      const option = `Option${i + 1}`;
-      const column = element('div', { class: 'column' });
-      column.append(element('label', { for: `${name}-${option}`, 'data-name': `Label${i + 2}` }, grade),
-        element('input', { type: 'radio', name, id: `${name}-${option}`, 'data-name': option }));
-      grades.append(column);
-    });
-    desk.insertBefore(screen, before);
+// The screen's frame: its title as the first heading, and a form.
+function frame(screen, classes = '') {
+  const section = element('section', { id: screen.name, class: `screen ${classes}`.trim(), 'aria-labelledby': `${screen.name}-title` });
+  section.hidden = true;
+  section.append(element('h2', { id: `${screen.name}-title` }, screen.title));
+  const form = element('form');
+  section.append(form);
+  return { section, form };
+}
+
+function caption(screen, control) {
+  return screen.captions.find((c) => c.control === control)?.text ?? '';
+}
+
+// The course's captions break long words with a hyphen and a blank.
+const hyphenated = (text) => text.replaceAll('- ', '-\n');
+
+// A table of the catalogue's cells: its first `headRows` rows in <thead>;
+// `extra(row)` adds cells after a row's own.
+function gridTable(cells, headRows, { decorate = () => {}, extra = () => [], classes = 'grid' } = {}) {
+  const table = element('table', { class: classes });
+  const head = element('thead');
+  const body = element('tbody');
+  const rows = new Map();
+  for (const cell of cells) {
+    if (!rows.has(cell.row)) rows.set(cell.row, []);
+    rows.get(cell.row).push(cell);
+  }
+  const last = Math.max(...rows.keys());
+  for (let row = 0; row <= last; ++row) {
+    const line = element('tr');
+    for (const cell of (rows.get(row) ?? []).sort((a, b) => a.column - b.column)) {
+      const td = element(row < headRows ? 'th' : 'td', {
+        rowspan: cell.rowSpan > 1 ? cell.rowSpan : undefined,
+        colspan: cell.columnSpan > 1 ? cell.columnSpan : undefined,
+        'data-name': cell.control,
+      }, cell.text);
+      decorate(td, cell);
+      line.append(td);
+    }
+    line.append(...extra(row));
+    (row < headRows ? head : body).append(line);
+  }
+  table.append(head, body);
+  return table;
+}
+
+function radio(screen, option) {
+  return element('input', { type: 'radio', name: screen.name, id: `${screen.name}-${option.control}`, 'data-name': option.control });
+}
+
+function scrolling(content) {
+  const scroll = element('div', { class: 'scroll' });
+  scroll.append(content);
+  return scroll;
+}
+
+function datalist(id, items) {
+  const list = element('datalist', { id });
+  // The empty item means "nothing taken": an empty field says the same.
+  for (const item of items) if (item !== '') list.append(element('option', { value: item }));
+  return list;
+}
+
+// A field of the screen's Ok with its caption, and the β sign after the
+// caption of a helix angle.
+function promptedField(screen, input, form) {
+  const id = `${screen.name}-${input.control}`;
+  const field = element('input', { id, 'data-name': input.control, autocomplete: 'off' });
+  if (input.helixAngle) {
+    const label = `${screen.name}-${input.label}`;
+    const sign = `${screen.name}-Image2`;
+    const line = element('div', { class: 'with-beta' });
+    line.append(element('label', { for: id, id: label, 'data-name': input.label }, input.caption),
+      element('span', { id: sign, 'data-name': 'Image2', class: 'beta' }, 'β'));
+    field.setAttribute('aria-labelledby', `${label} ${sign}`);
+    form.append(line, field);
+  } else {
+    form.append(element('label', { for: id, 'data-name': input.label }, input.caption), field);
+  }
+  if (input.items.length) {
+    field.setAttribute('list', `${id}-list`);
+    form.append(datalist(`${id}-list`, input.items));
   }
 }
 
@@ -39,84 +113,224 @@ function addSteelScreens(desk, steelScreens, before) {
 // wheel has its front view beside the section.
 const kSketchSizes = { vivod1: [400, 440], vivod2: [460, 520], vivod3: [760, 460] };
 
-function addSketchScreens(desk, sketchScreens, before) {
-  for (const [name, content] of Object.entries(sketchScreens)) {
-    const screen = fromTemplate('sketch-screen', name, content.title);
-    const list = screen.querySelector('.dimensions');
-    for (const [captionName, caption, fieldName] of content.rows) {
-      const row = element('div', { class: 'dimension' });
-      row.append(element('dt', { 'data-name': captionName }, caption),
-        element('dd', { 'data-name': fieldName, class: 'value' }));
-      list.append(row);
+const builders = {
+  hardnessTable(screen) {
+    const { section, form } = frame(screen);
+    // The head's last column stands over the options.
+    const cells = [...screen.cells, { control: '', text: '', row: 0, column: 5, rowSpan: 2, columnSpan: 1 }];
+    const table = gridTable(cells, 2, {
+      decorate: (td, cell) => {
+        if (cell.column !== 0 || cell.row < 2) return;
+        td.classList.add('wrap');
+        td.textContent = hyphenated(cell.text);
+      },
+      extra: (row) => {
+        const option = screen.options[row - 2];
+        if (!option) return [];
+        const td = element('td', { class: 'option' });
+        td.append(radio(screen, option), element('label', { for: `${screen.name}-${option.control}`, class: 'hidden-label' }, option.description));
+        return [td];
+      },
+    });
+    form.append(scrolling(table), buttonRow(screen));
+    return section;
+  },
+
+  treatmentTable(screen) {
+    const { section, form } = frame(screen);
+    const cells = [...screen.cells, { control: '', text: '', row: 0, column: 1, rowSpan: 2, columnSpan: 1 }];
+    const table = gridTable(cells, 2);
+    // Each option's row: its caption and its mark before the row's cells.
+    screen.options.forEach((option, i) => {
+      const name = element('td', { class: 'left' });
+      name.append(element('label', { for: `${screen.name}-${option.control}`, 'data-name': option.label }, option.caption));
+      const mark = element('td', { class: 'option' });
+      mark.append(radio(screen, option));
+      table.tBodies[0].rows[i].prepend(name, mark);
+    });
+    form.append(scrolling(table), buttonRow(screen));
+    return section;
+  },
+
+  optionColumns(screen) {
+    const { section, form } = frame(screen);
+    const prompt = screen.captions[0];
+    if (prompt) form.append(element('p', { 'data-name': prompt.control, class: 'head' }, prompt.text));
+    const columns = element('div', { class: prompt ? 'grades' : 'columns' });
+    for (const option of screen.options) {
+      const column = element('div', { class: 'column' });
+      column.append(element('label', { for: `${screen.name}-${option.control}`, 'data-name': option.label, class: prompt ? undefined : 'head' },
+        option.caption), radio(screen, option));
+      columns.append(column);
     }
-    const picture = screen.querySelector('[data-name=Image1]');
-    [picture.dataset.width, picture.dataset.height] = kSketchSizes[name];
-    desk.insertBefore(screen, before);
-  }
-}
+    form.append(columns, buttonRow(screen));
+    return section;
+  },
 
-function addPairRows(pairRows) {
-  const body = document.querySelector('#okonchanie tbody');
-  pairRows.forEach(([captionName, caption, unit, pinionName, wheelName], row) => {
-    const line = element('tr');
-    line.append(element('td', { 'data-name': captionName, class: 'left' }, caption),
-      // The units stand in one column beside the rows, Label11 its first cell.
-      element('td', row === 0 ? { 'data-name': 'Label11' } : {}, unit),
-      element('td', { 'data-name': pinionName, class: 'value' }),
-      element('td', { 'data-name': wheelName, class: 'value' }));
-    body.append(line);
-  });
-}
+  prompts(screen) {
+    const { section, form } = frame(screen, 'narrow');
+    form.className = 'prompts';
+    for (const input of screen.texts) promptedField(screen, input, form);
+    form.append(buttonRow(screen));
+    return section;
+  },
 
-function addParameterRows(coefficients) {
-  const rows = document.querySelector('#nastroyka .parameters');
-  const count = coefficients.length;
-  coefficients.forEach(([name, meaning], i) => {
-    const field = `Text${i + 1}`;
-    const symbol = `nastroyka-Label${i + 1}`;
-    const described = `nastroyka-Label${i + 1 + count}`;
-    // A screen reader says the symbol and what it means.
-    rows.append(element('label', { for: `nastroyka-${field}`, id: symbol, 'data-name': `Label${i + 1}`, class: 'symbol' }, name),
-      element('span', { id: described, 'data-name': `Label${i + 1 + count}`, class: 'meaning' }, meaning),
-      element('input', { id: `nastroyka-${field}`, 'data-name': field, autocomplete: 'off', 'aria-labelledby': `${symbol} ${described}` }));
-  });
-}
+  promptGrid(screen) {
+    const { section, form } = frame(screen);
+    form.className = 'pairs times';
+    for (const input of screen.texts) promptedField(screen, input, form);
+    form.append(buttonRow(screen, { class: 'big' }));
+    return section;
+  },
 
-function fillList(id, items) {
-  const list = document.getElementById(id);
-  // The empty item means "nothing taken": an empty field says the same.
-  for (const item of items) if (item !== '') list.append(element('option', { value: item }));
-}
+  moduleChoice(screen) {
+    const { section, form } = frame(screen, 'narrow');
+    const line = element('p', { class: 'line bold' });
+    line.append(element('span', { 'data-name': 'Label1' }, caption(screen, 'Label1')), ' ',
+      element('output', { 'data-name': screen.displays[0], class: 'value' }));
+    const heading = `${screen.name}-Label5`;
+    const columns = element('div', { class: 'columns' });
+    for (const input of screen.texts) {
+      const id = `${screen.name}-${input.control}`;
+      const label = `${screen.name}-${input.label}`;
+      const column = element('div', { class: 'column' });
+      column.append(element('label', { for: id, id: label, 'data-name': input.label }, input.caption),
+        element('input', { id, 'data-name': input.control, list: `${id}-list`, autocomplete: 'off', 'aria-labelledby': `${label} ${heading}` }),
+        datalist(`${id}-list`, input.items));
+      columns.append(column);
+    }
+    form.append(line, element('p', { 'data-name': 'Label2' }, caption(screen, 'Label2')),
+      element('p', { id: heading, 'data-name': 'Label5', class: 'head' }, caption(screen, 'Label5')), columns, buttonRow(screen));
+    return section;
+  },
 
-function addSteelList(items, widths) {
-  const select = document.getElementById('okon-Combo1');
-  // The rows line up by their blanks, which an option would run together.
-  for (const item of items) select.append(element('option', {}, item.replaceAll(' ', '\u00a0')));
-  select.selectedIndex = 0;
-  // The heads take the widths of the columns the rows are padded to.
-  const heads = document.querySelector('#okon .steel-heads');
-  const starts = [0];
-  for (const width of widths) starts.push(starts[starts.length - 1] + width);
-  heads.style.width = `${starts[starts.length - 1]}ch`;
-  for (const head of heads.children) {
-    const column = Number(head.dataset.column);
-    const span = Number(head.dataset.span || 1);
-    head.style.gridColumn = `${column + 1} / span ${span}`;
-    head.style.gridRow = head.dataset.row ? `${head.dataset.row}` : `1 / span ${head.dataset.rows || 1}`;
-  }
-  heads.style.gridTemplateColumns = widths.map((w) => `${w}ch`).join(' ');
-}
+  steelList(screen, tables) {
+    const { section, form } = frame(screen);
+    const stresses = element('div', { class: 'stresses' });
+    // Pinion and wheel of one kind of stress side by side: F1, H1, F2, H2.
+    for (const i of [0, 2, 1, 3])
+      stresses.append(element('span', { 'data-name': screen.captions[i].control }, screen.captions[i].text),
+        element('output', { 'data-name': screen.displays[i], class: 'value' }));
+    const widths = tables.steelColumnWidths;
+    const heads = element('div', { class: 'steel-heads', 'aria-hidden': 'true' });
+    heads.style.gridTemplateColumns = widths.map((w) => `${w}ch`).join(' ');
+    heads.style.width = `${widths.reduce((sum, w) => sum + w, 0)}ch`;
+    for (const cell of screen.cells) {
+      const head = element('span', { 'data-name': cell.control }, cell.text);
+      head.style.gridColumn = `${cell.column + 1} / span ${cell.columnSpan}`;
+      head.style.gridRow = cell.row > 0 ? `${cell.row + 1}` : `1 / span ${cell.rowSpan}`;
+      heads.append(head);
+    }
+    const select = element('select', { id: `${screen.name}-${screen.listControl}`, 'data-name': screen.listControl, class: 'steels' });
+    // The rows line up by their blanks, which an option would run together.
+    for (const item of tables.steelItems) select.append(element('option', {}, item.replaceAll(' ', '\u00a0')));
+    select.selectedIndex = 0;
+    const scroll = scrolling(heads);
+    scroll.append(element('label', { for: select.id, class: 'hidden-label' }, screen.listCaption), select);
+    form.append(stresses, scroll, buttonRow(screen));
+    return section;
+  },
 
-// Builds what the core lists into the page's screens.
-export function buildScreens(tables) {
+  pairResults(screen) {
+    const { section, form } = frame(screen);
+    const values = new Set(screen.displays);
+    const table = gridTable(screen.cells, 1, {
+      classes: 'grid results',
+      decorate: (td, cell) => {
+        if (values.has(cell.control)) td.classList.add('value');
+        else if (cell.column === 0 && cell.row > 0) td.classList.add('left');
+      },
+    });
+    form.append(scrolling(table), buttonRow(screen));
+    return section;
+  },
+
+  load(screen) {
+    const { section, form } = frame(screen, 'narrow');
+    const line = element('p', { class: 'line' });
+    line.append(element('span', { 'data-name': 'Label1' }, caption(screen, 'Label1')), ' ',
+      element('output', { 'data-name': screen.displays[0], class: 'value' }), ' ',
+      element('span', { 'data-name': 'Label3' }, caption(screen, 'Label3')));
+    form.append(line, buttonRow(screen));
+    return section;
+  },
+
+  sketch(screen) {
+    const { section, form } = frame(screen);
+    const sketch = element('div', { class: 'sketch' });
+    const list = element('dl', { class: 'dimensions' });
+    screen.captions.forEach((row, i) => {
+      const line = element('div', { class: 'dimension' });
+      line.append(element('dt', { 'data-name': row.control }, row.text), element('dd', { 'data-name': screen.displays[i], class: 'value' }));
+      list.append(line);
+    });
+    const [width, height] = kSketchSizes[screen.name];
+    sketch.append(list, element('div', { 'data-name': 'Image1', class: 'drawing', 'data-width': width, 'data-height': height }));
+    form.append(sketch, buttonRow(screen));
+    return section;
+  },
+
+  pairDrawing(screen) {
+    const { section, form } = frame(screen);
+    const drawings = element('div', { class: 'drawings' });
+    for (const name of ['Image1', 'Image2', 'Image3']) {
+      const picture = element('div', { 'data-name': name, class: 'drawing', 'data-width': 520, 'data-height': 640 });
+      picture.hidden = true;
+      drawings.append(picture);
+    }
+    form.append(drawings, buttonRow(screen));
+    return section;
+  },
+
+  message(screen) {
+    const { section, form } = frame(screen, 'narrow');
+    form.append(element('p', { 'data-name': 'Label1', class: 'bold' }, caption(screen, 'Label1')), buttonRow(screen));
+    return section;
+  },
+
+  about(screen) {
+    const section = element('section', { id: screen.name, class: 'screen narrow info', 'aria-labelledby': `${screen.name}-title` });
+    section.hidden = true;
+    section.append(element('h2', { id: `${screen.name}-title` }, screen.title), element('p', { 'data-name': 'Label1' }, caption(screen, 'Label1')));
+    return section;
+  },
+
+  parameters(screen) {
+    const { section, form } = frame(screen);
+    const rows = element('div', { class: 'parameters' });
+    screen.texts.forEach((input, i) => {
+      const meaning = screen.captions[i];
+      const field = `${screen.name}-${input.control}`;
+      const symbol = `${screen.name}-${input.label}`;
+      const described = `${screen.name}-${meaning.control}`;
+      // A screen reader says the symbol and what it means.
+      rows.append(element('label', { for: field, id: symbol, 'data-name': input.label, class: 'symbol' }, input.caption),
+        element('span', { id: described, 'data-name': meaning.control, class: 'meaning' }, meaning.text),
+        element('input', { id: field, 'data-name': input.control, autocomplete: 'off', 'aria-labelledby': `${symbol} ${described}` }));
+    });
+    form.append(rows, buttonRow(screen));
+    return section;
+  },
+
+  walkthrough(screen) {
+    const aside = element('aside', { id: screen.name, class: 'screen walkthrough', 'aria-labelledby': `${screen.name}-title` });
+    aside.hidden = true;
+    const form = element('form');
+    form.append(element('div', { 'data-name': 'Text1', class: 'steps', tabindex: '0' }), buttonRow(screen));
+    aside.append(element('h2', { id: `${screen.name}-title` }, screen.title), form);
+    return aside;
+  },
+};
+
+// Builds every screen the catalogue lists, hidden: the walkthrough beside
+// the desk, the others on it. The page has no exit to confirm.
+export function buildScreens(catalogue, tables) {
   const desk = document.getElementById('desk');
-  const info = document.getElementById('info');
-  addSteelScreens(desk, tables.steelScreens, document.getElementById('Vvod2'));
-  addSketchScreens(desk, tables.sketchScreens, info);
-  addPairRows(tables.pairRows);
-  addParameterRows(tables.coefficients);
-  fillList('Vvod2-Combo1-list', tables.gearRatios);
-  fillList('Vibor-Combo1-list', tables.moduleRow1);
-  fillList('Vibor-Combo2-list', tables.moduleRow2);
-  addSteelList(tables.steelItems, tables.steelColumnWidths);
+  for (const screen of catalogue) {
+    const build = builders[screen.layout];
+    if (!build) continue;
+    const made = build(screen, tables);
+    if (screen.layout === 'walkthrough') desk.after(made);
+    else desk.append(made);
+  }
 }

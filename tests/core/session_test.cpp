@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "web/page_session.h"
+#include "session/session.h"
 
 #include "file/calculation_file.h"
 #include "shell/number_text.h"
@@ -7,9 +7,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 #include <string>
+#include <vector>
 
-namespace gear::web {
+namespace gear {
 namespace {
 
 // The text a reply leaves in screen.control, the last it writes, or "<none>".
@@ -23,35 +25,71 @@ std::string textOf(const Reply& reply, ScreenId screen, const std::string& contr
     return found;
 }
 
-// The hardened pair of the course: «Цементация», «Сталь 18ХГТ», Z1 = 20,
-// T = 100, U = 4.
-Reply designPair(PageSession& page)
+// The screens a reply shows, in order, and those it hides.
+std::vector<ScreenId> opened(const Reply& reply)
 {
-    page.menu("mnuPer");
-    EXPECT_EQ(page.ok(ScreenId::ATverd, {{}, 5}).outcome.next, ScreenId::Czakalka2);
-    EXPECT_EQ(page.ok(ScreenId::Czakalka2, {{}, 3}).outcome.next, ScreenId::stal4);
-    EXPECT_EQ(page.ok(ScreenId::stal4, {{}, 1}).outcome.next, ScreenId::Vvod2);
-    return page.ok(ScreenId::Vvod2, {{"20", "", "100", "4.0"}});
+    std::vector<ScreenId> screens;
+    for (const ScreenShown& s : reply.screens) {
+        if (s.shown)
+            screens.push_back(s.screen);
+    }
+    return screens;
 }
 
-TEST(PageSession, TheDesignHandsTheModuleToTheModuleChoiceWithBothRowsEmptied)
+std::vector<ScreenId> hidden(const Reply& reply)
 {
-    PageSession page(",");
+    std::vector<ScreenId> screens;
+    for (const ScreenShown& s : reply.screens) {
+        if (!s.shown)
+            screens.push_back(s.screen);
+    }
+    return screens;
+}
+
+// The one screen a reply opens, or none.
+std::optional<ScreenId> next(const Reply& reply)
+{
+    const std::vector<ScreenId> screens = opened(reply);
+    return screens.size() == 1 ? std::optional(screens.front()) : std::nullopt;
+}
+
+// «Сохранить» as a front-end does it: the file, then the mark.
+FileToSave save(Session& page)
+{
+    FileToSave file = page.fileToSave();
+    page.saved(file.name);
+    return file;
+}
+
+// The hardened pair of the course: «Цементация», «Сталь 18ХГТ», Z1 = 20,
+// T = 100, U = 4.
+Reply designPair(Session& page)
+{
+    page.menu("mnuPer");
+    EXPECT_EQ(next(page.ok(ScreenId::ATverd, {5, {}})), ScreenId::Czakalka2);
+    EXPECT_EQ(next(page.ok(ScreenId::Czakalka2, {3, {}})), ScreenId::stal4);
+    EXPECT_EQ(next(page.ok(ScreenId::stal4, {1, {}})), ScreenId::Vvod2);
+    return page.ok(ScreenId::Vvod2, {0, {"20", "", "100", "4.0"}});
+}
+
+TEST(Session, TheDesignHandsTheModuleToTheModuleChoiceWithBothRowsEmptied)
+{
+    Session page(",");
     const Reply reply = designPair(page);
-    ASSERT_FALSE(reply.outcome.refused());
-    EXPECT_EQ(reply.outcome.next, ScreenId::Vibor);
+    ASSERT_FALSE(reply.refused());
+    EXPECT_EQ(next(reply), ScreenId::Vibor);
     EXPECT_EQ(textOf(reply, ScreenId::Vibor, "Label6"), numberToText(page.state().m, ","));
     EXPECT_NE(textOf(reply, ScreenId::Vibor, "Label6").find(','), std::string::npos) << "the separator asked for";
     EXPECT_EQ(textOf(reply, ScreenId::Vibor, "Combo1"), "");
     EXPECT_EQ(textOf(reply, ScreenId::Vibor, "Combo2"), "");
 }
 
-TEST(PageSession, AWheelShowsTheModuleFromItsTipDiameterNotAnEarlierDesignModule)
+TEST(Session, AWheelShowsTheModuleFromItsTipDiameterNotAnEarlierDesignModule)
 {
-    PageSession page(".");
+    Session page(".");
     designPair(page);
     page.menu("mnuKol");
-    const Reply reply = page.ok(ScreenId::Vvod, {{"40", "", "30", "105", "20", ""}});
+    const Reply reply = page.ok(ScreenId::Vvod, {0, {"40", "", "30", "105", "20", ""}});
     EXPECT_EQ(textOf(reply, ScreenId::Vibor, "Label6"), "2.5");
 }
 
@@ -62,12 +100,12 @@ struct Caption {
     const char* text;
 };
 
-TEST(PageSession, TheModuleTakenFillsTheStressesAndTheResultsTable)
+TEST(Session, TheModuleTakenFillsTheStressesAndTheSteelTakenTheResultsTable)
 {
-    PageSession page(".");
+    Session page(".");
     designPair(page);
-    const Reply reply = page.ok(ScreenId::Vibor, {{"2.5", ""}});
-    EXPECT_EQ(reply.outcome.next, ScreenId::okon);
+    const Reply reply = page.ok(ScreenId::Vibor, {0, {"2.5", ""}});
+    EXPECT_EQ(next(reply), ScreenId::okon);
     const Caption captions[] = {
         {ScreenId::okon, "Label13", "210.944"},          {ScreenId::okon, "Label14", "191.488"},
         {ScreenId::okon, "Label17", "787.095928079926"}, {ScreenId::okon, "Label18", "393.547964039963"},
@@ -78,16 +116,19 @@ TEST(PageSession, TheModuleTakenFillsTheStressesAndTheResultsTable)
         {ScreenId::okonchanie, "Label16", "43.75"},      {ScreenId::okonchanie, "Label23", "193.75"},
         {ScreenId::okonchanie, "Label17", "50"},         {ScreenId::okonchanie, "Label24", "200"},
     };
+    const Reply steel = page.ok(ScreenId::okon, {21, {}});
+    // The stresses are shown as the module choice opens the steel list, the
+    // pair's table as the steel taken opens it.
     for (const Caption& c : captions)
-        EXPECT_EQ(textOf(reply, c.screen, c.control), c.text) << screenName(c.screen) << '.' << c.control;
+        EXPECT_EQ(textOf(c.screen == ScreenId::okon ? reply : steel, c.screen, c.control), c.text)
+            << screenName(c.screen) << '.' << c.control;
 
-    const Reply steel = page.ok(ScreenId::okon, {{}, 0, 21});
-    EXPECT_EQ(steel.outcome.next, ScreenId::okonchanie);
+    EXPECT_EQ(next(steel), ScreenId::okonchanie);
     EXPECT_EQ(textOf(steel, ScreenId::okonchanie, "Label18"), "Сталь 18ХГТ");
     EXPECT_EQ(textOf(steel, ScreenId::okonchanie, "Label25"), "Сталь 18ХГТ");
 }
 
-TEST(PageSession, AWheelEndsOnTheSketchOfItsSizeWithItsDimensions)
+TEST(Session, AWheelEndsOnTheSketchOfItsSizeWithItsDimensions)
 {
     struct Case {
         const char* da;
@@ -98,11 +139,11 @@ TEST(PageSession, AWheelEndsOnTheSketchOfItsSizeWithItsDimensions)
     for (const Case& c : {Case{"105", ScreenId::vivod1, WheelDesign::Solid, "100"},
                           Case{"420", ScreenId::vivod2, WheelDesign::Disc, "415"},
                           Case{"840", ScreenId::vivod3, WheelDesign::Spoked, "835"}}) {
-        PageSession page(".");
+        Session page(".");
         page.menu("mnuKol");
-        ASSERT_FALSE(page.ok(ScreenId::Vvod, {{"40", "", "30", c.da, "20", ""}}).outcome.refused());
-        const Reply reply = page.ok(ScreenId::Vibor, {{"2.5", ""}});
-        EXPECT_EQ(reply.outcome.next, c.sketch) << c.da;
+        ASSERT_FALSE(page.ok(ScreenId::Vvod, {0, {"40", "", "30", c.da, "20", ""}}).refused());
+        const Reply reply = page.ok(ScreenId::Vibor, {0, {"2.5", ""}});
+        EXPECT_EQ(next(reply), c.sketch) << c.da;
         EXPECT_EQ(textOf(reply, c.sketch, "Label5"), c.firstRow) << c.da;
         ASSERT_EQ(reply.pictures.size(), 1U);
         EXPECT_EQ(reply.pictures[0].screen, c.sketch);
@@ -110,7 +151,7 @@ TEST(PageSession, AWheelEndsOnTheSketchOfItsSizeWithItsDimensions)
     }
 }
 
-TEST(PageSession, TheDrawingShowsExactlyThePictureOfThePinionsTipDiameter)
+TEST(Session, TheDrawingShowsExactlyThePictureOfThePinionsTipDiameter)
 {
     // The results' drawing takes 250 mm itself as a small wheel.
     struct Case {
@@ -119,12 +160,12 @@ TEST(PageSession, TheDrawingShowsExactlyThePictureOfThePinionsTipDiameter)
     };
     // Z1 = 20, so da = 22·m: 2.5 → 55, 12 → 264, 30 → 660.
     for (const Case& c : {Case{"2.5", "Image1"}, Case{"12.0", "Image2"}, Case{"30", "Image3"}}) {
-        PageSession page(".");
+        Session page(".");
         designPair(page);
-        ASSERT_FALSE(page.ok(ScreenId::Vibor, {{c.module, ""}}).outcome.refused()) << c.module;
+        ASSERT_FALSE(page.ok(ScreenId::Vibor, {0, {c.module, ""}}).refused()) << c.module;
         const Reply reply = page.showDrawing();
-        EXPECT_EQ(reply.outcome.next, ScreenId::vivod4);
-        EXPECT_FALSE(reply.outcome.leave) << "the results stay open behind the drawing";
+        EXPECT_EQ(next(reply), ScreenId::vivod4);
+        EXPECT_TRUE(hidden(reply).empty()) << "the results stay open behind the drawing";
         ASSERT_EQ(reply.shown.size(), 3U);
         for (const ControlShown& s : reply.shown)
             EXPECT_EQ(s.shown, s.control == c.shown) << c.module << ' ' << s.control;
@@ -133,26 +174,26 @@ TEST(PageSession, TheDrawingShowsExactlyThePictureOfThePinionsTipDiameter)
     }
 }
 
-TEST(PageSession, ARefusalWritesNoCaption)
+TEST(Session, ARefusalWritesNoCaption)
 {
-    PageSession page(".");
+    Session page(".");
     page.menu("mnuPer");
-    const Reply reply = page.ok(ScreenId::Vvod2, {{"", "", "100", "4.0"}});
-    EXPECT_EQ(reply.outcome.refusal.text(), "Число зубьев шестерни Z1 должно быть больше нуля.");
+    const Reply reply = page.ok(ScreenId::Vvod2, {0, {"", "", "100", "4.0"}});
+    EXPECT_EQ(reply.message, "Число зубьев шестерни Z1 должно быть больше нуля.");
     EXPECT_TRUE(reply.texts.empty());
-    EXPECT_FALSE(reply.outcome.next);
+    EXPECT_FALSE(next(reply));
 }
 
-TEST(PageSession, ARefusalWritesItsNumbersWithThePagesSeparator)
+TEST(Session, ARefusalWritesItsNumbersWithThePagesSeparator)
 {
-    PageSession page(",");
+    Session page(",");
     page.menu("mnuKol");
-    ASSERT_FALSE(page.ok(ScreenId::Vvod, {{"40", "", "30", "20", "20", ""}}).outcome.refused());
-    EXPECT_EQ(page.ok(ScreenId::Vibor, {{"5,5", ""}}).outcome.refusal.text(),
+    ASSERT_FALSE(page.ok(ScreenId::Vvod, {0, {"40", "", "30", "20", "20", ""}}).refused());
+    EXPECT_EQ(page.ok(ScreenId::Vibor, {0, {"5,5", ""}}).message,
               "При модуле 5,5 мм диаметр впадин не получается положительным: выберите модуль меньше.");
 }
 
-TEST(PageSession, MenuCommandsOpenTheirScreenAndLeaveNothing)
+TEST(Session, MenuCommandsOpenTheirScreenAndLeaveNothing)
 {
     struct Case {
         const char* command;
@@ -161,33 +202,32 @@ TEST(PageSession, MenuCommandsOpenTheirScreenAndLeaveNothing)
     for (const Case& c : {Case{"mnuKol", ScreenId::Vvod}, Case{"mnuPer", ScreenId::ATverd},
                           Case{"mnuProv", ScreenId::trebov2}, Case{"mnuProg", ScreenId::info},
                           Case{"mnuSteps", ScreenId::hodRascheta}, Case{"mnuParam", ScreenId::nastroyka}}) {
-        PageSession page(".");
+        Session page(".");
         const Reply reply = page.menu(c.command);
-        EXPECT_EQ(reply.outcome.next, c.screen) << c.command;
-        EXPECT_FALSE(reply.outcome.leave) << c.command;
+        EXPECT_EQ(next(reply), c.screen) << c.command;
+        EXPECT_TRUE(hidden(reply).empty()) << c.command;
     }
-    PageSession page(".");
-    EXPECT_FALSE(page.menu("mnuExit").outcome.next) << "a page cannot end the program";
+    Session page(".");
+    EXPECT_TRUE(page.menu("mnuExit").screens.empty()) << "no such command";
 }
 
-TEST(PageSession, TheParametersShowTheCoefficientsInForceAndTakeNewOnes)
+TEST(Session, TheParametersShowTheCoefficientsInForceAndTakeNewOnes)
 {
-    PageSession page(",");
+    Session page(",");
     Reply reply = page.menu("mnuParam");
     ASSERT_EQ(reply.texts.size(), 17U);
     EXPECT_EQ(textOf(reply, ScreenId::nastroyka, "Text1"), "0,5");
     EXPECT_EQ(textOf(reply, ScreenId::nastroyka, "Text15"), "1,082");
 
-    OkInput typed;
+    GivenInputs typed;
     for (const ControlText& t : reply.texts)
         typed.texts.push_back(t.text);
     typed.texts[0] = "0,4";
-    EXPECT_TRUE(page.ok(ScreenId::nastroyka, typed).outcome.leave);
+    EXPECT_EQ(hidden(page.ok(ScreenId::nastroyka, typed)), std::vector<ScreenId>{ScreenId::nastroyka});
     EXPECT_EQ(textOf(page.menu("mnuParam"), ScreenId::nastroyka, "Text1"), "0,4");
 
     typed.texts[1] = "0";
-    EXPECT_EQ(page.ok(ScreenId::nastroyka, typed).outcome.refusal.text(),
-              "Коэффициент kf должен быть положительным числом.");
+    EXPECT_EQ(page.ok(ScreenId::nastroyka, typed).message, "Коэффициент kf должен быть положительным числом.");
 }
 
 // The option a reply leaves marked on a screen, the last it writes
@@ -215,34 +255,34 @@ int lastChosen(const Reply& reply, ScreenId screen, const std::string& control)
 
 // Every mode of the course in one session: the hardened pair, the wheel of
 // 420 mm and the checked wheel, the check last.
-void workEveryMode(PageSession& page)
+void workEveryMode(Session& page)
 {
     designPair(page);
-    page.ok(ScreenId::Vibor, {{"2.5", ""}});
-    page.ok(ScreenId::okon, {{}, 0, 21});
+    page.ok(ScreenId::Vibor, {0, {"2.5", ""}});
+    page.ok(ScreenId::okon, {21, {}});
     page.menu("mnuKol");
-    page.ok(ScreenId::Vvod, {{"40", "", "30", "420", "20", ""}});
-    page.ok(ScreenId::Vibor, {{"10,0", ""}});
+    page.ok(ScreenId::Vvod, {0, {"40", "", "30", "420", "20", ""}});
+    page.ok(ScreenId::Vibor, {0, {"10,0", ""}});
     page.menu("mnuProv");
-    page.ok(ScreenId::trebov2, {{}, 2});
-    page.ok(ScreenId::BNormal2, {{}, 2});
-    page.ok(ScreenId::stal2, {{}, 1});
-    page.ok(ScreenId::Vvod3, {{"240", "60", "", "40"}});
+    page.ok(ScreenId::trebov2, {2, {}});
+    page.ok(ScreenId::BNormal2, {2, {}});
+    page.ok(ScreenId::stal2, {1, {}});
+    page.ok(ScreenId::Vvod3, {0, {"240", "60", "", "40"}});
 }
 
-TEST(PageSession, AnOpenedFilePutsWhatEachOkWasGivenOnItsScreenAndTheSameResults)
+TEST(Session, AnOpenedFilePutsWhatEachOkWasGivenOnItsScreenAndTheSameResults)
 {
-    PageSession worked(".");
+    Session worked(".");
     workEveryMode(worked);
-    const std::string file = worked.save().text;
+    const std::string file = save(worked).text;
 
     // Another student's work is on the screens first.
-    PageSession page(".");
+    Session page(".");
     page.menu("mnuKol");
-    page.ok(ScreenId::Vvod, {{"30", "12", "25", "99", "15", "33"}});
-    page.ok(ScreenId::Vibor, {{"3", ""}});
+    page.ok(ScreenId::Vvod, {0, {"30", "12", "25", "99", "15", "33"}});
+    page.ok(ScreenId::Vibor, {0, {"3", ""}});
     const Reply reply = page.open("вариант 7.gear", file);
-    ASSERT_FALSE(reply.outcome.refused()) << reply.outcome.refusal;
+    ASSERT_FALSE(reply.refused()) << reply.message;
     EXPECT_EQ(calculationText(calculationOf(page.state())), calculationText(calculationOf(worked.state())))
         << "the same steps, walkthrough and kept results";
 
@@ -291,44 +331,44 @@ TEST(PageSession, AnOpenedFilePutsWhatEachOkWasGivenOnItsScreenAndTheSameResults
 
     // The check ran last: its input stays open with its result; every other
     // screen of a chain is hidden, the sketch of the wheel among them.
-    EXPECT_EQ(reply.opened, (std::vector<ScreenId>{ScreenId::Vvod3, ScreenId::result}));
+    EXPECT_EQ(opened(reply), (std::vector<ScreenId>{ScreenId::Vvod3, ScreenId::result}));
+    const std::vector<ScreenId> gone = hidden(reply);
     for (const ScreenId screen : {ScreenId::vivod1, ScreenId::vivod2, ScreenId::okonchanie, ScreenId::Vibor})
-        EXPECT_NE(std::find(reply.hidden.begin(), reply.hidden.end(), screen), reply.hidden.end())
-            << screenName(screen);
+        EXPECT_NE(std::ranges::find(gone, screen), gone.end()) << screenName(screen);
     ASSERT_EQ(reply.pictures.size(), 1U);
     EXPECT_EQ(reply.pictures[0].screen, ScreenId::vivod2);
     EXPECT_FALSE(page.modified());
-    EXPECT_EQ(page.save().name, "вариант 7.gear");
+    EXPECT_EQ(save(page).name, "вариант 7.gear");
 }
 
-TEST(PageSession, AFileOfOneModeEmptiesTheScreensItDoesNotReach)
+TEST(Session, AFileOfOneModeEmptiesTheScreensItDoesNotReach)
 {
-    PageSession worked(".");
+    Session worked(".");
     designPair(worked);
-    worked.ok(ScreenId::Vibor, {{"2.5", ""}});
-    worked.ok(ScreenId::okon, {{}, 0, 21});
+    worked.ok(ScreenId::Vibor, {0, {"2.5", ""}});
+    worked.ok(ScreenId::okon, {21, {}});
 
-    PageSession page(".");
+    Session page(".");
     page.menu("mnuProv");
-    page.ok(ScreenId::trebov2, {{}, 1});
+    page.ok(ScreenId::trebov2, {1, {}});
     page.menu("mnuKol");
-    page.ok(ScreenId::Vvod, {{"30", "", "25", "99", "15", ""}});
-    const Reply reply = page.open("a.gear", worked.save().text);
-    ASSERT_FALSE(reply.outcome.refused());
+    page.ok(ScreenId::Vvod, {0, {"30", "", "25", "99", "15", ""}});
+    const Reply reply = page.open("a.gear", save(worked).text);
+    ASSERT_FALSE(reply.refused());
     EXPECT_EQ(textOf(reply, ScreenId::Vvod, "Text1"), "");
     EXPECT_EQ(textOf(reply, ScreenId::Vvod, "Text5"), "");
     EXPECT_EQ(textOf(reply, ScreenId::Vvod3, "Text1"), "");
     EXPECT_EQ(lastMarked(reply, ScreenId::trebov2), 0);
-    EXPECT_EQ(reply.opened, (std::vector<ScreenId>{ScreenId::okonchanie}));
+    EXPECT_EQ(opened(reply), (std::vector<ScreenId>{ScreenId::okonchanie}));
     EXPECT_FALSE(page.drawing(ScreenId::vivod1, "Image1", {}).has_value()) << "no sketch of a wheel not in the file";
 }
 
-TEST(PageSession, ARefusedFileChangesNothingAndSaysTheCoresSentence)
+TEST(Session, ARefusedFileChangesNothingAndSaysTheCoresSentence)
 {
-    PageSession worked(".");
+    Session worked(".");
     designPair(worked);
-    worked.ok(ScreenId::Vibor, {{"2.5", ""}});
-    std::string changed = worked.save().text;
+    worked.ok(ScreenId::Vibor, {0, {"2.5", ""}});
+    std::string changed = save(worked).text;
     changed.replace(changed.find("\"aw\": 125"), 9, "\"aw\": 126");
     const std::string cases[] = {
         "",
@@ -340,58 +380,58 @@ TEST(PageSession, ARefusedFileChangesNothingAndSaysTheCoresSentence)
         changed,
     };
     for (const std::string& text : cases) {
-        PageSession page(".");
+        Session page(".");
         page.menu("mnuKol");
-        page.ok(ScreenId::Vvod, {{"40", "", "30", "105", "20", ""}});
-        page.ok(ScreenId::Vibor, {{"2.5", ""}});
+        page.ok(ScreenId::Vvod, {0, {"40", "", "30", "105", "20", ""}});
+        page.ok(ScreenId::Vibor, {0, {"2.5", ""}});
         const std::string before = calculationText(calculationOf(page.state()));
         const Reply reply = page.open("плохой.gear", text);
         const std::string core = openCalculation(text).refusal.text();
         ASSERT_FALSE(core.empty()) << text;
-        EXPECT_EQ(reply.outcome.refusal.text(), "Файл «плохой.gear» не открыт. " + core);
-        EXPECT_TRUE(reply.texts.empty() && reply.marked.empty() && reply.chosen.empty() && reply.hidden.empty() &&
-                    reply.opened.empty() && reply.pictures.empty())
+        EXPECT_EQ(reply.message, "Файл «плохой.gear» не открыт. " + core);
+        EXPECT_TRUE(reply.texts.empty() && reply.marked.empty() && reply.chosen.empty() && reply.screens.empty() &&
+                    reply.pictures.empty())
             << text;
         EXPECT_EQ(calculationText(calculationOf(page.state())), before) << text;
         EXPECT_TRUE(page.drawing(ScreenId::vivod1, "Image1", {}).has_value()) << "the sketch stays";
-        EXPECT_EQ(page.save().name, "расчёт.gear") << "the work keeps its name";
+        EXPECT_EQ(save(page).name, "Колесо.gear") << "the work keeps its name, after its mode";
     }
 }
 
-TEST(PageSession, SavingWritesTheCoresFileAndMarksTheWorkSaved)
+TEST(Session, SavingWritesTheCoresFileAndMarksTheWorkSaved)
 {
-    PageSession page(".");
+    Session page(".");
     EXPECT_FALSE(page.modified()) << "nothing worked yet";
     designPair(page);
     EXPECT_TRUE(page.modified());
-    page.ok(ScreenId::Vibor, {{"2.5", ""}});
-    const FileToSave file = page.save();
-    EXPECT_EQ(file.name, "расчёт.gear");
+    page.ok(ScreenId::Vibor, {0, {"2.5", ""}});
+    const FileToSave file = save(page);
+    EXPECT_EQ(file.name, "Передача.gear") << "a new work is named after its mode";
     EXPECT_EQ(file.text, saveCalculation(page.state()).text);
     EXPECT_TRUE(file.notice.empty());
     EXPECT_FALSE(page.modified());
-    page.ok(ScreenId::okon, {{}, 0, 21});
+    page.ok(ScreenId::okon, {21, {}});
     EXPECT_TRUE(page.modified());
 
     // Coefficients changed after the design: the file holds what the inputs
     // give now, and says so.
     Reply parameters = page.menu("mnuParam");
-    OkInput typed;
+    GivenInputs typed;
     for (const ControlText& t : parameters.texts)
         typed.texts.push_back(t.text);
     typed.texts[0] = "0.6";
-    ASSERT_FALSE(page.ok(ScreenId::nastroyka, typed).outcome.refused());
-    const FileToSave recomputed = page.save();
+    ASSERT_FALSE(page.ok(ScreenId::nastroyka, typed).refused());
+    const FileToSave recomputed = save(page);
     EXPECT_NE(recomputed.notice.find("Результаты расчёта «Передача» в файле пересчитаны"), std::string::npos)
         << recomputed.notice;
 }
 
-TEST(PageSession, EachPictureDrawsTheNumbersItsScreenWasGiven)
+TEST(Session, EachPictureDrawsTheNumbersItsScreenWasGiven)
 {
-    PageSession page(".");
+    Session page(".");
     page.menu("mnuKol");
-    page.ok(ScreenId::Vvod, {{"40", "", "30", "105", "20", ""}});
-    page.ok(ScreenId::Vibor, {{"2.5", ""}});
+    page.ok(ScreenId::Vvod, {0, {"40", "", "30", "105", "20", ""}});
+    page.ok(ScreenId::Vibor, {0, {"2.5", ""}});
     DrawingTarget area;
     area.paper = false;
     area.width = 106;
@@ -408,9 +448,9 @@ TEST(PageSession, EachPictureDrawsTheNumbersItsScreenWasGiven)
     // its wheel, and the pair's drawing takes its body from its own pinion
     // (da1 = 55 mm, a small solid wheel), not from the wheel's 840 mm.
     designPair(page);
-    page.ok(ScreenId::Vibor, {{"2.5", ""}});
+    page.ok(ScreenId::Vibor, {0, {"2.5", ""}});
     page.menu("mnuKol");
-    page.ok(ScreenId::Vvod, {{"40", "", "30", "840", "20", ""}});
+    page.ok(ScreenId::Vvod, {0, {"40", "", "30", "840", "20", ""}});
     EXPECT_EQ(page.drawing(ScreenId::vivod1, "Image1", area)->find("da")->text.content, "da = 105");
     const Reply drawn = page.showDrawing();
     ASSERT_EQ(drawn.pictures.size(), 1U);
@@ -421,15 +461,15 @@ TEST(PageSession, EachPictureDrawsTheNumbersItsScreenWasGiven)
 
     const auto svg = page.drawingFile(ScreenId::vivod1, "Image1", DrawingFormat::Svg);
     ASSERT_TRUE(svg.has_value());
-    EXPECT_EQ(svg->name, "чертёж.svg");
+    EXPECT_EQ(svg->name, "Колесо.svg");
     EXPECT_NE(svg->text.find("Масштаб 1:1"), std::string::npos) << "on its sheet, with the title block";
     EXPECT_NE(svg->text.find(">da = 105<"), std::string::npos);
     const auto dxf = page.drawingFile(ScreenId::vivod4, "Image1", DrawingFormat::Dxf);
     ASSERT_TRUE(dxf.has_value());
-    EXPECT_EQ(dxf->name, "чертёж.dxf");
+    EXPECT_EQ(dxf->name, "Передача.dxf");
     EXPECT_EQ(dxf->text.rfind("0\nSECTION\n2\nHEADER", 0), 0U) << dxf->text.substr(0, 40);
     EXPECT_FALSE(page.drawingFile(ScreenId::vivod3, "Image1", DrawingFormat::Svg).has_value());
 }
 
 } // namespace
-} // namespace gear::web
+} // namespace gear
