@@ -39,11 +39,11 @@ int main(int argc, char* argv[])
     if (parser.positionalArguments().size() > 1)
         parser.showHelp(1);
     gear::ui::setUpApplication(app);
-    gear::ui::Session session;
-    QObject::connect(&session.mainWindow(), &gear::ui::Nachalo::exitConfirmed, &app, &QApplication::quit,
+    gear::ui::Program program;
+    QObject::connect(&program.mainWindow(), &gear::ui::Nachalo::exitConfirmed, &app, &QApplication::quit,
                      Qt::QueuedConnection);
-    session.mainWindow().show();
+    program.mainWindow().show();
     if (!parser.positionalArguments().isEmpty())
-        session.mainWindow().document().open(parser.positionalArguments().front());
+        program.mainWindow().document().open(parser.positionalArguments().front());
     return QApplication::exec();
 }

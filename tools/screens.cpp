@@ -26,14 +26,14 @@ namespace {
 
 class Gallery {
 public:
-    Gallery(gear::ui::Session& session, const QDir& folder) : m_session(session), m_folder(folder) {}
+    Gallery(gear::ui::Program& program, const QDir& folder) : m_program(program), m_folder(folder) {}
 
     QWidget& screen(const char* name)
     {
         if (QString::fromLatin1(name) == QStringLiteral("Nachalo"))
-            return m_session.mainWindow();
+            return m_program.mainWindow();
         if (const auto id = gear::screenByName(name))
-            return m_session.screens().load(*id);
+            return m_program.screens().load(*id);
         std::fprintf(stderr, "no screen %s\n", name);
         std::exit(1);
     }
@@ -76,7 +76,7 @@ public:
     }
 
 private:
-    gear::ui::Session& m_session;
+    gear::ui::Program& m_program;
     QDir m_folder;
 };
 
@@ -176,8 +176,8 @@ int main(int argc, char* argv[])
     QDir folder(QString::fromLocal8Bit(argv[1]));
     folder.mkpath(QStringLiteral("."));
 
-    gear::ui::Session session;
-    Gallery gallery(session, folder);
+    gear::ui::Program program;
+    Gallery gallery(program, folder);
     gallery.save("Nachalo");
     transmissionPass(gallery);
     wheelPass(gallery, "105", "2.5", "vivod1");
@@ -186,14 +186,14 @@ int main(int argc, char* argv[])
     paper.decimalSeparator = gear::ui::decimalSeparator();
     paper.translate = gear::ui::coreTranslator();
     const QString drawingFailure =
-        gear::ui::writeDrawing(*gear::modeDrawing(session.state(), gear::Mode::Wheel, paper),
+        gear::ui::writeDrawing(*gear::modeDrawing(program.state(), gear::Mode::Wheel, paper),
                                folder.filePath(QStringLiteral("drawing.pdf")), gear::ui::DrawingFormat::Pdf);
     wheelPass(gallery, "840", "20.0", "vivod3");
     checkPass(gallery);
     const gear::ui::ReportAuthor author{QStringLiteral("Иванов Иван Иванович"), QStringLiteral("МТ-31"),
                                         QStringLiteral("7")};
     const QString reportFailure =
-        gear::ui::writeReportPdf(session.state(), author, folder.filePath(QStringLiteral("report.pdf")));
+        gear::ui::writeReportPdf(program.state(), author, folder.filePath(QStringLiteral("report.pdf")));
     refusal(gallery);
     for (const char* name : {"stal1", "stal3", "stal5", "oshibka1", "vihod", "info"})
         gallery.save(name);

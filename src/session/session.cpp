@@ -280,11 +280,11 @@ bool Session::modified() const
     return currentFileText() != m_savedText;
 }
 
-std::string Session::title() const
+std::string Session::title(std::string_view mark, bool always) const
 {
     const std::string program = words("screen", kProgram);
-    const std::string mark = modified() ? "*" : "";
-    return m_fileName.empty() ? program + mark : m_fileName + mark + " — " + program;
+    const std::string shown = always || modified() ? std::string(mark) : std::string();
+    return m_fileName.empty() ? program + shown : m_fileName + shown + " — " + program;
 }
 
 std::optional<Drawing> Session::drawing(ScreenId screen, std::string_view control, DrawingTarget target) const

@@ -150,8 +150,10 @@ public:
     bool modified() const;
     // The name of that file, empty before any.
     const std::string& fileName() const { return m_fileName; }
-    // The window's title: the file's name with the mark of unsaved work.
-    std::string title() const;
+    // The window's title: the file's name and the program's, with `mark`
+    // where the mark of unsaved work goes — when there is such work, or
+    // `always` (a front-end that shows the mark itself).
+    std::string title(std::string_view mark = "*", bool always = false) const;
 
     // The drawing a picture shows, laid out for `target` with the session's
     // separator, or none when it shows none.

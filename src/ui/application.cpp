@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/application.h"
 
+#include "ui/number_display.h"
 #include "ui/translation.h"
 
 #include <QApplication>
@@ -23,6 +24,13 @@ void setUpApplication(QApplication&)
     installTranslations(QLocale::system());
 }
 
-Session::Session() = default;
+// The numbers in the desktop's separator, the words in the language the
+// program speaks when each is written.
+Program::Program()
+    : m_session(decimalSeparator(), [](std::string_view context, std::string_view source) {
+          return gear::translated(coreTranslator(), context, source);
+      })
+{
+}
 
 } // namespace gear::ui

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "shell/calc_state.h"
+#include "session/session.h"
 #include "ui/nachalo.h"
 #include "ui/screens.h"
 
@@ -14,20 +14,21 @@ namespace gear::ui {
 // after the QApplication is made.
 void setUpApplication(QApplication& app);
 
-// One run of the program: the calculation state, the screens and the main
-// window, made in that order and gone in the reverse.
-class Session final {
+// One run of the program: the session of the core, the screens that show
+// it and the main window, made in that order and gone in the reverse.
+class Program final {
 public:
-    Session();
+    Program();
 
-    CalcState& state() { return m_state; }
+    Session& session() { return m_session; }
+    const CalcState& state() const { return m_session.state(); }
     Screens& screens() { return m_screens; }
     Nachalo& mainWindow() { return m_main; }
 
 private:
-    CalcState m_state;
-    Screens m_screens{m_state};
-    Nachalo m_main{m_state, m_screens};
+    Session m_session;
+    Screens m_screens{m_session};
+    Nachalo m_main{m_screens};
 };
 
 } // namespace gear::ui

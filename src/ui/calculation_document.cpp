@@ -1,22 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/calculation_document.h"
 
-#include "shell/walkthrough_text.h"
-#include "ui/atverd.h"
-#include "ui/bnormal2.h"
-#include "ui/czakalka2.h"
-#include "ui/nastroyka.h"
-#include "ui/okon.h"
-#include "ui/screen.h"
 #include "ui/screens.h"
-#include "ui/steel_grade.h"
 #include "ui/text_conversion.h"
 #include "ui/translation.h"
-#include "ui/trebov2.h"
-#include "ui/vibor.h"
-#include "ui/vvod.h"
-#include "ui/vvod2.h"
-#include "ui/vvod3.h"
 
 #include <QFile>
 #include <QFileDialog>
@@ -25,46 +12,10 @@
 #include <QPushButton>
 #include <QSaveFile>
 
-#include <array>
 
 namespace gear::ui {
 
 namespace {
-
-// Puts what an Ok was given back on its screen.
-void showGiven(Screens& screens, ScreenId id, const GivenInputs& given)
-{
-    const auto text = [&](size_t i) { return i < given.texts.size() ? qt(given.texts[i]) : QString(); };
-    switch (id) {
-    case ScreenId::ATverd: screens.load<ATverd>(id).showRow(given.choice); break;
-    case ScreenId::trebov2: screens.load<Trebov2>(id).showOption(given.choice); break;
-    case ScreenId::BNormal2: screens.load<BNormal2>(id).showOption(given.choice); break;
-    case ScreenId::Czakalka2: screens.load<Czakalka2>(id).showOption(given.choice); break;
-    case ScreenId::Vvod2: screens.load<Vvod2>(id).showInput(transmissionInputOf(given)); break;
-    case ScreenId::Vibor: screens.load<Vibor>(id).showTaken(text(0), text(1)); break;
-    case ScreenId::okon: screens.load<Okon>(id).showSteel(given.choice); break;
-    case ScreenId::Vvod: screens.load<Vvod>(id).showInput(wheelInputOf(given)); break;
-    case ScreenId::Vvod3: screens.load<Vvod3>(id).showInput(checkInputOf(given)); break;
-    default:
-        if (isSteelScreen(id))
-            screens.load<SteelGrade>(id).showGrade(given.choice);
-        break;
-    }
-}
-
-// What the screen's Ok hands on to the screens after it.
-void presetNext(Screens& screens, ScreenId id, const Outcome& outcome)
-{
-    switch (id) {
-    case ScreenId::ATverd: screens.load<ATverd>(id).presetNext(outcome); break;
-    case ScreenId::Vvod2: screens.load<Vvod2>(id).presetNext(outcome); break;
-    case ScreenId::Vibor: screens.load<Vibor>(id).presetNext(outcome); break;
-    case ScreenId::okon: screens.load<Okon>(id).presetNext(outcome); break;
-    case ScreenId::Vvod: screens.load<Vvod>(id).presetNext(outcome); break;
-    case ScreenId::Vvod3: screens.load<Vvod3>(id).presetNext(outcome); break;
-    default: break;
-    }
-}
 
 QString fileName(const QString& path)
 {
@@ -73,8 +24,8 @@ QString fileName(const QString& path)
 
 } // namespace
 
-CalculationDocument::CalculationDocument(CalcState& state, Screens& screens, QWidget* window)
-    : QObject(window), m_state(state), m_screens(screens), m_window(window), m_savedText(currentText())
+CalculationDocument::CalculationDocument(Screens& screens, QWidget* window)
+    : QObject(window), m_screens(screens), m_window(window)
 {
 }
 
@@ -88,14 +39,9 @@ QString CalculationDocument::filter()
     return tr("Расчёты зубчатых колёс (*.gear);;Все файлы (*)");
 }
 
-QString CalculationDocument::currentText() const
-{
-    return qt(calculationText(calculationOf(m_state)));
-}
-
 void CalculationDocument::refresh()
 {
-    const bool modified = currentText() != m_savedText;
+    const bool modified = m_screens.session().modified();
     if (modified != m_modified) {
         m_modified = modified;
         emit changed();
@@ -120,46 +66,20 @@ bool CalculationDocument::open(const QString& path)
         warn(tr("Файл «%1» не прочитан: %2.").arg(fileName(path), file.errorString()));
         return false;
     }
-    const OpenedCalculation opened =
-        openCalculation(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
-    if (opened.refused()) {
-        warn(tr("Файл «%1» не открыт. %2").arg(fileName(path), translated(opened.refusal)));
+    const Reply reply = m_screens.session().open(utf8(fileName(path)),
+                                                 std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+    m_screens.apply(reply, m_window);
+    if (reply.refused())
         return false;
-    }
-    showOpened(opened.calculation);
     m_path = QFileInfo(path).absoluteFilePath();
-    m_savedText = currentText();
     m_modified = false;
     emit changed();
     return true;
 }
 
-void CalculationDocument::showOpened(const Calculation& calculation)
-{
-    for (const ScreenId id : kInputScreens) {
-        if (m_screens.isLoaded(id))
-            showGiven(m_screens, id, {id == ScreenId::okon ? -1 : 0, {}});
-    }
-    // The file was checked on a state of its own; the same run on the
-    // screens' state gives the same, and each screen gets what its Ok had.
-    const std::vector<ScreenId> open = reopen(m_state, calculation, [&](const GivenStep& step, const Outcome& outcome) {
-        showGiven(m_screens, step.screen, step.given);
-        presetNext(m_screens, step.screen, outcome);
-    });
-    for (const ScreenId id : kChainScreens) {
-        if (Screen* screen = m_screens.find(id))
-            screen->hide();
-    }
-    for (const ScreenId id : open)
-        m_screens.open(id);
-    if (auto* parameters = static_cast<Nastroyka*>(m_screens.find(ScreenId::nastroyka)))
-        parameters->showCurrent();
-    m_screens.calculated();
-}
-
 bool CalculationDocument::saveAs(const QString& path)
 {
-    const SavedCalculation saved = saveCalculation(m_state);
+    const FileToSave saved = m_screens.session().fileToSave();
     QSaveFile file(path);
     const auto size = static_cast<qint64>(saved.text.size());
     if (!file.open(QIODevice::WriteOnly) || file.write(saved.text.data(), size) != size || !file.commit()) {
@@ -167,23 +87,15 @@ bool CalculationDocument::saveAs(const QString& path)
         return false;
     }
     m_path = QFileInfo(path).absoluteFilePath();
-    m_savedText = currentText();
+    m_screens.session().saved(utf8(fileName(path)));
     m_modified = false;
     emit changed();
-    if (!saved.recomputed.empty()) {
-        QString modes;
-        for (const Mode mode : saved.recomputed)
-            modes += (modes.isEmpty() ? QString() : QStringLiteral(", ")) +
-                     tr("«%1»").arg(translated("mode", modeTitle(mode)));
-        auto* box =
-            new QMessageBox(QMessageBox::Information, tr("Расчёт зубчатого колеса"),
-                            tr("Расчёт сохранён. Результаты расчёта %1 в файле пересчитаны по данным его экранов и "
-                               "отличаются от показанных: экраны нажимались не по порядку или коэффициенты менялись по "
-                               "ходу расчёта. Откройте файл, чтобы увидеть расчёт таким, каким он записан.")
-                                .arg(modes),
-                            QMessageBox::Ok, m_window);
+    if (!saved.notice.empty()) {
+        auto* box = new QMessageBox(QMessageBox::Information, tr("Расчёт зубчатого колеса"), qt(saved.notice),
+                                    QMessageBox::Ok, m_window);
         box->setObjectName(QStringLiteral("recomputed"));
         box->setAttribute(Qt::WA_DeleteOnClose);
+        box->setTextFormat(Qt::PlainText);
         box->open();
     }
     return true;
@@ -213,7 +125,7 @@ void CalculationDocument::save(const std::function<void(bool)>& done)
 
 void CalculationDocument::chooseFileToSaveIn(const std::function<void(bool)>& done)
 {
-    const QString start = m_path.isEmpty() ? tr("расчёт.gear") : m_path;
+    const QString start = m_path.isEmpty() ? qt(m_screens.session().fileToSave().name) : m_path;
     auto* dialog = new QFileDialog(m_window, tr("Сохранить расчёт"), start, filter());
     dialog->setObjectName(QStringLiteral("fileDialog"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);

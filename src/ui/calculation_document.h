@@ -20,7 +20,7 @@ class CalculationDocument final : public QObject {
     Q_OBJECT
 
 public:
-    CalculationDocument(CalcState& state, Screens& screens, QWidget* window);
+    CalculationDocument(Screens& screens, QWidget* window);
 
     // The file the work came from or went to last; empty before the first.
     const QString& path() const { return m_path; }
@@ -58,15 +58,11 @@ signals:
     void changed();
 
 private:
-    void showOpened(const Calculation& calculation);
-    QString currentText() const;
     void warn(const QString& text);
 
-    CalcState& m_state;
     Screens& m_screens;
     QWidget* m_window;
     QString m_path;
-    QString m_savedText; // the work as it stood when it last met a file
     bool m_modified = false;
 };
 

@@ -23,12 +23,13 @@
 
 namespace gear::ui {
 
-HodRascheta::HodRascheta(Screens& screens) : Screen(ScreenId::hodRascheta, screens, tr("Ход расчёта"))
+HodRascheta::HodRascheta(Screens& screens) : Screen(ScreenId::hodRascheta, screens)
 {
     m_page = new QTextBrowser(this);
     m_page->setObjectName(QStringLiteral("Text1"));
-    auto* copy = makeButton(this, "Command1", tr("Копировать"));
-    auto* print = makeButton(this, "Command2", tr("Печать…"));
+    const std::vector<QPushButton*> made = makeButtons();
+    QPushButton* copy = made[0];
+    QPushButton* print = made[1];
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(copy);
@@ -75,7 +76,7 @@ void HodRascheta::refresh()
 
 void HodRascheta::copy()
 {
-    QApplication::clipboard()->setText(walkthroughText(state()));
+    QApplication::clipboard()->setText(qt(screens().session().walkthroughText()));
 }
 
 void HodRascheta::print()

@@ -11,11 +11,9 @@
 
 namespace gear::ui {
 
-Info::Info(Screens& screens) : Screen(ScreenId::info, screens, tr("Справка"))
+Info::Info(Screens& screens) : Screen(ScreenId::info, screens)
 {
-    auto* text = makeLabel(this, "Label1",
-                           tr("Данная програма предназначена для закрепления знаний полученных "
-                              "студентами на лекциях по дисциплине \"Детали машин\"."));
+    auto* text = makeLabel(this, "Label1", caption("Label1"));
     text->setFont(times(9.75));
     text->setWordWrap(true);
     text->setAlignment(Qt::AlignTop | Qt::AlignLeft);

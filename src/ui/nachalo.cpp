@@ -1,17 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/nachalo.h"
 
-#include "shell/mode_commands.h"
 #include "ui/calculation_document.h"
 #include "ui/colours.h"
 #include "ui/controls.h"
 #include "ui/fonts.h"
 #include "ui/hod_rascheta.h"
-#include "ui/nastroyka.h"
-#include "ui/okon.h"
 #include "ui/report.h"
 #include "ui/screens.h"
-#include "ui/vibor.h"
+#include "ui/text_conversion.h"
 #include "ui/vihod.h"
 
 #include <QAction>
@@ -26,7 +23,7 @@
 
 namespace gear::ui {
 
-Nachalo::Nachalo(CalcState& state, Screens& screens) : m_state(state), m_screens(screens)
+Nachalo::Nachalo(Screens& screens) : m_screens(screens)
 {
     setObjectName(QStringLiteral("Nachalo"));
 
@@ -67,8 +64,7 @@ Nachalo::Nachalo(CalcState& state, Screens& screens) : m_state(state), m_screens
 
     buildMenu();
     load();
-    // Made once the state is the start-up one, which is "nothing to save".
-    m_document = new CalculationDocument(m_state, m_screens, this);
+    m_document = new CalculationDocument(m_screens, this);
     m_screens.setCalculatedHandler([this] { m_document->refresh(); });
     connect(m_document, &CalculationDocument::changed, this, &Nachalo::showTitle);
     showTitle();
@@ -77,9 +73,10 @@ Nachalo::Nachalo(CalcState& state, Screens& screens) : m_state(state), m_screens
 
 void Nachalo::load()
 {
-    m_state = startUpState();
-    m_screens.load<Vibor>(ScreenId::Vibor).fillModuleLists();
-    m_screens.load<Okon>(ScreenId::okon).fillSteelList();
+    // The screens that hold the reference lists are made at start-up.
+    m_screens.load(ScreenId::Vibor);
+    m_screens.load(ScreenId::okon);
+    m_screens.setMainWindow(this);
 }
 
 void Nachalo::buildMenu()
@@ -112,9 +109,10 @@ void Nachalo::buildMenu()
     QAction* steps = addAction(service, "mnuSteps", tr("Ход расчёта"));
     QAction* parameters = addAction(service, "mnuParam", tr("Параметры"));
 
-    connect(wheel, &QAction::triggered, this, [this] { m_screens.open(chooseWheelMode(m_state)); });
-    connect(pair, &QAction::triggered, this, [this] { m_screens.open(chooseTransmissionMode(m_state)); });
-    connect(check, &QAction::triggered, this, [this] { m_screens.open(chooseCheckMode(m_state)); });
+    for (QAction* command : {wheel, pair, check, about}) {
+        connect(command, &QAction::triggered, this,
+                [this, command] { m_screens.menu(command->objectName().toStdString()); });
+    }
     connect(open, &QAction::triggered, this, [this] {
         m_document->offerToSave(tr("Сохранить расчёт, прежде чем открыть другой?"),
                                 [this] { m_document->chooseFileToOpen(); });
@@ -123,21 +121,17 @@ void Nachalo::buildMenu()
     connect(saveAs, &QAction::triggered, this, [this] { m_document->chooseFileToSaveIn(); });
     connect(report, &QAction::triggered, this, [this] { saveReportAs(this, m_screens); });
     connect(exit, &QAction::triggered, this, &Nachalo::openExitConfirmation);
-    connect(about, &QAction::triggered, this, [this] { m_screens.open(ScreenId::info); });
     connect(steps, &QAction::triggered, this, [this] {
-        auto& walkthrough = m_screens.load<HodRascheta>(ScreenId::hodRascheta);
-        walkthrough.placeBeside(frameGeometry());
-        walkthrough.present();
+        m_screens.load<HodRascheta>(ScreenId::hodRascheta).placeBeside(frameGeometry());
+        m_screens.menu("mnuSteps");
     });
-    connect(parameters, &QAction::triggered, this, &Nachalo::openParameters);
+    connect(parameters, &QAction::triggered, this, [this] { m_screens.menu("mnuParam"); });
 }
 
 void Nachalo::showTitle()
 {
-    const QString program = tr("Расчёт зубчатого колеса");
-    const QString path = m_document->path();
-    setWindowTitle(path.isEmpty() ? program + QStringLiteral("[*]")
-                                  : QFileInfo(path).fileName() + QStringLiteral("[*] — ") + program);
+    // Qt puts the mark of unsaved work where "[*]" stands.
+    setWindowTitle(qt(m_screens.session().title("[*]", true)));
     setWindowModified(m_document->isModified());
 }
 
@@ -153,13 +147,6 @@ void Nachalo::openExitConfirmation()
     connect(&confirmation, &Vihod::exitConfirmed, this, &Nachalo::leaveProgram, Qt::UniqueConnection);
     confirmation.present();
     m_screens.beep();
-}
-
-void Nachalo::openParameters()
-{
-    auto& parameters = m_screens.load<Nastroyka>(ScreenId::nastroyka);
-    parameters.showCurrent();
-    parameters.present();
 }
 
 void Nachalo::leaveProgram()

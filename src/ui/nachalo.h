@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "shell/calc_state.h"
-
 #include <QMainWindow>
 
 namespace gear::ui {
@@ -15,7 +13,7 @@ class Nachalo final : public QMainWindow {
     Q_OBJECT
 
 public:
-    Nachalo(CalcState& state, Screens& screens);
+    explicit Nachalo(Screens& screens);
 
     // The calculation on the screens as a file.
     CalculationDocument& document() { return *m_document; }
@@ -28,17 +26,15 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // Runs before the window is first shown: coefficients, the module and
-    // steel lists, the preferred sizes.
+    // Runs before the window is first shown: the screens of the reference
+    // lists are made.
     void load();
     void buildMenu();
     void openExitConfirmation();
-    void openParameters();
     void leaveProgram();
     // The file's name, and the mark of unsaved work, in the title.
     void showTitle();
 
-    CalcState& m_state;
     Screens& m_screens;
     CalculationDocument* m_document = nullptr;
     bool m_leaving = false;

@@ -10,15 +10,14 @@
 
 namespace gear::ui {
 
-Oshibka1::Oshibka1(Screens& screens) : Screen(ScreenId::oshibka1, screens, tr("Ошибка"))
+Oshibka1::Oshibka1(Screens& screens) : Screen(ScreenId::oshibka1, screens)
 {
-    QLabel* message = makeLabel(this, "Label1", tr("Выберите один из стандартных модулей"));
+    QLabel* message = makeLabel(this, "Label1", caption("Label1"));
     makeBold(message);
-    auto* ok = makeOkButton();
+    auto* ok = makeButtons().front();
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(message);
     layout->addWidget(ok, 0, Qt::AlignHCenter);
-    connect(ok, &QPushButton::clicked, this, &QWidget::hide);
 }
 
 } // namespace gear::ui

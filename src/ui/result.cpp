@@ -3,7 +3,6 @@
 
 #include "ui/controls.h"
 #include "ui/fonts.h"
-#include "ui/number_display.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -12,29 +11,23 @@
 
 namespace gear::ui {
 
-Result::Result(Screens& screens) : Screen(ScreenId::result, screens, tr("Результаты расчётов"))
+Result::Result(Screens& screens) : Screen(ScreenId::result, screens)
 {
-    m_load = makeLabel(this, "Label2", QString());
-    m_load->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    makeBold(m_load);
-    auto* ok = makeOkButton();
+    const std::string shown(entry().displays.front().control);
+    QLabel* load = makeLabel(this, shown.c_str(), QString());
+    load->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    makeBold(load);
+    auto* ok = makeButtons().front();
 
     auto* line = new QHBoxLayout;
-    line->addWidget(makeLabel(this, "Label1", tr("Расчётная нагрузка равна")));
-    line->addWidget(m_load);
-    line->addWidget(makeLabel(this, "Label3", tr("Нм")));
+    line->addWidget(makeLabel(this, "Label1", caption("Label1")));
+    line->addWidget(load);
+    line->addWidget(makeLabel(this, "Label3", caption("Label3")));
     line->addStretch();
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(line);
     layout->addWidget(ok, 0, Qt::AlignHCenter);
     setMinimumWidth(340);
-
-    connect(ok, &QPushButton::clicked, this, &QWidget::hide);
-}
-
-void Result::presetLoad(Number load)
-{
-    m_load->setText(shown(load));
 }
 
 } // namespace gear::ui

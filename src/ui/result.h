@@ -1,10 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "shell/number.h"
 #include "ui/screen.h"
-
-class QLabel;
 
 namespace gear::ui {
 
@@ -14,11 +11,6 @@ class Result final : public Screen {
 
 public:
     explicit Result(Screens& screens);
-
-    void presetLoad(Number load);
-
-private:
-    QLabel* m_load;
 };
 
 } // namespace gear::ui

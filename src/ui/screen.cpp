@@ -1,23 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/screen.h"
 
-#include "shell/number_text.h"
 #include "ui/controls.h"
-#include "ui/number_display.h"
 #include "ui/screens.h"
 #include "ui/text_conversion.h"
 #include "ui/translation.h"
 
+#include <QComboBox>
+#include <QHBoxLayout>
 #include <QHideEvent>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QVBoxLayout>
 
 namespace gear::ui {
 
-Screen::Screen(ScreenId id, Screens& screens, const QString& title) : m_id(id), m_screens(screens)
+Screen::Screen(ScreenId id, Screens& screens) : m_id(id), m_screens(screens)
 {
     setObjectName(qt(screenName(id)));
-    setWindowTitle(title);
+    setWindowTitle(qt(screenTitle(id, coreTranslator())));
     setModal(false);
 }
 
@@ -51,7 +53,20 @@ void Screen::focusFirstField()
     }
 }
 
-CalcState& Screen::state()
+QWidget* Screen::control(std::string_view name) const
+{
+    return findChild<QWidget*>(qt(name));
+}
+
+std::vector<QRadioButton*> Screen::options() const
+{
+    std::vector<QRadioButton*> found;
+    for (const OptionInput& option : entry().options)
+        found.push_back(findChild<QRadioButton*>(qt(option.control)));
+    return found;
+}
+
+const CalcState& Screen::state() const
 {
     return m_screens.state();
 }
@@ -61,27 +76,76 @@ Screens& Screen::screens()
     return m_screens;
 }
 
-void Screen::follow(const Outcome& outcome)
+GivenInputs Screen::given() const
 {
-    m_screens.calculated();
-    if (outcome.refused()) {
-        m_screens.refuse(this, qt(withDecimalSeparator(outcome.refusal.text(coreTranslator()), decimalSeparator())));
-        return;
+    GivenInputs given;
+    for (const TextInput& input : entry().texts) {
+        QWidget* field = control(input.control);
+        if (auto* line = qobject_cast<QLineEdit*>(field))
+            given.texts.push_back(utf8(line->text()));
+        else if (auto* list = qobject_cast<QComboBox*>(field))
+            given.texts.push_back(utf8(list->currentText()));
+        else
+            given.texts.emplace_back();
     }
-    if (outcome.beep)
-        m_screens.beep();
-    if (outcome.next)
-        m_screens.open(*outcome.next);
-    if (outcome.leave)
-        hide();
+    if (!entry().listControl.empty()) {
+        if (auto* list = qobject_cast<QComboBox*>(control(entry().listControl)))
+            given.choice = list->currentIndex();
+    } else {
+        const std::vector<QRadioButton*> marks = options();
+        for (size_t i = 0; i < marks.size(); ++i) {
+            if (marks[i] && marks[i]->isChecked())
+                given.choice = static_cast<int>(i) + 1;
+        }
+    }
+    return given;
 }
 
-QPushButton* Screen::makeOkButton(const QString& caption)
+void Screen::runOk()
 {
-    // Enter presses Ok, as on every dialog the student knows.
-    QPushButton* ok = makeButton(this, "Command1", caption);
-    ok->setDefault(true);
-    return ok;
+    m_screens.ok(m_id, given());
+}
+
+std::vector<QPushButton*> Screen::makeButtons()
+{
+    std::vector<QPushButton*> made;
+    for (const Button& button : entry().buttons) {
+        const std::string name(button.control);
+        QPushButton* pushed = makeButton(this, name.c_str(), text(button.caption));
+        switch (button.action) {
+        case ButtonAction::Ok: connect(pushed, &QPushButton::clicked, this, &Screen::runOk); break;
+        case ButtonAction::Close: connect(pushed, &QPushButton::clicked, this, &QWidget::hide); break;
+        case ButtonAction::ShowDrawing:
+            connect(pushed, &QPushButton::clicked, this, [this] { m_screens.showDrawing(); });
+            break;
+        case ButtonAction::SaveDrawing: connect(pushed, &QPushButton::clicked, this, &Screen::saveDrawing); break;
+        // The screen that has them connects them itself.
+        case ButtonAction::Yes:
+        case ButtonAction::Copy:
+        case ButtonAction::Print: break;
+        }
+        made.push_back(pushed);
+    }
+    // Enter presses the first button that answers the screen, as on every
+    // dialog the student knows: its Ok, or the one that leaves it.
+    for (size_t i = 0; i < made.size(); ++i) {
+        const ButtonAction action = entry().buttons[i].action;
+        if (action == ButtonAction::Ok || action == ButtonAction::Close || action == ButtonAction::Yes) {
+            made[i]->setDefault(true);
+            break;
+        }
+    }
+    return made;
+}
+
+QHBoxLayout* Screen::buttonRow(const std::vector<QPushButton*>& buttons)
+{
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    for (QPushButton* button : buttons)
+        row->addWidget(button);
+    row->addStretch();
+    return row;
 }
 
 void Screen::layOut(QWidget* content, QPushButton* ok)
@@ -90,6 +154,24 @@ void Screen::layOut(QWidget* content, QPushButton* ok)
     layout->addWidget(content);
     layout->addWidget(ok, 0, Qt::AlignHCenter);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+QString Screen::text(CoreText source)
+{
+    return qt(translated(coreTranslator(), source));
+}
+
+QString Screen::caption(std::string_view control) const
+{
+    for (const Caption& c : entry().captions) {
+        if (c.control == control)
+            return text(c.text);
+    }
+    for (const TableCell& cell : entry().cells) {
+        if (cell.control == control)
+            return text(cell.text);
+    }
+    return {};
 }
 
 } // namespace gear::ui

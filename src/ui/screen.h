@@ -1,49 +1,70 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "screens/screen_catalogue.h"
 #include "shell/calc_state.h"
-#include "shell/outcome.h"
 #include "shell/screen_id.h"
 
 #include <QDialog>
 
 #include <optional>
+#include <vector>
 
 class QPushButton;
+class QRadioButton;
+class QHBoxLayout;
 
 namespace gear::ui {
 
 class Screens;
 
-// One small window of a chain. It is made once, shown modeless, and hidden
-// when left — by its own button, by the frame's close button or by Esc — so
-// it keeps what was typed or chosen on it until the confirmed exit.
+// One small window of a chain, built from its entry of the catalogue. It is
+// made once, shown modeless, and hidden when left — by its own button, by
+// the frame's close button or by Esc — so it keeps what was typed or chosen
+// on it until the confirmed exit. Its Ok hands what is typed and chosen on
+// it to the session; the reply, not the screen, decides what follows.
 class Screen : public QDialog {
     Q_OBJECT
 
 public:
-    Screen(ScreenId id, Screens& screens, const QString& title);
+    Screen(ScreenId id, Screens& screens);
 
     ScreenId id() const { return m_id; }
+    const ScreenEntry& entry() const { return screenEntry(m_id); }
 
     // Makes the screen visible where the student left it, brings it to the
     // front and puts the focus on its first field.
     void present();
 
+    // A control of the screen by its name, or nullptr.
+    QWidget* control(std::string_view name) const;
+    // The screen's options, in the catalogue's order.
+    std::vector<QRadioButton*> options() const;
+
 protected:
-    CalcState& state();
+    const CalcState& state() const;
     Screens& screens();
 
-    // Carries out what an Ok decided: a refusal is said in a message box with
-    // the beep and changes nothing; otherwise the beep, the next screen and
-    // the closing of this one, in that order.
-    void follow(const Outcome& outcome);
+    // What the screen's fields and options hold, as its Ok reads them.
+    GivenInputs given() const;
+    // Ok: the session runs the screen's Ok on what it holds.
+    void runOk();
 
-    // The Ok button of every screen is Command1; Enter presses it.
-    QPushButton* makeOkButton(const QString& caption = QStringLiteral("Ok"));
+    // The screen's buttons from the catalogue, each doing what it says.
+    std::vector<QPushButton*> makeButtons();
+    // Those buttons in a row, centred, or after a stretch at each end.
+    QHBoxLayout* buttonRow(const std::vector<QPushButton*>& buttons);
+
+    // What a drawing screen saves; the others save none.
+    virtual void saveDrawing() {}
 
     // A table or form above its Ok button, the screen as small as they allow.
     void layOut(QWidget* content, QPushButton* ok);
+
+    // A text of the catalogue in the program's language.
+    static QString text(CoreText source);
+    // The caption the catalogue gives a control of this screen.
+    QString caption(std::string_view control) const;
 
     void hideEvent(QHideEvent* event) override;
 

@@ -2,32 +2,50 @@
 #include "ui/screens.h"
 
 #include "ui/atverd.h"
-#include "ui/bnormal2.h"
-#include "ui/czakalka2.h"
+#include "ui/controls.h"
+#include "ui/drawing_view.h"
 #include "ui/hod_rascheta.h"
 #include "ui/info.h"
+#include "ui/input_screen.h"
 #include "ui/nastroyka.h"
 #include "ui/okon.h"
 #include "ui/okonchanie.h"
+#include "ui/option_group.h"
+#include "ui/option_screen.h"
 #include "ui/oshibka1.h"
 #include "ui/result.h"
 #include "ui/screen.h"
-#include "ui/steel_grade.h"
-#include "ui/trebov2.h"
+#include "ui/text_conversion.h"
 #include "ui/vibor.h"
 #include "ui/vihod.h"
 #include "ui/vivod4.h"
-#include "ui/vvod.h"
-#include "ui/vvod2.h"
-#include "ui/vvod3.h"
 #include "ui/wheel_sketch_screen.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QRadioButton>
 
 namespace gear::ui {
 
-Screens::Screens(CalcState& state) : m_state(state)
+namespace {
+
+// Writes a text into a control the way a student would see it there.
+void writeText(QWidget* control, const QString& text)
+{
+    if (auto* label = qobject_cast<QLabel*>(control))
+        label->setText(text);
+    else if (auto* field = qobject_cast<QLineEdit*>(control))
+        field->setText(text);
+    else if (auto* list = qobject_cast<QComboBox*>(control))
+        showComboText(list, text);
+}
+
+} // namespace
+
+Screens::Screens(Session& session) : m_session(session)
 {
 }
 
@@ -49,6 +67,65 @@ Screen* Screens::find(ScreenId id) const
 void Screens::open(ScreenId id)
 {
     load(id).present();
+}
+
+void Screens::menu(std::string_view command)
+{
+    apply(m_session.menu(command));
+}
+
+void Screens::ok(ScreenId screen, const GivenInputs& given)
+{
+    apply(m_session.ok(screen, given));
+}
+
+void Screens::showDrawing()
+{
+    apply(m_session.showDrawing());
+}
+
+void Screens::apply(const Reply& reply, QWidget* over)
+{
+    for (const ControlText& t : reply.texts)
+        writeText(load(t.screen).control(t.control), qt(t.text));
+    for (const OptionMarked& m : reply.marked)
+        markOption(load(m.screen).options(), m.option);
+    for (const ItemChosen& c : reply.chosen) {
+        if (auto* list = qobject_cast<QComboBox*>(load(c.screen).control(c.control)))
+            list->setCurrentIndex(c.index);
+    }
+    for (const ControlShown& s : reply.shown) {
+        if (QWidget* control = load(s.screen).control(s.control))
+            control->setVisible(s.shown);
+    }
+    for (const Picture& p : reply.pictures) {
+        if (auto* view = qobject_cast<DrawingView*>(load(p.screen).control(p.control))) {
+            view->setBuilder([this, screen = p.screen, control = p.control](const DrawingTarget& target) {
+                return m_session.drawing(screen, control, target).value_or(Drawing{});
+            });
+        }
+    }
+    // A screen whose pictures changed takes their size.
+    for (const ControlShown& s : reply.shown)
+        load(s.screen).adjustSize();
+    if (reply.calculated)
+        calculated();
+    if (!reply.message.empty()) {
+        QWidget* beside = reply.messageScreen ? &load(*reply.messageScreen) : over;
+        if (reply.refused())
+            refuse(beside, qt(reply.message));
+        else
+            tell(beside, qt(reply.message));
+        return;
+    }
+    if (reply.beep)
+        beep();
+    for (const ScreenShown& s : reply.screens) {
+        if (s.shown)
+            open(s.screen);
+        else if (Screen* screen = find(s.screen))
+            screen->hide();
+    }
 }
 
 void Screens::unloadAll()
@@ -84,38 +161,41 @@ void Screens::refuse(QWidget* over, const QString& why)
                                 QMessageBox::Ok, over);
     box->setObjectName(QStringLiteral("refusal"));
     box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setTextFormat(Qt::PlainText);
     beep();
+    box->open();
+}
+
+void Screens::tell(QWidget* over, const QString& what)
+{
+    auto* box = new QMessageBox(QMessageBox::Information,
+                                QCoreApplication::translate("gear::ui::Screens", "Расчёт зубчатого колеса"), what,
+                                QMessageBox::Ok, over);
+    box->setObjectName(QStringLiteral("notice"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setTextFormat(Qt::PlainText);
     box->open();
 }
 
 std::unique_ptr<Screen> Screens::create(ScreenId id)
 {
-    switch (id) {
-    case ScreenId::ATverd: return std::make_unique<ATverd>(*this);
-    case ScreenId::BNormal2: return std::make_unique<BNormal2>(*this);
-    case ScreenId::Czakalka2: return std::make_unique<Czakalka2>(*this);
-    case ScreenId::hodRascheta: return std::make_unique<HodRascheta>(*this);
-    case ScreenId::info: return std::make_unique<Info>(*this);
-    case ScreenId::nastroyka: return std::make_unique<Nastroyka>(*this);
-    case ScreenId::okon: return std::make_unique<Okon>(*this);
-    case ScreenId::okonchanie: return std::make_unique<Okonchanie>(*this);
-    case ScreenId::oshibka1: return std::make_unique<Oshibka1>(*this);
-    case ScreenId::result: return std::make_unique<Result>(*this);
-    case ScreenId::stal1:
-    case ScreenId::stal2:
-    case ScreenId::stal3:
-    case ScreenId::stal4:
-    case ScreenId::stal5: return std::make_unique<SteelGrade>(id, *this);
-    case ScreenId::trebov2: return std::make_unique<Trebov2>(*this);
-    case ScreenId::Vibor: return std::make_unique<Vibor>(*this);
-    case ScreenId::vihod: return std::make_unique<Vihod>(*this);
-    case ScreenId::vivod1:
-    case ScreenId::vivod2:
-    case ScreenId::vivod3: return std::make_unique<WheelSketchScreen>(id, *this);
-    case ScreenId::vivod4: return std::make_unique<Vivod4>(*this);
-    case ScreenId::Vvod: return std::make_unique<Vvod>(*this);
-    case ScreenId::Vvod2: return std::make_unique<Vvod2>(*this);
-    case ScreenId::Vvod3: return std::make_unique<Vvod3>(*this);
+    switch (screenEntry(id).layout) {
+    case ScreenLayout::HardnessTable: return std::make_unique<ATverd>(*this);
+    case ScreenLayout::TreatmentTable:
+    case ScreenLayout::OptionColumns: return std::make_unique<OptionScreen>(id, *this);
+    case ScreenLayout::Prompts:
+    case ScreenLayout::PromptGrid: return std::make_unique<InputScreen>(id, *this);
+    case ScreenLayout::ModuleChoice: return std::make_unique<Vibor>(*this);
+    case ScreenLayout::SteelList: return std::make_unique<Okon>(*this);
+    case ScreenLayout::PairResults: return std::make_unique<Okonchanie>(*this);
+    case ScreenLayout::Load: return std::make_unique<Result>(*this);
+    case ScreenLayout::Sketch: return std::make_unique<WheelSketchScreen>(id, *this);
+    case ScreenLayout::PairDrawing: return std::make_unique<Vivod4>(*this);
+    case ScreenLayout::Message: return std::make_unique<Oshibka1>(*this);
+    case ScreenLayout::About: return std::make_unique<Info>(*this);
+    case ScreenLayout::Parameters: return std::make_unique<Nastroyka>(*this);
+    case ScreenLayout::Walkthrough: return std::make_unique<HodRascheta>(*this);
+    case ScreenLayout::ExitQuestion: return std::make_unique<Vihod>(*this);
     }
     return nullptr;
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "shell/calc_state.h"
+#include "session/session.h"
 #include "shell/screen_id.h"
 #include "ui/report.h"
 
@@ -18,17 +18,18 @@ namespace gear::ui {
 
 class Screen;
 
-// Owns every secondary screen. A screen is made on first use — also when
-// another screen first needs to write into it — and lives until the
-// confirmed exit; nothing else destroys it.
+// Owns every secondary screen and carries out what the session answers. A
+// screen is made on first use — also when a reply first writes into it —
+// and lives until the confirmed exit; nothing else destroys it.
 class Screens final {
 public:
-    explicit Screens(CalcState& state);
+    explicit Screens(Session& session);
     ~Screens();
     Screens(const Screens&) = delete;
     Screens& operator=(const Screens&) = delete;
 
-    CalcState& state() { return m_state; }
+    Session& session() { return m_session; }
+    const CalcState& state() const { return m_session.state(); }
 
     Screen& load(ScreenId id);
     template <class T>
@@ -42,31 +43,48 @@ public:
     // Loads the screen and shows it modeless.
     void open(ScreenId id);
 
+    // A menu command and a screen's Ok through the session, and what it
+    // answers carried out.
+    void menu(std::string_view command);
+    void ok(ScreenId screen, const GivenInputs& given);
+    void showDrawing();
+
+    // Carries out a reply: the controls written, the message said, the beep,
+    // the screens shown and hidden, in that order. `over` is the window a
+    // message of no screen stands over.
+    void apply(const Reply& reply, QWidget* over = nullptr);
+
     // The confirmed exit: every screen goes, in the order of their names.
     void unloadAll();
 
-    // An Ok has run: the walkthrough, if open, follows it, and so does
-    // whoever asked to be told.
+    // The calculation changed: the walkthrough, if open, follows it, and so
+    // does whoever asked to be told.
     void calculated();
     void setCalculatedHandler(std::function<void()> handler) { m_calculated = std::move(handler); }
 
     void beep();
     int beepCount() const { return m_beeps; }
 
-    // Says in a message box, with the beep, why an Ok did nothing.
+    // Says in a message box, with the beep, why something was not done.
     void refuse(QWidget* over, const QString& why);
+    // Says in a message box what the student is to know of what was done.
+    void tell(QWidget* over, const QString& what);
 
     // Who the reports of this session are by, once asked.
     std::optional<ReportAuthor>& reportAuthor() { return m_reportAuthor; }
 
+    // The window screens stand over, so that they stay above it.
+    void setMainWindow(QWidget* window) { m_mainWindow = window; }
+
 private:
     std::unique_ptr<Screen> create(ScreenId id);
 
-    CalcState& m_state;
+    Session& m_session;
     std::array<std::unique_ptr<Screen>, kScreenCount> m_screens;
     int m_beeps = 0;
     std::function<void()> m_calculated;
     std::optional<ReportAuthor> m_reportAuthor;
+    QWidget* m_mainWindow = nullptr;
 };
 
 } // namespace gear::ui

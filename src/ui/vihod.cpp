@@ -11,26 +11,24 @@
 
 namespace gear::ui {
 
-Vihod::Vihod(Screens& screens) : Screen(ScreenId::vihod, screens, tr("Выход"))
+Vihod::Vihod(Screens& screens) : Screen(ScreenId::vihod, screens)
 {
-    auto* question = makeLabel(this, "Label1", tr("Вы уверены что хотите выйти?"));
+    auto* question = makeLabel(this, "Label1", caption("Label1"));
     question->setFont(times(12, true));
     question->setStyleSheet(QStringLiteral("color: #000080;"));
     question->setAlignment(Qt::AlignCenter);
-    auto* yes = makeOkButton(tr("Да"));
-    auto* no = makeButton(this, "Command2", tr("Нет"));
+    const std::vector<QPushButton*> answers = makeButtons();
 
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(yes);
+    buttons->addWidget(answers[0]);
     buttons->addStretch();
-    buttons->addWidget(no);
+    buttons->addWidget(answers[1]);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(question);
     layout->addLayout(buttons);
     setFixedSize(427, 107);
 
-    connect(yes, &QPushButton::clicked, this, &Vihod::exitConfirmed);
-    connect(no, &QPushButton::clicked, this, &QWidget::hide);
+    connect(answers[0], &QPushButton::clicked, this, &Vihod::exitConfirmed);
 }
 
 } // namespace gear::ui

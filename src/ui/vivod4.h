@@ -16,10 +16,9 @@ class Vivod4 final : public Screen {
 public:
     explicit Vivod4(Screens& screens);
 
-    // Makes exactly the sketch for tip diameter da visible.
-    void choosePicture(double da);
-
 private:
+    void saveDrawing() override;
+
     std::array<DrawingView*, 3> m_pictures{};
 };
 

@@ -17,24 +17,43 @@ namespace gear::ui {
 
 namespace {
 
-constexpr std::array<Mode, 3> kModes{Mode::Transmission, Mode::Wheel, Mode::Check};
 
-QString regional(const std::string& text)
+// One mode's lines as tables under a heading for each screen.
+QString sectionHtml(const WalkthroughSection& section)
 {
-    return qt(withDecimalSeparator(text, decimalSeparator()));
+    if (!section.notRun.empty())
+        return QStringLiteral("<p><i>%1</i></p>").arg(qt(section.notRun).toHtmlEscaped());
+    QString html;
+    for (const WalkthroughGroup& group : section.groups) {
+        html += QStringLiteral("<h3>%1</h3>").arg(qt(group.title).toHtmlEscaped());
+        if (!group.refusal.empty()) {
+            html += QStringLiteral("<p style=\"color:#a00000\">%1</p>").arg(qt(group.refusal).toHtmlEscaped());
+            continue;
+        }
+        html += QStringLiteral("<table cellspacing=\"0\" cellpadding=\"3\">");
+        for (const WalkthroughLine& line : group.lines) {
+            if (!line.decision.empty()) {
+                html += QStringLiteral("<tr><td colspan=\"3\"><i>→ %1</i></td></tr>").arg(qt(line.decision).toHtmlEscaped());
+                continue;
+            }
+            // A constant is its own result: "k_F = 1.5" needs no formula.
+            QString left = symbolHtml(qt(line.quantity));
+            QString middle;
+            if (!line.symbolic.empty()) {
+                left += QStringLiteral(" = ") + symbolHtml(qt(line.symbolic));
+                middle = QStringLiteral("= ") + symbolHtml(qt(line.substituted));
+            }
+            html += QStringLiteral("<tr><td>%1</td><td>%2</td><td>= <b>%3</b></td></tr>")
+                        .arg(left, middle, qt(line.result).toHtmlEscaped());
+        }
+        html += QStringLiteral("</table>");
+    }
+    return html;
 }
 
-QString regional(const Message& message)
+std::vector<WalkthroughSection> sectionsOf(const CalcState& state)
 {
-    return regional(message.text(coreTranslator()));
-}
-
-QString result(const Step& step)
-{
-    QString text = qt(resultText(step, decimalSeparator()));
-    if (!step.unit.empty())
-        text += QLatin1Char(' ') + qt(unitText(step, coreTranslator()));
-    return text;
+    return walkthroughSections(state, decimalSeparator(), coreTranslator());
 }
 
 } // namespace
@@ -51,51 +70,15 @@ QString symbolHtml(const QString& marked)
 
 QString walkthroughHtml(const CalcState& state, Mode mode)
 {
-    const std::vector<StepGroup>* groups = state.walkthrough.of(mode);
-    if (!groups)
-        return QStringLiteral("<p><i>%1</i></p>")
-            .arg(QCoreApplication::translate("gear::ui::Walkthrough", "Расчёт в этом режиме ещё не выполнялся."));
-    QString html;
-    for (const StepGroup& group : *groups) {
-        html += QStringLiteral("<h3>%1</h3>")
-                    .arg(translated("walkthrough", stepGroupTitle(group.screen, mode)).toHtmlEscaped());
-        if (!group.refusal.empty()) {
-            html += QStringLiteral("<p style=\"color:#a00000\">%1</p>")
-                        .arg(QCoreApplication::translate("gear::ui::Walkthrough", "Расчёт не выполнен: %1")
-                                 .arg(regional(group.refusal))
-                                 .toHtmlEscaped());
-            continue;
-        }
-        html += QStringLiteral("<table cellspacing=\"0\" cellpadding=\"3\">");
-        for (const Step& step : group.steps) {
-            if (!step.decision.empty()) {
-                html += QStringLiteral("<tr><td colspan=\"3\"><i>→ %1</i></td></tr>")
-                            .arg(regional(step.decision).toHtmlEscaped());
-                continue;
-            }
-            const bool hasValues = step.formula.find('{') != std::string::npos;
-            // A constant is its own result: "k_F = 1.5" needs no formula.
-            const Translator& words = coreTranslator();
-            QString left = symbolHtml(qt(quantityText(step, words)));
-            if (hasValues)
-                left += QStringLiteral(" = ") + symbolHtml(qt(symbolicForm(step, decimalSeparator(), words)));
-            const QString middle =
-                hasValues ? QStringLiteral("= ") + symbolHtml(qt(substitutedForm(step, decimalSeparator(), words)))
-                          : QString();
-            html += QStringLiteral("<tr><td>%1</td><td>%2</td><td>= <b>%3</b></td></tr>")
-                        .arg(left, middle, result(step).toHtmlEscaped());
-        }
-        html += QStringLiteral("</table>");
-    }
-    return html;
+    return sectionHtml(sectionsOf(state)[static_cast<size_t>(mode)]);
 }
 
 QString walkthroughHtml(const CalcState& state)
 {
     QString html = QStringLiteral("<html><body>");
-    for (const Mode mode : kModes) {
-        html += QStringLiteral("<h2>%1</h2>").arg(translated("mode", modeTitle(mode)));
-        html += walkthroughHtml(state, mode);
+    for (const WalkthroughSection& section : sectionsOf(state)) {
+        html += QStringLiteral("<h2>%1</h2>").arg(qt(section.title).toHtmlEscaped());
+        html += sectionHtml(section);
     }
     html += QStringLiteral("</body></html>");
     return html;

@@ -1,14 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/wheel_sketch_screen.h"
 
-#include "geometry/results.h"
-#include "geometry/wheel_drawing.h"
 #include "ui/controls.h"
 #include "ui/drawing_export.h"
 #include "ui/drawing_view.h"
 #include "ui/fonts.h"
-#include "ui/number_display.h"
-#include "ui/translation.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -33,61 +29,38 @@ QSize pictureSize(ScreenId id)
 
 } // namespace
 
-WheelSketchScreen::WheelSketchScreen(ScreenId id, Screens& screens)
-    : Screen(id, screens, translated("sketch", sketchTitle(id)))
+WheelSketchScreen::WheelSketchScreen(ScreenId id, Screens& screens) : Screen(id, screens)
 {
     auto* table = new QGridLayout;
     table->setVerticalSpacing(6);
+    const std::vector<Caption>& captions = entry().captions;
     int row = 0;
-    for (const SketchRow& entry : sketchRows(id)) {
-        const std::string captionName(entry.captionName);
-        const std::string fieldName(entry.fieldName);
-        table->addWidget(makeLabel(this, captionName.c_str(), translated("sketch", entry.caption)), row, 0);
+    for (const Caption& caption : captions) {
+        const std::string captionName(caption.control);
+        const std::string fieldName(entry().displays[static_cast<size_t>(row)].control);
+        table->addWidget(makeLabel(this, captionName.c_str(), text(caption.text)), row, 0);
         QLabel* field = makeLabel(this, fieldName.c_str(), QString());
         field->setMinimumWidth(110);
         field->setTextInteractionFlags(Qt::TextSelectableByMouse);
         makeBold(field);
         table->addWidget(field, row, 1);
-        m_values.push_back({field, entry.value});
         ++row;
     }
     table->setRowStretch(row, 1);
     m_sketch = new DrawingView(pictureSize(id), this);
     m_sketch->setObjectName(QStringLiteral("Image1"));
-    auto* back = makeOkButton(tr("Назад"));
-    auto* save = makeButton(this, "Command2", tr("Сохранить чертёж…"));
-    save->setAutoDefault(false);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(back);
-    buttons->addWidget(save);
-    buttons->addStretch();
 
     auto* columns = new QHBoxLayout;
     columns->addLayout(table);
     columns->addWidget(m_sketch, 1);
     auto* outer = new QVBoxLayout(this);
     outer->addLayout(columns);
-    outer->addLayout(buttons);
-
-    connect(back, &QPushButton::clicked, this, &QWidget::hide);
-    connect(save, &QPushButton::clicked, this,
-            [this] { saveDrawingAs(this, this->screens(), [this] { return m_sketch->paperDrawing(); }); });
+    outer->addLayout(buttonRow(makeButtons()));
 }
 
-void WheelSketchScreen::presetWheel()
+void WheelSketchScreen::saveDrawing()
 {
-    const CalcState& s = state();
-    for (const Value& value : m_values)
-        value.field->setText(shown(s.*value.source));
-    // The numbers the mode kept, so that a later pass of another mode, which
-    // shares the fields, leaves this drawing as it was computed.
-    const auto& kept = s.results[static_cast<size_t>(Mode::Wheel)];
-    const Quantities wheel = kept ? kept->values : static_cast<const Quantities&>(s);
-    const WheelDesign design = id() == ScreenId::vivod1   ? WheelDesign::Solid
-                               : id() == ScreenId::vivod2 ? WheelDesign::Disc
-                                                          : WheelDesign::Spoked;
-    m_sketch->setBuilder([wheel, design](const DrawingTarget& target) { return wheelDrawing(wheel, design, target); });
+    saveDrawingAs(this, screens(), [this] { return m_sketch->paperDrawing(); });
 }
 
 } // namespace gear::ui

@@ -1,12 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "shell/calc_state.h"
 #include "ui/screen.h"
-
-#include <vector>
-
-class QLabel;
 
 namespace gear::ui {
 
@@ -20,15 +15,9 @@ class WheelSketchScreen final : public Screen {
 public:
     WheelSketchScreen(ScreenId id, Screens& screens);
 
-    // Shows the wheel the state holds.
-    void presetWheel();
-
 private:
-    struct Value {
-        QLabel* field;
-        Number Quantities::*source;
-    };
-    std::vector<Value> m_values;
+    void saveDrawing() override;
+
     DrawingView* m_sketch;
 };
 

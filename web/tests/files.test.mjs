@@ -155,14 +155,14 @@ describe('drawings and files', () => {
     assert.equal(await dialog.isVisible(), true);
     const svg = await downloaded(page, () => dialog.locator('[data-name=Command1]').click());
     assert.equal(await dialog.isVisible(), false);
-    assert.equal(svg.name, 'чертёж.svg');
+    assert.equal(svg.name, 'Колесо.svg', 'named after the mode of a work no file holds');
     assert.match(svg.text, /^<\?xml version="1.0" encoding="UTF-8"\?>\n<svg [^>]*width="297mm" height="420mm"/, 'an upright A3 sheet');
     assert.equal(svgTexts(svg.text), desktop.discWheel['vivod2.Image1.sheet']);
 
     await ok(page, 'vivod2', 'Command2');
     await dialog.locator('[data-name=Option2]').check();
     const dxf = await downloaded(page, () => dialog.locator('[data-name=Command1]').click());
-    assert.equal(dxf.name, 'чертёж.dxf');
+    assert.equal(dxf.name, 'Колесо.dxf');
     assert.match(dxf.text, /^0\nSECTION\n2\nHEADER\n/);
     assert.match(dxf.text, /\nda = 420\n/);
 
@@ -279,7 +279,7 @@ describe('drawings and files', () => {
     await designPass(page);
     assert.equal(await page.title(), 'Расчёт зубчатого колеса*', 'work no file holds');
     const pair = await downloaded(page, () => menu(page, 'mnuSave'));
-    assert.equal(pair.name, 'расчёт.gear');
+    assert.equal(pair.name, 'Передача.gear', 'named after its mode');
     assert.equal(pair.text, desktop.transmission.file);
     assert.equal(await page.title(), 'Расчёт зубчатого колеса');
 
