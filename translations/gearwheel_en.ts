@@ -289,6 +289,14 @@
         <source>Расчёт по данным файла не даёт конечного результата.</source>
         <translation>The calculation with the file’s data gives no finite result.</translation>
     </message>
+    <message>
+        <source>Файл «%1» не открыт. %2</source>
+        <translation>File “%1” was not opened. %2</translation>
+    </message>
+    <message>
+        <source>Расчёт сохранён. Результаты расчёта %1 в файле пересчитаны по данным его экранов и отличаются от показанных: экраны нажимались не по порядку или коэффициенты менялись по ходу расчёта. Откройте файл, чтобы увидеть расчёт таким, каким он записан.</source>
+        <translation>The calculation is saved. The results of %1 in the file were computed again from the data of its screens and differ from those shown: the screens were pressed out of order, or the coefficients were changed midway. Open the file to see the calculation as it is recorded.</translation>
+    </message>
 </context>
 <context>
     <name>formula</name>
@@ -314,176 +322,6 @@
     </message>
 </context>
 <context>
-    <name>gear::ui::ATverd</name>
-    <message>
-        <source>Нормализация</source>
-        <translation>Normalising</translation>
-    </message>
-    <message>
-        <source>Улучшение</source>
-        <translation>Quenching and tempering</translation>
-    </message>
-    <message>
-        <source>Объёмная закалка</source>
-        <translation>Through hardening</translation>
-    </message>
-    <message>
-        <source>Закалка ТВЧ</source>
-        <translation>Induction hardening</translation>
-    </message>
-    <message>
-        <source>Цементация</source>
-        <translation>Carburising</translation>
-    </message>
-    <message>
-        <source>Нитроцементация</source>
-        <translation>Carbonitriding</translation>
-    </message>
-    <message>
-        <source>Азотирование</source>
-        <translation>Nitriding</translation>
-    </message>
-    <message>
-        <source>Рекомендуемые значения твёрдости зубьев и виды ХТО</source>
-        <translation>Recommended tooth hardness and kinds of heat treatment</translation>
-    </message>
-    <message>
-        <source>Область применения</source>
-        <translation>Application</translation>
-    </message>
-    <message>
-        <source>Требования
-к габаритам</source>
-        <translation>Size
-requirements</translation>
-    </message>
-    <message>
-        <source>Термообработка</source>
-        <translation>Heat treatment</translation>
-    </message>
-    <message>
-        <source>Твёрдость пов-ти зуба</source>
-        <translation>Tooth surface hardness</translation>
-    </message>
-    <message>
-        <source>шестерни</source>
-        <translation>pinion</translation>
-    </message>
-    <message>
-        <source>колеса</source>
-        <translation>wheel</translation>
-    </message>
-    <message>
-        <source>Редукторы больших раз- меров индивидуального производства,мало- нагруженные передачи</source>
-        <translation>Large gearboxes made one at a time, lightly loaded gears</translation>
-    </message>
-    <message>
-        <source>Нежёсткие</source>
-        <translation>Not strict</translation>
-    </message>
-    <message>
-        <source>200...210 НВ</source>
-        <translation>200...210 HB</translation>
-    </message>
-    <message>
-        <source>160...170 НВ</source>
-        <translation>160...170 HB</translation>
-    </message>
-    <message>
-        <source>Редукторы общего наз- начения в единичном и мелкосерийном произ- водстве,передачи с небольшими нагрузками</source>
-        <translation>General-purpose gearboxes in one-off and small-batch production, gears under small loads</translation>
-    </message>
-    <message>
-        <source>300...340 НВ</source>
-        <translation>300...340 HB</translation>
-    </message>
-    <message>
-        <source>240...280 НВ</source>
-        <translation>240...280 HB</translation>
-    </message>
-    <message>
-        <source>Редукторы общего наз- начения в серийном и массовом производстве тихоходные передачи низкой тотчности</source>
-        <translation>General-purpose gearboxes in batch and mass production, slow gears of low accuracy</translation>
-    </message>
-    <message>
-        <source>Жёсткие</source>
-        <translation>Strict</translation>
-    </message>
-    <message>
-        <source>Объёмная закалка
-Закалка ТВЧ</source>
-        <translation>Through hardening
-Induction hardening</translation>
-    </message>
-    <message>
-        <source>45..52 НРС</source>
-        <translation>45..52 HRC</translation>
-    </message>
-    <message>
-        <source>45...52 НРС</source>
-        <translation>45...52 HRC</translation>
-    </message>
-    <message>
-        <source>50..56 НРС</source>
-        <translation>50..56 HRC</translation>
-    </message>
-    <message>
-        <source>50...56 НРС</source>
-        <translation>50...56 HRC</translation>
-    </message>
-    <message>
-        <source>Транспортные и горные машины, высоконагружен- ные передачи малых и средних размеров</source>
-        <translation>Vehicles and mining machines, heavily loaded gears of small and medium size</translation>
-    </message>
-    <message>
-        <source>56..63 НРС</source>
-        <translation>56..63 HRC</translation>
-    </message>
-    <message>
-        <source>56...63 НРС</source>
-        <translation>56...63 HRC</translation>
-    </message>
-    <message>
-        <source>Небольшие зубчатые колёса крупносерийного и массового производства</source>
-        <translation>Small gears in large-batch and mass production</translation>
-    </message>
-    <message>
-        <source>Быстроходные точные передачи, работающие без ударов</source>
-        <translation>Fast precision gears running without shocks</translation>
-    </message>
-    <message>
-        <source>50..60 НРС</source>
-        <translation>50..60 HRC</translation>
-    </message>
-    <message>
-        <source>50...60 НРС</source>
-        <translation>50...60 HRC</translation>
-    </message>
-    <message>
-        <source>%1 %2, %3: шестерни %4, колеса %5</source>
-        <translation>%1; size requirements %2; %3: pinion %4, wheel %5</translation>
-    </message>
-</context>
-<context>
-    <name>gear::ui::BNormal2</name>
-    <message>
-        <source>Способ обработки</source>
-        <translation>Heat treatment</translation>
-    </message>
-    <message>
-        <source>Нормализация</source>
-        <translation>Normalising</translation>
-    </message>
-    <message>
-        <source>Улучшение</source>
-        <translation>Quenching and tempering</translation>
-    </message>
-    <message>
-        <source>180...350 НВ</source>
-        <translation>180...350 HB</translation>
-    </message>
-</context>
-<context>
     <name>gear::ui::CalculationDocument</name>
     <message>
         <source>Расчёты зубчатых колёс (*.gear);;Все файлы (*)</source>
@@ -498,32 +336,16 @@ Induction hardening</translation>
         <translation>File “%1” was not read: %2.</translation>
     </message>
     <message>
-        <source>Файл «%1» не открыт. %2</source>
-        <translation>File “%1” was not opened. %2</translation>
-    </message>
-    <message>
         <source>Расчёт не сохранён в файл «%1»: %2.</source>
         <translation>The calculation was not saved in file “%1”: %2.</translation>
-    </message>
-    <message>
-        <source>«%1»</source>
-        <translation>“%1”</translation>
     </message>
     <message>
         <source>Расчёт зубчатого колеса</source>
         <translation>Gear Wheel Calculation</translation>
     </message>
     <message>
-        <source>Расчёт сохранён. Результаты расчёта %1 в файле пересчитаны по данным его экранов и отличаются от показанных: экраны нажимались не по порядку или коэффициенты менялись по ходу расчёта. Откройте файл, чтобы увидеть расчёт таким, каким он записан.</source>
-        <translation>The calculation is saved. The results of %1 in the file were computed again from the data of its screens and differ from those shown: the screens were pressed out of order, or the coefficients were changed midway. Open the file to see the calculation as it is recorded.</translation>
-    </message>
-    <message>
         <source>Открыть расчёт</source>
         <translation>Open calculation</translation>
-    </message>
-    <message>
-        <source>расчёт.gear</source>
-        <translation>calculation.gear</translation>
     </message>
     <message>
         <source>Сохранить расчёт</source>
@@ -540,33 +362,6 @@ Induction hardening</translation>
     <message>
         <source>Отмена</source>
         <translation>Cancel</translation>
-    </message>
-</context>
-<context>
-    <name>gear::ui::Czakalka2</name>
-    <message>
-        <source>Способ обработки</source>
-        <translation>Heat treatment</translation>
-    </message>
-    <message>
-        <source>Объемная закалка</source>
-        <translation>Through hardening</translation>
-    </message>
-    <message>
-        <source>Поверхностная закалка ТВЧ</source>
-        <translation>Induction surface hardening</translation>
-    </message>
-    <message>
-        <source>Цементация</source>
-        <translation>Carburising</translation>
-    </message>
-    <message>
-        <source>Нитроцементация</source>
-        <translation>Carbonitriding</translation>
-    </message>
-    <message>
-        <source>Азотирование</source>
-        <translation>Nitriding</translation>
     </message>
 </context>
 <context>
@@ -609,30 +404,7 @@ Induction hardening</translation>
     </message>
 </context>
 <context>
-    <name>gear::ui::HodRascheta</name>
-    <message>
-        <source>Ход расчёта</source>
-        <translation>Calculation steps</translation>
-    </message>
-    <message>
-        <source>Копировать</source>
-        <translation>Copy</translation>
-    </message>
-    <message>
-        <source>Печать…</source>
-        <translation>Print…</translation>
-    </message>
-</context>
-<context>
     <name>gear::ui::Info</name>
-    <message>
-        <source>Справка</source>
-        <translation>About</translation>
-    </message>
-    <message>
-        <source>Данная програма предназначена для закрепления знаний полученных студентами на лекциях по дисциплине &quot;Детали машин&quot;.</source>
-        <translation>This program helps students consolidate what they have learnt in the lectures of the course &quot;Machine Elements&quot;.</translation>
-    </message>
     <message>
         <source>Версия %1. Свободная программа: её можно распространять и изменять на условиях GNU GPL версии 3 или более поздней.</source>
         <translation>Version %1. Free software: you may share and change it under the terms of the GNU GPL, version 3 or later.</translation>
@@ -705,113 +477,8 @@ Induction hardening</translation>
         <translation>Save the calculation before opening another one?</translation>
     </message>
     <message>
-        <source>Расчёт зубчатого колеса</source>
-        <translation>Gear Wheel Calculation</translation>
-    </message>
-    <message>
         <source>Расчёт не сохранён. Сохранить его перед выходом?</source>
         <translation>The calculation is not saved. Save it before exiting?</translation>
-    </message>
-</context>
-<context>
-    <name>gear::ui::Nastroyka</name>
-    <message>
-        <source>Изменение параметров</source>
-        <translation>Change of parameters</translation>
-    </message>
-</context>
-<context>
-    <name>gear::ui::Okon</name>
-    <message>
-        <source>Окончательный выбор материала</source>
-        <translation>Final choice of material</translation>
-    </message>
-    <message>
-        <source>Марка
-стали</source>
-        <translation>Steel
-grade</translation>
-    </message>
-    <message>
-        <source>ГОСТ</source>
-        <translation>GOST</translation>
-    </message>
-    <message>
-        <source>ХТО</source>
-        <translation>Heat treatment</translation>
-    </message>
-    <message>
-        <source>Толщина
-или ширина
-обода</source>
-        <translation>Rim
-thickness
-or width</translation>
-    </message>
-    <message>
-        <source>Твёрдость</source>
-        <translation>Hardness</translation>
-    </message>
-    <message>
-        <source>Пов-ти   сер-ны</source>
-        <translation>surface   core</translation>
-    </message>
-    <message>
-        <source>Времен
-ное
-сопротив
-ление</source>
-        <translation>Ultimate
-strength</translation>
-    </message>
-    <message>
-        <source>Предел
-теку
-чести</source>
-        <translation>Yield
-strength</translation>
-    </message>
-    <message>
-        <source>Марка стали</source>
-        <translation>Steel grade</translation>
-    </message>
-</context>
-<context>
-    <name>gear::ui::Okonchanie</name>
-    <message>
-        <source>Результаты расчётов</source>
-        <translation>Calculation results</translation>
-    </message>
-    <message>
-        <source>Параметр</source>
-        <translation>Parameter</translation>
-    </message>
-    <message>
-        <source>Единица величины</source>
-        <translation>Unit</translation>
-    </message>
-    <message>
-        <source>Шестерня</source>
-        <translation>Pinion</translation>
-    </message>
-    <message>
-        <source>колесо</source>
-        <translation>Wheel</translation>
-    </message>
-    <message>
-        <source>Показать рисунок</source>
-        <translation>Show drawing</translation>
-    </message>
-</context>
-<context>
-    <name>gear::ui::Oshibka1</name>
-    <message>
-        <source>Ошибка</source>
-        <translation>Error</translation>
-    </message>
-    <message>
-        <source>Выберите один из стандартных модулей</source>
-        <translation>Choose one of the standard modules</translation>
     </message>
 </context>
 <context>
@@ -934,218 +601,10 @@ strength</translation>
     </message>
 </context>
 <context>
-    <name>gear::ui::Result</name>
-    <message>
-        <source>Результаты расчётов</source>
-        <translation>Calculation results</translation>
-    </message>
-    <message>
-        <source>Расчётная нагрузка равна</source>
-        <translation>The calculated load is</translation>
-    </message>
-    <message>
-        <source>Нм</source>
-        <translation>N·m</translation>
-    </message>
-</context>
-<context>
     <name>gear::ui::Screens</name>
     <message>
         <source>Расчёт зубчатого колеса</source>
         <translation>Gear Wheel Calculation</translation>
-    </message>
-</context>
-<context>
-    <name>gear::ui::SteelGrade</name>
-    <message>
-        <source>Выберите марку стали</source>
-        <translation>Choose the steel grade</translation>
-    </message>
-</context>
-<context>
-    <name>gear::ui::TreatmentTable</name>
-    <message>
-        <source>Средняя твёрдость зубьев</source>
-        <translation>Mean tooth hardness</translation>
-    </message>
-    <message>
-        <source>на поверхности</source>
-        <translation>at the surface</translation>
-    </message>
-    <message>
-        <source>в сердцевине основания</source>
-        <translation>in the core</translation>
-    </message>
-</context>
-<context>
-    <name>gear::ui::Trebov2</name>
-    <message>
-        <source>Требования к изготовлению</source>
-        <translation>Manufacturing requirements</translation>
-    </message>
-    <message>
-        <source>Жёсткие</source>
-        <translation>Strict</translation>
-    </message>
-    <message>
-        <source>Не жёсткие</source>
-        <translation>Not strict</translation>
-    </message>
-</context>
-<context>
-    <name>gear::ui::Vibor</name>
-    <message>
-        <source>Модули</source>
-        <translation>Modules</translation>
-    </message>
-    <message>
-        <source>Расчётный модуль равен</source>
-        <translation>The calculated module is</translation>
-    </message>
-    <message>
-        <source>Вычесленное значение модуля следует согласовать с ГОСТом приняв ближайшее стандартное значение. При этом первый ряд предпочтительнее.</source>
-        <translation>Bring the calculated module into line with the standard by taking the nearest standard value. The first series is preferred.</translation>
-    </message>
-    <message>
-        <source>Значение модуля m, мм, ГОСТ 9563-80</source>
-        <translation>Module m, mm, GOST 9563-80</translation>
-    </message>
-    <message>
-        <source>Первый ряд</source>
-        <translation>First series</translation>
-    </message>
-    <message>
-        <source>Второй ряд</source>
-        <translation>Second series</translation>
-    </message>
-</context>
-<context>
-    <name>gear::ui::Vihod</name>
-    <message>
-        <source>Выход</source>
-        <translation>Exit</translation>
-    </message>
-    <message>
-        <source>Вы уверены что хотите выйти?</source>
-        <translation>Are you sure you want to exit?</translation>
-    </message>
-    <message>
-        <source>Да</source>
-        <translation>Yes</translation>
-    </message>
-    <message>
-        <source>Нет</source>
-        <translation>No</translation>
-    </message>
-</context>
-<context>
-    <name>gear::ui::Vivod4</name>
-    <message>
-        <source>Чертёж колеса</source>
-        <translation>Wheel drawing</translation>
-    </message>
-    <message>
-        <source>Сохранить чертёж…</source>
-        <translation>Save Drawing…</translation>
-    </message>
-</context>
-<context>
-    <name>gear::ui::Vvod</name>
-    <message>
-        <source>Ввод исходных данных</source>
-        <translation>Input data</translation>
-    </message>
-    <message>
-        <source>Введите число зубьев Z</source>
-        <translation>Enter the number of teeth Z</translation>
-    </message>
-    <message>
-        <source> Введите угол наклона зубьев</source>
-        <translation> Enter the helix angle</translation>
-    </message>
-    <message>
-        <source>Введите диаметрвала dв,мм </source>
-        <translation>Enter the shaft diameter ds, mm</translation>
-    </message>
-    <message>
-        <source>Введите диаметр окружностей вершин da,мм</source>
-        <translation>Enter the tip diameter da, mm</translation>
-    </message>
-    <message>
-        <source>Введите ширину зубчатого венца bw,мм</source>
-        <translation>Enter the face width bw, mm</translation>
-    </message>
-    <message>
-        <source>Введите ширину ступицы Lст,мм</source>
-        <translation>Enter the hub length Lh, mm</translation>
-    </message>
-</context>
-<context>
-    <name>gear::ui::Vvod2</name>
-    <message>
-        <source>Ввод исходных данных</source>
-        <translation>Input data</translation>
-    </message>
-    <message>
-        <source>Введите число зубьев шестерни Z1</source>
-        <translation>Enter the number of pinion teeth Z1</translation>
-    </message>
-    <message>
-        <source> Введите угол наклона зубьев</source>
-        <translation> Enter the helix angle</translation>
-    </message>
-    <message>
-        <source>Введите вращающий момент Т,н м</source>
-        <translation>Enter the torque T, N·m</translation>
-    </message>
-    <message>
-        <source>Выберете передаточное отношение U</source>
-        <translation>Choose the gear ratio U</translation>
-    </message>
-</context>
-<context>
-    <name>gear::ui::Vvod3</name>
-    <message>
-        <source>Ввод данных</source>
-        <translation>Input data</translation>
-    </message>
-    <message>
-        <source>Введите делительный диаметр колеса, мм</source>
-        <translation>Enter the pitch diameter of the wheel, mm</translation>
-    </message>
-    <message>
-        <source>Введите число зубьев колеса</source>
-        <translation>Enter the number of wheel teeth</translation>
-    </message>
-    <message>
-        <source>Введите угол наклона зубьев, град</source>
-        <translation>Enter the helix angle, deg</translation>
-    </message>
-    <message>
-        <source>Введите ширину зубчатого венца, мм</source>
-        <translation>Enter the face width, mm</translation>
-    </message>
-</context>
-<context>
-    <name>gear::ui::Walkthrough</name>
-    <message>
-        <source>Расчёт в этом режиме ещё не выполнялся.</source>
-        <translation>No calculation has been run in this mode yet.</translation>
-    </message>
-    <message>
-        <source>Расчёт не выполнен: %1</source>
-        <translation>Not calculated: %1</translation>
-    </message>
-</context>
-<context>
-    <name>gear::ui::WheelSketchScreen</name>
-    <message>
-        <source>Назад</source>
-        <translation>Back</translation>
-    </message>
-    <message>
-        <source>Сохранить чертёж…</source>
-        <translation>Save Drawing…</translation>
     </message>
 </context>
 <context>
@@ -1330,6 +789,398 @@ strength</translation>
     <message>
         <source>Расчётная нагрузка равна</source>
         <translation>The calculated load is</translation>
+    </message>
+</context>
+<context>
+    <name>screen</name>
+    <message>
+        <source>Сохранить чертёж…</source>
+        <translation>Save Drawing…</translation>
+    </message>
+    <message>
+        <source>Средняя твёрдость зубьев</source>
+        <translation>Mean tooth hardness</translation>
+    </message>
+    <message>
+        <source>на поверхности</source>
+        <translation>at the surface</translation>
+    </message>
+    <message>
+        <source>в сердцевине основания</source>
+        <translation>in the core</translation>
+    </message>
+    <message>
+        <source>Рекомендуемые значения твёрдости зубьев и виды ХТО</source>
+        <translation>Recommended tooth hardness and kinds of heat treatment</translation>
+    </message>
+    <message>
+        <source>Область применения</source>
+        <translation>Application</translation>
+    </message>
+    <message>
+        <source>Требования
+к габаритам</source>
+        <translation>Size
+requirements</translation>
+    </message>
+    <message>
+        <source>Термообработка</source>
+        <translation>Heat treatment</translation>
+    </message>
+    <message>
+        <source>Твёрдость пов-ти зуба</source>
+        <translation>Tooth surface hardness</translation>
+    </message>
+    <message>
+        <source>шестерни</source>
+        <translation>pinion</translation>
+    </message>
+    <message>
+        <source>колеса</source>
+        <translation>wheel</translation>
+    </message>
+    <message>
+        <source>Редукторы больших раз- меров индивидуального производства,мало- нагруженные передачи</source>
+        <translation>Large gearboxes made one at a time, lightly loaded gears</translation>
+    </message>
+    <message>
+        <source>Нежёсткие</source>
+        <translation>Not strict</translation>
+    </message>
+    <message>
+        <source>Нормализация</source>
+        <translation>Normalising</translation>
+    </message>
+    <message>
+        <source>200...210 НВ</source>
+        <translation>200...210 HB</translation>
+    </message>
+    <message>
+        <source>160...170 НВ</source>
+        <translation>160...170 HB</translation>
+    </message>
+    <message>
+        <source>Редукторы общего наз- начения в единичном и мелкосерийном произ- водстве,передачи с небольшими нагрузками</source>
+        <translation>General-purpose gearboxes in one-off and small-batch production, gears under small loads</translation>
+    </message>
+    <message>
+        <source>Улучшение</source>
+        <translation>Quenching and tempering</translation>
+    </message>
+    <message>
+        <source>300...340 НВ</source>
+        <translation>300...340 HB</translation>
+    </message>
+    <message>
+        <source>240...280 НВ</source>
+        <translation>240...280 HB</translation>
+    </message>
+    <message>
+        <source>Редукторы общего наз- начения в серийном и массовом производстве тихоходные передачи низкой тотчности</source>
+        <translation>General-purpose gearboxes in batch and mass production, slow gears of low accuracy</translation>
+    </message>
+    <message>
+        <source>Жёсткие</source>
+        <translation>Strict</translation>
+    </message>
+    <message>
+        <source>Объёмная закалка
+Закалка ТВЧ</source>
+        <translation>Through hardening
+Induction hardening</translation>
+    </message>
+    <message>
+        <source>45..52 НРС</source>
+        <translation>45..52 HRC</translation>
+    </message>
+    <message>
+        <source>45...52 НРС</source>
+        <translation>45...52 HRC</translation>
+    </message>
+    <message>
+        <source>50..56 НРС</source>
+        <translation>50..56 HRC</translation>
+    </message>
+    <message>
+        <source>50...56 НРС</source>
+        <translation>50...56 HRC</translation>
+    </message>
+    <message>
+        <source>Транспортные и горные машины, высоконагружен- ные передачи малых и средних размеров</source>
+        <translation>Vehicles and mining machines, heavily loaded gears of small and medium size</translation>
+    </message>
+    <message>
+        <source>Цементация</source>
+        <translation>Carburising</translation>
+    </message>
+    <message>
+        <source>56..63 НРС</source>
+        <translation>56..63 HRC</translation>
+    </message>
+    <message>
+        <source>56...63 НРС</source>
+        <translation>56...63 HRC</translation>
+    </message>
+    <message>
+        <source>Небольшие зубчатые колёса крупносерийного и массового производства</source>
+        <translation>Small gears in large-batch and mass production</translation>
+    </message>
+    <message>
+        <source>Нитроцементация</source>
+        <translation>Carbonitriding</translation>
+    </message>
+    <message>
+        <source>Быстроходные точные передачи, работающие без ударов</source>
+        <translation>Fast precision gears running without shocks</translation>
+    </message>
+    <message>
+        <source>Азотирование</source>
+        <translation>Nitriding</translation>
+    </message>
+    <message>
+        <source>50..60 НРС</source>
+        <translation>50..60 HRC</translation>
+    </message>
+    <message>
+        <source>50...60 НРС</source>
+        <translation>50...60 HRC</translation>
+    </message>
+    <message>
+        <source>Объёмная закалка</source>
+        <translation>Through hardening</translation>
+    </message>
+    <message>
+        <source>Закалка ТВЧ</source>
+        <translation>Induction hardening</translation>
+    </message>
+    <message>
+        <source>Требования к изготовлению</source>
+        <translation>Manufacturing requirements</translation>
+    </message>
+    <message>
+        <source>Способ обработки</source>
+        <translation>Heat treatment</translation>
+    </message>
+    <message>
+        <source>180...350 НВ</source>
+        <translation>180...350 HB</translation>
+    </message>
+    <message>
+        <source>Выберите марку стали</source>
+        <translation>Choose the steel grade</translation>
+    </message>
+    <message>
+        <source>Ввод исходных данных</source>
+        <translation>Input data</translation>
+    </message>
+    <message>
+        <source>Введите число зубьев шестерни Z1</source>
+        <translation>Enter the number of pinion teeth Z1</translation>
+    </message>
+    <message>
+        <source> Введите угол наклона зубьев</source>
+        <translation> Enter the helix angle</translation>
+    </message>
+    <message>
+        <source>Введите вращающий момент Т,н м</source>
+        <translation>Enter the torque T, N·m</translation>
+    </message>
+    <message>
+        <source>Выберете передаточное отношение U</source>
+        <translation>Choose the gear ratio U</translation>
+    </message>
+    <message>
+        <source>Ввод данных</source>
+        <translation>Input data</translation>
+    </message>
+    <message>
+        <source>Введите делительный диаметр колеса, мм</source>
+        <translation>Enter the pitch diameter of the wheel, mm</translation>
+    </message>
+    <message>
+        <source>Введите число зубьев колеса</source>
+        <translation>Enter the number of wheel teeth</translation>
+    </message>
+    <message>
+        <source>Введите угол наклона зубьев, град</source>
+        <translation>Enter the helix angle, deg</translation>
+    </message>
+    <message>
+        <source>Введите ширину зубчатого венца, мм</source>
+        <translation>Enter the face width, mm</translation>
+    </message>
+    <message>
+        <source>Введите число зубьев Z</source>
+        <translation>Enter the number of teeth Z</translation>
+    </message>
+    <message>
+        <source>Введите диаметрвала dв,мм </source>
+        <translation>Enter the shaft diameter ds, mm</translation>
+    </message>
+    <message>
+        <source>Введите диаметр окружностей вершин da,мм</source>
+        <translation>Enter the tip diameter da, mm</translation>
+    </message>
+    <message>
+        <source>Введите ширину зубчатого венца bw,мм</source>
+        <translation>Enter the face width bw, mm</translation>
+    </message>
+    <message>
+        <source>Введите ширину ступицы Lст,мм</source>
+        <translation>Enter the hub length Lh, mm</translation>
+    </message>
+    <message>
+        <source>Модули</source>
+        <translation>Modules</translation>
+    </message>
+    <message>
+        <source>Расчётный модуль равен</source>
+        <translation>The calculated module is</translation>
+    </message>
+    <message>
+        <source>Вычесленное значение модуля следует согласовать с ГОСТом приняв ближайшее стандартное значение. При этом первый ряд предпочтительнее.</source>
+        <translation>Bring the calculated module into line with the standard by taking the nearest standard value. The first series is preferred.</translation>
+    </message>
+    <message>
+        <source>Значение модуля m, мм, ГОСТ 9563-80</source>
+        <translation>Module m, mm, GOST 9563-80</translation>
+    </message>
+    <message>
+        <source>Первый ряд</source>
+        <translation>First series</translation>
+    </message>
+    <message>
+        <source>Второй ряд</source>
+        <translation>Second series</translation>
+    </message>
+    <message>
+        <source>Окончательный выбор материала</source>
+        <translation>Final choice of material</translation>
+    </message>
+    <message>
+        <source>Марка
+стали</source>
+        <translation>Steel
+grade</translation>
+    </message>
+    <message>
+        <source>ГОСТ</source>
+        <translation>GOST</translation>
+    </message>
+    <message>
+        <source>ХТО</source>
+        <translation>Heat treatment</translation>
+    </message>
+    <message>
+        <source>Толщина
+или ширина
+обода</source>
+        <translation>Rim
+thickness
+or width</translation>
+    </message>
+    <message>
+        <source>Твёрдость</source>
+        <translation>Hardness</translation>
+    </message>
+    <message>
+        <source>Пов-ти   сер-ны</source>
+        <translation>surface   core</translation>
+    </message>
+    <message>
+        <source>Времен
+ное
+сопротив
+ление</source>
+        <translation>Ultimate
+strength</translation>
+    </message>
+    <message>
+        <source>Предел
+теку
+чести</source>
+        <translation>Yield
+strength</translation>
+    </message>
+    <message>
+        <source>Марка стали</source>
+        <translation>Steel grade</translation>
+    </message>
+    <message>
+        <source>Результаты расчётов</source>
+        <translation>Calculation results</translation>
+    </message>
+    <message>
+        <source>Показать рисунок</source>
+        <translation>Show drawing</translation>
+    </message>
+    <message>
+        <source>Расчётная нагрузка равна</source>
+        <translation>The calculated load is</translation>
+    </message>
+    <message>
+        <source>Назад</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Изменение параметров</source>
+        <translation>Change of parameters</translation>
+    </message>
+    <message>
+        <source>Ход расчёта</source>
+        <translation>Calculation steps</translation>
+    </message>
+    <message>
+        <source>Копировать</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Печать…</source>
+        <translation>Print…</translation>
+    </message>
+    <message>
+        <source>Справка</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Данная програма предназначена для закрепления знаний полученных студентами на лекциях по дисциплине &quot;Детали машин&quot;.</source>
+        <translation>This program helps students consolidate what they have learnt in the lectures of the course &quot;Machine Elements&quot;.</translation>
+    </message>
+    <message>
+        <source>Ошибка</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Выберите один из стандартных модулей</source>
+        <translation>Choose one of the standard modules</translation>
+    </message>
+    <message>
+        <source>Выход</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Вы уверены что хотите выйти?</source>
+        <translation>Are you sure you want to exit?</translation>
+    </message>
+    <message>
+        <source>Да</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Нет</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Чертёж колеса</source>
+        <translation>Wheel drawing</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3: шестерни %4, колеса %5</source>
+        <translation>%1; size requirements %2; %3: pinion %4, wheel %5</translation>
+    </message>
+    <message>
+        <source>Расчёт зубчатого колеса</source>
+        <translation>Gear Wheel Calculation</translation>
     </message>
 </context>
 <context>

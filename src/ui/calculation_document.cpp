@@ -12,7 +12,6 @@
 #include <QPushButton>
 #include <QSaveFile>
 
-
 namespace gear::ui {
 
 namespace {
@@ -66,8 +65,8 @@ bool CalculationDocument::open(const QString& path)
         warn(tr("Файл «%1» не прочитан: %2.").arg(fileName(path), file.errorString()));
         return false;
     }
-    const Reply reply = m_screens.session().open(utf8(fileName(path)),
-                                                 std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+    const Reply reply = m_screens.session().open(
+        utf8(fileName(path)), std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
     m_screens.apply(reply, m_window);
     if (reply.refused())
         return false;

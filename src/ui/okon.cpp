@@ -63,7 +63,8 @@ Okon::Okon(Screens& screens) : Screen(ScreenId::okon, screens)
     QStyleOptionComboBox box;
     box.initFrom(steels);
     box.rect = QRect(QPoint(0, 0), steels->sizeHint());
-    const QRect field = steels->style()->subControlRect(QStyle::CC_ComboBox, &box, QStyle::SC_ComboBoxEditField, steels);
+    const QRect field =
+        steels->style()->subControlRect(QStyle::CC_ComboBox, &box, QStyle::SC_ComboBoxEditField, steels);
     heads->setContentsMargins(field.left() + 1, 0, 0, 0);
     // The empty item, then the steels.
     for (int index = 0; index <= static_cast<int>(kSteelRows.size()); ++index)

@@ -17,7 +17,6 @@ namespace gear::ui {
 
 namespace {
 
-
 // One mode's lines as tables under a heading for each screen.
 QString sectionHtml(const WalkthroughSection& section)
 {
@@ -33,7 +32,8 @@ QString sectionHtml(const WalkthroughSection& section)
         html += QStringLiteral("<table cellspacing=\"0\" cellpadding=\"3\">");
         for (const WalkthroughLine& line : group.lines) {
             if (!line.decision.empty()) {
-                html += QStringLiteral("<tr><td colspan=\"3\"><i>→ %1</i></td></tr>").arg(qt(line.decision).toHtmlEscaped());
+                html += QStringLiteral("<tr><td colspan=\"3\"><i>→ %1</i></td></tr>")
+                            .arg(qt(line.decision).toHtmlEscaped());
                 continue;
             }
             // A constant is its own result: "k_F = 1.5" needs no formula.

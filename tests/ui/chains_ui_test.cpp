@@ -155,7 +155,7 @@ TEST(TransmissionMode, ASteelScreenWaitsForAGrade)
     app.click("Czakalka2", "Command1");
     app.click("stal4", "Command1");
     EXPECT_TRUE(app.isVisible("stal4"));
-    EXPECT_EQ(app.screen("Vvod2")->isVisible(), false);
+    EXPECT_FALSE(app.isVisible("Vvod2"));
 }
 
 TEST(TransmissionMode, UnusableInputIsRefusedAndTheScreenStaysOpen)

@@ -17,9 +17,9 @@
 
 namespace gear::test {
 
-Driver::Driver() : m_session(std::make_unique<ui::Session>())
+Driver::Driver() : m_program(std::make_unique<ui::Program>())
 {
-    m_session->mainWindow().show();
+    m_program->mainWindow().show();
 }
 
 Driver::~Driver()
@@ -28,7 +28,7 @@ Driver::~Driver()
         if (auto* box = qobject_cast<QMessageBox*>(widget))
             box->close();
     }
-    m_session.reset();
+    m_program.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
@@ -36,9 +36,9 @@ QWidget* Driver::screen(const char* name) const
 {
     const QString wanted = QString::fromLatin1(name);
     if (wanted == QStringLiteral("Nachalo"))
-        return &m_session->mainWindow();
+        return &m_program->mainWindow();
     const std::optional<ScreenId> id = screenByName(name);
-    return id ? m_session->screens().find(*id) : nullptr;
+    return id ? m_program->screens().find(*id) : nullptr;
 }
 
 bool Driver::isVisible(const char* screenName) const
@@ -49,7 +49,7 @@ bool Driver::isVisible(const char* screenName) const
 
 void Driver::menu(const char* action)
 {
-    auto* item = m_session->mainWindow().findChild<QAction*>(QString::fromLatin1(action));
+    auto* item = m_program->mainWindow().findChild<QAction*>(QString::fromLatin1(action));
     ASSERT_NE(item, nullptr) << action;
     item->trigger();
 }
@@ -230,7 +230,7 @@ QString Driver::answerRefusal()
 
 int Driver::beeps() const
 {
-    return m_session->screens().beepCount();
+    return m_program->screens().beepCount();
 }
 
 } // namespace gear::test

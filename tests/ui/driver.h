@@ -28,8 +28,8 @@ public:
     Driver();
     ~Driver();
 
-    ui::Session& session() { return *m_session; }
-    CalcState& state() { return m_session->state(); }
+    ui::Program& program() { return *m_program; }
+    const CalcState& state() const { return m_program->state(); }
 
     // A loaded screen, or nullptr.
     QWidget* screen(const char* name) const;
@@ -75,7 +75,7 @@ public:
     }
 
 private:
-    std::unique_ptr<ui::Session> m_session;
+    std::unique_ptr<ui::Program> m_program;
 };
 
 } // namespace gear::test

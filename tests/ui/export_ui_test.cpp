@@ -219,7 +219,7 @@ TEST(Report, OnePdfWithEachModesInputsWalkthroughResultsAndDrawing)
     QTemporaryDir dir;
     Driver app;
     app.sizeWheel("105", "2.5");
-    QWidget& main = app.session().mainWindow();
+    QWidget& main = app.program().mainWindow();
     app.menu("mnuReport");
     auto* author = main.findChild<QDialog*>(QStringLiteral("reportAuthor"));
     ASSERT_NE(author, nullptr);

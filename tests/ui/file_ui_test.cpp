@@ -25,7 +25,7 @@ namespace {
 
 ui::CalculationDocument& document(Driver& app)
 {
-    return app.session().mainWindow().document();
+    return app.program().mainWindow().document();
 }
 
 const char* const kResultLabels[] = {"Label12", "Label13", "Label14", "Label15", "Label16", "Label17", "Label18",
@@ -177,7 +177,7 @@ TEST(CalculationFileScreens, LeavingWithUnsavedWorkOffersToSaveIt)
 {
     QTemporaryDir folder;
     Driver app;
-    QSignalSpy ended(&app.session().mainWindow(), &ui::Nachalo::exitConfirmed);
+    QSignalSpy ended(&app.program().mainWindow(), &ui::Nachalo::exitConfirmed);
     app.menu("mnuExit");
     EXPECT_TRUE(app.isVisible("vihod")) << "nothing to save: the plain question";
     EXPECT_EQ(saveQuestion(), nullptr);
@@ -205,7 +205,7 @@ TEST(CalculationFileScreens, SavingWhenAskedWritesTheFileAndThenLeaves)
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("wheel.gear"));
     Driver app;
-    QSignalSpy ended(&app.session().mainWindow(), &ui::Nachalo::exitConfirmed);
+    QSignalSpy ended(&app.program().mainWindow(), &ui::Nachalo::exitConfirmed);
     ASSERT_TRUE(document(app).saveAs(path));
     app.menu("mnuKol");
     app.type("Vvod", "Text1", QStringLiteral("40"));

@@ -230,7 +230,7 @@ TEST(ScreenReader, NamesEveryFieldListAndOptionByItsCaption)
     app.menu("mnuProv");
     app.menu("mnuPer");
     app.menu("mnuParam");
-    ui::Screens& screens = app.session().screens();
+    ui::Screens& screens = app.program().screens();
     for (ScreenId id : {ScreenId::Vvod2, ScreenId::Vvod3, ScreenId::BNormal2, ScreenId::Czakalka2, ScreenId::stal1,
                         ScreenId::stal2, ScreenId::stal3, ScreenId::stal4, ScreenId::stal5})
         screens.load(id);

@@ -115,7 +115,7 @@ public:
     void take()
     {
         Driver app;
-        read(&app.session().mainWindow());
+        read(&app.program().mainWindow());
         passes(app);
         // The one refusal of the tour: a wheel without its tip diameter.
         app.menu("mnuKol");
@@ -132,9 +132,9 @@ public:
         ASSERT_TRUE(app.isVisible("oshibka1"));
 
         for (int id = 0; id < kScreenCount; ++id)
-            app.session().screens().load(static_cast<ScreenId>(id));
+            app.program().screens().load(static_cast<ScreenId>(id));
         for (int id = 0; id < kScreenCount; ++id)
-            read(app.session().screens().find(static_cast<ScreenId>(id)));
+            read(app.program().screens().find(static_cast<ScreenId>(id)));
         for (const char* sketch : {"vivod1", "vivod2", "vivod3", "vivod4"}) {
             if (const auto drawing = app.control<ui::DrawingView>(sketch, "Image1")->paperDrawing()) {
                 for (const Text& text : drawing->texts)
@@ -198,11 +198,11 @@ private:
         read(shownWindow("fileDialog"));
         shownWindow("fileDialog")->close();
         app.menu("mnuReport");
-        auto* author = app.session().mainWindow().findChild<QDialog*>(QStringLiteral("reportAuthor"));
+        auto* author = app.program().mainWindow().findChild<QDialog*>(QStringLiteral("reportAuthor"));
         ASSERT_NE(author, nullptr);
         read(author);
         author->reject();
-        app.session().screens().open(ScreenId::vivod1);
+        app.program().screens().open(ScreenId::vivod1);
         app.click("vivod1", "Command2");
         auto* save = app.screen("vivod1")->findChild<QDialog*>(QStringLiteral("saveDrawing"));
         ASSERT_NE(save, nullptr);

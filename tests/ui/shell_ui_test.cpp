@@ -178,18 +178,18 @@ TEST(Exit, YesUnloadsEveryScreenAndEndsTheProgram)
     app.menu("mnuKol");
     app.menu("mnuProv");
     app.menu("mnuExit");
-    QSignalSpy ended(&app.session().mainWindow(), &ui::Nachalo::exitConfirmed);
+    QSignalSpy ended(&app.program().mainWindow(), &ui::Nachalo::exitConfirmed);
     app.click("vihod", "Command1");
     EXPECT_EQ(ended.count(), 1);
     for (int i = 0; i < kScreenCount; ++i)
-        EXPECT_FALSE(app.session().screens().isLoaded(static_cast<ScreenId>(i))) << i;
+        EXPECT_FALSE(app.program().screens().isLoaded(static_cast<ScreenId>(i))) << i;
     EXPECT_FALSE(app.isVisible("Nachalo"));
 }
 
 TEST(Exit, ClosingTheMainWindowAsksFirst)
 {
     Driver app;
-    QSignalSpy ended(&app.session().mainWindow(), &ui::Nachalo::exitConfirmed);
+    QSignalSpy ended(&app.program().mainWindow(), &ui::Nachalo::exitConfirmed);
     app.screen("Nachalo")->close();
     EXPECT_TRUE(app.isVisible("Nachalo"));
     EXPECT_TRUE(app.isVisible("vihod"));

@@ -138,7 +138,7 @@ private:
     {
         std::vector<QWidget*> shown;
         for (int i = 0; i < kScreenCount; ++i) {
-            QWidget* screen = m_app.session().screens().find(static_cast<ScreenId>(i));
+            QWidget* screen = m_app.program().screens().find(static_cast<ScreenId>(i));
             if (screen && screen->isVisible())
                 shown.push_back(screen);
         }
@@ -254,7 +254,7 @@ private:
             }
             return {};
         };
-        ui::Screens& screens = m_app.session().screens();
+        ui::Screens& screens = m_app.program().screens();
         for (int i = 0; i < kScreenCount; ++i) {
             const auto id = static_cast<ScreenId>(i);
             QWidget* screen = screens.find(id);
