@@ -38,6 +38,7 @@ set(GEAR_CORE_SOURCES
     src/geometry/wheel_drawing.h src/geometry/wheel_drawing.cpp
     src/geometry/svg_writer.h src/geometry/svg_writer.cpp
     src/geometry/dxf_writer.h src/geometry/dxf_writer.cpp
+    src/file/excerpt.h src/file/excerpt.cpp
     src/file/calculation_file.h src/file/calculation_file.cpp
     src/file/variant_list.h src/file/variant_list.cpp
     src/file/text_report.h src/file/text_report.cpp
