@@ -42,5 +42,6 @@ set(GEAR_CORE_SOURCES
     src/file/calculation_file.h src/file/calculation_file.cpp
     src/file/variant_list.h src/file/variant_list.cpp
     src/file/text_report.h src/file/text_report.cpp
+    src/file/input_table.h src/file/input_table.cpp
 )
 list(TRANSFORM GEAR_CORE_SOURCES PREPEND "${CMAKE_CURRENT_LIST_DIR}/../")

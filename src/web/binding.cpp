@@ -3,6 +3,7 @@
 // and the walkthrough, as plain JavaScript values. Numbers reach the page as
 // the texts the core writes; the page computes nothing.
 #include "file/calculation_file.h"
+#include "file/input_table.h"
 #include "geometry/results.h"
 #include "geometry/svg_writer.h"
 #include "material/steel_grade.h"
@@ -242,10 +243,11 @@ val stateOf(PageSession& session)
     return state;
 }
 
-val resultTablesOf(PageSession& session)
+// Each mode's inputs and results, as the desktop's report and gearcalc give them.
+val reportTablesOf(PageSession& session)
 {
     val tables = val::array();
-    for (const ResultTable& table : resultTables(session.state(), session.decimalSeparator())) {
+    for (const ResultTable& table : reportTables(session.state(), session.decimalSeparator())) {
         val t = val::object();
         t.set("title", text(table.title));
         val rows = val::array();
@@ -339,7 +341,7 @@ EMSCRIPTEN_BINDINGS(gear)
         .function("drawingFile", &drawingFileOf)
         .function("state", &stateOf)
         .function("walkthrough", &walkthrough)
-        .function("resultTables", &resultTablesOf);
+        .function("reportTables", &reportTablesOf);
     emscripten::function("referenceTables", &referenceTables);
 }
 

@@ -244,7 +244,7 @@ function act(action, shown) {
   case 'save-drawing': askToSaveDrawing(shown); break;
   case 'copy': navigator.clipboard?.writeText(walkthroughText(session.walkthrough())); break;
   case 'print':
-    document.getElementById('printout').innerHTML = resultTablesHtml(session.resultTables());
+    document.getElementById('printout').innerHTML = resultTablesHtml(session.reportTables());
     window.print();
     break;
   default: break;

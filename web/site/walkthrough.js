@@ -80,7 +80,8 @@ export function walkthroughText(modes) {
   return text;
 }
 
-// The results tables of each mode that reached its results, for the printout.
+// The inputs and results tables of each mode that reached its results, for
+// the printout.
 export function resultTablesHtml(tables) {
   let html = '';
   for (const table of tables) {
