@@ -45,6 +45,7 @@ protected:
     // A table or form above its Ok button, the screen as small as they allow.
     void layOut(QWidget* content, QPushButton* ok);
 
+    void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
 private:

@@ -5,14 +5,14 @@
 #include "shell/screen_id.h"
 #include "ui/report.h"
 
+#include <QPointer>
 #include <QString>
+#include <QWidget>
 
 #include <array>
 #include <functional>
 #include <memory>
 #include <optional>
-
-class QWidget;
 
 namespace gear::ui {
 
@@ -29,6 +29,10 @@ public:
     Screens& operator=(const Screens&) = delete;
 
     CalcState& state() { return m_state; }
+
+    // The main window every screen stays with: above it, on its desktop.
+    void setMainWindow(QWidget* window) { m_mainWindow = window; }
+    QWidget* mainWindow() const { return m_mainWindow; }
 
     Screen& load(ScreenId id);
     template <class T>
@@ -63,6 +67,7 @@ private:
     std::unique_ptr<Screen> create(ScreenId id);
 
     CalcState& m_state;
+    QPointer<QWidget> m_mainWindow;
     std::array<std::unique_ptr<Screen>, kScreenCount> m_screens;
     int m_beeps = 0;
     std::function<void()> m_calculated;
