@@ -18,6 +18,7 @@
 #include "ui/vvod2.h"
 #include "ui/vvod3.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -109,6 +110,15 @@ void CalculationDocument::warn(const QString& text)
 
 bool CalculationDocument::open(const QString& path)
 {
+    // Only a regular file is read: a named pipe would hold the window until
+    // something writes into it, a device such as /dev/zero never ends.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile()) {
+        warn(info.isDir()
+                 ? tr("«%1» не открыт: это папка, а не файл.").arg(QDir::toNativeSeparators(path))
+                 : tr("Файл «%1» не открыт: это не обычный файл, а канал, устройство или сокет.").arg(fileName(path)));
+        return false;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         warn(tr("Файл «%1» не открыт: %2.").arg(fileName(path), file.errorString()));
@@ -183,6 +193,7 @@ bool CalculationDocument::saveAs(const QString& path)
                                 .arg(modes),
                             QMessageBox::Ok, m_window);
         box->setObjectName(QStringLiteral("recomputed"));
+        box->setTextFormat(Qt::PlainText);
         box->setAttribute(Qt::WA_DeleteOnClose);
         box->open();
     }
@@ -213,7 +224,11 @@ void CalculationDocument::save(const std::function<void(bool)>& done)
 
 void CalculationDocument::chooseFileToSaveIn(const std::function<void(bool)>& done)
 {
-    const QString start = m_path.isEmpty() ? tr("расчёт.gear") : m_path;
+    // An unsaved calculation is proposed under the name of the mode worked
+    // on last.
+    const QString start = !m_path.isEmpty() ? m_path
+                          : m_state.mode    ? translated("mode", modeTitle(*m_state.mode)) + QStringLiteral(".gear")
+                                            : tr("Расчёт.gear");
     auto* dialog = new QFileDialog(m_window, tr("Сохранить расчёт"), start, filter());
     dialog->setObjectName(QStringLiteral("fileDialog"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
@@ -237,6 +252,7 @@ void CalculationDocument::offerToSave(const QString& question, const std::functi
     auto* box = new QMessageBox(QMessageBox::Question, tr("Расчёт зубчатого колеса"), question,
                                 QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, m_window);
     box->setObjectName(QStringLiteral("saveChanges"));
+    box->setTextFormat(Qt::PlainText);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->button(QMessageBox::Save)->setText(tr("Сохранить"));
     box->button(QMessageBox::Discard)->setText(tr("Не сохранять"));

@@ -246,6 +246,7 @@ void saveReportAs(QWidget* parent, Screens& screens)
         dialog->setOption(QFileDialog::DontUseNativeDialog);
         dialog->setNameFilter(QCoreApplication::translate("gear::ui::Report", "Документ PDF (*.pdf)"));
         dialog->setDefaultSuffix(QStringLiteral("pdf"));
+        dialog->selectFile(QCoreApplication::translate("gear::ui::Report", "Отчёт.pdf"));
         QObject::connect(dialog, &QFileDialog::fileSelected, parent, [parent, &screens](const QString& path) {
             const QString failure = writeReportPdf(screens.state(), *screens.reportAuthor(), path);
             if (!failure.isEmpty())

@@ -38,7 +38,7 @@ Vivod4::Vivod4(Screens& screens) : Screen(ScreenId::vivod4, screens, tr("Чер�
     layout->addLayout(buttons);
     connect(ok, &QPushButton::clicked, this, &QWidget::hide);
     connect(save, &QPushButton::clicked, this, [this] {
-        saveDrawingAs(this, this->screens(), [this]() -> std::optional<Drawing> {
+        saveDrawingAs(this, this->screens(), Mode::Transmission, [this]() -> std::optional<Drawing> {
             for (DrawingView* picture : m_pictures) {
                 if (picture->isVisibleTo(this))
                     return picture->paperDrawing();

@@ -72,7 +72,7 @@ WheelSketchScreen::WheelSketchScreen(ScreenId id, Screens& screens)
 
     connect(back, &QPushButton::clicked, this, &QWidget::hide);
     connect(save, &QPushButton::clicked, this,
-            [this] { saveDrawingAs(this, this->screens(), [this] { return m_sketch->paperDrawing(); }); });
+            [this] { saveDrawingAs(this, this->screens(), Mode::Wheel, [this] { return m_sketch->paperDrawing(); }); });
 }
 
 void WheelSketchScreen::presetWheel()

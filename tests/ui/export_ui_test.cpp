@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QImage>
@@ -241,6 +242,42 @@ TEST(Report, OnePdfWithEachModesInputsWalkthroughResultsAndDrawing)
     EXPECT_EQ(main.findChild<QDialog*>(QStringLiteral("reportAuthor")), nullptr);
     saveAs(&main, "saveReport", dir.filePath(QStringLiteral("again.pdf")));
     EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("again.pdf"))));
+}
+
+// Each save dialog proposes a name for what it saves, and the drawing's
+// follows the type chosen.
+TEST(SaveDialogs, ProposeTheNameOfWhatTheySave)
+{
+    const auto proposed = [](QWidget* owner, const char* dialogName) {
+        auto* dialog = owner->findChild<QFileDialog*>(QString::fromLatin1(dialogName));
+        return dialog && !dialog->selectedFiles().isEmpty() ? QFileInfo(dialog->selectedFiles().front()).fileName()
+                                                            : QString();
+    };
+    Driver app;
+    app.sizeWheel("105", "2.5");
+    app.click("vivod1", "Command2");
+    EXPECT_EQ(proposed(app.screen("vivod1"), "saveDrawing"), QStringLiteral("Колесо.svg"));
+    auto* drawing = app.screen("vivod1")->findChild<QFileDialog*>(QStringLiteral("saveDrawing"));
+    for (const QString& filter : drawing->nameFilters()) {
+        if (filter.startsWith(QStringLiteral("Чертёж DXF")))
+            drawing->selectNameFilter(filter);
+    }
+    EXPECT_EQ(proposed(app.screen("vivod1"), "saveDrawing"), QStringLiteral("Колесо.dxf"));
+    drawing->reject();
+
+    app.toHardenedResults();
+    app.click("okonchanie", "Command1");
+    app.click("vivod4", "Command2");
+    EXPECT_EQ(proposed(app.screen("vivod4"), "saveDrawing"), QStringLiteral("Передача.svg"));
+    app.screen("vivod4")->findChild<QFileDialog*>(QStringLiteral("saveDrawing"))->reject();
+
+    QWidget& main = app.session().mainWindow();
+    app.menu("mnuReport");
+    auto* author = main.findChild<QDialog*>(QStringLiteral("reportAuthor"));
+    ASSERT_NE(author, nullptr);
+    author->accept();
+    EXPECT_EQ(proposed(&main, "saveReport"), QStringLiteral("Отчёт.pdf"));
+    main.findChild<QFileDialog*>(QStringLiteral("saveReport"))->reject();
 }
 
 } // namespace
