@@ -90,8 +90,8 @@ std::string hostileFile(Shape shape, int& keys)
         return text + (shape == Shape::KeyFlood ? "}" : "}]}}}");
     case Shape::DeepNesting: return std::string(size / 2, '[') + std::string(size / 2, ']');
     case Shape::LongString:
-        return head + ",\"modes\":{\"transmission\":{\"screens\":[{\"order\":1,\"screen\":\"" + std::string(size, 'V') +
-               "\"}]}}}";
+        text = head + ",\"modes\":{\"transmission\":{\"screens\":[{\"order\":1,\"screen\":\"";
+        return text + std::string(size - text.size(), 'V') + "\"}]}}}";
     case Shape::LongKey: return "{\"" + std::string(size, 'k') + "\":0}";
     case Shape::LongList:
         text = "[0";

@@ -297,6 +297,10 @@
         <source>Объекты и списки в файле вложены глубже %1 уровней: это не файл расчёта.</source>
         <translation>Objects and lists in the file nest deeper than %1 levels: this is not a calculation file.</translation>
     </message>
+    <message>
+        <source>В файле больше %1 значений (чисел, строк, объектов и списков): в файле расчёта их в десятки раз меньше.</source>
+        <translation>The file holds more than %1 values (numbers, strings, objects and lists): a calculation file holds dozens of times fewer.</translation>
+    </message>
 </context>
 <context>
     <name>formula</name>

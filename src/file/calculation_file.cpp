@@ -449,6 +449,10 @@ private:
 // the limit only keeps a hostile file from making the reader hold a path of
 // a million open brackets.
 constexpr std::size_t kMaxNesting = 64;
+// How many values — numbers, strings, objects, lists — a file may hold. A
+// calculation of all three modes holds about 400; a file of half a million
+// numbers would take the reader longer to build than to refuse.
+constexpr std::size_t kMaxValues = 10000;
 
 // Builds the document in one pass over the text. nlohmann's own builder
 // looks each key of an ordered object up among the keys before it, so an
@@ -467,6 +471,7 @@ public:
     // The path of a key that stands twice in its object.
     std::string repeatedKey;
     bool tooDeep = false;
+    bool tooMany = false;
 
     bool null() override { return place(nullptr); }
     bool boolean(bool value) override { return place(value); }
@@ -524,9 +529,17 @@ private:
         return &parent.get_ref<Json::object_t&>().back().second;
     }
 
+    bool counted()
+    {
+        tooMany = ++m_values > kMaxValues;
+        return !tooMany;
+    }
+
     template <class T>
     bool place(T&& value)
     {
+        if (!counted())
+            return false;
         *slot() = Json(std::forward<T>(value));
         return true;
     }
@@ -537,6 +550,8 @@ private:
             tooDeep = true;
             return false;
         }
+        if (!counted())
+            return false;
         Json* value = slot();
         *value = std::move(container);
         m_open.push_back({value, {}});
@@ -566,6 +581,7 @@ private:
 
     Json& m_root;
     std::vector<Open> m_open;
+    std::size_t m_values = 0;
 };
 
 // The sentence for a text that stopped being JSON where `read` stopped.
@@ -888,6 +904,10 @@ OpenedCalculation openCalculation(std::string_view text)
         else if (builder.tooDeep)
             opened.refusal = GEAR_TR("file", "Объекты и списки в файле вложены глубже %1 уровней: это не файл расчёта.")
                                  .arg(std::to_string(kMaxNesting));
+        else if (builder.tooMany)
+            opened.refusal = GEAR_TR("file", "В файле больше %1 значений (чисел, строк, объектов и списков): в файле "
+                                             "расчёта их в десятки раз меньше.")
+                                 .arg(std::to_string(kMaxValues));
         else
             opened.refusal = syntaxRefusal(text, builder);
         return opened;

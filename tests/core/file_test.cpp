@@ -297,6 +297,14 @@ struct BrokenFile {
     std::string message;
 };
 
+std::string repeated(const std::string& piece, int count)
+{
+    std::string text;
+    for (int i = 0; i < count; ++i)
+        text += piece;
+    return text;
+}
+
 // A file of nothing but `count` different unknown keys after its format and
 // version: a reader that looks each key up among those before it takes the
 // square of their number.
@@ -391,7 +399,10 @@ std::vector<BrokenFile> brokenFiles()
          "Поле modes.transmission.screens[0].row стоит в файле дважды: неясно, какое из значений верно."},
         {"NestedTooDeep", std::string(400000, '[') + std::string(400000, ']'),
          "Объекты и списки в файле вложены глубже 64 уровней: это не файл расчёта."},
-        {"FloodOfKeys", keyFlood(90000), "Неизвестное поле k0."},
+        {"FloodOfKeys", keyFlood(90000),
+         "В файле больше 10000 значений (чисел, строк, объектов и списков): в файле расчёта их в десятки раз меньше."},
+        {"FloodOfNumbers", "[0" + repeated(",0", 500000) + "]",
+         "В файле больше 10000 значений (чисел, строк, объектов и списков): в файле расчёта их в десятки раз меньше."},
         // What the file says is quoted, 60 characters at most.
         {"LongScreenName", replaced("\"Vvod2\"", "\"" + std::string(900000, 'V') + "\""),
          "Экран «" + std::string(60, 'V') +
