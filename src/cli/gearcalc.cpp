@@ -261,10 +261,6 @@ int computeVariants(const std::string& path, const std::string& output, const st
     // cannot be used is refused with nothing computed, and the answers'
     // header knows its columns before the first row.
     const gear::VariantListSurvey survey = gear::surveyVariants(list);
-    if (list.bad()) {
-        std::cerr << "gearcalc: не удаётся прочитать " << path << '\n';
-        return kUnusable;
-    }
     if (!survey.fatal.empty()) {
         std::cerr << path << ": " << survey.fatal << '\n';
         return kUnusable;
@@ -310,8 +306,9 @@ int computeVariants(const std::string& path, const std::string& output, const st
     errno = 0;
     answers << gear::answersHeader(survey.modes);
     bool refused = false;
+    bool read = true;
     if (written()) {
-        gear::computeVariants(
+        read = gear::computeVariants(
             list,
             [&](const gear::VariantResult& result, const gear::CalcState& calculation) {
                 errno = 0;
@@ -335,8 +332,8 @@ int computeVariants(const std::string& path, const std::string& output, const st
                 std::cerr << path << ":" << error.line << ": " << error.message << '\n';
             });
     }
-    if (list.bad()) {
-        std::cerr << "gearcalc: не удаётся прочитать " << path << '\n';
+    if (!read) {
+        std::cerr << "gearcalc: не удаётся прочитать " << path << " до конца\n";
         failed = true;
     }
     if (!output.empty()) {

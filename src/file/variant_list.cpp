@@ -509,19 +509,34 @@ CsvReader::CsvReader(std::istream& in) : m_in(in.rdbuf())
 {
 }
 
+// The stream's buffer is read directly, past the stream that would have
+// caught what it throws when the file cannot be read (a folder, a disk
+// error): a throw ends the text and is kept as a failure.
 int CsvReader::get()
 {
-    if (!m_in)
+    if (!m_in || m_failed)
         return std::char_traits<char>::eof();
-    const int c = m_in->sbumpc();
-    if (c != std::char_traits<char>::eof())
-        ++m_bytes;
-    return c;
+    try {
+        const int c = m_in->sbumpc();
+        if (c != std::char_traits<char>::eof())
+            ++m_bytes;
+        return c;
+    } catch (const std::exception&) {
+        m_failed = true;
+        return std::char_traits<char>::eof();
+    }
 }
 
 int CsvReader::peek()
 {
-    return m_in ? m_in->sgetc() : std::char_traits<char>::eof();
+    if (!m_in || m_failed)
+        return std::char_traits<char>::eof();
+    try {
+        return m_in->sgetc();
+    } catch (const std::exception&) {
+        m_failed = true;
+        return std::char_traits<char>::eof();
+    }
 }
 
 bool CsvReader::next(CsvRecord& record)
@@ -752,7 +767,9 @@ VariantListSurvey surveyVariants(std::istream& list)
         if (const std::optional<Mode> mode = modeNamed(Row(header, record).cell("mode")))
             survey.modes[static_cast<size_t>(*mode)] = true;
     }
-    if (reader.bytesRead() > kMaxVariantListSize)
+    if (reader.failed())
+        survey.fatal = "список не читается до конца: это не текстовый файл или диск повреждён.";
+    else if (reader.bytesRead() > kMaxVariantListSize)
         survey.fatal = "список больше " + std::to_string(kMaxVariantListSize / (1024 * 1024)) +
                        " МиБ: столько вариантов не бывает, это не список вариантов.";
     else if (reader.unclosedQuoteLine() != 0)
@@ -761,19 +778,20 @@ VariantListSurvey surveyVariants(std::istream& list)
     return survey;
 }
 
-void computeVariants(std::istream& list, const VariantObserver& computed, const VariantRefusalObserver& refused)
+bool computeVariants(std::istream& list, const VariantObserver& computed, const VariantRefusalObserver& refused)
 {
     CsvReader reader(list);
     std::vector<std::string> header;
     std::string fatal;
     if (!headerOf(reader, header, fatal))
-        return;
+        return !reader.failed();
     RowComputer rows(std::move(header));
     CsvRecord record;
     while (reader.bytesRead() <= kMaxVariantListSize && reader.next(record)) {
         if (!rows.compute(record, computed, refused))
-            return;
+            break;
     }
+    return !reader.failed();
 }
 
 std::string answersHeader(const ModeSet& modes)

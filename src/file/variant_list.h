@@ -46,6 +46,8 @@ public:
     bool next(CsvRecord& record);
     int unclosedQuoteLine() const { return m_unclosedLine; }
     std::uint64_t bytesRead() const { return m_bytes; }
+    // The text could not be read to its end.
+    bool failed() const { return m_failed; }
 
 private:
     int get();
@@ -56,6 +58,7 @@ private:
     int m_unclosedLine = 0;
     std::uint64_t m_bytes = 0;
     bool m_started = false;
+    bool m_failed = false;
 };
 
 // The whole of a CSV text at once, for short texts. False, with the line,
@@ -116,8 +119,8 @@ using VariantRefusalObserver = std::function<void(const VariantError& error)>;
 // Computes every row after the header of a list that surveyVariants found
 // usable, in order, telling `computed` or `refused` of each as soon as it
 // is done; a bad row is skipped with its line and the reason, the others go
-// on.
-void computeVariants(std::istream& list, const VariantObserver& computed, const VariantRefusalObserver& refused);
+// on. False when the list could not be read to its end.
+bool computeVariants(std::istream& list, const VariantObserver& computed, const VariantRefusalObserver& refused);
 
 // The answers as CSV: line, variant and mode, then the answer columns of
 // each mode in `modes`, numbers written with a point.

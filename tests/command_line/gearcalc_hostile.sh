@@ -5,7 +5,7 @@
 # would collide, and the answers read back as a spreadsheet would.
 #   gearcalc_hostile.sh GEARCALC DATA_DIR WORK_DIR [PYTHON]
 set -u
-gearcalc=$1
+gearcalc=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 data=$2
 work=$3
 python=${4:-python3}
