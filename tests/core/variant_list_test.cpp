@@ -3,8 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
+#include <istream>
 #include <set>
+#include <streambuf>
 #include <string>
 #include <vector>
 
@@ -61,18 +62,26 @@ TEST(Csv, SplitsCellsQuotesLinesAndSkipsCommentsAndBlankLines)
     EXPECT_EQ(bad, 2);
 }
 
-// A folder opens as a file on some systems and then throws when read,
-// past the stream that would catch it: the reader takes that as the end of
-// a text that failed.
+// A stream buffer that throws when read, as a folder opened as a file does
+// on Linux, or a disk that fails: the reader reads the buffer directly, past
+// the stream that would catch it, and takes the throw as a text that failed.
+class FailingText final : public std::streambuf {
+protected:
+    int_type underflow() override { throw std::ios_base::failure("the disk failed"); }
+};
+
 TEST(Csv, ATextThatCannotBeReadEndsAsAFailure)
 {
-    std::ifstream folder(".", std::ios::binary);
-    if (!folder.is_open())
-        GTEST_SKIP() << "a folder does not open as a file here";
-    CsvReader reader(folder);
+#ifdef __EMSCRIPTEN__
+    GTEST_SKIP() << "the web edition is built without catching exceptions";
+#else
+    FailingText text;
+    std::istream in(&text);
+    CsvReader reader(in);
     CsvRecord record;
     EXPECT_FALSE(reader.next(record));
     EXPECT_TRUE(reader.failed());
+#endif
 }
 
 const char* const kList = "variant,mode,row,treatment,steel,Z1,beta,T1,U,m,final_steel,requirement,d,z,b,dv,da,bw,Lst\n"
