@@ -458,6 +458,9 @@ public:
         // First a place where nothing is crossed; then one where only the
         // extension lines cross the part (a diameter through the mesh of a
         // pair must); last, when forced, the nearest.
+        // A tier's line and text come out the same in every pass, since
+        // nothing is placed meanwhile: each is finished once.
+        std::array<std::optional<std::pair<int, Annotation>>, kTiers> finished;
         for (int pass = 0; pass < (force ? 3 : 1); ++pass) {
             for (int tier = 0; tier < kTiers; ++tier) {
                 const double at = edge + sign * (kFirstDimensionOffset + tier * kDimensionSpacing) * m_s;
@@ -473,9 +476,13 @@ public:
                 }
                 if (!clear && pass < 2)
                     continue;
-                if (finishLine(dim, a, b) == 0 && pass < 2)
+                if (!finished[tier]) {
+                    const int fit = finishLine(dim, a, b);
+                    finished[tier].emplace(fit, std::move(dim));
+                }
+                if (finished[tier]->first == 0 && pass < 2)
                     continue;
-                commit(std::move(dim));
+                commit(std::move(finished[tier]->second));
                 return pass == 0;
             }
         }
