@@ -638,6 +638,10 @@ Induction hardening</translation>
         <source>Чертёж сохраняется в файлы SVG, DXF, PDF или PNG.</source>
         <translation>A drawing is saved in SVG, DXF, PDF or PNG files.</translation>
     </message>
+    <message>
+        <source>Деталь этих размеров не помещается на лист ни в одном масштабе ГОСТ 2.302: чертёж не сохранён.</source>
+        <translation>A part of these sizes fits no sheet at any scale of GOST 2.302: the drawing was not saved.</translation>
+    </message>
 </context>
 <context>
     <name>gear::ui::HodRascheta</name>

@@ -162,6 +162,14 @@ void saveDrawingAs(QWidget* parent, Screens& screens, Mode mode, std::function<s
                                                                "Чертёж сохраняется в файлы SVG, DXF, PDF или PNG."));
             return;
         }
+        // Sizes no sheet holds are not drawn; an empty file would say nothing.
+        if (drawing->lines.empty()) {
+            screens.refuse(parent, QCoreApplication::translate(
+                                       "gear::ui::DrawingExport",
+                                       "Деталь этих размеров не помещается на лист ни в одном масштабе ГОСТ 2.302: "
+                                       "чертёж не сохранён."));
+            return;
+        }
         const QString failure = writeDrawing(*drawing, path, *format);
         if (!failure.isEmpty())
             screens.refuse(parent, failure);

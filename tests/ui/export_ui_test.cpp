@@ -22,6 +22,9 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <vector>
+
 namespace gear::test {
 namespace {
 
@@ -159,6 +162,45 @@ TEST(DrawingText, TheCoresWidthsAreThoseOfTheFontItIsDrawnIn)
         const double drawn = metrics.horizontalAdvance(QString::fromUtf8(text));
         EXPECT_NEAR(core / drawn, 1.0, 0.08) << text << ": core " << core << ", font " << drawn;
     }
+}
+
+// Every drawing the program shows, saved as SVG and DXF as a student saves
+// it and read back by an XML parser and by ezdxf without its repairs. The
+// suite runs under the C locale and again under ru_RU, where the C library
+// writes a decimal comma unless the writers keep it out.
+TEST(SaveDrawing, EveryDrawingReadsBackInOtherPrograms)
+{
+    QTemporaryDir dir;
+    struct Shown {
+        const char* screen;
+        const char* file;
+    };
+    Driver app;
+    std::vector<Shown> shown;
+    for (const auto& [tip, module, screen] :
+         {std::tuple{"105", "2.5", "vivod1"}, std::tuple{"420", "10", "vivod2"}, std::tuple{"840", "20", "vivod3"}}) {
+        app.sizeWheel(tip, module);
+        ASSERT_TRUE(app.isVisible(screen)) << screen;
+        shown.push_back({screen, screen});
+    }
+    app.toHardenedResults();
+    app.click("okonchanie", "Command1");
+    ASSERT_TRUE(app.isVisible("vivod4"));
+    shown.push_back({"vivod4", "pair"});
+    for (const Shown& s : shown) {
+        for (const char* suffix : {".svg", ".dxf"}) {
+            app.click(s.screen, "Command2");
+            const QString path = dir.filePath(QString::fromLatin1(s.file) + QLatin1String(suffix));
+            saveAs(app.screen(s.screen), "saveDrawing", path);
+            ASSERT_TRUE(QFile::exists(path)) << path.toStdString();
+            EXPECT_EQ(app.refusal(), nullptr);
+        }
+    }
+    QProcess check;
+    check.setProcessChannelMode(QProcess::MergedChannels);
+    check.start(QStringLiteral(GEAR_PYTHON), {QStringLiteral(GEAR_DRAWING_CHECK), dir.path()});
+    ASSERT_TRUE(check.waitForFinished(120000));
+    EXPECT_EQ(check.exitCode(), 0) << check.readAll().toStdString();
 }
 
 TEST(SaveDrawing, TheTransmissionDrawingCarriesBothGears)
