@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The calculation file and the lists of variants: opening a file (reading,
-// running every Ok again, checking), saving one, and a group's list.
+// running every Ok again, checking), saving one, a hostile file of each
+// shape, and a group's list.
 #include "file/calculation_file.h"
 #include "file/variant_list.h"
 
 #include <benchmark/benchmark.h>
+
+#include <cstdint>
 
 #include <string>
 #include <vector>
@@ -50,6 +53,66 @@ void SaveFile(benchmark::State& run)
         benchmark::DoNotOptimize(saveCalculation(s));
 }
 BENCHMARK(SaveFile)->Unit(benchmark::kMicrosecond);
+
+// Files of just under 1 MiB, the most a calculation file may be, each of
+// one hostile shape; every one must be answered in a few milliseconds,
+// however its text is arranged.
+enum class Shape { KeyFlood, NestedKeyFlood, DeepNesting, LongString, LongKey, LongList };
+
+constexpr const char* kShapeNames[] = {"unknown keys",       "unknown keys inside a screen",
+                                       "nesting 1 MiB deep", "one string of 1 MiB",
+                                       "one key of 1 MiB",   "a list of 500,000 numbers"};
+
+// Short distinct keys: 0 … zzzz, in base 36.
+std::string shortKey(int i)
+{
+    std::string key;
+    do {
+        key += "0123456789abcdefghijklmnopqrstuvwxyz"[i % 36];
+        i /= 36;
+    } while (i > 0);
+    return key;
+}
+
+std::string hostileFile(Shape shape, int& keys)
+{
+    const size_t size = kMaxCalculationFileSize - 64;
+    const std::string head = "{\"format\":\"gearwheel-calculation\",\"version\":1";
+    std::string text;
+    switch (shape) {
+    case Shape::KeyFlood:
+    case Shape::NestedKeyFlood:
+        text = shape == Shape::KeyFlood
+                   ? head
+                   : head + ",\"modes\":{\"transmission\":{\"screens\":[{\"order\":1,\"screen\":\"ATverd\",\"row\":5";
+        for (keys = 0; text.size() < size; ++keys)
+            text += ",\"" + shortKey(keys) + "\":0";
+        return text + (shape == Shape::KeyFlood ? "}" : "}]}}}");
+    case Shape::DeepNesting: return std::string(size / 2, '[') + std::string(size / 2, ']');
+    case Shape::LongString:
+        text = head + ",\"modes\":{\"transmission\":{\"screens\":[{\"order\":1,\"screen\":\"";
+        return text + std::string(size - text.size(), 'V') + "\"}]}}}";
+    case Shape::LongKey: return "{\"" + std::string(size, 'k') + "\":0}";
+    case Shape::LongList:
+        text = "[0";
+        while (text.size() < size)
+            text += ",0";
+        return text + "]";
+    }
+    return text;
+}
+
+void OpenHostileFile(benchmark::State& run)
+{
+    const auto shape = static_cast<Shape>(run.range(0));
+    int keys = 0;
+    const std::string text = hostileFile(shape, keys);
+    for (auto _ : run)
+        benchmark::DoNotOptimize(openCalculation(text));
+    run.SetLabel(keys > 0 ? std::to_string(keys) + " " + kShapeNames[run.range(0)] : kShapeNames[run.range(0)]);
+    run.SetBytesProcessed(static_cast<int64_t>(run.iterations() * text.size()));
+}
+BENCHMARK(OpenHostileFile)->DenseRange(0, 5)->Unit(benchmark::kMillisecond);
 
 // 10,000 transmission variants, as a lecturer's list of a large course.
 std::string variantList(int count)

@@ -39,9 +39,11 @@ set(GEAR_CORE_SOURCES
     src/geometry/svg_writer.h src/geometry/svg_writer.cpp
     src/geometry/dxf_writer.h src/geometry/dxf_writer.cpp
     src/screens/screen_catalogue.h src/screens/screen_catalogue.cpp
+    src/file/excerpt.h src/file/excerpt.cpp
     src/file/calculation_file.h src/file/calculation_file.cpp
     src/file/variant_list.h src/file/variant_list.cpp
     src/file/text_report.h src/file/text_report.cpp
+    src/file/input_table.h src/file/input_table.cpp
     src/session/session.h src/session/session.cpp
 )
 list(TRANSFORM GEAR_CORE_SOURCES PREPEND "${CMAKE_CURRENT_LIST_DIR}/../")

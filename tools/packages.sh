@@ -23,8 +23,23 @@ BUILD_PACKAGES=(g++ cmake ninja-build nlohmann-json3-dev qt6-base-dev qt6-svg-de
     qt6-translations-l10n fonts-liberation2 fonts-dejavu-core)
 
 # What reads the exported drawings back in the tests: ezdxf the DXF files,
-# pdftotext the text of the PDF files.
-DRAWING_CHECK_PACKAGES=(python3-ezdxf poppler-utils)
+# pdftotext the text of the PDF files; locales, for the Russian desktop the
+# tests run on as well.
+DRAWING_CHECK_PACKAGES=(python3-ezdxf poppler-utils locales)
+
+# Generates the C library's ru_RU.UTF-8 locale, as every Russian student's
+# machine has it: without it printf writes a point under LANG=ru_RU.UTF-8
+# and a file that would carry a decimal comma there looks sound.
+ensure_russian_locale() {
+    if locale -a 2>/dev/null | grep -qi '^ru_RU\.utf-\?8$'; then
+        return 0
+    fi
+    local sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    echo "Generating the ru_RU.UTF-8 locale"
+    "${sudo[@]}" sed -i 's/^# *ru_RU.UTF-8/ru_RU.UTF-8/' /etc/locale.gen
+    "${sudo[@]}" locale-gen >/dev/null
+}
 
 # What builds the Debian package (dpkg-shlibdeps) and checks it.
 PACKAGE_CHECK_PACKAGES=(dpkg-dev lintian desktop-file-utils appstream)

@@ -297,6 +297,22 @@
         <source>Расчёт сохранён. Результаты расчёта %1 в файле пересчитаны по данным его экранов и отличаются от показанных: экраны нажимались не по порядку или коэффициенты менялись по ходу расчёта. Откройте файл, чтобы увидеть расчёт таким, каким он записан.</source>
         <translation>The calculation is saved. The results of %1 in the file were computed again from the data of its screens and differ from those shown: the screens were pressed out of order, or the coefficients were changed midway. Open the file to see the calculation as it is recorded.</translation>
     </message>
+    <message>
+        <source>Поле %1 стоит в файле дважды: неясно, какое из значений верно.</source>
+        <translation>Field %1 stands twice in the file: which of its values is meant is unclear.</translation>
+    </message>
+    <message>
+        <source>Объекты и списки в файле вложены глубже %1 уровней: это не файл расчёта.</source>
+        <translation>Objects and lists in the file nest deeper than %1 levels: this is not a calculation file.</translation>
+    </message>
+    <message>
+        <source>В файле больше %1 значений (чисел, строк, объектов и списков): в файле расчёта их в десятки раз меньше.</source>
+        <translation>The file holds more than %1 values (numbers, strings, objects and lists): a calculation file holds dozens of times fewer.</translation>
+    </message>
+    <message>
+        <source>Расчёт</source>
+        <translation>Calculation</translation>
+    </message>
 </context>
 <context>
     <name>formula</name>
@@ -363,6 +379,25 @@
         <source>Отмена</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>«%1» не открыт: это папка, а не файл.</source>
+        <translation>“%1” was not opened: it is a folder, not a file.</translation>
+    </message>
+    <message>
+        <source>Файл «%1» не открыт: это не обычный файл, а канал, устройство или сокет.</source>
+        <translation>File “%1” was not opened: it is not a regular file but a pipe, a device or a socket.</translation>
+    </message>
+</context>
+<context>
+    <name>gear::ui::CommandLine</name>
+    <message>
+        <source>Расчёт зубчатых колёс для курса «Детали машин».</source>
+        <translation>Gear wheel calculation for the course of machine elements.</translation>
+    </message>
+    <message>
+        <source>Файл расчёта (.gear), который нужно открыть.</source>
+        <translation>A calculation file (.gear) to open.</translation>
+    </message>
 </context>
 <context>
     <name>gear::ui::DrawingExport</name>
@@ -401,6 +436,10 @@
     <message>
         <source>Чертёж сохраняется в файлы SVG, DXF, PDF или PNG.</source>
         <translation>A drawing is saved in SVG, DXF, PDF or PNG files.</translation>
+    </message>
+    <message>
+        <source>Деталь этих размеров не помещается на лист ни в одном масштабе ГОСТ 2.302: чертёж не сохранён.</source>
+        <translation>A part of these sizes fits no sheet at any scale of GOST 2.302: the drawing was not saved.</translation>
     </message>
 </context>
 <context>
@@ -484,54 +523,6 @@
 <context>
     <name>gear::ui::Report</name>
     <message>
-        <source>Число зубьев шестерни Z1</source>
-        <translation>Number of pinion teeth Z1</translation>
-    </message>
-    <message>
-        <source>Угол наклона зубьев β, град</source>
-        <translation>Helix angle β, deg</translation>
-    </message>
-    <message>
-        <source>Вращающий момент на валу шестерни T1, Н·м</source>
-        <translation>Torque on the pinion shaft T1, N·m</translation>
-    </message>
-    <message>
-        <source>Передаточное отношение U</source>
-        <translation>Gear ratio U</translation>
-    </message>
-    <message>
-        <source>Твёрдость зубьев шестерни H1</source>
-        <translation>Hardness of the pinion teeth H1</translation>
-    </message>
-    <message>
-        <source>Твёрдость зубьев колеса H2</source>
-        <translation>Hardness of the wheel teeth H2</translation>
-    </message>
-    <message>
-        <source>Число зубьев z</source>
-        <translation>Number of teeth z</translation>
-    </message>
-    <message>
-        <source>Диаметр выступов da, мм</source>
-        <translation>Tip diameter da, mm</translation>
-    </message>
-    <message>
-        <source>Ширина зубчатого венца bw, мм</source>
-        <translation>Face width bw, mm</translation>
-    </message>
-    <message>
-        <source>Диаметр вала dв, мм</source>
-        <translation>Shaft diameter ds, mm</translation>
-    </message>
-    <message>
-        <source>Делительный диаметр d, мм</source>
-        <translation>Pitch diameter d, mm</translation>
-    </message>
-    <message>
-        <source>Ширина зубчатого венца b, мм</source>
-        <translation>Face width b, mm</translation>
-    </message>
-    <message>
         <source>Расчёт зубчатого колеса</source>
         <translation>Gear Wheel Calculation</translation>
     </message>
@@ -554,14 +545,6 @@
     <message>
         <source>Программа</source>
         <translation>Program</translation>
-    </message>
-    <message>
-        <source>Исходные данные</source>
-        <translation>Input data</translation>
-    </message>
-    <message>
-        <source>Марка стали</source>
-        <translation>Steel grade</translation>
     </message>
     <message>
         <source>Ход расчёта</source>
@@ -599,12 +582,115 @@
         <source>Документ PDF (*.pdf)</source>
         <translation>PDF document (*.pdf)</translation>
     </message>
+    <message>
+        <source>Отчёт.pdf</source>
+        <translation>Report.pdf</translation>
+    </message>
 </context>
 <context>
     <name>gear::ui::Screens</name>
     <message>
         <source>Расчёт зубчатого колеса</source>
         <translation>Gear Wheel Calculation</translation>
+    </message>
+</context>
+<context>
+    <name>inputs</name>
+    <message>
+        <source>Число зубьев шестерни Z1</source>
+        <translation>Number of pinion teeth Z1</translation>
+    </message>
+    <message>
+        <source>Угол наклона зубьев β</source>
+        <translation>Helix angle β</translation>
+    </message>
+    <message>
+        <source>Вращающий момент на валу шестерни T1</source>
+        <translation>Torque on the pinion shaft T1</translation>
+    </message>
+    <message>
+        <source>Передаточное отношение U</source>
+        <translation>Gear ratio U</translation>
+    </message>
+    <message>
+        <source>Число зубьев z</source>
+        <translation>Number of teeth z</translation>
+    </message>
+    <message>
+        <source>Диаметр вала dв</source>
+        <translation>Shaft diameter ds</translation>
+    </message>
+    <message>
+        <source>Диаметр выступов da</source>
+        <translation>Tip diameter da</translation>
+    </message>
+    <message>
+        <source>Ширина зубчатого венца bw</source>
+        <translation>Face width bw</translation>
+    </message>
+    <message>
+        <source>Длина ступицы Lст</source>
+        <translation>Hub length Lh</translation>
+    </message>
+    <message>
+        <source>Делительный диаметр d</source>
+        <translation>Pitch diameter d</translation>
+    </message>
+    <message>
+        <source>Ширина зубчатого венца b</source>
+        <translation>Face width b</translation>
+    </message>
+    <message>
+        <source>Твёрдость зубьев</source>
+        <translation>Tooth hardness</translation>
+    </message>
+    <message>
+        <source>Предел контактной выносливости</source>
+        <translation>Contact endurance limit</translation>
+    </message>
+    <message>
+        <source>Предел выносливости при изгибе</source>
+        <translation>Bending endurance limit</translation>
+    </message>
+    <message>
+        <source>Исходные данные передачи</source>
+        <translation>Input data of the gear pair</translation>
+    </message>
+    <message>
+        <source>Исходные данные колеса</source>
+        <translation>Input data of the wheel</translation>
+    </message>
+    <message>
+        <source>Исходные данные проверки</source>
+        <translation>Input data of the check</translation>
+    </message>
+    <message>
+        <source>Строка таблицы рекомендуемой твёрдости</source>
+        <translation>Row of the table of recommended hardness</translation>
+    </message>
+    <message>
+        <source>Требования к изготовлению</source>
+        <translation>Manufacturing requirements</translation>
+    </message>
+    <message>
+        <source>Способ обработки</source>
+        <translation>Treatment</translation>
+    </message>
+    <message>
+        <source>Марка стали</source>
+        <translation>Steel grade</translation>
+    </message>
+    <message>
+        <source>Стандартный модуль m</source>
+        <translation>Standard module m</translation>
+    </message>
+    <message>
+        <source>Сталь окончательного выбора</source>
+        <translation>Steel of the final choice</translation>
+    </message>
+    <message>
+        <source>не выбрана</source>
+        <translation>not chosen</translation>
     </message>
 </context>
 <context>

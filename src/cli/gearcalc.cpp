@@ -3,52 +3,155 @@
 // file, or a lecturer's list of variants, and prints what the screens would
 // show.
 #include "file/calculation_file.h"
+#include "file/input_table.h"
 #include "file/text_report.h"
 #include "file/variant_list.h"
-#include "geometry/results.h"
 #include "shell/walkthrough_text.h"
 
 #include "gear_version.h"
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <optional>
-#include <sstream>
+#include <set>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#if __has_include(<fcntl.h>) && __has_include(<unistd.h>)
+#include <fcntl.h>
+#include <unistd.h>
+#define GEAR_POSIX 1
+#endif
 
 namespace {
 
 // Exit codes: every row or the file computed; a row or the file refused;
-// the command line or a file could not be used at all.
+// the command line, a file or a write could not be used at all.
 constexpr int kDone = 0;
 constexpr int kRefused = 1;
 constexpr int kUnusable = 2;
 
-constexpr const char* kUsage = R"(Usage: gearcalc [--steps] [--json] FILE
+constexpr const char* kUsageRussian = R"(Использование: gearcalc [--steps] [--json] [--] ФАЙЛ.gear
+               gearcalc --variants СПИСОК.csv [--output ОТВЕТЫ.csv] [--steps ПАПКА]
+               gearcalc --version | --help
+
+Пересчитывает файл расчёта зубчатой передачи (.gear), сохранённый программой
+gearwheel, и выводит таблицы исходных данных и результатов; --steps добавляет
+каждую формулу с её числами, --json выводит вместо таблиц пересчитанный файл.
+
+С --variants рассчитывает каждую строку списка вариантов (CSV) и пишет CSV
+ответов: в стандартный вывод или, с --output, в файл; с --steps ПАПКА ещё и
+расчёт каждого варианта, формула за формулой, в ПАПКА. Строки, которые не
+удалось рассчитать, называются с номером строки в стандартном потоке ошибок и
+пропускаются. После -- всё считается именами файлов.
+
+Код возврата: 0 — всё рассчитано; 1 — файл или строка списка отклонены;
+2 — командную строку, файл или запись нельзя использовать.
+)";
+
+constexpr const char* kUsageEnglish = R"(Usage: gearcalc [--steps] [--json] [--] FILE.gear
        gearcalc --variants LIST.csv [--output ANSWERS.csv] [--steps DIR]
        gearcalc --version | --help
 
 Recomputes a gear calculation file (.gear) saved by gearwheel and prints its
-results tables; --steps adds every formula with its numbers, --json prints the
-recomputed file instead.
+input and results tables; --steps adds every formula with its numbers, --json
+prints the recomputed file instead.
 
 With --variants, computes every row of a lecturer's CSV list of variants and
-writes a CSV of answers (to standard output unless --output is given); with
---steps DIR, also writes each variant's calculation, formula by formula, into
-DIR. Bad rows are reported with their line number on standard error and
-skipped.
+writes a CSV of answers: to standard output or, with --output, to a file;
+with --steps DIR, also each variant's calculation, formula by formula, into
+DIR. Rows that cannot be computed are named with their line number on
+standard error and skipped. Everything after -- is a file name.
 
 Exit status: 0 when everything was computed, 1 when the file or a row was
-refused, 2 when the command line or a file could not be used.
+refused, 2 when the command line, a file or a write could not be used.
+
+The calculation's own messages are in Russian, as the files are.
 )";
+
+// The language the desktop program speaks: English where the locale it
+// starts in is English, Russian everywhere else, C included. Qt takes the
+// language from LC_ALL, then LC_NUMERIC, then LANG, and so does this.
+bool speaksEnglish()
+{
+    for (const char* name : {"LC_ALL", "LC_NUMERIC", "LANG"}) {
+        const char* value = std::getenv(name);
+        if (value && *value)
+            return std::string_view(value).substr(0, 2) == "en";
+    }
+    return false;
+}
+
+const char* usage()
+{
+    return speaksEnglish() ? kUsageEnglish : kUsageRussian;
+}
+
+#ifdef GEAR_POSIX
+// A standard stream the caller closed gets /dev/null, opened for reading
+// only: no file this program opens then takes its number and receives what
+// was meant for the terminal, and a write to it fails, as it must.
+void occupyClosedStandardStreams()
+{
+    for (const int stream : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
+        if (fcntl(stream, F_GETFD) == -1 && errno == EBADF) {
+            const int opened = open("/dev/null", O_RDONLY);
+            if (opened != stream && opened >= 0)
+                close(opened);
+        }
+    }
+}
+#endif
+
+std::string reason()
+{
+    return errno != 0 ? std::string(": ") + std::strerror(errno) : std::string();
+}
+
+// Standard output written to the end, or a sentence on standard error.
+bool standardOutputWritten()
+{
+    errno = 0;
+    std::cout.flush();
+    if (std::cout && std::fflush(stdout) == 0 && !std::ferror(stdout))
+        return true;
+    std::cerr << "gearcalc: не удаётся записать в стандартный вывод" << reason() << "; вывод неполон.\n";
+    return false;
+}
+
+// Only a regular file is read: a named pipe would wait for a writer that may
+// never come, a device such as /dev/zero never ends, a folder has no text.
+bool isReadableFile(const std::string& path)
+{
+    std::error_code failed;
+    const std::filesystem::file_status status = std::filesystem::status(path, failed);
+    if (failed) {
+        std::cerr << "gearcalc: не удаётся открыть " << path << ": " << failed.message() << '\n';
+        return false;
+    }
+    if (std::filesystem::is_directory(status)) {
+        std::cerr << "gearcalc: " << path << " — папка, а не файл.\n";
+        return false;
+    }
+    if (!std::filesystem::is_regular_file(status)) {
+        std::cerr << "gearcalc: " << path
+                  << " — не обычный файл (канал, устройство или сокет); читаются только файлы.\n";
+        return false;
+    }
+    return true;
+}
 
 std::optional<std::string> readFile(const std::string& path, std::size_t limit)
 {
+    if (!isReadableFile(path))
+        return std::nullopt;
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         std::cerr << "gearcalc: не удаётся открыть " << path << ": " << std::strerror(errno) << '\n';
@@ -96,7 +199,7 @@ int computeFile(const std::string& path, bool steps, bool json)
         std::cout << gear::calculationText(gear::calculationOf(opened.state));
         return kDone;
     }
-    const std::vector<gear::ResultTable> tables = gear::resultTables(opened.state, ".");
+    const std::vector<gear::ResultTable> tables = gear::reportTables(opened.state, ".");
     if (tables.empty())
         std::cout << "Ни один расчёт в файле не доведён до результатов.\n";
     else
@@ -106,12 +209,66 @@ int computeFile(const std::string& path, bool steps, bool json)
     return kDone;
 }
 
+// The walkthroughs of one run, each in a file of its own: a name that an
+// earlier variant of the run took — the same name, or one a case-blind file
+// system takes for it — is never written over.
+class WalkthroughFolder {
+public:
+    explicit WalkthroughFolder(std::filesystem::path folder) : m_folder(std::move(folder)) {}
+
+    std::filesystem::path place(const gear::VariantResult& result)
+    {
+        std::string name = gear::variantFileName(result);
+        if (taken(name))
+            name = "line-" + std::to_string(result.line) + ".txt";
+        for (int copy = 2; taken(name); ++copy)
+            name = "line-" + std::to_string(result.line) + "-" + std::to_string(copy) + ".txt";
+        m_taken.insert(folded(name));
+        return m_folder / name;
+    }
+
+private:
+    static std::string folded(std::string name)
+    {
+        std::transform(name.begin(), name.end(), name.begin(),
+                       [](unsigned char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
+        return name;
+    }
+    bool taken(const std::string& name) const { return m_taken.count(folded(name)) != 0; }
+
+    std::filesystem::path m_folder;
+    std::set<std::string> m_taken;
+};
+
 int computeVariants(const std::string& path, const std::string& output, const std::string& stepsFolder)
 {
-    // A list of variants is text; a hundred megabytes is far beyond any course.
-    const auto text = readFile(path, 100u * 1024 * 1024);
-    if (!text)
+    if (!isReadableFile(path))
         return kUnusable;
+    const auto tooLarge = [&] {
+        std::cerr << path << ": список больше " << gear::kMaxVariantListSize / (1024 * 1024)
+                  << " МиБ: столько вариантов не бывает, это не список вариантов.\n";
+        return kUnusable;
+    };
+    std::error_code sizeUnknown;
+    if (std::filesystem::file_size(path, sizeUnknown) > gear::kMaxVariantListSize && !sizeUnknown)
+        return tooLarge();
+    std::ifstream list(path, std::ios::binary);
+    if (!list) {
+        std::cerr << "gearcalc: не удаётся открыть " << path << ": " << std::strerror(errno) << '\n';
+        return kUnusable;
+    }
+    // The whole list is read once before anything is written: a list that
+    // cannot be used is refused with nothing computed, and the answers'
+    // header knows its columns before the first row.
+    const gear::VariantListSurvey survey = gear::surveyVariants(list);
+    if (!survey.fatal.empty()) {
+        std::cerr << path << ": " << survey.fatal << '\n';
+        return kUnusable;
+    }
+    list.clear();
+    list.seekg(0);
+
+    std::optional<WalkthroughFolder> walkthroughs;
     if (!stepsFolder.empty()) {
         std::error_code failed;
         std::filesystem::create_directories(stepsFolder, failed);
@@ -119,65 +276,115 @@ int computeVariants(const std::string& path, const std::string& output, const st
             std::cerr << "gearcalc: не удаётся создать папку " << stepsFolder << ": " << failed.message() << '\n';
             return kUnusable;
         }
+        walkthroughs.emplace(stepsFolder);
     }
-    bool written = true;
-    gear::VariantObserver writeSteps;
-    if (!stepsFolder.empty()) {
-        writeSteps = [&](const gear::VariantResult& result, const gear::CalcState& calculation) {
-            std::string page = "Вариант " + (result.variant.empty() ? "" : result.variant + ", ") + "строка " +
-                               std::to_string(result.line) + " списка\n\n";
-            page += gear::modeWalkthroughText(calculation, result.mode, ".") + '\n';
-            page += gear::resultTablesText(gear::resultTables(calculation, "."));
-            written = written && writeFile(std::filesystem::path(stepsFolder) / gear::variantFileName(result), page);
-        };
+    std::ofstream file;
+    // Answers cut short are removed, lest they pass for a shorter list; but
+    // only from a plain file of their own, never a device such as /dev/full
+    // or what a link points to.
+    bool removable = false;
+    if (!output.empty()) {
+        std::error_code unknown;
+        const std::filesystem::file_status before = std::filesystem::symlink_status(output, unknown);
+        removable = !unknown && (!std::filesystem::exists(before) || std::filesystem::is_regular_file(before));
+        file.open(output, std::ios::binary | std::ios::trunc);
+        if (!file) {
+            std::cerr << "gearcalc: не удаётся создать " << output << ": " << std::strerror(errno) << '\n';
+            return kUnusable;
+        }
     }
-    const gear::VariantRun run = gear::computeVariants(*text, writeSteps);
-    if (!run.fatal.empty()) {
-        std::cerr << path << ": " << run.fatal << '\n';
-        return kUnusable;
+    std::ostream& answers = output.empty() ? std::cout : file;
+    const std::string answersName = output.empty() ? "стандартный вывод" : output;
+    bool failed = false;
+    const auto written = [&] {
+        if (!answers) {
+            std::cerr << "gearcalc: не удаётся записать ответы в " << answersName << reason() << "; ответы неполны.\n";
+            failed = true;
+        }
+        return !failed;
+    };
+    errno = 0;
+    answers << gear::answersHeader(survey.modes);
+    bool refused = false;
+    bool read = true;
+    if (written()) {
+        read = gear::computeVariants(
+            list,
+            [&](const gear::VariantResult& result, const gear::CalcState& calculation) {
+                errno = 0;
+                answers << gear::answersRow(result, survey.modes);
+                if (!written())
+                    return false;
+                if (walkthroughs) {
+                    std::string page = "Вариант " + (result.variant.empty() ? "" : result.variant + ", ") + "строка " +
+                                       std::to_string(result.line) + " списка\n\n";
+                    page += gear::modeWalkthroughText(calculation, result.mode, ".") + '\n';
+                    page += gear::resultTablesText(gear::reportTables(calculation, "."));
+                    if (!writeFile(walkthroughs->place(result), page)) {
+                        failed = true;
+                        return false;
+                    }
+                }
+                return true;
+            },
+            [&](const gear::VariantError& error) {
+                refused = true;
+                std::cerr << path << ":" << error.line << ": " << error.message << '\n';
+            });
     }
-    for (const gear::VariantError& error : run.errors)
-        std::cerr << path << ":" << error.line << ": " << error.message << '\n';
-    if (!written)
+    if (!read) {
+        std::cerr << "gearcalc: не удаётся прочитать " << path << " до конца\n";
+        failed = true;
+    }
+    if (!output.empty()) {
+        errno = 0;
+        file.close();
+        if (!failed && !file)
+            written();
+        if (failed && removable) {
+            std::error_code ignored;
+            std::filesystem::remove(output, ignored);
+        }
+    }
+    if (failed)
         return kUnusable;
-    const std::string answers = gear::answersCsv(run);
-    if (output.empty())
-        std::cout << answers;
-    else if (!writeFile(output, answers))
-        return kUnusable;
-    return run.errors.empty() ? kDone : kRefused;
+    return refused ? kRefused : kDone;
 }
 
-} // namespace
-
-int main(int argc, char* argv[])
+int run(const std::vector<std::string>& args)
 {
-    std::vector<std::string> args(argv + 1, argv + argc);
     bool steps = false;
     bool json = false;
     std::string variants;
     std::string output;
     std::string stepsFolder;
     std::vector<std::string> files;
+    // With a list of variants --steps names a folder; with a file it takes
+    // no value.
+    const auto optionsEnd = std::find(args.begin(), args.end(), "--");
+    const bool forVariants = std::find(args.begin(), optionsEnd, "--variants") != optionsEnd;
+    bool options = true;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         auto value = [&](std::string& into) {
             if (i + 1 >= args.size()) {
-                std::cerr << "gearcalc: " << arg << " needs a value\n" << kUsage;
+                std::cerr << "gearcalc: после " << arg << " нужно значение.\n" << usage();
                 return false;
             }
             into = args[++i];
             return true;
         };
-        if (arg == "--help" || arg == "-h") {
-            std::cout << kUsage;
+        if (!options || arg.empty() || arg[0] != '-' || arg == "-") {
+            files.push_back(arg);
+        } else if (arg == "--") {
+            options = false;
+        } else if (arg == "--help" || arg == "-h") {
+            std::cout << usage();
             return kDone;
-        }
-        if (arg == "--version" || arg == "-v") {
+        } else if (arg == "--version" || arg == "-v") {
             std::cout << "gearcalc " << GEAR_VERSION << '\n';
             return kDone;
-        }
-        if (arg == "--json") {
+        } else if (arg == "--json") {
             json = true;
         } else if (arg == "--variants") {
             if (!value(variants))
@@ -186,32 +393,47 @@ int main(int argc, char* argv[])
             if (!value(output))
                 return kUnusable;
         } else if (arg == "--steps") {
-            // With a list of variants --steps names a folder; with a file it
-            // takes no value.
-            const bool forVariants = std::find(args.begin(), args.end(), "--variants") != args.end();
             if (forVariants) {
                 if (!value(stepsFolder))
                     return kUnusable;
             } else {
                 steps = true;
             }
-        } else if (!arg.empty() && arg[0] == '-' && arg != "-") {
-            std::cerr << "gearcalc: unknown option " << arg << '\n' << kUsage;
-            return kUnusable;
         } else {
-            files.push_back(arg);
+            std::cerr << "gearcalc: неизвестный параметр " << arg << ".\n" << usage();
+            return kUnusable;
         }
     }
     if (!variants.empty()) {
         if (!files.empty() || json) {
-            std::cerr << kUsage;
+            std::cerr << "gearcalc: с --variants не задают ни ФАЙЛ.gear, ни --json.\n" << usage();
             return kUnusable;
         }
         return computeVariants(variants, output, stepsFolder);
     }
-    if (files.size() != 1 || !output.empty()) {
-        std::cerr << kUsage;
+    if (!output.empty()) {
+        std::cerr << "gearcalc: --output записывает ответы списка вариантов (--variants); результаты файла расчёта "
+                     "выводятся в стандартный вывод: gearcalc ФАЙЛ.gear > ИМЯ.txt\n";
+        return kUnusable;
+    }
+    if (files.size() != 1) {
+        std::cerr << (files.empty() ? "gearcalc: не задан файл расчёта.\n" : "gearcalc: файл расчёта задают один.\n")
+                  << usage();
         return kUnusable;
     }
     return computeFile(files.front(), steps, json);
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+#ifdef GEAR_POSIX
+    occupyClosedStandardStreams();
+#endif
+    const int status = run(std::vector<std::string>(argv + 1, argv + argc));
+    // What went to standard output reached it, or the run failed.
+    if (!standardOutputWritten())
+        return kUnusable;
+    return status;
 }

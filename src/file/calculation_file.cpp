@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "file/calculation_file.h"
 
+#include "file/excerpt.h"
 #include "geometry/module_choice.h"
 #include "geometry/wheel_input.h"
 #include "material/final_material.h"
@@ -22,6 +23,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <unordered_set>
 
 namespace gear {
 
@@ -161,7 +163,8 @@ public:
     {
         for (const auto& [key, value] : object.items()) {
             if (std::find(known.begin(), known.end(), key) == known.end())
-                return fail(GEAR_TR("file", "Неизвестное поле %1.").arg(path + (path.empty() ? "" : ".") + key));
+                return fail(
+                    GEAR_TR("file", "Неизвестное поле %1.").arg(path + (path.empty() ? "" : ".") + excerpt(key)));
         }
         return true;
     }
@@ -215,7 +218,7 @@ public:
             const auto info = std::find_if(kCoefficients.begin(), kCoefficients.end(),
                                            [&](const CoefficientInfo& c) { return c.name == name; });
             if (info == kCoefficients.end()) {
-                fail(GEAR_TR("file", "Неизвестный коэффициент defaults.%1.").arg(key));
+                fail(GEAR_TR("file", "Неизвестный коэффициент defaults.%1.").arg(excerpt(key)));
                 return;
             }
             const auto number = finite(value, "defaults." + key);
@@ -248,7 +251,9 @@ public:
         const std::optional<ScreenId> screen = gear::screenByName(name);
         const ScreenForm* form = screen ? formOf(*screen) : nullptr;
         if (!form) {
-            fail(GEAR_TR("file", "Экран «%1» в поле %2.screen не входит ни в один расчёт.").arg(name).arg(path));
+            fail(GEAR_TR("file", "Экран «%1» в поле %2.screen не входит ни в один расчёт.")
+                     .arg(excerpt(name))
+                     .arg(path));
             return;
         }
         if (!isScreenOfMode(*screen, mode)) {
@@ -306,7 +311,9 @@ public:
                             expected.empty()
                                 ? GEAR_TR("file", "В поле %1 стоит «%2», а под номером %3 в таблице ничего нет.")
                                 : GEAR_TR("file", "В поле %1 стоит «%2», а под номером %3 в таблице «%4».");
-                        why.arg(namePath).arg(named->get<std::string>()).arg(std::to_string(step.given.choice));
+                        why.arg(namePath)
+                            .arg(excerpt(named->get<std::string>()))
+                            .arg(std::to_string(step.given.choice));
                         if (!expected.empty())
                             why.arg(std::string(expected));
                         fail(std::move(why));
@@ -368,7 +375,8 @@ public:
         for (const auto& [key, value] : object.items()) {
             const auto mode = std::find(kModeKeys.begin(), kModeKeys.end(), key);
             if (mode == kModeKeys.end()) {
-                fail(GEAR_TR("file", "Неизвестный расчёт modes.%1: бывают transmission, wheel и check.").arg(key));
+                fail(GEAR_TR("file", "Неизвестный расчёт modes.%1: бывают transmission, wheel и check.")
+                         .arg(excerpt(key)));
                 return;
             }
             const Mode which = static_cast<Mode>(mode - kModeKeys.begin());
@@ -419,39 +427,149 @@ private:
     Message m_refusal;
 };
 
-// Finds where a text stops being JSON.
-class SyntaxError final : public nlohmann::json_sax<Json> {
-public:
-    std::size_t position = 0;
-    std::string token;
-    bool overflow = false;
+// How deep objects and lists may nest. A calculation file nests five deep;
+// the limit only keeps a hostile file from making the reader hold a path of
+// a million open brackets.
+constexpr std::size_t kMaxNesting = 64;
+// How many values — numbers, strings, objects, lists — a file may hold. A
+// calculation of all three modes holds about 400; a file of half a million
+// numbers would take the reader longer to build than to refuse.
+constexpr std::size_t kMaxValues = 10000;
 
-    bool null() override { return true; }
-    bool boolean(bool) override { return true; }
-    bool number_integer(number_integer_t) override { return true; }
-    bool number_unsigned(number_unsigned_t) override { return true; }
-    bool number_float(number_float_t, const string_t&) override { return true; }
-    bool string(string_t&) override { return true; }
-    bool binary(binary_t&) override { return true; }
-    bool start_object(std::size_t) override { return true; }
-    bool key(string_t&) override { return true; }
-    bool end_object() override { return true; }
-    bool start_array(std::size_t) override { return true; }
-    bool end_array() override { return true; }
+// Builds the document in one pass over the text. nlohmann's own builder
+// looks each key of an ordered object up among the keys before it, so an
+// object of n keys took n² steps (131,000 short keys, half a minute), and it
+// let a repeated key silently replace the value before it. Here each open
+// object keeps a hash of its keys: a repeated key stops the reading, a new
+// one is appended at once.
+class DocumentBuilder final : public nlohmann::json_sax<Json> {
+public:
+    explicit DocumentBuilder(Json& root) : m_root(root) {}
+
+    // Where the text stops being JSON, and the token there.
+    std::size_t errorPosition = 0;
+    std::string errorToken;
+    bool overflow = false;
+    // The path of a key that stands twice in its object.
+    std::string repeatedKey;
+    bool tooDeep = false;
+    bool tooMany = false;
+
+    bool null() override { return place(nullptr); }
+    bool boolean(bool value) override { return place(value); }
+    bool number_integer(number_integer_t value) override { return place(value); }
+    bool number_unsigned(number_unsigned_t value) override { return place(value); }
+    bool number_float(number_float_t value, const string_t&) override { return place(value); }
+    bool string(string_t& value) override { return place(std::move(value)); }
+    bool binary(binary_t& value) override { return place(std::move(value)); }
+    bool start_object(std::size_t) override { return open(Json::object()); }
+    bool start_array(std::size_t) override { return open(Json::array()); }
+    bool end_object() override { return close(); }
+    bool end_array() override { return close(); }
+
+    bool key(string_t& name) override
+    {
+        Open& object = m_open.back();
+        if (!object.keys.insert(name).second) {
+            repeatedKey = pathOfOpen();
+            repeatedKey += (repeatedKey.empty() ? "" : ".") + excerpt(name);
+            return false;
+        }
+        // The vector under the ordered map, past the map's linear search for
+        // the key, which the set above has done.
+        object.value->get_ref<Json::object_t&>().emplace_back(std::move(name), nullptr);
+        return true;
+    }
+
     bool parse_error(std::size_t at, const std::string& last, const nlohmann::detail::exception& error) override
     {
-        position = at;
-        token = last;
+        errorPosition = at;
+        errorToken = last;
         overflow = std::string_view(error.what()).find("overflow") != std::string_view::npos;
         return false;
     }
+
+private:
+    struct Open {
+        Json* value;
+        std::unordered_set<std::string> keys;
+    };
+
+    // Where the next value goes: the document, the end of the open list or
+    // the last key of the open object. A parent only grows once its child
+    // is closed, so the pointers of the open values stay valid.
+    Json* slot()
+    {
+        if (m_open.empty())
+            return &m_root;
+        Json& parent = *m_open.back().value;
+        if (parent.is_array()) {
+            auto& items = parent.get_ref<Json::array_t&>();
+            items.emplace_back();
+            return &items.back();
+        }
+        return &parent.get_ref<Json::object_t&>().back().second;
+    }
+
+    bool counted()
+    {
+        tooMany = ++m_values > kMaxValues;
+        return !tooMany;
+    }
+
+    template <class T>
+    bool place(T&& value)
+    {
+        if (!counted())
+            return false;
+        *slot() = Json(std::forward<T>(value));
+        return true;
+    }
+
+    bool open(Json container)
+    {
+        if (m_open.size() >= kMaxNesting) {
+            tooDeep = true;
+            return false;
+        }
+        if (!counted())
+            return false;
+        Json* value = slot();
+        *value = std::move(container);
+        m_open.push_back({value, {}});
+        return true;
+    }
+
+    bool close()
+    {
+        m_open.pop_back();
+        return true;
+    }
+
+    // The path of the innermost open value, as the reader names fields:
+    // each value is the last member or item of the one around it.
+    std::string pathOfOpen() const
+    {
+        std::string path;
+        for (size_t i = 1; i < m_open.size(); ++i) {
+            const Json& parent = *m_open[i - 1].value;
+            if (parent.is_array())
+                path += "[" + std::to_string(parent.size() - 1) + "]";
+            else
+                path += (path.empty() ? "" : ".") + excerpt(parent.get_ref<const Json::object_t&>().back().first);
+        }
+        return path;
+    }
+
+    Json& m_root;
+    std::vector<Open> m_open;
+    std::size_t m_values = 0;
 };
 
-Message syntaxRefusal(std::string_view text)
+// The sentence for a text that stopped being JSON where `read` stopped.
+Message syntaxRefusal(std::string_view text, const DocumentBuilder& read)
 {
-    SyntaxError error;
-    Json::sax_parse(text, &error);
-    const std::size_t at = std::min(error.position, text.size());
+    const std::size_t at = std::min(read.errorPosition, text.size());
     const std::size_t before = at > 0 ? at - 1 : 0;
     const auto line = 1 + std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(before), '\n');
     const std::size_t lineStart = text.rfind('\n', before == 0 ? 0 : before - 1);
@@ -459,15 +577,15 @@ Message syntaxRefusal(std::string_view text)
         utf8Length(text.substr(lineStart == std::string_view::npos ? 0 : lineStart + 1,
                                before - (lineStart == std::string_view::npos ? 0 : lineStart + 1))) +
         1;
-    if (error.overflow) {
+    if (read.overflow) {
         // The reader stops past the number; the student looks for its start.
-        const std::size_t start = column + 1 - std::min<std::size_t>(column, utf8Length(error.token));
+        const std::size_t start = column + 1 - std::min<std::size_t>(column, utf8Length(read.errorToken));
         return GEAR_TR("file", "Число «%1» в файле (строка %2, знак %3) слишком велико.")
-            .arg(error.token)
+            .arg(excerpt(read.errorToken))
             .arg(std::to_string(line))
             .arg(std::to_string(start));
     }
-    if (error.position >= text.size())
+    if (read.errorPosition >= text.size())
         return GEAR_TR("file", "Файл обрывается (строка %1): он записан не до конца или повреждён.")
             .arg(std::to_string(line));
     return GEAR_TR("file", "Файл не читается как JSON: ошибка в тексте (строка %1, знак %2).")
@@ -527,7 +645,7 @@ Message compareWithRun(const Calculation& file, const Calculation& run)
         if (stored->steelGrade != computed->steelGrade)
             return GEAR_TR("file", "Результат %1.steelGrade в файле («%2») не совпадает с пересчитанным («%3»).")
                 .arg(path)
-                .arg(stored->steelGrade)
+                .arg(excerpt(stored->steelGrade))
                 .arg(computed->steelGrade);
     }
     return {};
@@ -738,9 +856,21 @@ OpenedCalculation openCalculation(std::string_view text)
         opened.refusal = GEAR_TR("file", "Файл пуст: в нём нет расчёта.");
         return opened;
     }
-    const Json document = Json::parse(text, nullptr, false);
-    if (document.is_discarded()) {
-        opened.refusal = syntaxRefusal(text);
+    Json document;
+    DocumentBuilder builder(document);
+    if (!Json::sax_parse(text, &builder)) {
+        if (!builder.repeatedKey.empty())
+            opened.refusal = GEAR_TR("file", "Поле %1 стоит в файле дважды: неясно, какое из значений верно.")
+                                 .arg(builder.repeatedKey);
+        else if (builder.tooDeep)
+            opened.refusal = GEAR_TR("file", "Объекты и списки в файле вложены глубже %1 уровней: это не файл расчёта.")
+                                 .arg(std::to_string(kMaxNesting));
+        else if (builder.tooMany)
+            opened.refusal = GEAR_TR("file", "В файле больше %1 значений (чисел, строк, объектов и списков): в файле "
+                                             "расчёта их в десятки раз меньше.")
+                                 .arg(std::to_string(kMaxValues));
+        else
+            opened.refusal = syntaxRefusal(text, builder);
         return opened;
     }
     Reader read;

@@ -2,6 +2,7 @@
 #include "file/variant_list.h"
 
 #include "file/calculation_file.h"
+#include "file/excerpt.h"
 #include "geometry/module_choice.h"
 #include "geometry/results.h"
 #include "material/manufacturing_requirements.h"
@@ -13,8 +14,11 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
-#include <map>
+#include <istream>
 #include <optional>
+#include <sstream>
+#include <streambuf>
+#include <unordered_map>
 
 namespace gear {
 
@@ -39,6 +43,134 @@ std::optional<int> wholeNumber(std::string_view text)
     if (error != std::errc{} || end != text.data() + text.size() || text.empty())
         return std::nullopt;
     return value;
+}
+
+bool isDigits(std::string_view text)
+{
+    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+std::optional<Mode> modeNamed(std::string_view text)
+{
+    const std::string typed = foldLookAlikes(text);
+    for (size_t m = 0; m < kModeCount; ++m) {
+        if (typed == foldLookAlikes(kModeNames[m]) || typed == foldLookAlikes(kRussianModeNames[m]))
+            return static_cast<Mode>(m);
+    }
+    return std::nullopt;
+}
+
+// Reads the header: the columns by name, or why the list cannot be used.
+std::string readHeader(const CsvRecord& record, std::vector<std::string>& header)
+{
+    const std::string where = "строка " + std::to_string(record.line) + ": ";
+    if (record.tooLong)
+        return where + "заголовок длиннее " + std::to_string(kMaxCsvRecordSize / 1024) + " КиБ.";
+    const std::vector<std::string_view> known = variantInputColumns();
+    for (const std::string& cell : record.cells) {
+        const std::string name(trimmed(cell));
+        if (std::find(known.begin(), known.end(), name) == known.end())
+            return where + "неизвестный столбец «" + excerpt(name) + "».";
+        if (std::find(header.begin(), header.end(), name) != header.end())
+            return where + "столбец «" + name + "» повторяется.";
+        header.push_back(name);
+    }
+    if (std::find(header.begin(), header.end(), "mode") == header.end())
+        return where + "в заголовке нет столбца mode.";
+    return {};
+}
+
+// The first line of a list that is neither blank nor a comment is its header.
+// Survey and computation read it alike.
+bool headerOf(CsvReader& reader, std::vector<std::string>& header, std::string& fatal)
+{
+    CsvRecord record;
+    if (!reader.next(record)) {
+        fatal = reader.unclosedQuoteLine() != 0 ? "строка " + std::to_string(reader.unclosedQuoteLine()) +
+                                                      ": кавычка в ней не закрыта до конца файла."
+                                                : "в списке нет даже строки заголовка.";
+        return false;
+    }
+    fatal = readHeader(record, header);
+    return fatal.empty();
+}
+
+// A 64-bit FNV-1a hash: the variants seen are kept as these, so that a list
+// of a million rows does not keep a million names. Two different names of
+// one list share a hash with a chance of about n²/2⁶⁵ — for 100,000 rows,
+// three in ten billion.
+std::uint64_t nameHash(std::string_view text)
+{
+    std::uint64_t hash = 14695981039346656037ULL;
+    for (const char c : text) {
+        hash ^= static_cast<unsigned char>(c);
+        hash *= 1099511628211ULL;
+    }
+    return hash;
+}
+
+template <size_t N>
+bool isOneOf(const std::array<std::string_view, N>& names, std::string_view name)
+{
+    return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+// Whether cells taken under the header could be a row: a mode under mode,
+// numbers or nothing under the numbers, and no fraction where a row or an
+// option of a table goes.
+bool couldBeARow(const std::vector<std::string>& header, const std::vector<std::string>& cells)
+{
+    static constexpr std::array<std::string_view, 12> kNumbers{"Z1", "beta", "T1", "U",  "d",   "z",
+                                                               "b",  "dv",   "da", "bw", "Lst", "m"};
+    static constexpr std::array<std::string_view, 5> kWhole{"row", "final_steel", "requirement", "treatment", "steel"};
+    for (size_t i = 0; i < header.size() && i < cells.size(); ++i) {
+        const std::string_view cell = trimmed(cells[i]);
+        if (header[i] == "mode" && !modeNamed(cell))
+            return false;
+        if (isOneOf(kNumbers, header[i]) && !cell.empty() && !isPlainNumber(cell))
+            return false;
+        if (isOneOf(kWhole, header[i]) && isPlainNumber(cell) && !wholeNumber(cell))
+            return false;
+    }
+    return true;
+}
+
+// A row with more cells than the header, where a decimal comma may have cut a
+// number in two: the number, when one reading of the row makes sense, or a
+// word of the rule.
+std::string decimalCommaHint(const std::vector<std::string>& header, const CsvRecord& record)
+{
+    if (record.cells.size() <= header.size())
+        return {};
+    std::string reading;
+    int readings = 0;
+    bool cutNumbers = false;
+    for (size_t i = 0; i + 1 < record.cells.size(); ++i) {
+        const std::string_view whole = trimmed(record.cells[i]);
+        const std::string_view fraction = trimmed(record.cells[i + 1]);
+        const bool signed_ = !whole.empty() && (whole.front() == '-' || whole.front() == '+');
+        if (!isDigits(whole.substr(signed_ ? 1 : 0)) || !isDigits(fraction))
+            continue;
+        cutNumbers = true;
+        if (record.cells.size() != header.size() + 1)
+            continue;
+        std::vector<std::string> joined = record.cells;
+        joined[i] = std::string(whole) + "." + std::string(fraction);
+        joined.erase(joined.begin() + static_cast<std::ptrdiff_t>(i) + 1);
+        if (couldBeARow(header, joined)) {
+            ++readings;
+            reading = std::string(whole) + "," + std::string(fraction);
+        }
+    }
+    if (readings == 1) {
+        std::string dotted = reading;
+        dotted[dotted.find(',')] = '.';
+        return " Похоже, «" + reading + "» — дробь с десятичной запятой: в списке дробь пишется с точкой (" + dotted +
+               ").";
+    }
+    if (cutNumbers)
+        return " Если в строке есть дробь с десятичной запятой (2,5), пишите её с точкой (2.5).";
+    return {};
 }
 
 // One row's cells by column name.
@@ -97,7 +229,7 @@ private:
             return std::string();
         }
         if (!isPlainNumber(text)) {
-            fail("в столбце " + std::string(column) + " стоит «" + std::string(text) +
+            fail("в столбце " + std::string(column) + " стоит «" + excerpt(text) +
                  "», а нужно число, записанное с точкой.");
             return std::nullopt;
         }
@@ -117,14 +249,17 @@ private:
             if (*number >= 1 && *number <= static_cast<int>(names.size()))
                 return number;
         }
+        const std::string typed = foldLookAlikes(text);
+        const std::string prefixed = foldLookAlikes(std::string(prefix) + std::string(text));
         for (size_t i = 0; i < names.size(); ++i) {
-            if (names[i] == text || (!prefix.empty() && names[i] == std::string(prefix) + std::string(text)))
+            const std::string name = foldLookAlikes(names[i]);
+            if (name == typed || (!prefix.empty() && name == prefixed))
                 return static_cast<int>(i) + 1;
         }
         std::string offered;
         for (size_t i = 0; i < names.size(); ++i)
             offered += (i ? ", " : "") + std::to_string(i + 1) + " — " + std::string(names[i]);
-        fail("в столбце " + std::string(column) + " стоит «" + std::string(text) + "», а можно: " + offered + ".");
+        fail("в столбце " + std::string(column) + " стоит «" + excerpt(text) + "», а можно: " + offered + ".");
         return std::nullopt;
     }
 
@@ -163,25 +298,37 @@ private:
         return !refused(graded);
     }
 
+    // The module as the module screen takes a typed one: the core's own rule
+    // decides which modules a calculation can use. A module of either row of
+    // the standard is given as that row's item, so that the walkthrough says
+    // which row it came from; any other goes in the first row's field.
     bool moduleTaken(Mode mode)
     {
         const auto module = number("m", true);
         if (!module)
             return false;
         const double value = numberFromText(*module);
-        std::string row1;
+        std::string row1 = *module;
         std::string row2;
         for (const std::string_view item : kModuleRow1) {
             if (!item.empty() && numberFromText(item) == value)
                 row1 = item;
         }
         for (const std::string_view item : kModuleRow2) {
-            if (!item.empty() && numberFromText(item) == value)
+            if (!item.empty() && numberFromText(item) == value) {
+                row1.clear();
                 row2 = item;
+            }
         }
-        if (row1.empty() && row2.empty())
-            return fail("модуля " + *module + " мм нет в рядах ГОСТ 9563-80.");
         const Outcome chosen = step(mode, ScreenId::Vibor, {0, {row1, row2}});
+        // A module the screen cannot take opens its error screen; the
+        // walkthrough keeps the reason.
+        if (chosen.next == ScreenId::oshibka1) {
+            const std::vector<StepGroup>* groups = state.walkthrough.of(mode);
+            if (groups && !groups->empty() && !groups->back().refusal.empty())
+                return fail(groups->back().refusal.text());
+            return fail("модуль " + excerpt(*module) + " мм не взят.");
+        }
         return !refused(chosen);
     }
 
@@ -314,66 +461,193 @@ bool isPlainName(std::string_view text)
     });
 }
 
+// One row after the header: its result, or why it has none.
+class RowComputer {
+public:
+    explicit RowComputer(std::vector<std::string> header) : m_header(std::move(header)) {}
+
+    // False when `computed` asks to stop.
+    bool compute(const CsvRecord& record, const VariantObserver& computed, const VariantRefusalObserver& refused)
+    {
+        const auto refuse = [&](std::string why) {
+            if (refused)
+                refused({record.line, std::move(why)});
+            return true;
+        };
+        if (record.tooLong)
+            return refuse("строка длиннее " + std::to_string(kMaxCsvRecordSize / 1024) +
+                          " КиБ: в ней не может быть одного варианта.");
+        if (record.cells.size() != m_header.size())
+            return refuse("в строке " + std::to_string(record.cells.size()) + " ячеек, а в заголовке " +
+                          std::to_string(m_header.size()) + "." + decimalCommaHint(m_header, record));
+        const Row row(m_header, record);
+        const std::string_view modeText = row.cell("mode");
+        const std::optional<Mode> mode = modeNamed(modeText);
+        if (!mode)
+            return refuse("в столбце mode стоит «" + excerpt(modeText) + "», а нужно transmission, wheel или check.");
+        const std::string variant(row.cell("variant"));
+        if (!variant.empty()) {
+            const auto [earlier, fresh] = m_seen.try_emplace(nameHash(variant), record.line);
+            if (!fresh)
+                return refuse("вариант «" + excerpt(variant) + "» уже был в строке " + std::to_string(earlier->second) +
+                              ".");
+        }
+        VariantRunner runner(row, *mode);
+        if (!runner.run())
+            return refuse(runner.error);
+        return !computed || computed({record.line, variant, *mode, answersOf(runner, *mode)}, runner.state);
+    }
+
+private:
+    std::vector<std::string> m_header;
+    std::unordered_map<std::uint64_t, int> m_seen; // the line of each variant's name
+};
+
 } // namespace
+
+CsvReader::CsvReader(std::istream& in) : m_in(in.rdbuf())
+{
+}
+
+// The stream's buffer is read directly, past the stream that would have
+// caught what it throws when the file cannot be read (a folder, a disk
+// error): a throw ends the text and is kept as a failure.
+int CsvReader::get()
+{
+    if (!m_in || m_failed)
+        return std::char_traits<char>::eof();
+    try {
+        const int c = m_in->sbumpc();
+        if (c != std::char_traits<char>::eof())
+            ++m_bytes;
+        return c;
+    } catch (const std::exception&) {
+        m_failed = true;
+        return std::char_traits<char>::eof();
+    }
+}
+
+int CsvReader::peek()
+{
+    if (!m_in || m_failed)
+        return std::char_traits<char>::eof();
+    try {
+        return m_in->sgetc();
+    } catch (const std::exception&) {
+        m_failed = true;
+        return std::char_traits<char>::eof();
+    }
+}
+
+bool CsvReader::next(CsvRecord& record)
+{
+    constexpr int kEnd = std::char_traits<char>::eof();
+    record = CsvRecord{};
+    if (!m_started) {
+        m_started = true;
+        // A byte order mark, as spreadsheet programs write it.
+        if (peek() == 0xEF) {
+            get();
+            if (peek() == 0xBB) {
+                get();
+                if (peek() == 0xBF)
+                    get();
+            }
+        }
+    }
+    // Blank lines and comments; the blanks before a row's first character
+    // belong to its first cell, which is trimmed anyway.
+    std::string lead;
+    for (;;) {
+        const int c = peek();
+        if (c == ' ' || c == '\t' || c == '\r') {
+            lead += static_cast<char>(get());
+            continue;
+        }
+        if (c == kEnd)
+            return false;
+        if (c == '\n') {
+            get();
+            ++m_line;
+            lead.clear();
+            continue;
+        }
+        if (c == '#') {
+            for (int skipped = get(); skipped != kEnd && skipped != '\n'; skipped = get()) {
+            }
+            ++m_line;
+            lead.clear();
+            continue;
+        }
+        break;
+    }
+    record.line = m_line;
+    std::string cell;
+    std::erase(lead, '\r');
+    cell = lead;
+    std::size_t size = lead.size();
+    bool quoted = false;
+    const auto keep = [&](char c) {
+        if (++size > kMaxCsvRecordSize && !record.tooLong) {
+            record.tooLong = true;
+            record.cells.clear();
+            cell.clear();
+        }
+        if (!record.tooLong)
+            cell += c;
+    };
+    const auto endCell = [&] {
+        if (!record.tooLong)
+            record.cells.push_back(std::move(cell));
+        cell.clear();
+    };
+    for (;;) {
+        const int c = get();
+        if (c == kEnd) {
+            if (quoted) {
+                m_unclosedLine = record.line;
+                return false;
+            }
+            break;
+        }
+        if (quoted) {
+            if (c == '"') {
+                if (peek() == '"') {
+                    get();
+                    keep('"');
+                } else {
+                    quoted = false;
+                }
+            } else {
+                if (c == '\n')
+                    ++m_line;
+                keep(static_cast<char>(c));
+            }
+        } else if (c == '"') {
+            quoted = true;
+        } else if (c == ',') {
+            ++size;
+            endCell();
+        } else if (c == '\n') {
+            ++m_line;
+            break;
+        } else if (c != '\r') {
+            keep(static_cast<char>(c));
+        }
+    }
+    endCell();
+    return true;
+}
 
 bool parseCsv(std::string_view text, std::vector<CsvRecord>& records, int& badLine)
 {
-    if (text.substr(0, 3) == "\xEF\xBB\xBF")
-        text.remove_prefix(3);
-    int line = 1;
-    size_t i = 0;
-    while (i < text.size()) {
-        // A blank line or a comment.
-        const size_t end = text.find('\n', i);
-        const std::string_view whole = text.substr(i, end == std::string_view::npos ? text.size() - i : end - i);
-        if (trimmed(whole).empty() || trimmed(whole) == "\r" || trimmed(whole).front() == '#') {
-            i = end == std::string_view::npos ? text.size() : end + 1;
-            ++line;
-            continue;
-        }
-        CsvRecord record{line, {}};
-        std::string cell;
-        bool quoted = false;
-        bool done = false;
-        while (!done) {
-            if (i >= text.size()) {
-                if (quoted) {
-                    badLine = record.line;
-                    return false;
-                }
-                done = true;
-                break;
-            }
-            const char c = text[i++];
-            if (quoted) {
-                if (c == '"') {
-                    if (i < text.size() && text[i] == '"') {
-                        cell += '"';
-                        ++i;
-                    } else {
-                        quoted = false;
-                    }
-                } else {
-                    if (c == '\n')
-                        ++line;
-                    cell += c;
-                }
-            } else if (c == '"') {
-                quoted = true;
-            } else if (c == ',') {
-                record.cells.push_back(std::move(cell));
-                cell.clear();
-            } else if (c == '\n') {
-                ++line;
-                done = true;
-            } else if (c != '\r') {
-                cell += c;
-            }
-        }
-        record.cells.push_back(std::move(cell));
+    std::istringstream in{std::string(text)};
+    CsvReader reader(in);
+    CsvRecord record;
+    while (reader.next(record))
         records.push_back(std::move(record));
-    }
-    return true;
+    badLine = reader.unclosedQuoteLine();
+    return badLine == 0;
 }
 
 std::string csvCell(std::string_view text)
@@ -423,6 +697,35 @@ bool isPlainNumber(std::string_view text)
     return i == text.size();
 }
 
+std::string foldLookAlikes(std::string_view text)
+{
+    // Latin capitals and small letters drawn like Cyrillic ones, and ё.
+    static constexpr std::array<std::pair<char, std::string_view>, 19> kLatin{{
+        {'A', "А"}, {'B', "В"}, {'C', "С"}, {'E', "Е"}, {'H', "Н"}, {'K', "К"}, {'M', "М"},
+        {'O', "О"}, {'P', "Р"}, {'T', "Т"}, {'X', "Х"}, {'Y', "У"}, {'a', "а"}, {'c', "с"},
+        {'e', "е"}, {'o', "о"}, {'p', "р"}, {'x', "х"}, {'y', "у"},
+    }};
+    std::string folded;
+    folded.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        const auto latin =
+            std::find_if(kLatin.begin(), kLatin.end(), [c](const auto& pair) { return pair.first == c; });
+        if (latin != kLatin.end()) {
+            folded += latin->second;
+        } else if (text.substr(i, 2) == "ё") {
+            folded += "е";
+            ++i;
+        } else if (text.substr(i, 2) == "Ё") {
+            folded += "Е";
+            ++i;
+        } else {
+            folded += c;
+        }
+    }
+    return folded;
+}
+
 std::vector<std::string_view> variantInputColumns()
 {
     return {"variant", "mode", "row", "requirement", "treatment", "steel", "Z1",  "beta", "T1",         "U",
@@ -433,114 +736,117 @@ std::vector<std::string_view> answerColumns(Mode mode)
 {
     switch (mode) {
     case Mode::Transmission:
-        return {"m_design", "m",   "d1",  "d2",      "da1",     "da2",     "df1",     "df2",
-                "aw",       "bw1", "bw2", "sigmaF1", "sigmaF2", "sigmaH1", "sigmaH2", "steel"};
+        return {"transmission.m_design_mm", "transmission.m_mm",        "transmission.d1_mm",
+                "transmission.d2_mm",       "transmission.da1_mm",      "transmission.da2_mm",
+                "transmission.df1_mm",      "transmission.df2_mm",      "transmission.aw_mm",
+                "transmission.bw1_mm",      "transmission.bw2_mm",      "transmission.sigmaF1_MPa",
+                "transmission.sigmaF2_MPa", "transmission.sigmaH1_MPa", "transmission.sigmaH2_MPa",
+                "transmission.steel"};
     case Mode::Wheel:
-        return {"mcalc",  "m",      "design", "d",  "df", "da",     "dvStd", "bw1",
-                "dstStd", "LstStd", "D0",     "d0", "C",  "Delta0", "R",     "L"};
-    case Mode::Check: return {"m", "Psibm", "T"};
+        return {"wheel.mcalc_mm", "wheel.m_mm",      "wheel.design",    "wheel.d_mm",      "wheel.df_mm", "wheel.da_mm",
+                "wheel.dvStd_mm", "wheel.bw1_mm",    "wheel.dstStd_mm", "wheel.LstStd_mm", "wheel.D0_mm", "wheel.d0_mm",
+                "wheel.C_mm",     "wheel.Delta0_mm", "wheel.R_mm",      "wheel.L_mm"};
+    case Mode::Check: return {"check.m_mm", "check.Psibm", "check.T_Nm"};
     }
     return {};
+}
+
+VariantListSurvey surveyVariants(std::istream& list)
+{
+    VariantListSurvey survey;
+    CsvReader reader(list);
+    std::vector<std::string> header;
+    if (!headerOf(reader, header, survey.fatal))
+        return survey;
+    CsvRecord record;
+    while (reader.next(record)) {
+        if (reader.bytesRead() > kMaxVariantListSize)
+            break;
+        if (record.tooLong || record.cells.size() != header.size())
+            continue;
+        if (const std::optional<Mode> mode = modeNamed(Row(header, record).cell("mode")))
+            survey.modes[static_cast<size_t>(*mode)] = true;
+    }
+    if (reader.failed())
+        survey.fatal = "список не читается до конца: это не текстовый файл или диск повреждён.";
+    else if (reader.bytesRead() > kMaxVariantListSize)
+        survey.fatal = "список больше " + std::to_string(kMaxVariantListSize / (1024 * 1024)) +
+                       " МиБ: столько вариантов не бывает, это не список вариантов.";
+    else if (reader.unclosedQuoteLine() != 0)
+        survey.fatal =
+            "строка " + std::to_string(reader.unclosedQuoteLine()) + ": кавычка в ней не закрыта до конца файла.";
+    return survey;
+}
+
+bool computeVariants(std::istream& list, const VariantObserver& computed, const VariantRefusalObserver& refused)
+{
+    CsvReader reader(list);
+    std::vector<std::string> header;
+    std::string fatal;
+    if (!headerOf(reader, header, fatal))
+        return !reader.failed();
+    RowComputer rows(std::move(header));
+    CsvRecord record;
+    while (reader.bytesRead() <= kMaxVariantListSize && reader.next(record)) {
+        if (!rows.compute(record, computed, refused))
+            break;
+    }
+    return !reader.failed();
+}
+
+std::string answersHeader(const ModeSet& modes)
+{
+    std::string csv = "line,variant,mode";
+    for (size_t m = 0; m < kModeCount; ++m) {
+        if (!modes[m])
+            continue;
+        for (const std::string_view column : answerColumns(static_cast<Mode>(m)))
+            csv += ',' + std::string(column);
+    }
+    return csv + '\n';
+}
+
+std::string answersRow(const VariantResult& result, const ModeSet& modes)
+{
+    std::string csv = std::to_string(result.line) + ',' + csvCell(result.variant) + ',' +
+                      std::string(kModeNames[static_cast<size_t>(result.mode)]);
+    for (size_t m = 0; m < kModeCount; ++m) {
+        if (!modes[m])
+            continue;
+        const Mode mode = static_cast<Mode>(m);
+        const size_t count = answerColumns(mode).size();
+        for (size_t i = 0; i < count; ++i)
+            csv += ',' + (mode == result.mode ? csvCell(result.answers[i]) : std::string());
+    }
+    return csv + '\n';
 }
 
 VariantRun computeVariants(std::string_view csv, const VariantObserver& each)
 {
     VariantRun run;
-    std::vector<CsvRecord> records;
-    int badLine = 0;
-    if (!parseCsv(csv, records, badLine)) {
-        run.fatal = "строка " + std::to_string(badLine) + ": кавычка в ней не закрыта до конца файла.";
+    std::istringstream list{std::string(csv)};
+    const VariantListSurvey survey = surveyVariants(list);
+    run.fatal = survey.fatal;
+    run.modes = survey.modes;
+    if (!run.fatal.empty())
         return run;
-    }
-    if (records.empty()) {
-        run.fatal = "в списке нет даже строки заголовка.";
-        return run;
-    }
-    std::vector<std::string> header;
-    const std::vector<std::string_view> known = variantInputColumns();
-    for (const std::string& cell : records.front().cells) {
-        const std::string name(trimmed(cell));
-        if (std::find(known.begin(), known.end(), name) == known.end()) {
-            run.fatal = "строка " + std::to_string(records.front().line) + ": неизвестный столбец «" + name + "».";
-            return run;
-        }
-        if (std::find(header.begin(), header.end(), name) != header.end()) {
-            run.fatal = "строка " + std::to_string(records.front().line) + ": столбец «" + name + "» повторяется.";
-            return run;
-        }
-        header.push_back(name);
-    }
-    if (std::find(header.begin(), header.end(), "mode") == header.end()) {
-        run.fatal = "строка " + std::to_string(records.front().line) + ": в заголовке нет столбца mode.";
-        return run;
-    }
-    std::map<std::string, int, std::less<>> seen;
-    for (size_t r = 1; r < records.size(); ++r) {
-        const CsvRecord& record = records[r];
-        if (record.cells.size() != header.size()) {
-            run.errors.push_back({record.line, "в строке " + std::to_string(record.cells.size()) +
-                                                   " ячеек, а в заголовке " + std::to_string(header.size()) + "."});
-            continue;
-        }
-        const Row row(header, record);
-        const std::string_view modeText = row.cell("mode");
-        std::optional<Mode> mode;
-        for (size_t m = 0; m < kModeCount; ++m) {
-            if (modeText == kModeNames[m] || modeText == kRussianModeNames[m])
-                mode = static_cast<Mode>(m);
-        }
-        if (!mode) {
-            run.errors.push_back({record.line, "в столбце mode стоит «" + std::string(modeText) +
-                                                   "», а нужно transmission, wheel или check."});
-            continue;
-        }
-        const std::string variant(row.cell("variant"));
-        if (!variant.empty()) {
-            const auto [earlier, fresh] = seen.try_emplace(variant, record.line);
-            if (!fresh) {
-                run.errors.push_back({record.line, "вариант «" + variant + "» уже был в строке " +
-                                                       std::to_string(earlier->second) + "."});
-                continue;
-            }
-        }
-        VariantRunner runner(row, *mode);
-        if (!runner.run()) {
-            run.errors.push_back({record.line, runner.error});
-            continue;
-        }
-        run.results.push_back({record.line, variant, *mode, answersOf(runner, *mode)});
-        if (each)
-            each(run.results.back(), runner.state);
-    }
+    list.clear();
+    list.seekg(0);
+    computeVariants(
+        list,
+        [&](const VariantResult& result, const CalcState& calculation) {
+            run.results.push_back(result);
+            return !each || each(result, calculation);
+        },
+        [&](const VariantError& error) { run.errors.push_back(error); });
     return run;
 }
 
 std::string answersCsv(const VariantRun& run)
 {
-    std::array<bool, kModeCount> present{};
+    std::string csv = answersHeader(run.modes);
     for (const VariantResult& result : run.results)
-        present[static_cast<size_t>(result.mode)] = true;
-    std::string csv = "line,variant,mode";
-    for (size_t m = 0; m < kModeCount; ++m) {
-        if (!present[m])
-            continue;
-        for (const std::string_view column : answerColumns(static_cast<Mode>(m)))
-            csv += ',' + std::string(column);
-    }
-    csv += '\n';
-    for (const VariantResult& result : run.results) {
-        csv += std::to_string(result.line) + ',' + csvCell(result.variant) + ',' +
-               std::string(kModeNames[static_cast<size_t>(result.mode)]);
-        for (size_t m = 0; m < kModeCount; ++m) {
-            if (!present[m])
-                continue;
-            const Mode mode = static_cast<Mode>(m);
-            const size_t count = answerColumns(mode).size();
-            for (size_t i = 0; i < count; ++i)
-                csv += ',' + (mode == result.mode ? csvCell(result.answers[i]) : std::string());
-        }
-        csv += '\n';
-    }
+        csv += answersRow(result, run.modes);
     return csv;
 }
 

@@ -3,27 +3,66 @@
 
 // A lecturer's list of variants: one CSV row per student, with the inputs of
 // one mode's screens; each row is run through the same Oks as a student's
-// screens and answered with the numbers a worked solution shows.
+// screens and answered with the numbers a worked solution shows. A list is
+// read as a stream, one row at a time, and each row is answered as soon as
+// it is computed, so that a list of any length takes the memory of one row.
 
 #include "shell/calc_state.h"
 
+#include <array>
+#include <cstddef>
+#include <cstdint>
 #include <functional>
+#include <iosfwd>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace gear {
 
-// One row of a CSV text: its cells and the line it starts on (1-based).
+// A list of variants is text; a hundred mebibytes is far beyond any course.
+inline constexpr std::uint64_t kMaxVariantListSize = 100u * 1024 * 1024;
+// The longest row a list may have, in bytes: a row of inputs takes a few
+// hundred, and a row is held whole while it is computed.
+inline constexpr std::size_t kMaxCsvRecordSize = 64 * 1024;
+
+// One row of a CSV text: its cells and the line it starts on (1-based). A
+// row longer than kMaxCsvRecordSize keeps no cells.
 struct CsvRecord {
     int line = 0;
     std::vector<std::string> cells;
+    bool tooLong = false;
 };
 
-// Splits a CSV text: cells separated by commas, a cell in double quotes may
-// hold commas, line breaks and doubled quotes. Blank lines and lines
-// beginning with '#' are skipped. False, with the line, when a quoted cell
-// never ends.
+// Splits a CSV text into rows as it reads them: cells separated by commas,
+// a cell in double quotes may hold commas, line breaks and doubled quotes.
+// Blank lines and lines beginning with '#' are skipped.
+class CsvReader final {
+public:
+    explicit CsvReader(std::istream& in);
+
+    // The next row, or false at the end of the text or where a quoted cell
+    // never ends (then unclosedQuoteLine() is its line).
+    bool next(CsvRecord& record);
+    int unclosedQuoteLine() const { return m_unclosedLine; }
+    std::uint64_t bytesRead() const { return m_bytes; }
+    // The text could not be read to its end.
+    bool failed() const { return m_failed; }
+
+private:
+    int get();
+    int peek();
+
+    std::streambuf* m_in;
+    int m_line = 1;
+    int m_unclosedLine = 0;
+    std::uint64_t m_bytes = 0;
+    bool m_started = false;
+    bool m_failed = false;
+};
+
+// The whole of a CSV text at once, for short texts. False, with the line,
+// when a quoted cell never ends.
 bool parseCsv(std::string_view text, std::vector<CsvRecord>& records, int& badLine);
 
 // A cell of a CSV answer, quoted when it has to be.
@@ -33,6 +72,11 @@ std::string csvCell(std::string_view text);
 // optional sign, digits with an optional point and an optional exponent;
 // nothing else, not even a comma.
 bool isPlainNumber(std::string_view text);
+
+// A name, grade or option as a lecturer may type it compared as it looks:
+// Latin letters that look like Cyrillic ones ("40XH" typed with X and H) are
+// taken for them, and ё for е.
+std::string foldLookAlikes(std::string_view text);
 
 // A variant computed: where it stood and what it gave.
 struct VariantResult {
@@ -48,26 +92,50 @@ struct VariantError {
     std::string message;
 };
 
+// Which modes a list's rows ask for: the answers have the columns of these.
+using ModeSet = std::array<bool, kModeCount>;
+
+// A list read through once before any row is computed: whether it can be
+// used at all, its header, and the modes of its rows, so that the answers'
+// header can be written before the first row.
+struct VariantListSurvey {
+    std::string fatal; // the list as a whole cannot be used
+    ModeSet modes{};
+};
+
+VariantListSurvey surveyVariants(std::istream& list);
+
+// The columns a list may have, and the answers given for each mode: every
+// answer's name is unique across the modes and says its unit
+// ("transmission.m_mm", "check.T_Nm").
+std::vector<std::string_view> variantInputColumns();
+std::vector<std::string_view> answerColumns(Mode mode);
+
+// Told of each variant computed, with its calculation, while that is at hand;
+// false stops the list there.
+using VariantObserver = std::function<bool(const VariantResult& result, const CalcState& calculation)>;
+using VariantRefusalObserver = std::function<void(const VariantError& error)>;
+
+// Computes every row after the header of a list that surveyVariants found
+// usable, in order, telling `computed` or `refused` of each as soon as it
+// is done; a bad row is skipped with its line and the reason, the others go
+// on. False when the list could not be read to its end.
+bool computeVariants(std::istream& list, const VariantObserver& computed, const VariantRefusalObserver& refused);
+
+// The answers as CSV: line, variant and mode, then the answer columns of
+// each mode in `modes`, numbers written with a point.
+std::string answersHeader(const ModeSet& modes);
+std::string answersRow(const VariantResult& result, const ModeSet& modes);
+
+// A whole list at once, for short texts: the survey, then every row.
 struct VariantRun {
-    std::string fatal; // the list as a whole cannot be read
+    std::string fatal;
+    ModeSet modes{};
     std::vector<VariantResult> results;
     std::vector<VariantError> errors;
 };
 
-// The columns a list may have, and the answers given for each mode.
-std::vector<std::string_view> variantInputColumns();
-std::vector<std::string_view> answerColumns(Mode mode);
-
-// Told of each variant computed, with its calculation, while that is at hand:
-// a list of thousands is not kept whole.
-using VariantObserver = std::function<void(const VariantResult& result, const CalcState& calculation)>;
-
-// Computes every row of the list; a bad row is skipped with its line and the
-// reason, the others go on.
 VariantRun computeVariants(std::string_view csv, const VariantObserver& each = {});
-
-// The answers as CSV: line, variant and mode, then the answer columns of
-// each mode the list has, numbers written with a point.
 std::string answersCsv(const VariantRun& run);
 
 // A name for a variant's walkthrough file: the variant's own when it is a

@@ -257,9 +257,12 @@ std::vector<Segment> hatchLines(const std::vector<std::vector<Point>>& contours,
             hi = std::max(hi, level(p));
         }
     }
-    if (!(hi > lo))
+    if (!(hi > lo) || !std::isfinite(hi - lo))
         return lines;
-    const double step = spacing * std::sqrt(2.0);
+    // However the spacing was asked, a section gets no more lines than a
+    // sheet has room for: the work stays bounded for any size of part.
+    constexpr double kMostLines = 10000;
+    const double step = std::max(spacing * std::sqrt(2.0), (hi - lo) / kMostLines);
     std::vector<double> xs;
     for (double c = std::floor(lo / step) * step + step / 2; c < hi; c += step) {
         xs.clear();

@@ -143,7 +143,8 @@ std::string dimensionValue(double mm, std::string_view decimalSeparator);
 double textWidth(std::string_view utf8, double height);
 
 // The lines of 45° hatching of the closed contours (even-odd), `spacing`
-// apart, rising to the right when `rising`.
+// apart, rising to the right when `rising`; never more than 10,000 of them,
+// wider apart where the contours would take more.
 std::vector<Segment> hatchLines(const std::vector<std::vector<Point>>& contours, double spacing, bool rising);
 
 // True when the two segments cross or touch at a point farther than `margin`

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "geometry/dxf_writer.h"
 
+#include "shell/number_text.h"
+
 #include <array>
-#include <cstdio>
 
 namespace gear {
 
@@ -24,6 +25,14 @@ constexpr std::array<LayerStyle, kLayerCount> kLayers{{
     {Layer::Frame, 7, "CONTINUOUS"},
 }};
 
+// The style every text is written in. LibreCAD (2.2) takes the name of a
+// text's style for the name of its own stroke font and draws each letter its
+// font lacks as a dot: its "standard" font has neither Cyrillic nor Greek,
+// while its ГОСТ 2.304 type B font has both. Programs that read the style's
+// font file instead find a TrueType font with both alphabets.
+constexpr const char* kTextStyle = "lc_opengost-br";
+constexpr const char* kTextFont = "arial.ttf";
+
 class Writer {
 public:
     explicit Writer(const Drawing& d) : m_d(d) {}
@@ -36,12 +45,7 @@ public:
         m_out += '\n';
     }
     void pair(int code, int value) { pair(code, std::to_string(value)); }
-    void real(int code, double value)
-    {
-        char buffer[40];
-        std::snprintf(buffer, sizeof buffer, "%.6f", value);
-        pair(code, buffer);
-    }
+    void real(int code, double value) { pair(code, decimalText(value, 6)); }
     // A point of the drawing: y runs upwards in CAD.
     void point(int code, Point p)
     {
@@ -104,6 +108,7 @@ public:
         pair(1, encoded(t.content));
         if (t.vertical)
             real(50, 90);
+        pair(7, kTextStyle);
         pair(72, 5);
         point(11, end);
     }
@@ -114,7 +119,8 @@ public:
         for (size_t i = 0; i < utf8.size();) {
             const auto byte = static_cast<unsigned char>(utf8[i]);
             if (byte < 0x80) {
-                out += static_cast<char>(byte);
+                // A line break would end the value and break the file.
+                out += byte < 0x20 ? ' ' : static_cast<char>(byte);
                 ++i;
                 continue;
             }
@@ -123,9 +129,13 @@ public:
             for (size_t k = 1; k < length && i + k < utf8.size(); ++k)
                 code = (code << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
             i += length;
-            char buffer[16];
-            std::snprintf(buffer, sizeof buffer, "\\U+%04X", code);
-            out += buffer;
+            out += "\\U+";
+            constexpr char kHex[] = "0123456789ABCDEF";
+            int digits = 4;
+            while (digits < 8 && (code >> (4 * digits)) != 0)
+                ++digits;
+            for (int k = digits - 1; k >= 0; --k)
+                out += kHex[(code >> (4 * k)) & 0xF];
         }
         return out;
     }
@@ -137,6 +147,10 @@ public:
         pair(2, "HEADER");
         pair(9, "$ACADVER");
         pair(1, "AC1009");
+        // Every letter outside ASCII is escaped, so the file is ASCII in
+        // any code page; the code page is said so that no reader guesses.
+        pair(9, "$DWGCODEPAGE");
+        pair(3, "ANSI_1252");
         pair(9, "$INSBASE");
         point(10, {0, 0});
         real(30, 0);
@@ -173,17 +187,10 @@ public:
         pair(0, "ENDTAB");
         pair(0, "TABLE");
         pair(2, "STYLE");
-        pair(70, 1);
-        pair(0, "STYLE");
-        pair(2, "STANDARD");
-        pair(70, 0);
-        real(40, 0);
-        real(41, 1);
-        real(50, 0);
-        pair(71, 0);
-        real(42, 2.5);
-        pair(3, "txt");
-        pair(4, "");
+        pair(70, 2);
+        // STANDARD is the style every DXF file must have.
+        textStyle("STANDARD", "txt");
+        textStyle(kTextStyle, kTextFont);
         pair(0, "ENDTAB");
         pair(0, "ENDSEC");
 
@@ -231,6 +238,19 @@ private:
         real(40, total);
         for (double d : dashes)
             real(49, d);
+    }
+    void textStyle(const char* name, const char* font)
+    {
+        pair(0, "STYLE");
+        pair(2, name);
+        pair(70, 0);
+        real(40, 0); // no fixed height: each text gives its own
+        real(41, 1);
+        real(50, 0);
+        pair(71, 0);
+        real(42, 2.5);
+        pair(3, font);
+        pair(4, "");
     }
     void layer(const std::string& name, int colour, const char* lineType)
     {

@@ -12,7 +12,8 @@ namespace gear {
 // texts at the drawing's scale around it), one layer for outlines, thin
 // lines, hidden lines, centre lines, hatching, dimensions and the frame.
 // Hatching is written as lines, since R12 has no hatch entity, and letters
-// outside ASCII as \U+XXXX, which CAD programs read whatever their code page.
+// outside ASCII as \U+XXXX, which CAD programs read whatever their code page;
+// the texts' style names a font with Cyrillic and Greek letters.
 std::string drawingDxf(const Drawing& drawing);
 
 } // namespace gear

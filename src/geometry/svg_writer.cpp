@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "geometry/svg_writer.h"
 
-#include <array>
-#include <cstdio>
+#include "shell/number_text.h"
 
 namespace gear {
 
@@ -28,16 +27,10 @@ Pen penOf(Layer layer)
     return {0.25, nullptr};
 }
 
+// Sheet millimetres to the thousandth, far finer than any printer draws.
 std::string number(double value)
 {
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.3f", value);
-    std::string text(buffer);
-    while (!text.empty() && text.back() == '0')
-        text.pop_back();
-    if (!text.empty() && text.back() == '.')
-        text.pop_back();
-    return text == "-0" ? "0" : text;
+    return decimalText(value, 3);
 }
 
 std::string escaped(const std::string& text)

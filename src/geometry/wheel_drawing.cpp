@@ -42,6 +42,11 @@ constexpr double kExtensionGap = 0.8;
 constexpr double kOvershoot = 2.0;
 constexpr double kCentreOvershoot = 4.0;
 constexpr double kViewGap = 12.0;
+// The sizes of a part that are drawn at all, in model millimetres: from a
+// micrometre to a kilometre. Outside them the numbers are no gear's, and
+// a layout of them would only lose its digits or its time.
+constexpr double kSmallestDrawn = 1e-3;
+constexpr double kLargestDrawn = 1e6;
 
 Point operator+(Point a, Point b)
 {
@@ -412,6 +417,7 @@ public:
 
     double s() const { return m_s; }
     const std::string& separator() const { return m_sep; }
+    bool sketchOnly() const { return m_sketchOnly; }
 
     void outline(std::vector<Point> points, bool closed, Layer layer = Layer::Outline)
     {
@@ -452,6 +458,9 @@ public:
         // First a place where nothing is crossed; then one where only the
         // extension lines cross the part (a diameter through the mesh of a
         // pair must); last, when forced, the nearest.
+        // A tier's line and text come out the same in every pass, since
+        // nothing is placed meanwhile: each is finished once.
+        std::array<std::optional<std::pair<int, Annotation>>, kTiers> finished;
         for (int pass = 0; pass < (force ? 3 : 1); ++pass) {
             for (int tier = 0; tier < kTiers; ++tier) {
                 const double at = edge + sign * (kFirstDimensionOffset + tier * kDimensionSpacing) * m_s;
@@ -467,9 +476,13 @@ public:
                 }
                 if (!clear && pass < 2)
                     continue;
-                if (finishLine(dim, a, b) == 0 && pass < 2)
+                if (!finished[tier]) {
+                    const int fit = finishLine(dim, a, b);
+                    finished[tier].emplace(fit, std::move(dim));
+                }
+                if (finished[tier]->first == 0 && pass < 2)
                     continue;
-                commit(std::move(dim));
+                commit(std::move(finished[tier]->second));
                 return pass == 0;
             }
         }
@@ -625,12 +638,15 @@ private:
             withArrows(inward, line);
             return 2;
         }
-        // On a leader from the middle of the line.
+        // On a leader from the middle of the line. Arrows outside carry the
+        // line on past the ends, which must pass no text either.
         const Point tail = u * ((kArrowLength + kOvershoot) * m_s);
+        const bool tailsClear = inward || (lineClear({a - tail, a}, tiny(), false, false) &&
+                                           lineClear({b, b + tail}, tiny(), false, false));
         withArrows(inward, inward ? Segment{a, b} : Segment{a - tail, b + tail});
         dim.text.vertical = false;
         Point knee;
-        return placeOnLeader(dim, a + u * (span / 2), knee) ? 1 : 0;
+        return placeOnLeader(dim, a + u * (span / 2), knee) && tailsClear ? 1 : 0;
     }
 
     // Finds a free place for the annotation's text on a shelf at the end of
@@ -851,7 +867,10 @@ DrawnSection drawSection(Drawing& d, Layout& lay, const Gear& g, Point centre, b
             lay.centreLine(place({-g.web / 2 - over, r}, half), place({g.web / 2 + over, r}, half));
         }
     }
-    section.hatching = hatchLines(hatched, kHatchSpacing * lay.s(), rising);
+    // The pass that only measures the part needs no hatching, which at full
+    // size would be a line every 2 mm of however large a part.
+    if (!lay.sketchOnly())
+        section.hatching = hatchLines(hatched, kHatchSpacing * lay.s(), rising);
     d.sections.push_back(std::move(section));
     const double over = kCentreOvershoot * lay.s();
     lay.centreLine({centre.x - g.halfLength() - over, centre.y}, {centre.x + g.halfLength() + over, centre.y});
@@ -896,7 +915,10 @@ void drawSpokedView(Layout& lay, const Gear& g, Point c, const Quantities& v)
     auto halfWidth = [&](double along) {
         return H / 2 - 0.1 * H * (along - hubAlong) / std::max(rimAlong - hubAlong, 1e-9);
     };
-    const double xHub = c.x + hubAlong + 0.15 * (rimAlong - hubAlong);
+    // Outside the hub's circle, which a line nearer the hub would cut where
+    // the spokes are short (a thick shaft), but no farther than halfway.
+    const double xHub =
+        c.x + std::min(std::max(hubAlong + 0.15 * (rimAlong - hubAlong), g.rHub + lay.s()), (hubAlong + rimAlong) / 2);
     const double xRim = c.x + rimAlong - 0.15 * (rimAlong - hubAlong);
     const double hAt = halfWidth(xHub - c.x);
     const double hRim = halfWidth(xRim - c.x);
@@ -1053,7 +1075,71 @@ Drawing layOut(const Subject& subject, double scale, const DrawingTarget& target
     return d;
 }
 
+// Whether every coordinate and size of the drawing is a finite number, as
+// every writer and painter needs.
+bool isFinite(const Drawing& d)
+{
+    bool finite = std::isfinite(d.scale) && d.scale > 0;
+    auto point = [&](Point p) { finite = finite && std::isfinite(p.x) && std::isfinite(p.y); };
+    auto text = [&](const Text& t) {
+        point(t.centre);
+        finite = finite && std::isfinite(t.height) && std::isfinite(t.width);
+    };
+    point({d.sheet.left, d.sheet.top});
+    point({d.sheet.right, d.sheet.bottom});
+    for (const Polyline& l : d.lines)
+        for (Point p : l.points)
+            point(p);
+    for (const Circle& c : d.circles) {
+        point(c.centre);
+        finite = finite && std::isfinite(c.radius);
+    }
+    for (const Section& s : d.sections) {
+        for (const Segment& l : s.hatching) {
+            point(l.a);
+            point(l.b);
+        }
+        for (const auto& piece : s.filled)
+            for (Point p : piece)
+                point(p);
+    }
+    for (const Annotation& a : d.annotations) {
+        for (const Segment& l : a.lines) {
+            point(l.a);
+            point(l.b);
+        }
+        for (const auto& arrow : a.arrows)
+            for (Point p : arrow)
+                point(p);
+        text(a.text);
+    }
+    for (const Text& t : d.texts)
+        text(t);
+    return finite;
+}
+
+// What is drawn of sizes no sheet or screen can show: the title alone.
+Drawing nothingDrawn(const Subject& subject)
+{
+    Drawing d;
+    d.title = subject.title;
+    d.scaleText.clear();
+    return d;
+}
+
+Drawing checked(Drawing d, const Subject& subject)
+{
+    return isFinite(d) ? d : nothingDrawn(subject);
+}
+
+Drawing laidOut(const Subject& subject, const DrawingTarget& target);
+
 Drawing fitted(const Subject& subject, const DrawingTarget& target)
+{
+    return checked(laidOut(subject, target), subject);
+}
+
+Drawing laidOut(const Subject& subject, const DrawingTarget& target)
 {
     bool fits = false;
     // The part alone bounds the scale from below: texts keep their size on
@@ -1061,17 +1147,33 @@ Drawing fitted(const Subject& subject, const DrawingTarget& target)
     // front view moves with its section's dimensions; at full size it is
     // near enough.)
     const Box part = layOut(subject, 1, target, nullptr, fits, true).outlineExtents();
+    // A part of no size, of sizes beyond a double's reach or larger than a
+    // kilometre is no gear: nothing is drawn of it.
+    const double size = std::max(part.width(), part.height());
+    if (!std::isfinite(part.left) || !std::isfinite(part.right) || !std::isfinite(part.top) ||
+        !std::isfinite(part.bottom) || !(size >= kSmallestDrawn) || !(size <= kLargestDrawn))
+        return nothingDrawn(subject);
     if (target.paper) {
+        // Inside the frame, with room for the title block and the table.
+        auto onSheet = [&](const Sheet& sheet, double scale) {
+            return part.width() / scale <= sheet.width - 40 && part.height() / scale <= sheet.height - 60;
+        };
         for (double scale : kScales) {
             for (const Sheet& sheet : kSheets) {
-                if (part.width() / scale > sheet.width - 40 || part.height() / scale > sheet.height - 60)
+                if (!onSheet(sheet, scale))
                     continue;
                 Drawing d = layOut(subject, scale, target, &sheet, fits);
                 if (fits)
                     return d;
             }
         }
-        return layOut(subject, kScales.back(), target, &kSheets[1], fits);
+        // A part too large for the last reduction of the series is not
+        // drawn, rather than drawn past the sheet.
+        for (const Sheet& sheet : kSheets) {
+            if (onSheet(sheet, kScales.back()))
+                return layOut(subject, kScales.back(), target, &sheet, fits);
+        }
+        return nothingDrawn(subject);
     }
     if (!(target.width > 0) || !(target.height > 0))
         return layOut(subject, 1, target, nullptr, fits);

@@ -2,6 +2,7 @@
 #include "session/session.h"
 
 #include "file/calculation_file.h"
+#include "file/input_table.h"
 #include "geometry/dxf_writer.h"
 #include "geometry/module_choice.h"
 #include "geometry/svg_writer.h"
@@ -56,8 +57,9 @@ WheelDesign designOfSketch(ScreenId screen)
 // The name a new file is offered under: the mode worked on last.
 std::string untitledName(const CalcState& state, const Translator& translate)
 {
-    const std::string_view mode = state.mode ? modeTitle(*state.mode) : kProgram;
-    return translated(translate, "mode", mode) + ".gear";
+    if (!state.mode)
+        return translated(translate, "file", GEAR_TR_NOOP("file", "Расчёт")) + ".gear";
+    return translated(translate, "mode", modeTitle(*state.mode)) + ".gear";
 }
 
 } // namespace
@@ -297,6 +299,16 @@ std::optional<Drawing> Session::drawing(ScreenId screen, std::string_view contro
     return std::nullopt;
 }
 
+std::string Session::drawingName(ScreenId screen) const
+{
+    const ScreenEntry& entry = screenEntry(screen);
+    std::string name = entry.modes.empty() ? words("screen", kProgram) : words("mode", modeTitle(entry.modes.front()));
+    if (m_fileName.empty())
+        return name;
+    const size_t dot = m_fileName.rfind('.');
+    return m_fileName.substr(0, dot == 0 ? std::string::npos : dot) + " — " + name;
+}
+
 std::optional<FileToSave> Session::drawingFile(ScreenId screen, std::string_view control, DrawingFormat format) const
 {
     // On its sheet, with the frame, the title block and the table, as the
@@ -304,13 +316,7 @@ std::optional<FileToSave> Session::drawingFile(ScreenId screen, std::string_view
     const std::optional<Drawing> sheet = drawing(screen, control, DrawingTarget{});
     if (!sheet)
         return std::nullopt;
-    // Named after the work's file, if it has one, and the drawing's mode.
-    const ScreenEntry& entry = screenEntry(screen);
-    std::string name = entry.modes.empty() ? words("screen", kProgram) : words("mode", modeTitle(entry.modes.front()));
-    if (!m_fileName.empty()) {
-        const size_t dot = m_fileName.rfind('.');
-        name = m_fileName.substr(0, dot == 0 ? std::string::npos : dot) + " — " + name;
-    }
+    const std::string name = drawingName(screen);
     if (format == DrawingFormat::Dxf)
         return FileToSave{name + ".dxf", "image/vnd.dxf", drawingDxf(*sheet), {}};
     return FileToSave{name + ".svg", "image/svg+xml", drawingSvg(*sheet), {}};
@@ -329,6 +335,11 @@ std::string Session::walkthroughText() const
 std::vector<ResultTable> Session::resultTables() const
 {
     return gear::resultTables(m_state, m_separator, m_translate);
+}
+
+std::vector<ResultTable> Session::reportTables() const
+{
+    return gear::reportTables(m_state, m_separator, m_translate);
 }
 
 } // namespace gear

@@ -158,6 +158,9 @@ public:
     // The drawing a picture shows, laid out for `target` with the session's
     // separator, or none when it shows none.
     std::optional<Drawing> drawing(ScreenId screen, std::string_view control, DrawingTarget target) const;
+    // The name a drawing of a screen is offered under, without its suffix:
+    // the work's file, if it has one, and the drawing's mode.
+    std::string drawingName(ScreenId screen) const;
     // «Сохранить чертёж…»: the drawing of a picture on its sheet.
     std::optional<FileToSave> drawingFile(ScreenId screen, std::string_view control, DrawingFormat format) const;
 
@@ -165,6 +168,8 @@ public:
     std::vector<WalkthroughSection> walkthrough() const;
     std::string walkthroughText() const;
     std::vector<ResultTable> resultTables() const;
+    // Each mode's inputs as its own chain recorded them, then its results.
+    std::vector<ResultTable> reportTables() const;
 
     const CalcState& state() const { return m_state; }
     const std::string& decimalSeparator() const { return m_separator; }

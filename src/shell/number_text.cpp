@@ -193,6 +193,30 @@ std::string numberToText(double value, int digits, std::string_view decimalSepar
     return text;
 }
 
+std::string decimalText(double value, int decimals)
+{
+    if (!std::isfinite(value))
+        return "0";
+    decimals = std::clamp(decimals, 0, 17);
+    // A double's whole part has at most 309 digits.
+    char buffer[340];
+#if defined(__cpp_lib_to_chars)
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+    std::string text(buffer, result.ptr);
+#else
+    const int length = std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
+    std::string text(buffer, static_cast<size_t>(std::clamp(length, 0, static_cast<int>(sizeof buffer) - 1)));
+    replaceLocalePoint(text, ".");
+#endif
+    if (text.find('.') != std::string::npos) {
+        while (text.back() == '0')
+            text.pop_back();
+        if (text.back() == '.')
+            text.pop_back();
+    }
+    return text == "-0" ? "0" : text;
+}
+
 std::string withDecimalSeparator(std::string_view text, std::string_view decimalSeparator)
 {
     std::string result;

@@ -30,6 +30,13 @@ std::string numberToText(Number value, std::string_view decimalSeparator = ".");
 // substitutions.
 std::string numberToText(double value, int digits, std::string_view decimalSeparator);
 
+// A number as a data file (SVG, DXF) writes it: rounded to `decimals`
+// places, trailing zeros and a trailing point dropped, "-0" written as "0",
+// and always a point, whatever locale the C library was given; the same
+// bytes on every desktop. A number that is not finite gives "0": a file
+// never carries "nan" or "inf", which no reader takes.
+std::string decimalText(double value, int decimals);
+
 // A text with every point that stands between two digits ("1.8·H1", "при
 // модуле 2.5 мм") written as `decimalSeparator`, so that the constants of
 // formulas and the numbers in messages follow the desktop's region.

@@ -5,6 +5,7 @@
 #include "ui/translation.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QIcon>
 #include <QLocale>
 
@@ -22,6 +23,19 @@ void setUpApplication(QApplication&)
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/gearwheel.png")));
     QApplication::setApplicationName(QStringLiteral("gearwheel"));
     installTranslations(QLocale::system());
+}
+
+CommandLineOptions describeCommandLine(QCommandLineParser& parser)
+{
+    parser.setApplicationDescription(
+        QCoreApplication::translate("gear::ui::CommandLine", "Расчёт зубчатых колёс для курса «Детали машин»."));
+    CommandLineOptions options{parser.addHelpOption(), parser.addVersionOption()};
+    // File managers pass the calculation file a student double-clicked.
+    parser.addPositionalArgument(
+        QStringLiteral("file"),
+        QCoreApplication::translate("gear::ui::CommandLine", "Файл расчёта (.gear), который нужно открыть."),
+        QStringLiteral("[file]"));
+    return options;
 }
 
 // The numbers in the desktop's separator, the words in the language the

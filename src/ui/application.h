@@ -5,9 +5,23 @@
 #include "ui/nachalo.h"
 #include "ui/screens.h"
 
+#include <QCommandLineOption>
+
 class QApplication;
+class QCommandLineParser;
 
 namespace gear::ui {
+
+// The program's options, added to a parser in the language installed.
+struct CommandLineOptions {
+    QCommandLineOption help;
+    QCommandLineOption version;
+};
+
+// Describes the program's command line — its purpose, --help, --version and
+// the calculation file to open — in the language installTranslations()
+// installed, so that --help speaks the language the program would.
+CommandLineOptions describeCommandLine(QCommandLineParser& parser);
 
 // The program's language (English on an English desktop, else Russian with
 // Qt's own dialogs in Russian too), its pictures and its name; call once

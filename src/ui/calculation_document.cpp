@@ -5,6 +5,7 @@
 #include "ui/text_conversion.h"
 #include "ui/translation.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -54,6 +55,15 @@ void CalculationDocument::warn(const QString& text)
 
 bool CalculationDocument::open(const QString& path)
 {
+    // Only a regular file is read: a named pipe would hold the window until
+    // something writes into it, a device such as /dev/zero never ends.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile()) {
+        warn(info.isDir()
+                 ? tr("«%1» не открыт: это папка, а не файл.").arg(QDir::toNativeSeparators(path))
+                 : tr("Файл «%1» не открыт: это не обычный файл, а канал, устройство или сокет.").arg(fileName(path)));
+        return false;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         warn(tr("Файл «%1» не открыт: %2.").arg(fileName(path), file.errorString()));
@@ -93,8 +103,8 @@ bool CalculationDocument::saveAs(const QString& path)
         auto* box = new QMessageBox(QMessageBox::Information, tr("Расчёт зубчатого колеса"), qt(saved.notice),
                                     QMessageBox::Ok, m_window);
         box->setObjectName(QStringLiteral("recomputed"));
-        box->setAttribute(Qt::WA_DeleteOnClose);
         box->setTextFormat(Qt::PlainText);
+        box->setAttribute(Qt::WA_DeleteOnClose);
         box->open();
     }
     return true;
@@ -148,6 +158,7 @@ void CalculationDocument::offerToSave(const QString& question, const std::functi
     auto* box = new QMessageBox(QMessageBox::Question, tr("Расчёт зубчатого колеса"), question,
                                 QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, m_window);
     box->setObjectName(QStringLiteral("saveChanges"));
+    box->setTextFormat(Qt::PlainText);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->button(QMessageBox::Save)->setText(tr("Сохранить"));
     box->button(QMessageBox::Discard)->setText(tr("Не сохранять"));

@@ -23,7 +23,11 @@ Widget* named(Widget* widget, const char* name)
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text)
 {
-    return named(new QLabel(text, parent), name);
+    // Labels show numbers, names and sentences, some from a file or typed
+    // by the student: never markup, which Qt would otherwise guess at.
+    auto* label = named(new QLabel(text, parent), name);
+    label->setTextFormat(Qt::PlainText);
+    return label;
 }
 
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& text)

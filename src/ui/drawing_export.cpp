@@ -3,9 +3,11 @@
 
 #include "geometry/dxf_writer.h"
 #include "geometry/svg_writer.h"
+#include "shell/walkthrough_text.h"
 #include "ui/drawing_painter.h"
 #include "ui/screens.h"
 #include "ui/text_conversion.h"
+#include "ui/translation.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>
@@ -131,7 +133,8 @@ QString writeDrawing(const Drawing& d, const QString& path, DrawingFormat format
     });
 }
 
-void saveDrawingAs(QWidget* parent, Screens& screens, std::function<std::optional<Drawing>()> build)
+void saveDrawingAs(QWidget* parent, Screens& screens, const QString& name,
+                   std::function<std::optional<Drawing>()> build)
 {
     QStringList filters;
     for (const FormatName& f : kFormats)
@@ -143,6 +146,8 @@ void saveDrawingAs(QWidget* parent, Screens& screens, std::function<std::optiona
     // Qt's own dialog, the same on every desktop, which the tests can drive.
     dialog->setOption(QFileDialog::DontUseNativeDialog);
     dialog->setNameFilters(filters);
+    // The dialog changes the proposed name's suffix with the type chosen.
+    dialog->selectFile(name + QLatin1Char('.') + QLatin1String(kFormats[0].suffix));
     QObject::connect(dialog, &QFileDialog::fileSelected, parent, [dialog, parent, &screens, build](QString path) {
         // A name typed without its suffix takes the one of the type chosen.
         if (!formatOfName(path)) {
@@ -156,6 +161,14 @@ void saveDrawingAs(QWidget* parent, Screens& screens, std::function<std::optiona
         if (!drawing || !format) {
             screens.refuse(parent, QCoreApplication::translate("gear::ui::DrawingExport",
                                                                "Чертёж сохраняется в файлы SVG, DXF, PDF или PNG."));
+            return;
+        }
+        // Sizes no sheet holds are not drawn; an empty file would say nothing.
+        if (drawing->lines.empty()) {
+            screens.refuse(parent, QCoreApplication::translate(
+                                       "gear::ui::DrawingExport",
+                                       "Деталь этих размеров не помещается на лист ни в одном масштабе ГОСТ 2.302: "
+                                       "чертёж не сохранён."));
             return;
         }
         const QString failure = writeDrawing(*drawing, path, *format);

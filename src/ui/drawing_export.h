@@ -2,6 +2,7 @@
 #pragma once
 
 #include "geometry/drawing.h"
+#include "shell/mode.h"
 
 #include <QString>
 
@@ -33,8 +34,10 @@ QString writeAtomically(const QString& path, const std::function<bool(QIODevice&
 QString writeDrawing(const Drawing& drawing, const QString& path, DrawingFormat format);
 
 // "Сохранить чертёж…": asks for a file (its type chosen by the dialog's
-// filter or the name's suffix), writes the drawing `build` gives and says
-// in a message box why, if it could not.
-void saveDrawingAs(QWidget* parent, Screens& screens, std::function<std::optional<Drawing>()> build);
+// filter or the name's suffix), proposing the drawing's mode as its name,
+// writes the drawing `build` gives and says in a message box why, if it
+// could not.
+void saveDrawingAs(QWidget* parent, Screens& screens, const QString& name,
+                   std::function<std::optional<Drawing>()> build);
 
 } // namespace gear::ui

@@ -26,6 +26,7 @@ namespace gear::ui {
 Nachalo::Nachalo(Screens& screens) : m_screens(screens)
 {
     setObjectName(QStringLiteral("Nachalo"));
+    m_screens.setMainWindow(this);
 
     auto* area = new QLabel(this);
     area->setObjectName(QStringLiteral("background"));
@@ -99,7 +100,8 @@ void Nachalo::buildMenu()
     QAction* save = addAction(file, "mnuSave", tr("Сохранить"));
     save->setShortcut(QKeySequence::Save);
     QAction* saveAs = addAction(file, "mnuSaveAs", tr("Сохранить как…"));
-    saveAs->setShortcut(QKeySequence::SaveAs);
+    // Not the platform's key, which some desktops (and Windows) leave empty.
+    saveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     QAction* report = addAction(file, "mnuReport", tr("Отчёт (PDF)…"));
     file->addSeparator();
     QAction* exit = addAction(file, "mnuExit", tr("Выход"));

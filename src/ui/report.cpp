@@ -3,6 +3,7 @@
 
 #include "shell/walkthrough_text.h"
 
+#include "file/input_table.h"
 #include "gear_version.h"
 #include "geometry/results.h"
 #include "geometry/wheel_drawing.h"
@@ -32,7 +33,6 @@
 #include <QVBoxLayout>
 
 #include <array>
-#include <span>
 
 namespace gear::ui {
 
@@ -92,48 +92,6 @@ private:
     const CalcState& m_state;
 };
 
-struct InputRow {
-    const char* caption;
-    Number Quantities::*value;
-};
-
-constexpr std::array<InputRow, 6> kTransmissionInputs{{
-    {QT_TRANSLATE_NOOP("gear::ui::Report", "Число зубьев шестерни Z1"), &Quantities::Z1},
-    {QT_TRANSLATE_NOOP("gear::ui::Report", "Угол наклона зубьев β, град"), &Quantities::beta},
-    {QT_TRANSLATE_NOOP("gear::ui::Report", "Вращающий момент на валу шестерни T1, Н·м"), &Quantities::T1},
-    {QT_TRANSLATE_NOOP("gear::ui::Report", "Передаточное отношение U"), &Quantities::U},
-    {QT_TRANSLATE_NOOP("gear::ui::Report", "Твёрдость зубьев шестерни H1"), &Quantities::H1},
-    {QT_TRANSLATE_NOOP("gear::ui::Report", "Твёрдость зубьев колеса H2"), &Quantities::H2},
-}};
-constexpr std::array<InputRow, 5> kWheelInputs{{
-    {QT_TRANSLATE_NOOP("gear::ui::Report", "Число зубьев z"), &Quantities::Z1},
-    {QT_TRANSLATE_NOOP("gear::ui::Report", "Угол наклона зубьев β, град"), &Quantities::beta},
-    {QT_TRANSLATE_NOOP("gear::ui::Report", "Диаметр выступов da, мм"), &Quantities::da},
-    {QT_TRANSLATE_NOOP("gear::ui::Report", "Ширина зубчатого венца bw, мм"), &Quantities::bw},
-    {QT_TRANSLATE_NOOP("gear::ui::Report", "Диаметр вала dв, мм"), &Quantities::dv},
-}};
-constexpr std::array<InputRow, 4> kCheckInputs{{
-    {QT_TRANSLATE_NOOP("gear::ui::Report", "Делительный диаметр d, мм"), &Quantities::d},
-    {QT_TRANSLATE_NOOP("gear::ui::Report", "Число зубьев z"), &Quantities::Z1},
-    {QT_TRANSLATE_NOOP("gear::ui::Report", "Угол наклона зубьев β, град"), &Quantities::beta},
-    {QT_TRANSLATE_NOOP("gear::ui::Report", "Ширина зубчатого венца b, мм"), &Quantities::bw},
-}};
-
-std::span<const InputRow> inputsOf(Mode mode)
-{
-    switch (mode) {
-    case Mode::Transmission: return kTransmissionInputs;
-    case Mode::Wheel: return kWheelInputs;
-    case Mode::Check: return kCheckInputs;
-    }
-    return {};
-}
-
-QString captionOf(const InputRow& row)
-{
-    return QCoreApplication::translate("gear::ui::Report", row.caption);
-}
-
 QString cell(const QString& text)
 {
     return QStringLiteral("<td>%1</td>").arg(text.toHtmlEscaped());
@@ -189,15 +147,8 @@ std::unique_ptr<QTextDocument> reportDocument(const CalcState& state, const Repo
         any = true;
         html +=
             QStringLiteral("<h1 style=\"page-break-before: always\">%1</h1>").arg(translated("mode", modeTitle(mode)));
-        html += QStringLiteral("<h2>%1</h2><table border=\"1\" cellspacing=\"0\" cellpadding=\"4\">")
-                    .arg(QCoreApplication::translate("gear::ui::Report", "Исходные данные"));
-        for (const InputRow& row : inputsOf(mode))
-            html += QStringLiteral("<tr>") + cell(captionOf(row)) + cell(shown(kept->values.*row.value)) +
-                    QStringLiteral("</tr>");
-        if (mode != Mode::Wheel && !kept->steelGrade.empty())
-            html += QStringLiteral("<tr>") + cell(QCoreApplication::translate("gear::ui::Report", "Марка стали")) +
-                    cell(translated("steel", kept->steelGrade)) + QStringLiteral("</tr>");
-        html += QStringLiteral("</table>");
+        const ResultTable inputs = inputTable(state, mode, decimalSeparator(), coreTranslator());
+        html += QStringLiteral("<h2>%1</h2>").arg(qt(inputs.title).toHtmlEscaped()) + tableHtml(inputs);
         html += QStringLiteral("<h2>%1</h2>").arg(QCoreApplication::translate("gear::ui::Report", "Ход расчёта")) +
                 walkthroughHtml(state, mode);
         if (tableIndex < tables.size()) {
@@ -295,6 +246,7 @@ void saveReportAs(QWidget* parent, Screens& screens)
         dialog->setOption(QFileDialog::DontUseNativeDialog);
         dialog->setNameFilter(QCoreApplication::translate("gear::ui::Report", "Документ PDF (*.pdf)"));
         dialog->setDefaultSuffix(QStringLiteral("pdf"));
+        dialog->selectFile(QCoreApplication::translate("gear::ui::Report", "Отчёт.pdf"));
         QObject::connect(dialog, &QFileDialog::fileSelected, parent, [parent, &screens](const QString& path) {
             const QString failure = writeReportPdf(screens.state(), *screens.reportAuthor(), path);
             if (!failure.isEmpty())

@@ -12,7 +12,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShowEvent>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace gear::ui {
 
@@ -33,6 +35,20 @@ void Screen::present()
     raise();
     activateWindow();
     focusFirstField();
+}
+
+void Screen::showEvent(QShowEvent* event)
+{
+    // A screen belongs to the main window: the window manager keeps it above
+    // that window and on its desktop, so a click on the main window never
+    // buries the screen the student works in. Its window exists by now and
+    // is not yet on the screen.
+    QWidget* main = m_screens.mainWindow();
+    if (main && main != this && windowHandle()) {
+        main->winId();
+        windowHandle()->setTransientParent(main->windowHandle());
+    }
+    QDialog::showEvent(event);
 }
 
 void Screen::hideEvent(QHideEvent* event)

@@ -66,6 +66,7 @@ protected:
     // The caption the catalogue gives a control of this screen.
     QString caption(std::string_view control) const;
 
+    void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
 private:

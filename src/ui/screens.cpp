@@ -160,6 +160,9 @@ void Screens::refuse(QWidget* over, const QString& why)
                                 QCoreApplication::translate("gear::ui::Screens", "Расчёт зубчатого колеса"), why,
                                 QMessageBox::Ok, over);
     box->setObjectName(QStringLiteral("refusal"));
+    // A refusal may quote a file or what was typed: shown as it is, never
+    // as markup that Qt guesses from a "<".
+    box->setTextFormat(Qt::PlainText);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setTextFormat(Qt::PlainText);
     beep();

@@ -5,14 +5,14 @@
 #include "shell/screen_id.h"
 #include "ui/report.h"
 
+#include <QPointer>
 #include <QString>
+#include <QWidget>
 
 #include <array>
 #include <functional>
 #include <memory>
 #include <optional>
-
-class QWidget;
 
 namespace gear::ui {
 
@@ -30,6 +30,10 @@ public:
 
     Session& session() { return m_session; }
     const CalcState& state() const { return m_session.state(); }
+
+    // The main window every screen stays with: above it, on its desktop.
+    void setMainWindow(QWidget* window) { m_mainWindow = window; }
+    QWidget* mainWindow() const { return m_mainWindow; }
 
     Screen& load(ScreenId id);
     template <class T>
@@ -73,18 +77,15 @@ public:
     // Who the reports of this session are by, once asked.
     std::optional<ReportAuthor>& reportAuthor() { return m_reportAuthor; }
 
-    // The window screens stand over, so that they stay above it.
-    void setMainWindow(QWidget* window) { m_mainWindow = window; }
-
 private:
     std::unique_ptr<Screen> create(ScreenId id);
 
     Session& m_session;
+    QPointer<QWidget> m_mainWindow;
     std::array<std::unique_ptr<Screen>, kScreenCount> m_screens;
     int m_beeps = 0;
     std::function<void()> m_calculated;
     std::optional<ReportAuthor> m_reportAuthor;
-    QWidget* m_mainWindow = nullptr;
 };
 
 } // namespace gear::ui

@@ -4,6 +4,8 @@
 #include "ui/controls.h"
 #include "ui/drawing_export.h"
 #include "ui/drawing_view.h"
+#include "ui/screens.h"
+#include "ui/text_conversion.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -29,7 +31,7 @@ Vivod4::Vivod4(Screens& screens) : Screen(ScreenId::vivod4, screens)
 
 void Vivod4::saveDrawing()
 {
-    saveDrawingAs(this, screens(), [this]() -> std::optional<Drawing> {
+    saveDrawingAs(this, screens(), qt(screens().session().drawingName(id())), [this]() -> std::optional<Drawing> {
         for (DrawingView* picture : m_pictures) {
             if (picture->isVisibleTo(this))
                 return picture->paperDrawing();

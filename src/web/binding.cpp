@@ -226,9 +226,9 @@ val stateOf(Session& session)
     return state;
 }
 
-val resultTablesOf(Session& session)
+val tablesValue(const std::vector<ResultTable>& tables)
 {
-    return arrayOf(session.resultTables(), [](const ResultTable& table) {
+    return arrayOf(tables, [](const ResultTable& table) {
         val t = val::object();
         t.set("title", text(table.title));
         t.set("rows", arrayOf(table.rows, [](const std::vector<std::string>& row) {
@@ -236,6 +236,17 @@ val resultTablesOf(Session& session)
               }));
         return t;
     });
+}
+
+val resultTablesOf(Session& session)
+{
+    return tablesValue(session.resultTables());
+}
+
+// Each mode's inputs and results, as the desktop's report and gearcalc give them.
+val reportTablesOf(Session& session)
+{
+    return tablesValue(session.reportTables());
 }
 
 std::string_view layoutName(ScreenLayout layout)
@@ -373,7 +384,8 @@ EMSCRIPTEN_BINDINGS(gear)
         .function("state", &stateOf)
         .function("walkthrough", &walkthrough)
         .function("walkthroughText", &walkthroughText)
-        .function("resultTables", &resultTablesOf);
+        .function("resultTables", &resultTablesOf)
+        .function("reportTables", &reportTablesOf);
     emscripten::function("catalogue", &catalogue);
     emscripten::function("referenceTables", &referenceTables);
 }

@@ -9,6 +9,7 @@
 #include "strength/transmission_design.h"
 
 #include "design_states.h"
+#include "test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -133,6 +134,11 @@ TEST(Hatching, FillsASectionEvenlyAndKeepsInsideIt)
         }
         EXPECT_NEAR(length * 1.0, 400 - 100, 6);
     }
+    // A spacing far too fine for the size: the lines stay countable.
+    const std::vector<std::vector<Point>> huge{{{0, 0}, {1e9, 0}, {1e9, 1e9}, {0, 1e9}}};
+    const std::vector<Segment> lines = hatchLines(huge, 1.0, true);
+    EXPECT_GT(lines.size(), 1000U);
+    EXPECT_LE(lines.size(), 10000U);
 }
 
 // A wheel of the wheel mode through its screens' Oks: Z = 40, dв and bw as
@@ -559,6 +565,116 @@ INSTANTIATE_TEST_SUITE_P(
                     Shape{"Worked840OnScreenAtAStandardScale", 840, 20, 30, screenArea(200, 122, true)}),
     shapeName);
 
+// Every coordinate a writer or painter gets is a number.
+void expectFinite(const Drawing& d)
+{
+    std::vector<Point> points{{d.sheet.left, d.sheet.top}, {d.sheet.right, d.sheet.bottom}};
+    for (const Polyline& l : d.lines)
+        points.insert(points.end(), l.points.begin(), l.points.end());
+    for (const Circle& c : d.circles)
+        points.push_back({c.centre.x + c.radius, c.centre.y});
+    for (const Section& s : d.sections)
+        for (const Segment& l : s.hatching)
+            points.insert(points.end(), {l.a, l.b});
+    for (const Annotation& a : d.annotations) {
+        for (const Segment& l : a.lines)
+            points.insert(points.end(), {l.a, l.b});
+        points.push_back({a.text.centre.x + a.text.width, a.text.centre.y + a.text.height});
+    }
+    for (const Text& t : d.texts)
+        points.push_back({t.centre.x + t.width, t.centre.y + t.height});
+    for (Point p : points)
+        ASSERT_TRUE(std::isfinite(p.x) && std::isfinite(p.y)) << d.title;
+    for (const std::string& file : {drawingSvg(d), drawingDxf(d)}) {
+        EXPECT_EQ(file.find("nan"), std::string::npos);
+        EXPECT_EQ(file.find("inf"), std::string::npos);
+    }
+}
+
+// The edges of what the wheel screen accepts, each against each: tip
+// diameters at the ends of each design's range, the narrowest and widest
+// rim, a thin shaft and one as thick as the rim leaves room for; on paper
+// and on the screen's area.
+TEST(Legibility, TheExtremesOfTheWheelScreenReadOnPaperAndOnScreen)
+{
+    for (double da : {20.0, 249.0, 250.0, 600.0, 601.0, 4000.0}) {
+        for (double bw : {5.0, 500.0}) {
+            for (double dv : {std::max(1.0, 0.02 * da), 0.33 * da}) {
+                const CalcState s = wheel(da, bw, dv);
+                for (const DrawingTarget& target : {paper(), screenArea(200, 122)}) {
+                    SCOPED_TRACE(testing::Message() << "da " << da << ", bw " << bw << ", dв " << dv
+                                                    << (target.paper ? " on paper" : " on screen"));
+                    const std::optional<Drawing> d = modeDrawing(s, Mode::Wheel, target);
+                    ASSERT_TRUE(d);
+                    expectFinite(*d);
+                    expectLegible(*d);
+                    EXPECT_GE(d->annotations.size(), 6U);
+                }
+            }
+        }
+    }
+}
+
+// Every length of a wheel's or a pair's kept results times k.
+Quantities scaled(Quantities v, double k)
+{
+    for (Number Quantities::*field :
+         {&Quantities::da,  &Quantities::da2,    &Quantities::df,     &Quantities::df2, &Quantities::d,
+          &Quantities::d2,  &Quantities::bw1,    &Quantities::bw2,    &Quantities::bw,  &Quantities::LstStd,
+          &Quantities::Lst, &Quantities::dstStd, &Quantities::dvStd,  &Quantities::dv,  &Quantities::Dk,
+          &Quantities::D0,  &Quantities::d0,     &Quantities::Delta0, &Quantities::C,   &Quantities::L,
+          &Quantities::R,   &Quantities::m,      &Quantities::aw})
+        v.*field = static_cast<double>(v.*field) * k;
+    return v;
+}
+
+struct OutOfReach {
+    const char* name;
+    bool pair;
+    double k;      // every length times k
+    double m;      // a module typed over the one kept, or 0
+    bool onPaper;  // drawn on a sheet at a standard scale
+    bool onScreen; // drawn in the screen's area
+};
+
+class OutOfReachDrawing : public testing::TestWithParam<OutOfReach> {};
+
+// States no screen accepts (a file, a later change of the ranges): each is
+// laid out in bounded time, drawn only where it can be, and never hands a
+// writer a number that is not one.
+TEST_P(OutOfReachDrawing, IsDrawnWhereItCanBeAndNeverWithANumberThatIsNone)
+{
+    const OutOfReach& c = GetParam();
+    Quantities v = c.pair ? designedPair().results[static_cast<size_t>(Mode::Transmission)]->values
+                          : wheel(840, 20, 30).results[static_cast<size_t>(Mode::Wheel)]->values;
+    v = scaled(v, c.k);
+    if (c.m > 0)
+        v.m = c.m;
+    for (const DrawingTarget& target : {paper(), screenArea(200, 122)}) {
+        SCOPED_TRACE(target.paper ? "on paper" : "on screen");
+        const Drawing d = c.pair ? transmissionDrawing(v, transmissionDesignOf(v.da), target)
+                                 : wheelDrawing(v, wheelDesignOf(v.da), target);
+        expectFinite(d);
+        EXPECT_EQ(!d.lines.empty(), target.paper ? c.onPaper : c.onScreen);
+        if (d.lines.empty())
+            EXPECT_TRUE(d.annotations.empty() && d.texts.empty() && d.sections.empty());
+    }
+}
+
+constexpr double kNoNumber = std::numeric_limits<double>::quiet_NaN();
+
+INSTANTIATE_TEST_SUITE_P(States, OutOfReachDrawing,
+                         testing::Values(OutOfReach{"WheelOf84Metres", false, 100, 0, false, true},
+                                         OutOfReach{"WheelOf840Kilometres", false, 1e6, 0, false, false},
+                                         OutOfReach{"WheelOf1e300Millimetres", false, 1e297, 0, false, false},
+                                         OutOfReach{"WheelOfNoNumber", false, kNoNumber, 0, false, false},
+                                         OutOfReach{"WheelOfAHundredthOfAMicrometre", false, 1e-8, 0, false, false},
+                                         OutOfReach{"WheelWithAModuleOf10000000", false, 1, 1e7, true, true},
+                                         OutOfReach{"PairOf1e300Millimetres", true, 1e297, 0, false, false},
+                                         OutOfReach{"PairWithAModuleOf10000000", true, 1, 1e7, true, true},
+                                         OutOfReach{"PairOfTwoKilometres", true, 1e4, 0, false, false}),
+                         [](const testing::TestParamInfo<OutOfReach>& info) { return std::string(info.param.name); });
+
 TEST(Legibility, TheDesignedPairReadsOnPaperAndOnScreen)
 {
     const CalcState s = designedPair();
@@ -827,6 +943,25 @@ TEST(Writers, SvgIsTheSheetInMillimetresAndDxfHasItsLayers)
         EXPECT_NE(dxf.find(std::string("2\n") + layer + "\n"), std::string::npos) << layer;
     // Cyrillic as \U+XXXX: "Lст" is L, с (U+0441), т (U+0442).
     EXPECT_NE(dxf.find("L\\U+0441\\U+0442 = 40"), std::string::npos);
+}
+
+// Qt sets the C library's locale from the desktop's; on a Russian one the
+// files must still be the bytes they are everywhere else.
+TEST(Writers, WriteTheSameBytesWhereTheLocaleWritesADecimalComma)
+{
+    const std::vector<Drawing> drawings{*modeDrawing(wheel(105, 20, 30), Mode::Wheel, paper()),
+                                        *modeDrawing(wheel(840, 20, 30), Mode::Wheel, paper()),
+                                        *modeDrawing(designedPair(), Mode::Transmission, paper())};
+    std::vector<std::string> files;
+    for (const Drawing& d : drawings)
+        files.insert(files.end(), {drawingSvg(d), drawingDxf(d)});
+    CommaLocale comma;
+    GEAR_NEED_COMMA_LOCALE(comma);
+    size_t i = 0;
+    for (const Drawing& d : drawings) {
+        EXPECT_EQ(drawingSvg(d), files[i++]) << d.title;
+        EXPECT_EQ(drawingDxf(d), files[i++]) << d.title;
+    }
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "file/calculation_file.h"
+#include "file/excerpt.h"
 #include "geometry/results.h"
 #include "shell/mode_commands.h"
 #include "shell/parameters.h"
@@ -296,6 +297,25 @@ struct BrokenFile {
     std::string message;
 };
 
+std::string repeated(const std::string& piece, int count)
+{
+    std::string text;
+    for (int i = 0; i < count; ++i)
+        text += piece;
+    return text;
+}
+
+// A file of nothing but `count` different unknown keys after its format and
+// version: a reader that looks each key up among those before it takes the
+// square of their number.
+std::string keyFlood(int count)
+{
+    std::string text = "{\"format\": \"gearwheel-calculation\", \"version\": 1";
+    for (int i = 0; i < count; ++i)
+        text += ",\"k" + std::to_string(i) + "\":0";
+    return text + "}";
+}
+
 std::vector<BrokenFile> brokenFiles()
 {
     return {
@@ -373,6 +393,30 @@ std::vector<BrokenFile> brokenFiles()
         {"AnOkThatDoesNotRunSo", replaced("\"option\": 1,\n          \"grade\": \"Сталь 18ХГТ\"", "\"option\": 0"),
          "Экран stal4 расчёта «Передача» при данных файла не выполняется так, как записано: файл изменён или "
          "повреждён."},
+        {"RepeatedKey", replaced("\"version\": 1,", "\"version\": 1, \"version\": 1,"),
+         "Поле version стоит в файле дважды: неясно, какое из значений верно."},
+        {"RepeatedKeyDeepInside", replaced("\"row\": 5", "\"row\": 5, \"row\": 6"),
+         "Поле modes.transmission.screens[0].row стоит в файле дважды: неясно, какое из значений верно."},
+        {"NestedTooDeep", std::string(400000, '[') + std::string(400000, ']'),
+         "Объекты и списки в файле вложены глубже 64 уровней: это не файл расчёта."},
+        {"FloodOfKeys", keyFlood(90000),
+         "В файле больше 10000 значений (чисел, строк, объектов и списков): в файле расчёта их в десятки раз меньше."},
+        {"FloodOfNumbers", "[0" + repeated(",0", 500000) + "]",
+         "В файле больше 10000 значений (чисел, строк, объектов и списков): в файле расчёта их в десятки раз меньше."},
+        // What the file says is quoted, 60 characters at most.
+        {"LongScreenName", replaced("\"Vvod2\"", "\"" + std::string(900000, 'V') + "\""),
+         "Экран «" + std::string(60, 'V') +
+             "…» в поле modes.transmission.screens[3].screen не входит ни в один "
+             "расчёт."},
+        {"LongKeyThatSteersATerminal",
+         replaced("\"version\": 1,", "\"version\": 1, \"\\u001b[2J\\n" + std::string(200, 'k') + "\": 0,"),
+         "Неизвестное поле ␛[2J␊" + std::string(55, 'k') + "…."},
+        {"LongNumber", replaced("\"aw\": 125", "\"aw\": 1" + std::string(400, '0')),
+         "Число «1" + std::string(59, '0') + "…» в файле (строка " +
+             std::to_string(1 + std::count(validText().begin(),
+                                           validText().begin() + static_cast<long>(validText().find("\"aw\": 125")),
+                                           '\n')) +
+             ", знак 15) слишком велико."},
         {"ResultsOfAChainThatEndsEarly",
          replaced("\"screen\": \"Vibor\",\n          \"row1\": \"2.5\"",
                   "\"screen\": \"Vibor\",\n          \"row1\": \"\""),
@@ -386,7 +430,10 @@ class BrokenCalculationFile : public testing::TestWithParam<BrokenFile> {};
 TEST_P(BrokenCalculationFile, IsRefusedWithWhatIsWrongAndWhere)
 {
     const OpenedCalculation opened = openCalculation(GetParam().text);
-    EXPECT_EQ(opened.refusal.text(), GetParam().message);
+    const std::string refusal = opened.refusal.text();
+    EXPECT_EQ(refusal, GetParam().message);
+    EXPECT_TRUE(std::none_of(refusal.begin(), refusal.end(), [](char c) { return c >= 0 && c < ' '; }))
+        << "one line, nothing a terminal obeys";
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, BrokenCalculationFile, testing::ValuesIn(brokenFiles()),
@@ -440,11 +487,31 @@ INSTANTIATE_TEST_SUITE_P(
                     ReopenCase{"a_check_after_a_wheel", all({kWheel, kCheck}), {ScreenId::Vvod3, ScreenId::result}}),
     [](const testing::TestParamInfo<ReopenCase>& info) { return std::string(info.param.name); });
 
-TEST(CalculationFile, DeepNestingIsRefusedWithoutExhaustingTheStack)
+struct ExcerptCase {
+    const char* name;
+    std::string text;
+    std::string shown;
+};
+
+class Excerpt : public testing::TestWithParam<ExcerptCase> {};
+
+TEST_P(Excerpt, QuotesSixtyCharactersAtMostOnOneReadableLine)
 {
-    const std::string deep = std::string(400000, '[') + std::string(400000, ']');
-    EXPECT_FALSE(openCalculation(deep).refusal.empty());
+    EXPECT_EQ(excerpt(GetParam().text), GetParam().shown);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, Excerpt,
+    testing::Values(ExcerptCase{"Short", "Vvod9", "Vvod9"},
+                    ExcerptCase{"Sixty", std::string(60, 'x'), std::string(60, 'x')},
+                    ExcerptCase{"SixtyOne", std::string(61, 'x'), std::string(60, 'x') + "…"},
+                    // Characters, not bytes.
+                    ExcerptCase{"Cyrillic", "Ж" + std::string(60, 'x'), "Ж" + std::string(59, 'x') + "…"},
+                    ExcerptCase{"Controls", std::string("a\0b\n\x1b\x7f", 6), "a␀b␊␛␡"},
+                    ExcerptCase{"NotUtf8", "\xff\xc3(\xe2\x82", "��(��"}, ExcerptCase{"Overlong", "\xc0\xaf", "��"},
+                    ExcerptCase{"Surrogate", "\xed\xa0\x80", "���"},
+                    ExcerptCase{"Reordering", "abc\u202Edef", "abc�def"}),
+    [](const testing::TestParamInfo<ExcerptCase>& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace gear

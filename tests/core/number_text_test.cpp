@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <limits>
 
 namespace gear {
@@ -112,6 +113,51 @@ TEST(NumberToText, ReadsBackToTheSameNumber)
 TEST(NumberToText, FourSignificantDigitsForSubstitutions)
 {
     EXPECT_EQ(numberToText(3.147000123, 4, ","), "3,147");
+    EXPECT_EQ(numberToText(787.0964, 4, "."), "787.1");
+}
+
+struct DecimalCase {
+    double value;
+    int decimals;
+    const char* text;
+};
+
+class DecimalText : public testing::TestWithParam<DecimalCase> {};
+
+TEST_P(DecimalText, WritesAPointAndNoTrailingZeros)
+{
+    const DecimalCase& c = GetParam();
+    EXPECT_EQ(decimalText(c.value, c.decimals), c.text);
+    // The same bytes where the C library writes a decimal comma.
+    CommaLocale comma;
+    GEAR_NEED_COMMA_LOCALE(comma);
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.1f", 0.5);
+    ASSERT_STREQ(buffer, "0,5") << "the locale writes a comma";
+    EXPECT_EQ(decimalText(c.value, c.decimals), c.text);
+}
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
+
+INSTANTIATE_TEST_SUITE_P(
+    Numbers, DecimalText,
+    testing::Values(DecimalCase{210, 3, "210"}, DecimalCase{0.5, 3, "0.5"}, DecimalCase{-12.625, 6, "-12.625"},
+                    DecimalCase{1.0 / 3.0, 3, "0.333"}, DecimalCase{2.0 / 3.0, 6, "0.666667"},
+                    DecimalCase{-0.0004, 3, "0"}, DecimalCase{-0.0, 6, "0"}, DecimalCase{0.9996, 3, "1"},
+                    DecimalCase{1e20, 3, "100000000000000000000"}, DecimalCase{12.5, 0, "12"},
+                    DecimalCase{kNaN, 3, "0"}, DecimalCase{kInfinity, 6, "0"}, DecimalCase{-kInfinity, 6, "0"}),
+    [](const testing::TestParamInfo<DecimalCase>& info) {
+        return caseName(spelt(number(info.param.value)) + " to " + std::to_string(info.param.decimals), info.index);
+    });
+
+TEST(NumberText, ReadsAndWritesThePointWhereTheLocaleWritesAComma)
+{
+    CommaLocale comma;
+    GEAR_NEED_COMMA_LOCALE(comma);
+    EXPECT_DOUBLE_EQ(numberFromText("2.5"), 2.5);
+    EXPECT_DOUBLE_EQ(numberFromText("1.5e-2"), 0.015);
+    EXPECT_EQ(numberToText(Number(93.75)), "93.75");
     EXPECT_EQ(numberToText(787.0964, 4, "."), "787.1");
 }
 

@@ -6,7 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <clocale>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 namespace gear {
@@ -49,6 +51,47 @@ inline std::string number(double value)
     std::snprintf(text, sizeof text, "%g", value);
     return text;
 }
+
+// The C library's locale switched, for the life of the object, to one that
+// writes a decimal comma, as Qt switches it on a Russian desktop. Where no
+// such locale is generated the test is skipped, or fails when the run asks
+// for it (GEAR_REQUIRE_COMMA_LOCALE, as test.sh does after generating it).
+class CommaLocale {
+public:
+    CommaLocale()
+    {
+        const char* old = std::setlocale(LC_ALL, nullptr);
+        m_old = old ? old : "C";
+        for (const char* name : {"ru_RU.UTF-8", "ru_RU.utf8", "de_DE.UTF-8", "fr_FR.UTF-8"}) {
+            if (std::setlocale(LC_ALL, name) && std::localeconv()->decimal_point[0] == ',') {
+                m_active = true;
+                return;
+            }
+        }
+        std::setlocale(LC_ALL, m_old.c_str());
+    }
+    ~CommaLocale() { std::setlocale(LC_ALL, m_old.c_str()); }
+    CommaLocale(const CommaLocale&) = delete;
+    CommaLocale& operator=(const CommaLocale&) = delete;
+
+    bool active() const { return m_active; }
+    static bool required() { return std::getenv("GEAR_REQUIRE_COMMA_LOCALE") != nullptr; }
+
+private:
+    std::string m_old;
+    bool m_active = false;
+};
+
+// Skips (or fails, when a comma locale is required) the test that has no
+// comma locale to run in.
+#define GEAR_NEED_COMMA_LOCALE(locale)                                                                                 \
+    do {                                                                                                               \
+        if (!(locale).active()) {                                                                                      \
+            if (CommaLocale::required())                                                                               \
+                FAIL() << "no locale with a decimal comma is generated";                                               \
+            GTEST_SKIP() << "no locale with a decimal comma is generated";                                             \
+        }                                                                                                              \
+    } while (false)
 
 // Two states that hold the same calculation: every number (its value and
 // whether it was written), every flag, the mode, the steel, the tables and

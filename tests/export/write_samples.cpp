@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the drawings of the course's worked examples and of extreme wheels
 // as DXF and SVG files into a folder, for readers other than ours to check.
+// The C library's locale is the one it is started in, as the desktop
+// program's is.
 #include "geometry/dxf_writer.h"
 #include "geometry/module_choice.h"
 #include "geometry/svg_writer.h"
@@ -11,7 +13,9 @@
 #include "shell/mode_commands.h"
 #include "strength/transmission_design.h"
 
+#include <clocale>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <iostream>
 #include <string>
@@ -37,6 +41,12 @@ int main(int argc, char* argv[])
 {
     if (argc != 2) {
         std::cerr << "usage: write_samples FOLDER\n";
+        return 2;
+    }
+    std::setlocale(LC_ALL, "");
+    if (std::getenv("GEAR_EXPECT_DECIMAL_COMMA") && std::localeconv()->decimal_point[0] != ',') {
+        std::cerr << "The locale " << std::setlocale(LC_NUMERIC, nullptr)
+                  << " has no decimal comma: generate ru_RU.UTF-8.\n";
         return 2;
     }
     const std::string folder = argv[1];

@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QImage>
@@ -20,6 +21,9 @@
 #include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
+
+#include <tuple>
+#include <vector>
 
 namespace gear::test {
 namespace {
@@ -160,6 +164,45 @@ TEST(DrawingText, TheCoresWidthsAreThoseOfTheFontItIsDrawnIn)
     }
 }
 
+// Every drawing the program shows, saved as SVG and DXF as a student saves
+// it and read back by an XML parser and by ezdxf without its repairs. The
+// suite runs under the C locale and again under ru_RU, where the C library
+// writes a decimal comma unless the writers keep it out.
+TEST(SaveDrawing, EveryDrawingReadsBackInOtherPrograms)
+{
+    QTemporaryDir dir;
+    struct Shown {
+        const char* screen;
+        const char* file;
+    };
+    Driver app;
+    std::vector<Shown> shown;
+    for (const auto& [tip, module, screen] :
+         {std::tuple{"105", "2.5", "vivod1"}, std::tuple{"420", "10", "vivod2"}, std::tuple{"840", "20", "vivod3"}}) {
+        app.sizeWheel(tip, module);
+        ASSERT_TRUE(app.isVisible(screen)) << screen;
+        shown.push_back({screen, screen});
+    }
+    app.toHardenedResults();
+    app.click("okonchanie", "Command1");
+    ASSERT_TRUE(app.isVisible("vivod4"));
+    shown.push_back({"vivod4", "pair"});
+    for (const Shown& s : shown) {
+        for (const char* suffix : {".svg", ".dxf"}) {
+            app.click(s.screen, "Command2");
+            const QString path = dir.filePath(QString::fromLatin1(s.file) + QLatin1String(suffix));
+            saveAs(app.screen(s.screen), "saveDrawing", path);
+            ASSERT_TRUE(QFile::exists(path)) << path.toStdString();
+            EXPECT_EQ(app.refusal(), nullptr);
+        }
+    }
+    QProcess check;
+    check.setProcessChannelMode(QProcess::MergedChannels);
+    check.start(QStringLiteral(GEAR_PYTHON), {QStringLiteral(GEAR_DRAWING_CHECK), dir.path()});
+    ASSERT_TRUE(check.waitForFinished(120000));
+    EXPECT_EQ(check.exitCode(), 0) << check.readAll().toStdString();
+}
+
 TEST(SaveDrawing, TheTransmissionDrawingCarriesBothGears)
 {
     if (!havePdftotext())
@@ -241,6 +284,42 @@ TEST(Report, OnePdfWithEachModesInputsWalkthroughResultsAndDrawing)
     EXPECT_EQ(main.findChild<QDialog*>(QStringLiteral("reportAuthor")), nullptr);
     saveAs(&main, "saveReport", dir.filePath(QStringLiteral("again.pdf")));
     EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("again.pdf"))));
+}
+
+// Each save dialog proposes a name for what it saves, and the drawing's
+// follows the type chosen.
+TEST(SaveDialogs, ProposeTheNameOfWhatTheySave)
+{
+    const auto proposed = [](QWidget* owner, const char* dialogName) {
+        auto* dialog = owner->findChild<QFileDialog*>(QString::fromLatin1(dialogName));
+        return dialog && !dialog->selectedFiles().isEmpty() ? QFileInfo(dialog->selectedFiles().front()).fileName()
+                                                            : QString();
+    };
+    Driver app;
+    app.sizeWheel("105", "2.5");
+    app.click("vivod1", "Command2");
+    EXPECT_EQ(proposed(app.screen("vivod1"), "saveDrawing"), QStringLiteral("Колесо.svg"));
+    auto* drawing = app.screen("vivod1")->findChild<QFileDialog*>(QStringLiteral("saveDrawing"));
+    for (const QString& filter : drawing->nameFilters()) {
+        if (filter.startsWith(QStringLiteral("Чертёж DXF")))
+            drawing->selectNameFilter(filter);
+    }
+    EXPECT_EQ(proposed(app.screen("vivod1"), "saveDrawing"), QStringLiteral("Колесо.dxf"));
+    drawing->reject();
+
+    app.toHardenedResults();
+    app.click("okonchanie", "Command1");
+    app.click("vivod4", "Command2");
+    EXPECT_EQ(proposed(app.screen("vivod4"), "saveDrawing"), QStringLiteral("Передача.svg"));
+    app.screen("vivod4")->findChild<QFileDialog*>(QStringLiteral("saveDrawing"))->reject();
+
+    QWidget& main = app.program().mainWindow();
+    app.menu("mnuReport");
+    auto* author = main.findChild<QDialog*>(QStringLiteral("reportAuthor"));
+    ASSERT_NE(author, nullptr);
+    author->accept();
+    EXPECT_EQ(proposed(&main, "saveReport"), QStringLiteral("Отчёт.pdf"));
+    main.findChild<QFileDialog*>(QStringLiteral("saveReport"))->reject();
 }
 
 } // namespace

@@ -9,6 +9,8 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -17,8 +19,20 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QWindow>
 
 #include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace gear::test {
 namespace {
@@ -157,6 +171,84 @@ TEST(CalculationFileScreens, ABrokenFileLeavesEveryFieldAndTheStateAsTheyWere)
     EXPECT_TRUE(app.answerRefusal().startsWith(QStringLiteral("Файл «missing.gear» не открыт:")));
 }
 
+TEST(CalculationFileScreens, WhatAFileSaysIsShownAsTextNeverAsMarkup)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("<font color=red>план.gear"));
+    const char* const name = "<b>ATverd</b><img src=\"/usr/share/icons/x.png\">";
+    QFile crafted(path);
+    ASSERT_TRUE(crafted.open(QIODevice::WriteOnly));
+    crafted.write(QByteArray("{\"format\": \"gearwheel-calculation\", \"version\": 1, \"modes\": {\"transmission\": "
+                             "{\"screens\": [{\"order\": 1, \"screen\": \"") +
+                  QByteArray(name).replace("\"", "\\\"") + "\", \"row\": 5}]}}}\n");
+    crafted.close();
+
+    Driver app;
+    EXPECT_FALSE(document(app).open(path));
+    QMessageBox* box = app.refusal();
+    ASSERT_NE(box, nullptr);
+    auto* shown = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    ASSERT_NE(shown, nullptr);
+    EXPECT_EQ(shown->textFormat(), Qt::PlainText) << "Qt would take the text for markup by its «<»";
+    EXPECT_EQ(shown->text(), QStringLiteral("Файл «<font color=red>план.gear» не открыт. Экран «") +
+                                 QString::fromUtf8(name) +
+                                 QStringLiteral("» в поле modes.transmission.screens[0].screen не входит ни в один "
+                                                "расчёт."));
+    app.answerRefusal();
+}
+
+#ifdef Q_OS_UNIX
+// Opens the pipe for writing after a while and closes it, so that a reader
+// stuck in it gets an empty file instead of hanging the test.
+class PipeUnblocker {
+public:
+    explicit PipeUnblocker(const QByteArray& path)
+        : m_thread([this, path] {
+              for (int tick = 0; tick < 100 && !m_done; ++tick)
+                  std::this_thread::sleep_for(std::chrono::milliseconds(50));
+              if (!m_done) {
+                  const int fd = ::open(path.constData(), O_WRONLY | O_NONBLOCK);
+                  if (fd >= 0)
+                      ::close(fd);
+              }
+          })
+    {
+    }
+    ~PipeUnblocker()
+    {
+        m_done = true;
+        m_thread.join();
+    }
+
+private:
+    std::atomic<bool> m_done{false};
+    std::thread m_thread;
+};
+#endif
+
+TEST(CalculationFileScreens, OnlyARegularFileIsReadAndTheRestRefusedAtOnce)
+{
+#ifndef Q_OS_UNIX
+    GTEST_SKIP() << "named pipes and /dev are of Unix";
+#else
+    QTemporaryDir folder;
+    const QString pipe = folder.filePath(QStringLiteral("pipe.gear"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    Driver app;
+    {
+        const PipeUnblocker unblocker(QFile::encodeName(pipe));
+        EXPECT_FALSE(document(app).open(pipe));
+    }
+    EXPECT_EQ(app.answerRefusal(),
+              QStringLiteral("Файл «pipe.gear» не открыт: это не обычный файл, а канал, устройство или сокет."));
+    EXPECT_FALSE(document(app).open(QStringLiteral("/dev/zero")));
+    EXPECT_EQ(app.answerRefusal(),
+              QStringLiteral("Файл «zero» не открыт: это не обычный файл, а канал, устройство или сокет."));
+    EXPECT_FALSE(document(app).open(folder.path()));
+    EXPECT_EQ(app.answerRefusal(), QStringLiteral("«%1» не открыт: это папка, а не файл.").arg(folder.path()));
+#endif
+}
+
 QMessageBox* saveQuestion()
 {
     for (QWidget* widget : QApplication::topLevelWidgets()) {
@@ -273,6 +365,7 @@ TEST(CalculationFileScreens, TheFileMenuOffersOpenAndSaveWithTheirKeys)
     EXPECT_EQ(action("mnuSave")->text(), QStringLiteral("Сохранить"));
     EXPECT_EQ(action("mnuSave")->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
     EXPECT_EQ(action("mnuSaveAs")->text(), QStringLiteral("Сохранить как…"));
+    EXPECT_EQ(action("mnuSaveAs")->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+S")));
 
     app.menu("mnuOpen");
     QWidget* dialog = nullptr;
@@ -282,6 +375,36 @@ TEST(CalculationFileScreens, TheFileMenuOffersOpenAndSaveWithTheirKeys)
     }
     ASSERT_NE(dialog, nullptr);
     dialog->close();
+}
+
+QFileDialog* shownFileDialog()
+{
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->objectName() == QStringLiteral("fileDialog") && widget->isVisible())
+            return qobject_cast<QFileDialog*>(widget);
+    }
+    return nullptr;
+}
+
+// Ctrl+Shift+S, as the README lists it, asks where to save, proposing the
+// name of the mode worked on last.
+TEST(CalculationFileScreens, CtrlShiftSSavesAsUnderTheNameOfTheMode)
+{
+    for (const auto& [mode, proposed] : {std::pair{"mnuKol", "Колесо.gear"}, std::pair{"mnuProv", "Проверка.gear"}}) {
+        Driver app;
+        QWidget* main = app.screen("Nachalo");
+        main->show();
+        QApplication::setActiveWindow(main);
+        app.menu(mode);
+        QApplication::setActiveWindow(main);
+        QTest::keyClick(main, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+        QFileDialog* dialog = shownFileDialog();
+        ASSERT_NE(dialog, nullptr) << mode;
+        EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
+        ASSERT_FALSE(dialog->selectedFiles().isEmpty());
+        EXPECT_EQ(QFileInfo(dialog->selectedFiles().front()).fileName(), QString::fromUtf8(proposed));
+        dialog->close();
+    }
 }
 
 } // namespace

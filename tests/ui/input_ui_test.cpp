@@ -313,12 +313,32 @@ TEST(Printout, ShowsEachModesOwnResultsFromTheState)
     app.type("Vibor", "Combo1", QStringLiteral("2.5"));
     app.pressEnter("Vibor");
 
+    // A check of a wheel of its own after them: its inputs are its own, not
+    // the wheel mode's d, z and b in the shared fields.
+    app.menu("mnuProv");
+    app.choose("trebov2", "Option1");
+    app.click("trebov2", "Command1");
+    app.choose("Czakalka2", "Option3");
+    app.click("Czakalka2", "Command1");
+    app.choose("stal4", "Option1");
+    app.click("stal4", "Command1");
+    app.type("Vvod3", "Text1", QStringLiteral("240"));
+    app.type("Vvod3", "Text2", QStringLiteral("60"));
+    app.type("Vvod3", "Text4", QStringLiteral("40"));
+    app.pressEnter("Vvod3");
+    ASSERT_TRUE(app.isVisible("result"));
+
     const QString page = ui::reportDocument(app.state(), {}, QDate(2026, 12, 7))->toPlainText();
     // The second wheel went to the disc sketch: d = 420 − 2·10.
     EXPECT_TRUE(page.contains(QStringLiteral("Диаметр отверстий,do"))) << "the disc wheel's table";
     EXPECT_TRUE(page.contains(QStringLiteral("Делительный диаметр, d\n400\n"))) << page.toStdString();
-    EXPECT_FALSE(page.contains(QStringLiteral("Делительный диаметр d,мм"))) << "not the first wheel's table";
+    EXPECT_TRUE(page.contains(QStringLiteral("Диаметр выступов da\n420\nмм\n"))) << "the second wheel's inputs";
     EXPECT_TRUE(page.contains(QStringLiteral("Диаметр впадин\nмм\n43.75\n193.75\n")));
+    const QString check = page.mid(page.indexOf(QStringLiteral("Исходные данные проверки")));
+    for (const char* row :
+         {"Требования к изготовлению\nЖёсткие\n", "Способ обработки\nЦементация\n", "Марка стали\nСталь 18ХГТ\n",
+          "Делительный диаметр d\n240\nмм\n", "Число зубьев z\n60\n", "Ширина зубчатого венца b\n40\nмм\n"})
+        EXPECT_TRUE(check.contains(QString::fromUtf8(row))) << row << check.left(600).toStdString();
 }
 
 TEST(Nachalo, TheTitleReadsOnADarkDesktop)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "driver.h"
 
+#include "ui/screen.h"
 #include "ui/screens.h"
 
 #include "gear_version.h"
@@ -14,6 +15,7 @@
 #include <QMessageBox>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -219,6 +221,33 @@ TEST(Parameters, OpenWithTheSetInForceAndStoreWhatIsTyped)
     EXPECT_EQ(app.state().defaults.kfa, 1.25);
     app.menu("mnuParam");
     EXPECT_EQ(app.text("nastroyka", "Text6"), QStringLiteral("1.25"));
+}
+
+// Under a real window manager a window without an owner sinks behind the
+// main window at its first click: every screen is owned by the main window,
+// stays above it and goes to its desktop with it.
+TEST(Screens, EveryScreenStaysWithTheMainWindow)
+{
+    Driver app;
+    QWidget* main = app.screen("Nachalo");
+    main->show();
+    ui::Screens& screens = app.program().screens();
+    for (int i = 0; i < kScreenCount; ++i) {
+        const auto id = static_cast<ScreenId>(i);
+        screens.open(id);
+        QWidget* screen = screens.find(id);
+        ASSERT_NE(screen, nullptr);
+        ASSERT_NE(screen->windowHandle(), nullptr) << screenName(id);
+        EXPECT_EQ(screen->windowHandle()->transientParent(), main->windowHandle()) << screenName(id);
+        screen->hide();
+    }
+    // A refusal stays with the screen it speaks for.
+    app.menu("mnuKol");
+    app.click("Vvod", "Command1");
+    QMessageBox* refusal = app.refusal();
+    ASSERT_NE(refusal, nullptr);
+    EXPECT_EQ(refusal->windowHandle()->transientParent(), app.screen("Vvod")->windowHandle());
+    app.answerRefusal();
 }
 
 } // namespace

@@ -249,7 +249,7 @@ function act(action, shown) {
   case 'save-drawing': askToSaveDrawing(shown); break;
   case 'copy': navigator.clipboard?.writeText(session.walkthroughText()); break;
   case 'print':
-    document.getElementById('printout').innerHTML = resultTablesHtml(session.resultTables());
+    document.getElementById('printout').innerHTML = resultTablesHtml(session.reportTables());
     window.print();
     break;
   default: break;

@@ -44,7 +44,8 @@ export function walkthroughHtml(sections) {
   return html;
 }
 
-// The results tables of each mode that reached its results, for the printout.
+// The inputs and results tables of each mode that reached its results, for
+// the printout.
 export function resultTablesHtml(tables) {
   let html = '';
   for (const table of tables) {

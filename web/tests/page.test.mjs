@@ -314,6 +314,7 @@ describe('the page', () => {
     assert.match(copied, /\n    σH1 = 440·Zk·√\(Ft1\/\(bw1·d1\)·KHβ·KHv·KHα·\(U \+ 1\)\/U\) = .* = 787\.096 МПа\n/);
     await ok(page, 'hodRascheta', 'Command2');
     const printed = await page.locator('#printout').textContent();
+    assert.match(printed, /Исходные данные передачи.*Способ обработкиЦементация.*Число зубьев шестерни Z120/);
     assert.match(printed, /Результаты расчёта передачиПараметрЕдиница величиныШестерняколесо/);
     assert.match(printed, /Диаметр впадинмм43\.75193\.75/);
 
