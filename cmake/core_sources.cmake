@@ -18,7 +18,6 @@ set(GEAR_CORE_SOURCES
     src/shell/parameters.h src/shell/parameters.cpp
     src/shell/units.h
     src/shell/walkthrough.h src/shell/walkthrough.cpp
-    src/shell/walkthrough_text.h src/shell/walkthrough_text.cpp
     src/material/material.h
     src/material/hardness_recommendation.h src/material/hardness_recommendation.cpp
     src/material/manufacturing_requirements.h src/material/manufacturing_requirements.cpp
@@ -39,6 +38,7 @@ set(GEAR_CORE_SOURCES
     src/geometry/svg_writer.h src/geometry/svg_writer.cpp
     src/geometry/dxf_writer.h src/geometry/dxf_writer.cpp
     src/screens/screen_catalogue.h src/screens/screen_catalogue.cpp
+    src/screens/walkthrough_text.h src/screens/walkthrough_text.cpp
     src/file/excerpt.h src/file/excerpt.cpp
     src/file/calculation_file.h src/file/calculation_file.cpp
     src/file/variant_list.h src/file/variant_list.cpp

@@ -6,7 +6,7 @@
 #include "file/input_table.h"
 #include "file/text_report.h"
 #include "file/variant_list.h"
-#include "shell/walkthrough_text.h"
+#include "screens/walkthrough_text.h"
 
 #include "gear_version.h"
 

@@ -13,7 +13,7 @@
 #include "shell/mode_commands.h"
 #include "shell/number_text.h"
 #include "shell/reference_tables.h"
-#include "shell/walkthrough_text.h"
+#include "screens/walkthrough_text.h"
 #include "strength/check_calculation.h"
 #include "strength/transmission_design.h"
 

@@ -6,7 +6,7 @@
 #include "material/treatment_method.h"
 #include "shell/number_text.h"
 #include "shell/reference_tables.h"
-#include "shell/walkthrough_text.h"
+#include "screens/walkthrough_text.h"
 
 #include <array>
 #include <string>

@@ -123,6 +123,12 @@ void addTreatmentHead(std::vector<TableCell>& cells, std::string_view head)
     cells.push_back({{}, GEAR_TEXT("screen", "в сердцевине основания"), 1, 3});
 }
 
+// The same heading of the steps in every mode.
+std::array<CoreText, kModeCount> everyMode(CoreText title)
+{
+    return {title, title, title};
+}
+
 ScreenEntry entryOf(ScreenId id, ScreenLayout layout, CoreText title)
 {
     ScreenEntry entry;
@@ -203,6 +209,7 @@ ScreenEntry hardnessScreen()
     };
     e.choiceKey = "row";
     e.highestChoice = 7;
+    e.walkthroughTitles = everyMode(GEAR_TEXT("walkthrough", "Твёрдость зубьев"));
     e.ok = okHardness;
     e.next = {ScreenId::BNormal2, ScreenId::Czakalka2};
     e.buttons = {kOk};
@@ -220,6 +227,7 @@ ScreenEntry requirementsScreen()
     e.choiceKey = "option";
     e.choiceNameKey = "name";
     e.highestChoice = 2;
+    e.walkthroughTitles = everyMode(GEAR_TEXT("walkthrough", "Требования к изготовлению"));
     e.ok = okRequirements;
     e.next = {ScreenId::BNormal2, ScreenId::Czakalka2};
     e.buttons = {kOk};
@@ -255,6 +263,7 @@ ScreenEntry treatmentScreen(ScreenId id)
     e.choiceKey = "option";
     e.choiceNameKey = "name";
     e.highestChoice = static_cast<int>(e.options.size());
+    e.walkthroughTitles = everyMode(GEAR_TEXT("walkthrough", "Способ обработки"));
     e.buttons = {kOk};
     return e;
 }
@@ -273,6 +282,7 @@ ScreenEntry steelScreen(ScreenId id)
     e.choiceNameKey = "grade";
     e.lowestChoice = 0;
     e.highestChoice = static_cast<int>(content.grades.size());
+    e.walkthroughTitles = everyMode(GEAR_TEXT("walkthrough", "Марка стали и пределы выносливости"));
     e.ok = okSteelGrade;
     e.next = {ScreenId::Vvod2, ScreenId::Vvod3};
     e.buttons = {kOk};
@@ -289,6 +299,7 @@ ScreenEntry designInputScreen()
         {"Text3", "Label6", GEAR_TEXT("screen", "Введите вращающий момент Т,н м"), "T1"},
         {"Combo1", "Label7", GEAR_TEXT("screen", "Выберете передаточное отношение U"), "U", ItemList::GearRatios},
     };
+    e.walkthroughTitles = everyMode(GEAR_TEXT("walkthrough", "Проектный расчёт передачи"));
     e.ok = okDesign;
     e.next = {ScreenId::Vibor};
     e.buttons = {kOk};
@@ -305,6 +316,7 @@ ScreenEntry checkInputScreen()
         {"Text3", "Label3", GEAR_TEXT("screen", "Введите угол наклона зубьев, град"), "beta"},
         {"Text4", "Label4", GEAR_TEXT("screen", "Введите ширину зубчатого венца, мм"), "b"},
     };
+    e.walkthroughTitles = everyMode(GEAR_TEXT("walkthrough", "Проверочный расчёт допускаемой нагрузки"));
     e.ok = okCheck;
     e.next = {ScreenId::result};
     e.buttons = {kOk};
@@ -324,6 +336,7 @@ ScreenEntry wheelInputScreen()
         {"Text6", "Label7", GEAR_TEXT("screen", "Введите ширину зубчатого венца bw,мм"), "bw"},
         {"Text7", "Label9", GEAR_TEXT("screen", "Введите ширину ступицы Lст,мм"), "Lst"},
     };
+    e.walkthroughTitles = everyMode(GEAR_TEXT("walkthrough", "Модуль колеса по диаметру вершин"));
     e.ok = okWheel;
     e.next = {ScreenId::Vibor};
     e.buttons = {kOk};
@@ -345,6 +358,9 @@ ScreenEntry moduleScreen()
         {"Combo2", "Label4", GEAR_TEXT("screen", "Второй ряд"), "row2", ItemList::ModuleRow2},
     };
     e.displays = {{"Label6", nullptr, calculatedModule}};
+    e.walkthroughTitles = everyMode(GEAR_TEXT("walkthrough", "Стандартный модуль, геометрия и рабочие напряжения"));
+    e.walkthroughTitles[static_cast<size_t>(Mode::Wheel)] =
+        GEAR_TEXT("walkthrough", "Стандартный модуль и размеры колеса");
     e.ok = okModule;
     e.next = {ScreenId::okon, ScreenId::oshibka1, ScreenId::vivod1, ScreenId::vivod2, ScreenId::vivod3};
     e.buttons = {kOk};
@@ -383,6 +399,7 @@ ScreenEntry finalSteelScreen()
     e.choiceNameKey = "grade";
     e.lowestChoice = 0;
     e.highestChoice = static_cast<int>(kSteelRows.size());
+    e.walkthroughTitles = everyMode(GEAR_TEXT("walkthrough", "Окончательный выбор материала"));
     e.ok = okFinalSteel;
     e.next = {ScreenId::okonchanie};
     e.buttons = {kOk};

@@ -133,6 +133,9 @@ struct ScreenEntry {
     int lowestChoice = 1;
     int highestChoice = 0;
     OkFunction ok = nullptr; // none: the screen's buttons only close it
+    // The heading of its Ok's steps in the walkthrough, by the mode the Ok
+    // ran in.
+    std::array<CoreText, kModeCount> walkthroughTitles{};
     std::vector<ScreenId> next;
 };
 

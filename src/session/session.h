@@ -15,7 +15,7 @@
 #include "shell/message.h"
 #include "shell/outcome.h"
 #include "shell/screen_id.h"
-#include "shell/walkthrough_text.h"
+#include "screens/walkthrough_text.h"
 
 #include <optional>
 #include <string>

@@ -3,7 +3,7 @@
 
 #include "geometry/dxf_writer.h"
 #include "geometry/svg_writer.h"
-#include "shell/walkthrough_text.h"
+#include "screens/walkthrough_text.h"
 #include "ui/drawing_painter.h"
 #include "ui/screens.h"
 #include "ui/text_conversion.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/report.h"
 
-#include "shell/walkthrough_text.h"
+#include "screens/walkthrough_text.h"
 
 #include "file/input_table.h"
 #include "gear_version.h"

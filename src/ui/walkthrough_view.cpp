@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/walkthrough_view.h"
 
+#include "screens/walkthrough_text.h"
 #include "shell/number_text.h"
-#include "shell/walkthrough_text.h"
 #include "ui/number_display.h"
 #include "ui/text_conversion.h"
 #include "ui/translation.h"

@@ -4,9 +4,9 @@
 #include "ui/controls.h"
 #include "ui/drawing_export.h"
 #include "ui/drawing_view.h"
+#include "ui/fonts.h"
 #include "ui/screens.h"
 #include "ui/text_conversion.h"
-#include "ui/fonts.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -62,7 +62,8 @@ WheelSketchScreen::WheelSketchScreen(ScreenId id, Screens& screens) : Screen(id,
 
 void WheelSketchScreen::saveDrawing()
 {
-    saveDrawingAs(this, screens(), qt(screens().session().drawingName(id())), [this] { return m_sketch->paperDrawing(); });
+    saveDrawingAs(this, screens(), qt(screens().session().drawingName(id())),
+                  [this] { return m_sketch->paperDrawing(); });
 }
 
 } // namespace gear::ui

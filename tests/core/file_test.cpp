@@ -5,7 +5,7 @@
 #include "shell/mode_commands.h"
 #include "shell/parameters.h"
 #include "shell/reference_tables.h"
-#include "shell/walkthrough_text.h"
+#include "screens/walkthrough_text.h"
 
 #include <gtest/gtest.h>
 

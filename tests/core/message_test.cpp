@@ -7,7 +7,7 @@
 #include "material/final_material.h"
 #include "shell/message.h"
 #include "shell/parameters.h"
-#include "shell/walkthrough_text.h"
+#include "screens/walkthrough_text.h"
 #include "strength/transmission_design.h"
 
 #include "design_states.h"

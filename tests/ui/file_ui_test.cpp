@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "driver.h"
 
-#include "shell/walkthrough_text.h"
+#include "screens/walkthrough_text.h"
 #include "ui/calculation_document.h"
 
 #include <QAction>

@@ -14,7 +14,7 @@ namespace gear {
 std::string_view modeTitle(Mode mode);
 
 // The heading of the steps of one screen's Ok in the walkthrough.
-std::string_view stepGroupTitle(ScreenId screen, Mode mode);
+std::string stepGroupTitle(ScreenId screen, Mode mode, const Translator& translate = {});
 
 // A symbol as plain text: the index mark "_" dropped, squares and cubes as
 // superscript digits ("σ_FP1" → "σFP1", "cos^3 β" → "cos³ β").

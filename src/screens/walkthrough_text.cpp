@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/walkthrough_text.h"
+#include "screens/walkthrough_text.h"
 
+#include "screens/screen_catalogue.h"
 #include "shell/number_text.h"
 
 namespace gear {
@@ -15,27 +16,10 @@ std::string_view modeTitle(Mode mode)
     return {};
 }
 
-std::string_view stepGroupTitle(ScreenId screen, Mode mode)
+std::string stepGroupTitle(ScreenId screen, Mode mode, const Translator& translate)
 {
-    switch (screen) {
-    case ScreenId::ATverd: return GEAR_TR_NOOP("walkthrough", "Твёрдость зубьев");
-    case ScreenId::trebov2: return GEAR_TR_NOOP("walkthrough", "Требования к изготовлению");
-    case ScreenId::BNormal2:
-    case ScreenId::Czakalka2: return GEAR_TR_NOOP("walkthrough", "Способ обработки");
-    case ScreenId::stal1:
-    case ScreenId::stal2:
-    case ScreenId::stal3:
-    case ScreenId::stal4:
-    case ScreenId::stal5: return GEAR_TR_NOOP("walkthrough", "Марка стали и пределы выносливости");
-    case ScreenId::Vvod2: return GEAR_TR_NOOP("walkthrough", "Проектный расчёт передачи");
-    case ScreenId::Vibor:
-        return mode == Mode::Wheel ? GEAR_TR_NOOP("walkthrough", "Стандартный модуль и размеры колеса")
-                                   : GEAR_TR_NOOP("walkthrough", "Стандартный модуль, геометрия и рабочие напряжения");
-    case ScreenId::okon: return GEAR_TR_NOOP("walkthrough", "Окончательный выбор материала");
-    case ScreenId::Vvod: return GEAR_TR_NOOP("walkthrough", "Модуль колеса по диаметру вершин");
-    case ScreenId::Vvod3: return GEAR_TR_NOOP("walkthrough", "Проверочный расчёт допускаемой нагрузки");
-    default: return screenName(screen);
-    }
+    const CoreText title = screenEntry(screen).walkthroughTitles[static_cast<size_t>(mode)];
+    return title.empty() ? std::string(screenName(screen)) : translated(translate, title);
 }
 
 std::string plainSymbols(std::string_view marked)
@@ -68,7 +52,7 @@ WalkthroughSection sectionOf(const CalcState& state, Mode mode, std::string_view
         return section;
     }
     for (const StepGroup& group : *groups) {
-        WalkthroughGroup shown{group.screen, words("walkthrough", stepGroupTitle(group.screen, mode)), {}, {}};
+        WalkthroughGroup shown{group.screen, stepGroupTitle(group.screen, mode, translate), {}, {}};
         if (!group.refusal.empty()) {
             shown.refusal =
                 fillPlaceholders(words("walkthrough", GEAR_TR_NOOP("walkthrough", "Расчёт не выполнен: %1")),
