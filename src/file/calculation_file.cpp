@@ -593,7 +593,7 @@ Message refusalOfChain(const CalcState& state, Mode mode)
                 return GEAR_TR("file", "экран %1: %2").arg(std::string(screenName(group.screen))).arg(group.refusal);
         }
     }
-    return GEAR_TR("file", "его экраны не доводят расчёт до результатов");
+    return GEAR_TR("file", "его экраны не доводят расчёт до результатов.");
 }
 
 // Whether an Ok of another mode's chain ran between the first screen of
@@ -694,7 +694,7 @@ std::vector<Message> migrationNotice(const Calculation& file, const Calculation&
         if (!stored)
             continue;
         if (!computed) {
-            lines.push_back(GEAR_TR("file", "«%1»: результатов больше нет — %2. Введённое осталось на экранах.")
+            lines.push_back(GEAR_TR("file", "«%1»: результатов больше нет — %2 Введённое осталось на экранах.")
                                 .arg(modeName(mode))
                                 .arg(refusalOfChain(state, mode)));
             continue;
