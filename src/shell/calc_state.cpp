@@ -36,7 +36,8 @@ void takeMaterial(CalcState& state, Mode mode)
     state.sigmaH2 = m.sigmaH2;
     state.sigmaF1 = m.sigmaF1;
     state.sigmaF2 = m.sigmaF2;
-    state.Sh = m.Sh;
+    // A chain that has set no safety factor yet has the set's.
+    state.Sh = m.Sh.isWritten() ? m.Sh : Number(state.defaults.Sh);
     state.isHB = m.isHB;
     state.isHRC = m.isHRC;
     state.rigid = m.rigid;
@@ -50,9 +51,7 @@ void keepMaterial(CalcState& state, Mode mode)
 
 void startMaterial(CalcState& state, Mode mode)
 {
-    Material fresh;
-    fresh.Sh = state.defaults.Sh;
-    state.materials[static_cast<size_t>(mode)] = fresh;
+    state.materials[static_cast<size_t>(mode)] = Material{};
     takeMaterial(state, mode);
 }
 

@@ -173,7 +173,7 @@ void keepResults(CalcState& state, Mode mode);
 void takeMaterial(CalcState& state, Mode mode);
 void keepMaterial(CalcState& state, Mode mode);
 // The first screen of a chain starts its material afresh: nothing chosen
-// yet, and the safety factor of the coefficient set.
+// yet; until a treatment sets one, the safety factor is the set's.
 void startMaterial(CalcState& state, Mode mode);
 
 // One number of the state by its name, the symbol the formulas use.

@@ -280,6 +280,15 @@ TEST(TransmissionDesign, TakesTheEdgesOfEachRange)
     }
 }
 
+TEST(TransmissionDesign, NeitherKindOfHardnessKeepsTheModule)
+{
+    CalcState s = startUpState();
+    chooseTransmissionMode(s);
+    s.m = 2.75;
+    ASSERT_FALSE(designTransmission(s, {"20", "", "100", "4"}).refused());
+    EXPECT_DOUBLE_EQ(s.m, 2.75);
+}
+
 TEST(TransmissionDesign, RefusesMissingMaterialLimits)
 {
     CalcState hardened = hardenedPair(0, 450);
