@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/calculation_document.h"
 
+#include "shell/number_text.h"
 #include "shell/walkthrough_text.h"
 #include "ui/atverd.h"
 #include "ui/bnormal2.h"
 #include "ui/czakalka2.h"
 #include "ui/nastroyka.h"
+#include "ui/number_display.h"
 #include "ui/okon.h"
 #include "ui/screen.h"
 #include "ui/screens.h"
@@ -138,9 +140,22 @@ bool CalculationDocument::open(const QString& path)
     }
     showOpened(opened.calculation);
     m_path = QFileInfo(path).absoluteFilePath();
-    m_savedText = currentText();
-    m_modified = false;
+    // A file of an older version holds other results than those shown: the
+    // work is unsaved until the new ones are written.
+    const bool renewed = !opened.notice.empty();
+    m_savedText = renewed ? QString() : currentText();
+    m_modified = renewed;
     emit changed();
+    if (renewed) {
+        auto* box =
+            new QMessageBox(QMessageBox::Information, tr("Расчёт зубчатого колеса"),
+                            qt(withDecimalSeparator(noticeText(opened.notice, coreTranslator()), decimalSeparator())),
+                            QMessageBox::Ok, m_window);
+        box->setObjectName(QStringLiteral("renewed"));
+        box->setTextFormat(Qt::PlainText);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->open();
+    }
     return true;
 }
 

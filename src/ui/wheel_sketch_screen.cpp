@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/wheel_sketch_screen.h"
 
+#include "geometry/module_choice.h"
 #include "geometry/results.h"
 #include "geometry/wheel_drawing.h"
+#include "shell/number_text.h"
 #include "ui/controls.h"
 #include "ui/drawing_export.h"
 #include "ui/drawing_view.h"
 #include "ui/fonts.h"
 #include "ui/number_display.h"
+#include "ui/text_conversion.h"
 #include "ui/translation.h"
 
 #include <QGridLayout>
@@ -51,6 +54,15 @@ WheelSketchScreen::WheelSketchScreen(ScreenId id, Screens& screens)
         m_values.push_back({field, entry.value});
         ++row;
     }
+    // Why the wheel is drawn to another tip diameter than the one typed,
+    // when it is: the core says it, under the dimensions it concerns.
+    m_note = makeLabel(this, std::string(kTipNoteName).c_str(), QString());
+    m_note->setWordWrap(true);
+    m_note->setTextFormat(Qt::PlainText);
+    m_note->setMaximumWidth(280);
+    m_note->hide();
+    table->addWidget(m_note, row, 0, 1, 2);
+    ++row;
     table->setRowStretch(row, 1);
     m_sketch = new DrawingView(pictureSize(id), this);
     m_sketch->setObjectName(QStringLiteral("Image1"));
@@ -84,6 +96,9 @@ void WheelSketchScreen::presetWheel()
     // shares the fields, leaves this drawing as it was computed.
     const auto& kept = s.results[static_cast<size_t>(Mode::Wheel)];
     const Quantities wheel = kept ? kept->values : static_cast<const Quantities&>(s);
+    const Message note = wheelTipNote(wheel);
+    m_note->setText(qt(withDecimalSeparator(note.text(coreTranslator()), decimalSeparator())));
+    m_note->setVisible(!note.empty());
     const WheelDesign design = id() == ScreenId::vivod1   ? WheelDesign::Solid
                                : id() == ScreenId::vivod2 ? WheelDesign::Disc
                                                           : WheelDesign::Spoked;

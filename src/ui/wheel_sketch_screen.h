@@ -30,6 +30,7 @@ private:
     };
     std::vector<Value> m_values;
     DrawingView* m_sketch;
+    QLabel* m_note;
 };
 
 } // namespace gear::ui

@@ -101,6 +101,7 @@ val replyValue(const Reply& reply)
     for (const ScreenId screen : reply.opened)
         opened.call<void>("push", text(screenName(screen)));
     result.set("opened", opened);
+    result.set("notice", text(reply.notice));
     return result;
 }
 

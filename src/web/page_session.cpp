@@ -143,7 +143,10 @@ void PageSession::presetSketch(Reply& reply, ScreenId sketch)
     reply.pictures.push_back({sketch, "Image1", designOfSketch(sketch)});
     // The numbers the mode kept, so that a later pass of another mode, which
     // shares the fields, leaves this drawing as it was computed.
-    keepDrawing({sketch, "Image1", keptOr(m_state, Mode::Wheel), designOfSketch(sketch), false});
+    const Quantities& wheel = keptOr(m_state, Mode::Wheel);
+    reply.texts.push_back(
+        {sketch, std::string(kTipNoteName), withDecimalSeparator(wheelTipNote(wheel).text(), m_separator)});
+    keepDrawing({sketch, "Image1", wheel, designOfSketch(sketch), false});
 }
 
 void PageSession::presetCalculatedModule(Reply& reply, Number module) const
@@ -302,7 +305,10 @@ Reply PageSession::open(std::string_view fileName, std::string_view bytes)
     reply.hidden.assign(kChainScreens.begin(), kChainScreens.end());
     presetParameters(reply);
     m_fileName = fileName;
-    m_savedText = currentFileText();
+    // A file of an older version holds other results than those shown: the
+    // work is unsaved until the new ones are written.
+    m_savedText = opened.notice.empty() ? currentFileText() : std::string();
+    reply.notice = withDecimalSeparator(noticeText(opened.notice), m_separator);
     return reply;
 }
 

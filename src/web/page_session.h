@@ -72,6 +72,9 @@ struct Reply {
     std::vector<Picture> pictures;
     std::vector<ScreenId> hidden;
     std::vector<ScreenId> opened; // in this order, after `hidden`
+    // A sentence to read after the reply is carried out, without the beep:
+    // what changed in a file of an older version.
+    std::string notice;
 };
 
 // A file the page hands the browser to save; `notice`, when not empty, is

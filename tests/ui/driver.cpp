@@ -84,13 +84,19 @@ void Driver::toHardenedResults()
     ASSERT_TRUE(isVisible("okonchanie"));
 }
 
-void Driver::sizeWheel(const char* tip, const char* module)
+void Driver::typeWheel(const char* teeth, const char* tip)
 {
-    menu("mnuKol");
-    type("Vvod", "Text1", QStringLiteral("40"));
+    type("Vvod", "Text1", QString::fromLatin1(teeth));
     type("Vvod", "Text4", QStringLiteral("30"));
     type("Vvod", "Text5", QString::fromLatin1(tip));
     type("Vvod", "Text6", QStringLiteral("20"));
+    type("Vvod", "Text7", QStringLiteral("40"));
+}
+
+void Driver::sizeWheel(const char* tip, const char* module)
+{
+    menu("mnuKol");
+    typeWheel("40", tip);
     click("Vvod", "Command1");
     ASSERT_TRUE(isVisible("Vibor"));
     type("Vibor", "Combo1", QString::fromLatin1(module));

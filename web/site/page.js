@@ -173,6 +173,8 @@ async function openFile(input) {
     const reply = session.open(file.name, bytes);
     timing.opening = performance.now() - start;
     follow(reply, null);
+    // A file of an older version: what changed in its results.
+    if (reply.notice) tell(reply.notice, null, { sound: false });
   } catch (error) {
     refuse(`Файл «${file.name}» не прочитан: ${error.message}.`, null);
   } finally {
