@@ -4,6 +4,7 @@
 #include "geometry/wheel_input.h"
 #include "material/final_material.h"
 #include "material/hardness_recommendation.h"
+#include "material/manufacturing_requirements.h"
 #include "material/steel_grade.h"
 #include "material/treatment_method.h"
 #include "shell/mode_commands.h"
@@ -92,7 +93,9 @@ void CheckCalculation(benchmark::State& run)
 {
     CalcState s = startUpState();
     chooseCheckMode(s);
-    s.sigmaF1 = 950;
+    chooseRequirements(s, 1);
+    chooseSurfaceHardening(s, 3);
+    chooseSteelGrade(s, ScreenId::stal4, 1);
     const CheckInput input{"240", "60", "10", "40"};
     for (auto _ : run)
         benchmark::DoNotOptimize(checkPermissibleLoad(s, input));
@@ -112,7 +115,7 @@ CalcState workedWheel(const char* da, const char* m)
 {
     CalcState s = startUpState();
     chooseWheelMode(s);
-    enterWheel(s, {"40", "", "30", da, "20", ""});
+    enterWheel(s, {"40", "", "30", da, "20", "40"});
     chooseModule(s, m, "");
     return s;
 }

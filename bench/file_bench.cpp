@@ -26,7 +26,7 @@ CalcState fullCalculation()
         {Mode::Transmission, ScreenId::Vvod2, {0, {"20", "12", "100", "4.0"}}},
         {Mode::Transmission, ScreenId::Vibor, {0, {"2.5", ""}}},
         {Mode::Transmission, ScreenId::okon, {21, {}}},
-        {Mode::Wheel, ScreenId::Vvod, {0, {"40", "", "30", "420", "20", ""}}},
+        {Mode::Wheel, ScreenId::Vvod, {0, {"40", "", "30", "420", "20", "40"}}},
         {Mode::Wheel, ScreenId::Vibor, {0, {"10.0", ""}}},
         {Mode::Check, ScreenId::trebov2, {2, {}}},
         {Mode::Check, ScreenId::BNormal2, {2, {}}},

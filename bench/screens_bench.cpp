@@ -99,7 +99,7 @@ void OpenFileOnTheScreens(benchmark::State& run)
         {gear::Mode::Transmission, gear::ScreenId::Vvod2, {0, {"20", "12", "100", "4.0"}}},
         {gear::Mode::Transmission, gear::ScreenId::Vibor, {0, {"2.5", ""}}},
         {gear::Mode::Transmission, gear::ScreenId::okon, {21, {}}},
-        {gear::Mode::Wheel, gear::ScreenId::Vvod, {0, {"40", "", "30", "420", "20", ""}}},
+        {gear::Mode::Wheel, gear::ScreenId::Vvod, {0, {"40", "", "30", "420", "20", "40"}}},
         {gear::Mode::Wheel, gear::ScreenId::Vibor, {0, {"10.0", ""}}},
         {gear::Mode::Check, gear::ScreenId::trebov2, {2, {}}},
         {gear::Mode::Check, gear::ScreenId::BNormal2, {2, {}}},
@@ -136,7 +136,7 @@ void ReportPdf(benchmark::State& run)
 {
     gear::CalcState state = gear::startUpState();
     gear::chooseWheelMode(state);
-    gear::enterWheel(state, {"40", "", "30", "105", "20", ""});
+    gear::enterWheel(state, {"40", "", "30", "105", "20", "40"});
     gear::chooseModule(state, "2.5", "");
     const gear::ui::ReportAuthor author{QStringLiteral("Иванов И. И."), QStringLiteral("МТ-31"), QStringLiteral("7")};
     for (auto _ : run) {

@@ -4,6 +4,7 @@
 set(GEAR_CORE_SOURCES
     src/shell/shell.h
     src/shell/angle.h
+    src/shell/input_range.h src/shell/input_range.cpp
     src/shell/number.h
     src/shell/mode.h
     src/shell/message.h src/shell/message.cpp

@@ -313,6 +313,90 @@
         <source>Расчёт</source>
         <translation>Calculation</translation>
     </message>
+    <message>
+        <source>экран %1: %2</source>
+        <translation>screen %1: %2</translation>
+    </message>
+    <message>
+        <source>его экраны не доводят расчёт до результатов.</source>
+        <translation>its screens do not take the calculation as far as its results.</translation>
+    </message>
+    <message>
+        <source>Число зубьев колеса Z2 = U·Z1 теперь округляется до целого, и дальше везде берётся фактическое передаточное число Uф = Z2/Z1.</source>
+        <translation>The wheel’s number of teeth Z2 = U·Z1 is now rounded to a whole number, and the actual ratio Uф = Z2/Z1 is taken everywhere after that.</translation>
+    </message>
+    <message>
+        <source>Проектный расчёт мягких зубьев: момент T2 входит в формулы межосевого расстояния и модуля в Н·мм (·1000), как в расчёте на изгиб; прежде aw и модуль выходили в 10 раз меньше.</source>
+        <translation>Design of soft teeth: the torque T2 enters the formulas of the centre distance and the module in N·mm (·1000), as in the bending design; before, aw and the module came out ten times too small.</translation>
+    </message>
+    <message>
+        <source>Допускаемое контактное напряжение пары — меньшее из σHP1 и σHP2, а не напряжение шестерни.</source>
+        <translation>The pair’s allowable contact stress is the smaller of σHP1 and σHP2, not the pinion’s.</translation>
+    </message>
+    <message>
+        <source>Модуль мягких зубьев — больший из модуля по изгибу и модуля, который даёт рассчитанное межосевое расстояние при заданном Z1.</source>
+        <translation>The module of soft teeth is the larger of the bending module and the module that gives the designed centre distance with the Z1 typed.</translation>
+    </message>
+    <message>
+        <source>В проверке рабочих напряжений коэффициент формы зуба YF берётся из таблицы по zv каждого колеса, а не 4 из проектного расчёта.</source>
+        <translation>The check of the working stresses takes the tooth form factor YF from the table by each gear’s zv, not the design’s 4.</translation>
+    </message>
+    <message>
+        <source>Коэффициент формы зуба YF при zv от 80 и выше равен 3.74, как в таблице, из которой он взят; прежде он снова рос до 4.47.</source>
+        <translation>The tooth form factor YF is 3.74 for every zv from 80 up, as in the table it comes from; before, it rose again to 4.47.</translation>
+    </message>
+    <message>
+        <source>Контактное напряжение в зацеплении одно: σH2 = σH1; прежде σH2 считалось по диаметру колеса и выходило в √U раз меньше.</source>
+        <translation>A mesh has one contact stress: σH2 = σH1; before, σH2 was worked out from the wheel’s diameter and came out √U times too small.</translation>
+    </message>
+    <message>
+        <source>Коэффициенты нагрузки KFβ и KHβ (и kF, kH) по умолчанию равны 1, а не 0.8: коэффициент нагрузки не бывает меньше единицы.</source>
+        <translation>The load factors KFβ and KHβ (and kF, kH) default to 1, not 0.8: a load factor is never below one.</translation>
+    </message>
+    <message>
+        <source>Проектный расчёт ведётся с материалом своей цепочки экранов, а не с тем, что выбран позже в режиме «Проверка».</source>
+        <translation>The design computes with the material of its own chain of screens, not with the one chosen later in the “Check” mode.</translation>
+    </message>
+    <message>
+        <source>Диаметры колеса считаются от принятого модуля: d = m·z/cos β, da = d + 2m, df = d − 2.5m; прежде d = da − 2m от введённого da, и таблица эскиза противоречила себе.</source>
+        <translation>The wheel’s diameters follow from the module taken: d = m·z/cos β, da = d + 2m, df = d − 2.5m; before, d = da − 2m from the da typed, and the sketch’s table contradicted itself.</translation>
+    </message>
+    <message>
+        <source>Допускаемая нагрузка считается как обратная задача проектного расчёта на изгиб: с 0.4·σF lim, коэффициентом формы зуба YF, коэффициентом нагрузки 1.5 и Yβ; прежде предел выносливости брался как рабочее напряжение.</source>
+        <translation>The permissible load is the bending design run backwards: with 0.4·σF lim, the tooth form factor YF, the load factor 1.5 and Yβ; before, the endurance limit was taken as the working stress.</translation>
+    </message>
+    <message>
+        <source>Проверка ведётся с материалом своей цепочки экранов, а не с напряжениями, которые оставил расчёт передачи.</source>
+        <translation>The check computes with the material of its own chain of screens, not with the stresses a design left behind.</translation>
+    </message>
+    <message>
+        <source>«%1»: результатов больше нет — %2 Введённое осталось на экранах.</source>
+        <translation>“%1”: there are no results any more — %2 What was typed stays on the screens.</translation>
+    </message>
+    <message>
+        <source>«%1»: %2.</source>
+        <translation>“%1”: %2.</translation>
+    </message>
+    <message>
+        <source>Файл записан прежней версией программы (формат version %1). Его данные пересчитаны по исправленным формулам; изменились результаты:</source>
+        <translation>The file was written by an earlier version of the program (format version %1). Its data were computed again by the mended formulas; these results changed:</translation>
+    </message>
+    <message>
+        <source>Данные файла пересчитаны; изменились результаты:</source>
+        <translation>The file’s data were computed again; these results changed:</translation>
+    </message>
+    <message>
+        <source>Почему:</source>
+        <translation>Why:</translation>
+    </message>
+    <message>
+        <source>При сохранении в файл запишутся новые результаты.</source>
+        <translation>Saving writes the new results into the file.</translation>
+    </message>
+    <message>
+        <source>Коэффициент %1 в файле равен %2; принят %3. %4</source>
+        <translation>Coefficient %1 in the file is %2; %3 is taken. %4</translation>
+    </message>
 </context>
 <context>
     <name>formula</name>
@@ -335,6 +419,10 @@
     <message>
         <source>ближайший нормальный размер к {L_ст}</source>
         <translation>nearest standard size to {L_ст}</translation>
+    </message>
+    <message>
+        <source>{U}·{Z_1}, округлённое до целого</source>
+        <translation>{U}·{Z_1}, rounded to a whole number</translation>
     </message>
 </context>
 <context>
@@ -711,44 +799,8 @@
 <context>
     <name>refusal</name>
     <message>
-        <source>Коэффициент %1 должен быть положительным числом.</source>
-        <translation>Coefficient %1 must be a positive number.</translation>
-    </message>
-    <message>
-        <source>Делительный диаметр колеса должен быть больше нуля.</source>
-        <translation>The pitch diameter of the wheel must be greater than zero.</translation>
-    </message>
-    <message>
-        <source>Число зубьев колеса должно быть больше нуля.</source>
-        <translation>The number of wheel teeth must be greater than zero.</translation>
-    </message>
-    <message>
-        <source>Угол наклона зубьев должен быть не меньше 0 и меньше 90 градусов.</source>
-        <translation>The helix angle must be at least 0 and less than 90 degrees.</translation>
-    </message>
-    <message>
-        <source>Ширина зубчатого венца должна быть больше нуля.</source>
-        <translation>The face width must be greater than zero.</translation>
-    </message>
-    <message>
         <source>При этих данных расчёт не даёт конечного результата.</source>
         <translation>With these data the calculation gives no finite result.</translation>
-    </message>
-    <message>
-        <source>Коэффициент торцевого перекрытия εα не получается положительным: увеличьте число зубьев шестерни Z1.</source>
-        <translation>The transverse contact ratio εα does not come out positive: increase the number of pinion teeth Z1.</translation>
-    </message>
-    <message>
-        <source>Число зубьев шестерни Z1 должно быть больше нуля.</source>
-        <translation>The number of pinion teeth Z1 must be greater than zero.</translation>
-    </message>
-    <message>
-        <source>Вращающий момент T должен быть больше нуля.</source>
-        <translation>The torque T must be greater than zero.</translation>
-    </message>
-    <message>
-        <source>Передаточное отношение U должно быть больше нуля: выберите его из списка.</source>
-        <translation>The gear ratio U must be greater than zero: choose it from the list.</translation>
     </message>
     <message>
         <source>Предел выносливости при изгибе не задан: выберите материал заново.</source>
@@ -763,10 +815,6 @@
         <translation>With these data the module does not come out as a positive number.</translation>
     </message>
     <message>
-        <source>Взятое значение модуля не является положительным числом.</source>
-        <translation>The module taken is not a positive number.</translation>
-    </message>
-    <message>
         <source>Нужно взять ровно одно стандартное значение модуля.</source>
         <translation>Take exactly one standard value of the module.</translation>
     </message>
@@ -779,28 +827,132 @@
         <translation>With these data the strength calculation gives no finite result: check the number of teeth, the torque and the gear ratio.</translation>
     </message>
     <message>
-        <source>Число зубьев Z слишком велико.</source>
-        <translation>The number of teeth Z is too large.</translation>
+        <source>Коэффициент %1 не может быть меньше 1: коэффициент нагрузки, её неравномерности или динамики по определению не меньше единицы.</source>
+        <translation>Coefficient %1 cannot be below 1: a load, load distribution or dynamic factor is at least one by definition.</translation>
     </message>
     <message>
-        <source>Диаметр вала dв не может быть отрицательным.</source>
-        <translation>The shaft diameter ds cannot be negative.</translation>
+        <source>Коэффициент %1 должен быть больше %2 и не больше %3.</source>
+        <translation>Coefficient %1 must be above %2 and at most %3.</translation>
     </message>
     <message>
-        <source>Диаметр окружности вершин da должен быть больше нуля.</source>
-        <translation>The tip diameter da must be greater than zero.</translation>
+        <source>Коэффициент %1 должен быть от %2 до %3.</source>
+        <translation>Coefficient %1 must be from %2 to %3.</translation>
     </message>
     <message>
-        <source>Ширина зубчатого венца bw не может быть отрицательной.</source>
-        <translation>The face width bw cannot be negative.</translation>
+        <source>Введите коэффициент %1 числом.</source>
+        <translation>Type coefficient %1 as a number.</translation>
     </message>
     <message>
-        <source>Ширина ступицы Lст слишком велика.</source>
-        <translation>The hub length Lh is too large.</translation>
+        <source>Введите делительный диаметр колеса d, мм.</source>
+        <translation>Type the pitch diameter of the wheel d, mm.</translation>
     </message>
     <message>
-        <source>При таком числе зубьев Z модуль не определяется: Z / cos β + 2 должно быть больше нуля.</source>
-        <translation>With this number of teeth Z the module cannot be found: Z / cos β + 2 must be greater than zero.</translation>
+        <source>Делительный диаметр колеса должен быть больше 0 и не больше %1 мм.</source>
+        <translation>The pitch diameter of the wheel must be above 0 and at most %1 mm.</translation>
+    </message>
+    <message>
+        <source>Введите число зубьев колеса z.</source>
+        <translation>Type the number of teeth of the wheel z.</translation>
+    </message>
+    <message>
+        <source>Число зубьев колеса z должно быть целым, от %1 до %2: меньше 10 зубьев без смещения не нарезать.</source>
+        <translation>The number of teeth of the wheel z must be a whole number from %1 to %2: fewer than 10 teeth cannot be cut without profile shift.</translation>
+    </message>
+    <message>
+        <source>Введите угол наклона зубьев в градусах или оставьте поле пустым для прямых зубьев.</source>
+        <translation>Type the helix angle in degrees, or leave the field empty for spur teeth.</translation>
+    </message>
+    <message>
+        <source>Угол наклона зубьев должен быть от %1 до %2 градусов.</source>
+        <translation>The helix angle must be from %1 to %2 degrees.</translation>
+    </message>
+    <message>
+        <source>Введите ширину зубчатого венца b, мм.</source>
+        <translation>Type the face width b, mm.</translation>
+    </message>
+    <message>
+        <source>Ширина зубчатого венца должна быть больше 0 и не больше %1 мм.</source>
+        <translation>The face width must be above 0 and at most %1 mm.</translation>
+    </message>
+    <message>
+        <source>Введите число зубьев шестерни Z1.</source>
+        <translation>Type the number of teeth of the pinion Z1.</translation>
+    </message>
+    <message>
+        <source>Число зубьев шестерни Z1 должно быть целым, от %1 до %2: меньше 10 зубьев без смещения не нарезать.</source>
+        <translation>The number of teeth of the pinion Z1 must be a whole number from %1 to %2: fewer than 10 teeth cannot be cut without profile shift.</translation>
+    </message>
+    <message>
+        <source>Введите вращающий момент T, Н·м.</source>
+        <translation>Type the torque T, N·m.</translation>
+    </message>
+    <message>
+        <source>Вращающий момент T должен быть больше 0 и не больше %1 Н·м.</source>
+        <translation>The torque T must be above 0 and at most %1 N·m.</translation>
+    </message>
+    <message>
+        <source>Введите передаточное отношение U или выберите его из списка.</source>
+        <translation>Type the gear ratio U or choose it from the list.</translation>
+    </message>
+    <message>
+        <source>Передаточное отношение U должно быть от %1 до %2.</source>
+        <translation>The gear ratio U must be from %1 to %2.</translation>
+    </message>
+    <message>
+        <source>Введите модуль числом или возьмите его из списка.</source>
+        <translation>Type the module as a number or take it from the list.</translation>
+    </message>
+    <message>
+        <source>Модуль должен быть больше 0 и не больше %1 мм: так кончается ряд модулей ГОСТ 9563-80.</source>
+        <translation>The module must be above 0 and at most %1 mm: that is where the modules of GOST 9563-80 end.</translation>
+    </message>
+    <message>
+        <source>Вал dв = %1 мм не помещается в колесо с модулем %2 мм: диаметр вала должен быть меньше диаметра впадин df = %3 мм.</source>
+        <translation>A shaft of ds = %1 mm does not fit a wheel of module %2 mm: the shaft diameter must be smaller than the root diameter df = %3 mm.</translation>
+    </message>
+    <message>
+        <source>Введите число зубьев Z.</source>
+        <translation>Type the number of teeth Z.</translation>
+    </message>
+    <message>
+        <source>Число зубьев Z должно быть целым, от %1 до %2: меньше 10 зубьев без смещения не нарезать.</source>
+        <translation>The number of teeth Z must be a whole number from %1 to %2: fewer than 10 teeth cannot be cut without profile shift.</translation>
+    </message>
+    <message>
+        <source>Введите диаметр вала dв, мм.</source>
+        <translation>Type the shaft diameter ds, mm.</translation>
+    </message>
+    <message>
+        <source>Диаметр вала dв должен быть больше 0 и не больше %1 мм.</source>
+        <translation>The shaft diameter ds must be above 0 and at most %1 mm.</translation>
+    </message>
+    <message>
+        <source>Введите диаметр окружности вершин da, мм.</source>
+        <translation>Type the tip diameter da, mm.</translation>
+    </message>
+    <message>
+        <source>Диаметр окружности вершин da должен быть больше 0 и не больше %1 мм — наибольшего нормального размера.</source>
+        <translation>The tip diameter da must be above 0 and at most %1 mm, the largest preferred size.</translation>
+    </message>
+    <message>
+        <source>Вал dв = %1 мм не помещается в колесо: диаметр вала должен быть меньше диаметра вершин da = %2 мм.</source>
+        <translation>A shaft of ds = %1 mm does not fit the wheel: the shaft diameter must be smaller than the tip diameter da = %2 mm.</translation>
+    </message>
+    <message>
+        <source>Введите ширину зубчатого венца bw, мм.</source>
+        <translation>Type the face width bw, mm.</translation>
+    </message>
+    <message>
+        <source>Ширина зубчатого венца bw должна быть больше 0 и не больше %1 мм.</source>
+        <translation>The face width bw must be above 0 and at most %1 mm.</translation>
+    </message>
+    <message>
+        <source>Введите ширину ступицы Lст, мм.</source>
+        <translation>Type the hub length Lh, mm.</translation>
+    </message>
+    <message>
+        <source>Ширина ступицы Lст должна быть больше 0 и не больше %1 мм.</source>
+        <translation>The hub length Lh must be above 0 and at most %1 mm.</translation>
     </message>
 </context>
 <context>
@@ -1595,6 +1747,14 @@ strength</translation>
         <source>dв</source>
         <translation>ds</translation>
     </message>
+    <message>
+        <source>U_ф</source>
+        <translation>U_a</translation>
+    </message>
+    <message>
+        <source>ΔU</source>
+        <translation>ΔU</translation>
+    </message>
 </context>
 <context>
     <name>treatment</name>
@@ -1775,6 +1935,34 @@ strength</translation>
     <message>
         <source>Модуль между строками таблицы обода: линейная интерполяция</source>
         <translation>Module between rows of the rim table: linear interpolation</translation>
+    </message>
+    <message>
+        <source>Коэффициент нагрузки 1.5, как в проектном расчёте на изгиб; KFα — из набора параметров</source>
+        <translation>Load factor 1.5, as in the bending design; KFα from the coefficient set</translation>
+    </message>
+    <message>
+        <source>Коэффициент нагрузки проектного расчёта kF = 1.5: постоянная методики, а не коэффициенты набора параметров</source>
+        <translation>The design’s load factor kF = 1.5: a constant of the method, not the coefficient set</translation>
+    </message>
+    <message>
+        <source>Коэффициент нагрузки проектного расчёта kH = 1.5: постоянная методики, а не коэффициенты набора параметров</source>
+        <translation>The design’s load factor kH = 1.5: a constant of the method, not the coefficient set</translation>
+    </message>
+    <message>
+        <source>m_F &gt; m_aw: модуль задаёт прочность зубьев на изгиб</source>
+        <translation>m_F &gt; m_aw: the bending strength of the teeth sets the module</translation>
+    </message>
+    <message>
+        <source>m_aw ≥ m_F: модуль задаёт межосевое расстояние из расчёта на контактную прочность</source>
+        <translation>m_aw ≥ m_F: the centre distance of the contact design sets the module</translation>
+    </message>
+    <message>
+        <source>Коэффициенты нагрузки проверочного расчёта KFβ, KFv, KFα, KHβ, KHv, KHα — из набора параметров</source>
+        <translation>The load factors of the stress check KFβ, KFv, KFα, KHβ, KHv, KHα come from the coefficient set</translation>
+    </message>
+    <message>
+        <source>С модулем %1 мм диаметр вершин da = m·z/cos β + 2·m = %2 мм, а введено %3 мм (разница %4 %). Колесо построено по da = %2 мм. %5.</source>
+        <translation>With a module of %1 mm the tip diameter da = m·z/cos β + 2·m = %2 mm, while %3 mm was typed (a difference of %4 %). The wheel is built to da = %2 mm. %5.</translation>
     </message>
 </context>
 </TS>

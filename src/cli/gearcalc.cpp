@@ -195,6 +195,10 @@ int computeFile(const std::string& path, bool steps, bool json)
         std::cerr << path << ": " << opened.refusal.text() << '\n';
         return kRefused;
     }
+    // A file of an older version is computed all the same; what changed is
+    // said beside the results.
+    if (!opened.notice.empty())
+        std::cerr << path << ": " << gear::noticeText(opened.notice) << '\n';
     if (json) {
         std::cout << gear::calculationText(gear::calculationOf(opened.state));
         return kDone;

@@ -24,7 +24,11 @@
 namespace gear {
 
 inline constexpr std::string_view kCalculationFormat = "gearwheel-calculation";
-inline constexpr int kCalculationVersion = 1;
+// 2: the results of the mended formulas of 1.2. A file of version 1 opens
+// with its inputs run again and a notice of the results that changed; a
+// reader of version 1 refuses a file of version 2 with a sentence that it
+// was written by a newer program.
+inline constexpr int kCalculationVersion = 2;
 inline constexpr std::size_t kMaxCalculationFileSize = 1024 * 1024;
 // The longest text a field of a screen takes, in characters.
 inline constexpr int kMaxGivenTextLength = 32767;
@@ -92,14 +96,23 @@ std::vector<ScreenId> reopen(CalcState& state, const Calculation& calculation, c
 std::string calculationText(const Calculation& calculation);
 
 // A calculation file read, run again and checked, or one sentence saying
-// what is wrong with it and where.
+// what is wrong with it and where. A file of an older version, or one with
+// a coefficient out of its range, opens with `notice`: what was taken
+// otherwise than the file says, and which results changed, old → new, with
+// one sentence for each kind of mend that changed them. Saving writes the
+// new results.
 struct OpenedCalculation {
     Calculation calculation;
     CalcState state;
     Message refusal;
+    std::vector<Message> notice;
 
     bool refused() const { return !refusal.empty(); }
 };
+
+// The notice as one text, a sentence or a list item a line, in the language
+// of `translate`.
+std::string noticeText(const std::vector<Message>& notice, const Translator& translate = {});
 
 OpenedCalculation openCalculation(std::string_view text);
 

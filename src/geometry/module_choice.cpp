@@ -4,7 +4,9 @@
 #include "geometry/preferred_size.h"
 #include "shell/angle.h"
 #include "shell/draft.h"
+#include "shell/input_range.h"
 #include "shell/number_text.h"
+#include "shell/reference_tables.h"
 #include "shell/walkthrough.h"
 
 #include <cmath>
@@ -38,51 +40,84 @@ void checkStresses(CalcState& s, StepRecorder& record)
     s.Zk = 1;
     s.Sf = 1.2;
     s.Ybeta = 1;
+    // Each gear's form factor by its own equivalent teeth, whichever design
+    // gave the module: the contact design's lumped value is no gear's.
+    const double c = cosDegrees(s.beta);
+    const double zv1 = s.Z1 / (c * c * c);
+    const double zv2 = s.Z2 / (c * c * c);
+    s.YF1 = toothFormFactor(zv1);
+    s.YF2 = toothFormFactor(zv2);
+    record.step("z_v1", "{Z_1}/{cos^3 β}", {s.Z1, c * c * c}, zv1);
+    record.step("z_v2", "{Z_2}/{cos^3 β}", {s.Z2, c * c * c}, zv2);
+    record.step("Y_F1", "Y_F({z_v1})", {zv1}, s.YF1);
+    record.step("Y_F2", "Y_F({z_v2})", {zv2}, s.YF2);
+    record.decision(GEAR_TR("walkthrough", "Коэффициенты нагрузки проверочного расчёта KFβ, KFv, KFα, KHβ, KHv, KHα — "
+                                           "из набора параметров"));
     const double Ft1 = 2000.0 * s.T1 / s.d;
-    const double Ft2 = 2000.0 * s.T2 / s.d2;
     record.step("F_t1", "2000·{T_1}/{d_1}", {s.T1, s.d}, Ft1, unit::N);
-    record.step("F_t2", "2000·{T_2}/{d_2}", {s.T2, s.d2}, Ft2, unit::N);
     s.sigmaF1 = s.YF1 * Ft1 / (s.bw1 * s.m) * s.Ybeta * s.kfb * s.kfv * s.kfa;
     record.step("σ_F1", "{Y_F1}·{F_t1}/({b_w1}·{m})·{Y_β}·{K_Fβ}·{K_Fv}·{K_Fα}",
                 {s.YF1, Ft1, s.bw1, s.m, s.Ybeta, s.kfb, s.kfv, s.kfa}, s.sigmaF1, unit::MPa);
     s.sigmaF2 = s.sigmaF1 * (s.YF2 * s.bw1) / (s.YF1 * s.bw2);
     record.step("σ_F2", "{σ_F1}·{Y_F2}·{b_w1}/({Y_F1}·{b_w2})", {s.sigmaF1, s.YF2, s.bw1, s.YF1, s.bw2}, s.sigmaF2,
                 unit::MPa);
-    const double load = s.khb * s.khv * s.kha * (s.U + 1.0) / s.U;
+    const double load = s.khb * s.khv * s.kha * (s.Uf + 1.0) / s.Uf;
     // 440 √МПа stands for Z_E·Z_H·Z_ε of a pair of steel wheels: the
     // elasticity factor 190 √МПа, the contact-zone factor 2.5 of a 20°
     // pressure angle and a contact-ratio factor of about 0.9, rounded.
     s.sigmaH1 = 440.0 * s.Zk * std::sqrt(Ft1 / (s.bw1 * s.d) * load);
-    s.sigmaH2 = 440.0 * s.Zk * std::sqrt(Ft2 / (s.bw2 * s.d2) * load);
-    record.step("σ_H1", "440·{Z_k}·√({F_t1}/({b_w1}·{d_1})·{K_Hβ}·{K_Hv}·{K_Hα}·({U} + 1)/{U})",
-                {s.Zk, Ft1, s.bw1, s.d, s.khb, s.khv, s.kha, s.U, s.U}, s.sigmaH1, unit::MPa);
-    record.step("σ_H2", "440·{Z_k}·√({F_t2}/({b_w2}·{d_2})·{K_Hβ}·{K_Hv}·{K_Hα}·({U} + 1)/{U})",
-                {s.Zk, Ft2, s.bw2, s.d2, s.khb, s.khv, s.kha, s.U, s.U}, s.sigmaH2, unit::MPa);
+    record.step("σ_H1", "440·{Z_k}·√({F_t1}/({b_w1}·{d_1})·{K_Hβ}·{K_Hv}·{K_Hα}·({U_ф} + 1)/{U_ф})",
+                {s.Zk, Ft1, s.bw1, s.d, s.khb, s.khv, s.kha, s.Uf, s.Uf}, s.sigmaH1, unit::MPa);
+    // The teeth of a pair press on each other with one force over one
+    // contact line: the contact stress is the same for both gears.
+    s.sigmaH2 = s.sigmaH1;
+    record.step("σ_H2", "{σ_H1}", {s.sigmaH1}, s.sigmaH2, unit::MPa);
+}
+
+// The sentence of a wheel's construction by its tip diameter.
+Message designSentence(double da)
+{
+    const ScreenId sketch = wheelSketchScreen(da);
+    return sketch == ScreenId::vivod1 ? GEAR_TR("walkthrough", "da < 250 мм: колесо цельное, с плоским диском")
+           : sketch == ScreenId::vivod2
+               ? GEAR_TR("walkthrough", "250 ≤ da ≤ 600 мм: кованое колесо с отверстиями в диске")
+               : GEAR_TR("walkthrough", "da > 600 мм: литое колесо со спицами");
 }
 
 } // namespace
+
+Message wheelTipNote(const Quantities& wheel)
+{
+    const double typed = wheel.daGiven;
+    const double built = wheel.da;
+    if (!(typed > 0.0) || !(built > 0.0) || std::abs(built - typed) <= kTipTolerance * typed)
+        return {};
+    return GEAR_TR("walkthrough", "С модулем %1 мм диаметр вершин da = m·z/cos β + 2·m = %2 мм, а введено %3 мм "
+                                  "(разница %4 %). Колесо построено по da = %2 мм. %5.")
+        .arg(numberToText(wheel.m, kResultDigits, "."))
+        .arg(numberToText(built, kResultDigits, "."))
+        .arg(numberToText(typed, kResultDigits, "."))
+        .arg(numberToText((built - typed) / typed * 100.0, 2, "."))
+        .arg(designSentence(built));
+}
 
 Outcome chooseModule(CalcState& state, std::string_view row1, std::string_view row2)
 {
     writeDefaultCoefficients(state);
     state.row1Chosen = !row1.empty();
     state.row2Chosen = !row2.empty();
-    const double m1 = numberFromText(row1);
-    const double m2 = numberFromText(row2);
-    // Both rows taken: the second row's value is the one kept.
-    if (state.row1Chosen && isPositive(m1))
-        state.m = m1;
-    if (state.row2Chosen && isPositive(m2))
-        state.m = m2;
-
-    const bool oneTaken = state.row1Chosen != state.row2Chosen;
-    const double taken = state.row1Chosen ? m1 : m2;
     const GivenInputs given{0, {std::string(row1), std::string(row2)}};
-    if (!oneTaken || !isPositive(taken)) {
+    if (state.row1Chosen == state.row2Chosen) {
+        // Both rows taken: the second row's value is the one kept.
+        const double m1 = numberFromText(row1);
+        const double m2 = numberFromText(row2);
+        if (state.row1Chosen && isPositive(m1))
+            state.m = m1;
+        if (state.row2Chosen && isPositive(m2))
+            state.m = m2;
         StepRecorder record(state, ScreenId::Vibor);
         record.given(given);
-        record.refuse(oneTaken ? GEAR_TR("refusal", "Взятое значение модуля не является положительным числом.")
-                               : GEAR_TR("refusal", "Нужно взять ровно одно стандартное значение модуля."));
+        record.refuse(GEAR_TR("refusal", "Нужно взять ровно одно стандартное значение модуля."));
         Outcome error = Outcome::openNext(ScreenId::oshibka1);
         error.beep = true;
         return error;
@@ -91,14 +126,25 @@ Outcome chooseModule(CalcState& state, std::string_view row1, std::string_view r
     Draft draft(state);
     CalcState& s = draft.state();
     auto refuse = [&](Message why) { return draft.refuse(ScreenId::Vibor, std::move(why), given); };
+    const std::string_view taken = s.row1Chosen ? row1 : row2;
+    if (!holdsNumber(taken))
+        return refuse(GEAR_TR("refusal", "Введите модуль числом или возьмите его из списка."));
+    s.m = numberFromText(taken);
+    if (!(s.m > 0.0 && s.m <= kLargestModule))
+        return refuse(GEAR_TR("refusal", "Модуль должен быть больше 0 и не больше %1 мм: так кончается ряд модулей "
+                                         "ГОСТ 9563-80.")
+                          .arg(numberToText(Number(kLargestModule))));
     StepRecorder record(s, ScreenId::Vibor);
     record.given(given);
     record.decision(s.row1Chosen ? GEAR_TR("walkthrough", "Модуль взят из первого ряда ГОСТ 9563-80")
                                  : GEAR_TR("walkthrough", "Модуль взят из второго ряда ГОСТ 9563-80"));
     record.step("m", "", {}, s.m, unit::mm);
     const bool transmission = s.mode == Mode::Transmission;
+    const double c = cosDegrees(s.beta);
+    record.step("cos β", "cos({β}·3.1415/180)", {s.beta}, c);
+    // Root diameters: the tooth goes 1.25·m below the pitch circle, its tip
+    // m above it.
     if (transmission) {
-        const double c = cosDegrees(s.beta);
         s.d = s.m * s.Z1 / c;
         s.d2 = s.m * s.Z2 / c;
         s.da = s.d + 2.0 * s.m;
@@ -106,7 +152,6 @@ Outcome chooseModule(CalcState& state, std::string_view row1, std::string_view r
         s.aw = (s.d + s.d2) / 2.0;
         s.Psibm = s.Z1 * s.Psibd;
         s.bw = s.m * s.Psibm;
-        record.step("cos β", "cos({β}·3.1415/180)", {s.beta}, c);
         record.step("d_1", "{m}·{Z_1}/{cos β}", {s.m, s.Z1, c}, s.d, unit::mm);
         record.step("d_2", "{m}·{Z_2}/{cos β}", {s.m, s.Z2, c}, s.d2, unit::mm);
         record.step("d_a1", "{d_1} + 2·{m}", {s.d, s.m}, s.da, unit::mm);
@@ -114,26 +159,33 @@ Outcome chooseModule(CalcState& state, std::string_view row1, std::string_view r
         record.step("a_w", "({d_1} + {d_2})/2", {s.d, s.d2}, s.aw, unit::mm);
         record.step("ψ_bm", "{Z_1}·{ψ_bd}", {s.Z1, s.Psibd}, s.Psibm);
         record.step("b_w", "{m}·{ψ_bm}", {s.m, s.Psibm}, s.bw, unit::mm);
-    }
-    // Root diameters: the tooth goes 1.25·m below the pitch circle. A single
-    // wheel's pitch diameter comes from its tip diameter; it has no mate, so
-    // nothing of a second gear is computed for it. For a pair d = da − 2·m
-    // would give d back again, so the value the walkthrough shows is kept.
-    if (transmission) {
         s.df = s.d - 2.5 * s.m;
         s.df2 = s.d2 - 2.5 * s.m;
         record.step("d_f1", "{d_1} − 2.5·{m}", {s.d, s.m}, s.df, unit::mm);
         record.step("d_f2", "{d_2} − 2.5·{m}", {s.d2, s.m}, s.df2, unit::mm);
     } else {
-        s.d = s.da - 2.0 * s.m;
+        // A single wheel is built on the module taken, as a pair is: its
+        // tip diameter follows from it, and the one typed only led to the
+        // module. A wheel has no mate, so nothing of a second gear is
+        // computed for it.
+        s.d = s.m * s.Z1 / c;
+        s.da = s.d + 2.0 * s.m;
         s.df = s.d - 2.5 * s.m;
-        record.step("d", "{d_a} − 2·{m}", {s.da, s.m}, s.d, unit::mm);
+        record.step("d", "{m}·{Z}/{cos β}", {s.m, s.Z1, c}, s.d, unit::mm);
+        record.step("d_a", "{d} + 2·{m}", {s.d, s.m}, s.da, unit::mm);
         record.step("d_f", "{d} − 2.5·{m}", {s.d, s.m}, s.df, unit::mm);
     }
     if (!(s.df > 0.0)) {
         return refuse(
             GEAR_TR("refusal", "При модуле %1 мм диаметр впадин не получается положительным: выберите модуль меньше.")
                 .arg(numberToText(Number(s.m))));
+    }
+    if (s.mode == Mode::Wheel && !(s.dv < s.df)) {
+        return refuse(GEAR_TR("refusal", "Вал dв = %1 мм не помещается в колесо с модулем %2 мм: диаметр вала должен "
+                                         "быть меньше диаметра впадин df = %3 мм.")
+                          .arg(numberToText(s.dv, kResultDigits, "."))
+                          .arg(numberToText(Number(s.m)))
+                          .arg(numberToText(s.df, kResultDigits, ".")));
     }
     Outcome outcome;
     // The wheel body matters only for a single wheel: a designed pair has no
@@ -154,13 +206,10 @@ Outcome chooseModule(CalcState& state, std::string_view row1, std::string_view r
     }
 
     if (s.mode == Mode::Wheel) {
-        const ScreenId sketch = wheelSketchScreen(s.da);
-        record.decision(sketch == ScreenId::vivod1
-                            ? GEAR_TR("walkthrough", "da < 250 мм: колесо цельное, с плоским диском")
-                        : sketch == ScreenId::vivod2
-                            ? GEAR_TR("walkthrough", "250 ≤ da ≤ 600 мм: кованое колесо с отверстиями в диске")
-                            : GEAR_TR("walkthrough", "da > 600 мм: литое колесо со спицами"));
-        outcome = Outcome::openNext(sketch);
+        record.decision(designSentence(s.da));
+        if (Message note = wheelTipNote(s); !note.empty())
+            record.decision(std::move(note));
+        outcome = Outcome::openNext(wheelSketchScreen(s.da));
     } else if (s.mode == Mode::Transmission) {
         outcome = Outcome::openNext(ScreenId::okon);
     } else {

@@ -33,6 +33,10 @@ Outcome recommendHardness(CalcState& state, int row)
     if (row < 1 || row > static_cast<int>(kRows.size()))
         return Outcome::stay();
     const Recommendation& chosen = kRows[static_cast<size_t>(row - 1)];
+    // The first screen of the design's chain starts it, and its material,
+    // afresh.
+    state.mode = Mode::Transmission;
+    startMaterial(state, Mode::Transmission);
     // The middle of each recommended range.
     state.H1 = (chosen.pinionLow + chosen.pinionHigh) / 2.0;
     state.H2 = (chosen.wheelLow + chosen.wheelHigh) / 2.0;
@@ -40,6 +44,7 @@ Outcome recommendHardness(CalcState& state, int row)
     // hardened one is not sent down the hardened path.
     state.isHB = chosen.brinell;
     state.isHRC = !chosen.brinell;
+    keepMaterial(state, Mode::Transmission);
 
     StepRecorder record(state, ScreenId::ATverd, true);
     record.given({row, {}});

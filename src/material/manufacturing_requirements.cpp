@@ -9,10 +9,17 @@ Outcome chooseRequirements(CalcState& state, int option)
 {
     // The first screen of the check starts its chain afresh, so its
     // walkthrough never shows the treatment of an earlier check.
+    if (option == 1 || option == 2) {
+        // The first screen of the check's chain starts it, and its
+        // material, afresh.
+        state.mode = Mode::Check;
+        startMaterial(state, Mode::Check);
+    }
     if (option == 1) {
         state.rigid = true;
         state.isHRC = true;
         state.isHB = false;
+        keepMaterial(state, Mode::Check);
         StepRecorder record(state, ScreenId::trebov2, true);
         record.given({option, {}});
         record.decision(GEAR_TR("walkthrough",
@@ -23,6 +30,7 @@ Outcome chooseRequirements(CalcState& state, int option)
         state.rigid = false;
         state.isHB = true;
         state.isHRC = false;
+        keepMaterial(state, Mode::Check);
         StepRecorder record(state, ScreenId::trebov2, true);
         record.given({option, {}});
         record.decision(GEAR_TR(

@@ -137,6 +137,10 @@ Outcome chooseSteelGrade(CalcState& state, ScreenId screen, int option)
     // earlier pass; the screen waits for a grade instead.
     Draft draft(state);
     CalcState& s = draft.state();
+    // The grade serves the chain of the mode in force, with that chain's
+    // hardness and kind of treatment.
+    if (s.mode)
+        takeMaterial(s, *s.mode);
     StepRecorder record(s, screen);
     record.given({option, {}});
     const std::vector<std::string_view> grades = steelScreenContent(screen).grades;
@@ -144,6 +148,8 @@ Outcome chooseSteelGrade(CalcState& state, ScreenId screen, int option)
         record.decision(Message("steel", grades[static_cast<size_t>(option - 1)]));
     if (!applyRule(s, screen, option, record))
         return Outcome::stay();
+    if (s.mode)
+        keepMaterial(s, *s.mode);
     draft.commit();
     Outcome outcome = Outcome::close();
     outcome.next = inputScreenOfMode(state);

@@ -11,6 +11,27 @@ namespace gear {
 
 namespace {
 
+// A treatment screen serves the chain of the mode in force: it takes that
+// chain's material, and keeps what it changed in it when its Ok returns.
+class MaterialOfChain final {
+public:
+    explicit MaterialOfChain(CalcState& state) : m_state(state)
+    {
+        if (m_state.mode)
+            takeMaterial(m_state, *m_state.mode);
+    }
+    ~MaterialOfChain()
+    {
+        if (m_state.mode)
+            keepMaterial(m_state, *m_state.mode);
+    }
+    MaterialOfChain(const MaterialOfChain&) = delete;
+    MaterialOfChain& operator=(const MaterialOfChain&) = delete;
+
+private:
+    CalcState& m_state;
+};
+
 // The check mode asks for no hardness, so the middle of the treatment's
 // surface range stands for it: the same wheel then always gets the same
 // limits, whatever an earlier design left in the state.
@@ -38,6 +59,7 @@ std::vector<std::string_view> treatmentOptions(ScreenId screen)
 
 Outcome chooseThroughHardening(CalcState& state, int option)
 {
+    MaterialOfChain material(state);
     state.Sh = 1.1;
     if (option != 1 && option != 2)
         return Outcome::stay();
@@ -51,6 +73,7 @@ Outcome chooseThroughHardening(CalcState& state, int option)
 
 Outcome chooseSurfaceHardening(CalcState& state, int option)
 {
+    MaterialOfChain material(state);
     state.Sh = 1.2;
     if (option < 1 || option > 5)
         return Outcome::stay();

@@ -450,6 +450,9 @@ ScreenEntry sketchScreen(ScreenId id)
         e.captions.push_back({row.captionName, {"sketch", row.caption}});
         e.displays.push_back({row.fieldName, row.value});
     }
+    // Why the wheel is drawn to another tip diameter than the one typed,
+    // when it is, under the dimensions it concerns.
+    e.displays.push_back({kTipNoteName, nullptr, nullptr, wheelTipNote});
     e.buttons = {{"Command1", GEAR_TEXT("screen", "Назад"), ButtonAction::Close}, kSaveDrawing};
     return e;
 }

@@ -97,11 +97,13 @@ struct Button {
 };
 
 // A value a screen shows, written whenever the screen opens: a number of
-// the state, one computed from it, or (neither given) the steel taken.
+// the state, one computed from it, a note on the numbers of the screen's
+// mode (shown only when it says something), or (none given) the steel taken.
 struct Display {
     std::string_view control;
     Number Quantities::*value = nullptr;
     Number (*compute)(const CalcState& state) = nullptr;
+    Message (*note)(const Quantities& values) = nullptr;
 };
 
 // What a screen's Ok does with what it was given.
@@ -118,7 +120,7 @@ struct ScreenEntry {
     std::vector<OptionInput> options;
     std::vector<TableCell> cells; // the screen's table, heads first
     std::vector<Caption> captions;
-    std::vector<Display> displays;
+    std::vector<Display> displays; // a sketch's dimensions in the order of its captions, then its note
     std::vector<Button> buttons; // left to right; the first is pressed by Enter
     // How a file names the choice: the option, row or list item (empty for
     // a screen of texts), and the name given beside its number.

@@ -143,12 +143,17 @@ void Session::fill(ScreenId screen, Reply& reply)
     const Quantities& values = valuesOf(m_state, entry);
     for (const Display& display : entry.displays) {
         std::string text;
-        if (display.compute)
+        if (display.note) {
+            // A sentence shown only when there is something to say.
+            text = withDecimalSeparator(display.note(values).text(m_translate), m_separator);
+            reply.shown.push_back({screen, std::string(display.control), !text.empty()});
+        } else if (display.compute) {
             text = shown(display.compute(m_state));
-        else if (display.value)
+        } else if (display.value) {
             text = shown(values.*display.value);
-        else
+        } else {
             text = words("steel", steelOf(m_state, entry));
+        }
         reply.texts.push_back({screen, std::string(display.control), std::move(text)});
     }
     switch (entry.layout) {
@@ -245,7 +250,13 @@ Reply Session::open(std::string_view fileName, std::string_view bytes)
     fill(ScreenId::nastroyka, reply);
     reply.calculated = true;
     m_fileName = fileName;
-    m_savedText = currentFileText();
+    // A file of an older version holds other results than those shown: the
+    // work is unsaved until the new ones are written, and what changed is said.
+    m_savedText = opened.notice.empty() ? currentFileText() : std::string();
+    if (!opened.notice.empty()) {
+        reply.messageKind = MessageKind::Notice;
+        reply.message = withDecimalSeparator(noticeText(opened.notice, m_translate), m_separator);
+    }
     return reply;
 }
 

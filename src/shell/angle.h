@@ -13,10 +13,15 @@ inline double cosDegrees(double degrees)
     return std::cos(degrees * 3.1415 / 180.0);
 }
 
-// A helix angle the formulas can use: 0 for spur teeth, below 90 degrees.
+// The steepest helix the method takes, degrees. Helical gears are made up to
+// about 40°; above 45° the transverse contact ratio of the accepted tooth
+// numbers falls towards 1 and the load factor 1.1/εα runs away.
+inline constexpr double kMaxHelixAngle = 45;
+
+// A helix angle the method takes: 0 for spur teeth, up to kMaxHelixAngle.
 inline bool isUsableHelixAngle(double degrees)
 {
-    return std::isfinite(degrees) && degrees >= 0.0 && degrees < 90.0;
+    return std::isfinite(degrees) && degrees >= 0.0 && degrees <= kMaxHelixAngle;
 }
 
 } // namespace gear

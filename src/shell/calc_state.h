@@ -17,12 +17,14 @@ inline constexpr int kCoefficientCount = 17;
 
 // The seventeen coefficients that start-up writes and every module choice
 // writes again; the parameters screen may change them for the rest of a run.
+// A load, distribution or dynamic factor is at least 1 by definition, so the
+// set starts with 1 for each of them.
 struct CoefficientSet {
     double Psibd = 0.5;
-    double kf = 0.8;
-    double kh = 0.8;
-    double khb = 0.8;
-    double kfb = 0.8;
+    double kf = 1;
+    double kh = 1;
+    double khb = 1;
+    double kfb = 1;
     double kfa = 1;
     double kfv = 1;
     double khv = 1;
@@ -59,6 +61,7 @@ struct Quantities {
     Number Psibd;    // face width coefficient b/d1
     Number dv;       // shaft diameter under the hub
     Number m;        // module
+    Number daGiven;  // tip diameter of a single wheel as typed
     Number C;        // width of the spokes or the disc
     Number beta;     // helix angle, degrees; 0 for spur teeth
     Number mcalc;    // module derived from the tip diameter of a wheel
@@ -66,9 +69,10 @@ struct Quantities {
     Number D0;       // diameter D0 of the disc wheel
     Number R;        // fillet radius
     Number bw;       // face width
-    Number U;        // gear ratio
+    Number U;        // gear ratio as chosen
+    Number Uf;       // actual gear ratio Z2/Z1 of the whole tooth numbers
     Number km;       // module coefficient of the contact design
-    Number Z2;       // teeth of the wheel, U·Z1, not rounded
+    Number Z2;       // teeth of the wheel, U·Z1 rounded to a whole number
     Number Tcalc;    // permissible load of a checked wheel, N·m
     Number Sh;       // safety factor for contact stress
     Number kf;       // load factor for bending
@@ -90,6 +94,10 @@ struct Quantities {
     Number sigmaFP1; // allowable bending stress of the pinion
     Number sigmaFP2; // allowable bending stress of the wheel
     Number sigmaHP1; // allowable contact stress of the pinion
+    Number sigmaHP2; // allowable contact stress of the wheel
+    Number sigmaHP;  // allowable contact stress of the pair: the weaker gear's
+    Number mF;       // module of the soft design from bending
+    Number maw;      // module of the soft design that reaches the centre distance
     Number T1;       // torque on the pinion shaft
     Number T2;       // torque on the wheel shaft, U·T1
     Number kfb;      // load distribution factor across the face, bending
@@ -113,6 +121,20 @@ struct Quantities {
     Number L;      // spoke thickness at the rim
     Number dvStd;  // shaft diameter, preferred size
     Number dstStd; // hub diameter, preferred size
+};
+
+// The material a mode's chain chose: the hardness and its kind, the
+// endurance limits and the contact safety factor of the treatment. Each mode
+// keeps its own, so that a check after a design, or a design after a check,
+// computes with the steel of its own chain.
+struct Material {
+    Number H1, H2;           // surface hardness, HB or HRC
+    Number sigmaH1, sigmaH2; // contact endurance limits, MPa
+    Number sigmaF1, sigmaF2; // bending endurance limits, MPa
+    Number Sh;               // safety factor for contact stress
+    bool isHB = false;
+    bool isHRC = false;
+    bool rigid = false;
 };
 
 // What one mode's calculation gave, kept when it ran to its results, so that
@@ -139,10 +161,20 @@ struct CalcState : Quantities {
     CoefficientSet defaults;                                    // what the next reset of the coefficients writes
     Walkthrough walkthrough;                                    // the steps each mode's calculation ran last
     std::array<std::optional<ModeResults>, kModeCount> results; // by Mode
+    std::array<Material, kModeCount> materials;                 // by Mode: each chain's own material
 };
 
 // Keeps the state's numbers as the results of `mode`.
 void keepResults(CalcState& state, Mode mode);
+
+// The material fields of the state (hardness, its kind, limits, Sh) from the
+// material `mode`'s chain chose, and back: a material screen takes its
+// chain's material, changes it and keeps it; a calculation takes it.
+void takeMaterial(CalcState& state, Mode mode);
+void keepMaterial(CalcState& state, Mode mode);
+// The first screen of a chain starts its material afresh: nothing chosen
+// yet; until a treatment sets one, the safety factor is the set's.
+void startMaterial(CalcState& state, Mode mode);
 
 // One number of the state by its name, the symbol the formulas use.
 struct NumberField {
@@ -168,6 +200,7 @@ inline constexpr std::array<NumberField, sizeof(Quantities) / sizeof(Number)> kN
     {"Psibd", &Quantities::Psibd},
     {"dv", &Quantities::dv},
     {"m", &Quantities::m},
+    {"daGiven", &Quantities::daGiven},
     {"C", &Quantities::C},
     {"beta", &Quantities::beta},
     {"mcalc", &Quantities::mcalc},
@@ -176,6 +209,7 @@ inline constexpr std::array<NumberField, sizeof(Quantities) / sizeof(Number)> kN
     {"R", &Quantities::R},
     {"bw", &Quantities::bw},
     {"U", &Quantities::U},
+    {"Uf", &Quantities::Uf},
     {"km", &Quantities::km},
     {"Z2", &Quantities::Z2},
     {"Tcalc", &Quantities::Tcalc},
@@ -197,6 +231,10 @@ inline constexpr std::array<NumberField, sizeof(Quantities) / sizeof(Number)> kN
     {"sigmaFP1", &Quantities::sigmaFP1},
     {"sigmaFP2", &Quantities::sigmaFP2},
     {"sigmaHP1", &Quantities::sigmaHP1},
+    {"sigmaHP2", &Quantities::sigmaHP2},
+    {"sigmaHP", &Quantities::sigmaHP},
+    {"mF", &Quantities::mF},
+    {"maw", &Quantities::maw},
     {"T1", &Quantities::T1},
     {"T2", &Quantities::T2},
     {"kfb", &Quantities::kfb},

@@ -3,6 +3,7 @@
 
 #include "shell/number_text.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -89,7 +90,25 @@ private:
             return closed(sum(), [](double x) { return std::cbrt(x); });
         if (take("cos("))
             return closed(sum(), [](double x) { return std::cos(x); });
+        // The smaller or larger of two values, as the walkthrough writes
+        // them: "min(a; b)", the semicolon apart from a decimal comma.
+        if (take("min("))
+            return pair([](double a, double b) { return std::min(a, b); });
+        if (take("max("))
+            return pair([](double a, double b) { return std::max(a, b); });
         return number();
+    }
+
+    template <typename Function>
+    std::optional<double> pair(Function function)
+    {
+        const std::optional<double> first = sum();
+        if (!first || !take(";"))
+            return std::nullopt;
+        const std::optional<double> second = sum();
+        if (!second || !take(")"))
+            return std::nullopt;
+        return function(*first, *second);
     }
 
     template <typename Function = double (*)(double)>

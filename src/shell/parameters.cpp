@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/parameters.h"
 
+#include "shell/input_range.h"
 #include "shell/number_text.h"
 #include "shell/reference_tables.h"
 
@@ -16,15 +17,37 @@ std::array<std::string, kCoefficientCount> parameterTexts(const CalcState& state
     return texts;
 }
 
+Message coefficientRangeRefusal(const CoefficientInfo& coefficient, double value)
+{
+    const bool aboveLow = coefficient.lowExcluded ? value > coefficient.low : value >= coefficient.low;
+    if (aboveLow && value <= coefficient.high)
+        return {};
+    const std::string name(coefficient.name);
+    if (coefficient.loadFactor && value < coefficient.low)
+        return GEAR_TR("refusal", "Коэффициент %1 не может быть меньше 1: коэффициент нагрузки, её неравномерности "
+                                  "или динамики по определению не меньше единицы.")
+            .arg(name);
+    if (coefficient.lowExcluded)
+        return GEAR_TR("refusal", "Коэффициент %1 должен быть больше %2 и не больше %3.")
+            .arg(name)
+            .arg(numberToText(Number(coefficient.low)))
+            .arg(numberToText(Number(coefficient.high)));
+    return GEAR_TR("refusal", "Коэффициент %1 должен быть от %2 до %3.")
+        .arg(name)
+        .arg(numberToText(Number(coefficient.low)))
+        .arg(numberToText(Number(coefficient.high)));
+}
+
 Outcome applyParameters(CalcState& state, const std::array<std::string, kCoefficientCount>& texts)
 {
     CoefficientSet typed = state.defaults;
     for (size_t i = 0; i < kCoefficients.size(); ++i) {
+        if (!holdsNumber(texts[i]))
+            return Outcome::refuse(
+                GEAR_TR("refusal", "Введите коэффициент %1 числом.").arg(std::string(kCoefficients[i].name)));
         const double value = numberFromText(texts[i]);
-        if (!std::isfinite(value) || value <= 0.0) {
-            return Outcome::refuse(GEAR_TR("refusal", "Коэффициент %1 должен быть положительным числом.")
-                                       .arg(std::string(kCoefficients[i].name)));
-        }
+        if (Message refusal = coefficientRangeRefusal(kCoefficients[i], value); !refusal.empty())
+            return Outcome::refuse(std::move(refusal));
         typed.*kCoefficients[i].preset = value;
     }
     // Only the set changes: the coefficients a chain in progress has already

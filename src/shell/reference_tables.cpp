@@ -7,39 +7,45 @@
 
 namespace gear {
 
+// The ranges: a load factor from 1 (by definition) to 3, beyond any the
+// course's tables give; KFα, which the method takes as 1.1/εα, below 1 as
+// well; ψbd from 0.1 to 2 around the textbooks' 0.2…1.6; the safety factors
+// from 1; the factors the method shows but does not use from 0.5 to 4.
 const std::array<CoefficientInfo, kCoefficientCount> kCoefficients{{
     {"Psibd", GEAR_TR_NOOP("coefficient", "коэффициент ширины венца ψbd = bw/d1"), &CoefficientSet::Psibd,
-     &Quantities::Psibd},
+     &Quantities::Psibd, 0.1, 2},
     {"kf", GEAR_TR_NOOP("coefficient", "коэффициент нагрузки при расчёте на изгиб KF"), &CoefficientSet::kf,
-     &Quantities::kf},
+     &Quantities::kf, 1, 3, false, true},
     {"kh", GEAR_TR_NOOP("coefficient", "коэффициент нагрузки при расчёте на контактную прочность KH"),
-     &CoefficientSet::kh, &Quantities::kh},
+     &CoefficientSet::kh, &Quantities::kh, 1, 3, false, true},
     {"khb", GEAR_TR_NOOP("coefficient", "коэффициент неравномерности нагрузки по ширине венца KHβ (контакт)"),
-     &CoefficientSet::khb, &Quantities::khb},
+     &CoefficientSet::khb, &Quantities::khb, 1, 3, false, true},
     {"kfb", GEAR_TR_NOOP("coefficient", "коэффициент неравномерности нагрузки по ширине венца KFβ (изгиб)"),
-     &CoefficientSet::kfb, &Quantities::kfb},
+     &CoefficientSet::kfb, &Quantities::kfb, 1, 3, false, true},
     {"kfa", GEAR_TR_NOOP("coefficient", "коэффициент распределения нагрузки между зубьями KFα (изгиб)"),
-     &CoefficientSet::kfa, &Quantities::kfa},
+     &CoefficientSet::kfa, &Quantities::kfa, 0, 3, true},
     {"kfv", GEAR_TR_NOOP("coefficient", "коэффициент динамической нагрузки KFv (изгиб)"), &CoefficientSet::kfv,
-     &Quantities::kfv},
+     &Quantities::kfv, 1, 3, false, true},
     {"khv", GEAR_TR_NOOP("coefficient", "коэффициент динамической нагрузки KHv (контакт)"), &CoefficientSet::khv,
-     &Quantities::khv},
+     &Quantities::khv, 1, 3, false, true},
     {"kha", GEAR_TR_NOOP("coefficient", "коэффициент распределения нагрузки между зубьями KHα (контакт)"),
-     &CoefficientSet::kha, &Quantities::kha},
+     &CoefficientSet::kha, &Quantities::kha, 1, 3, false, true},
     {"Zk", GEAR_TR_NOOP("coefficient", "коэффициент повышения контактной прочности косозубых колёс"),
-     &CoefficientSet::Zk, &Quantities::Zk},
-    {"Yn", GEAR_TR_NOOP("coefficient", "коэффициент долговечности YN (изгиб)"), &CoefficientSet::Yn, &Quantities::Yn},
-    {"Zn", GEAR_TR_NOOP("coefficient", "коэффициент долговечности ZN (контакт)"), &CoefficientSet::Zn, &Quantities::Zn},
+     &CoefficientSet::Zk, &Quantities::Zk, 0.5, 4},
+    {"Yn", GEAR_TR_NOOP("coefficient", "коэффициент долговечности YN (изгиб)"), &CoefficientSet::Yn, &Quantities::Yn,
+     0.5, 4},
+    {"Zn", GEAR_TR_NOOP("coefficient", "коэффициент долговечности ZN (контакт)"), &CoefficientSet::Zn, &Quantities::Zn,
+     0.5, 4},
     {"Yr", GEAR_TR_NOOP("coefficient", "коэффициент шероховатости переходной поверхности YR"), &CoefficientSet::Yr,
-     &Quantities::Yr},
+     &Quantities::Yr, 0.5, 4},
     {"Yx", GEAR_TR_NOOP("coefficient", "коэффициент размеров зубчатого колеса YX"), &CoefficientSet::Yx,
-     &Quantities::Yx},
+     &Quantities::Yx, 0.5, 4},
     {"Yd", GEAR_TR_NOOP("coefficient", "коэффициент чувствительности к градиенту напряжений Yδ"), &CoefficientSet::Yd,
-     &Quantities::Yd},
+     &Quantities::Yd, 0.5, 4},
     {"Sf", GEAR_TR_NOOP("coefficient", "коэффициент запаса прочности при изгибе SF"), &CoefficientSet::Sf,
-     &Quantities::Sf},
+     &Quantities::Sf, 1, 3},
     {"Sh", GEAR_TR_NOOP("coefficient", "коэффициент запаса прочности по контактным напряжениям SH"),
-     &CoefficientSet::Sh, &Quantities::Sh},
+     &CoefficientSet::Sh, &Quantities::Sh, 1, 3},
 }};
 
 const std::array<std::string_view, 13> kModuleRow1{"",    "1.5", "2.0",  "2.5",  "3.0",  "4.0", "5.0",
@@ -185,5 +191,47 @@ const StdSizeTable kStdSizes{0,    12,   13,   14,   15,   16,   17,   18,   19,
                              380,  400,  420,  450,  480,  500,  530,  560,  600,  630,  670,  710,  750,  800,  850,
                              900,  950,  1000, 1060, 1120, 1180, 1250, 1320, 1400, 1500, 1600, 1700, 1800, 1900, 2000,
                              2120, 2240, 2360, 2500, 2650, 2800, 3000, 3150, 3350, 3750, 4000};
+
+namespace {
+
+struct FormFactor {
+    double zv;
+    double YF;
+};
+
+// Tooth form factor of an external gear without shift, by equivalent teeth.
+// The published table ends with the row "zv ≥ 80: 3.74": from 80 teeth up
+// the tooth hardly changes its form, so every larger zv takes that value.
+constexpr std::array<FormFactor, 12> kYFtable{{
+    {10, 4.47},
+    {12, 4.47},
+    {14, 4.47},
+    {16, 4.47},
+    {17, 4.3},
+    {20, 4.12},
+    {25, 3.96},
+    {30, 3.85},
+    {40, 3.75},
+    {50, 3.73},
+    {60, 3.73},
+    {80, 3.74},
+}};
+// Below the table's first key, as for its first row.
+constexpr double kYFbelowTable = 4.47;
+
+} // namespace
+
+double toothFormFactor(double zv)
+{
+    if (zv >= kYFtable.back().zv)
+        return kYFtable.back().YF;
+    for (size_t i = 0; i + 1 < kYFtable.size(); ++i) {
+        if (zv == kYFtable[i].zv)
+            return kYFtable[i].YF;
+        if (kYFtable[i].zv < zv && zv < kYFtable[i + 1].zv)
+            return zv - kYFtable[i].zv < kYFtable[i + 1].zv - zv ? kYFtable[i].YF : kYFtable[i + 1].YF;
+    }
+    return kYFbelowTable;
+}
 
 } // namespace gear

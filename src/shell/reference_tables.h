@@ -15,6 +15,13 @@ struct CoefficientInfo {
     std::string_view meaning; // the symbol's meaning, in the student's words
     double CoefficientSet::*preset;
     Number Quantities::*field;
+    // The range the parameters screen takes: from `low` (above it, when
+    // `lowExcluded`) to `high`.
+    double low;
+    double high;
+    bool lowExcluded = false;
+    // A load, distribution or dynamic factor: at least 1 by definition.
+    bool loadFactor = false;
 };
 
 // In the order the textbook lists them and the program writes them.
@@ -57,5 +64,10 @@ std::string steelItemText(int index, const Translator& translate = {});
 int utf8Length(std::string_view text);
 
 extern const StdSizeTable kStdSizes;
+
+// Tooth form factor YF by the equivalent number of teeth zv: the value of the
+// nearer key of the table (a tie takes the upper key), 3.74 from 80 up and
+// 4.47 below 10.
+double toothFormFactor(double zv);
 
 } // namespace gear

@@ -143,7 +143,27 @@ void forgetResultsOfCutChain(CalcState& state, Mode mode)
         state.results[static_cast<size_t>(mode)].reset();
 }
 
-StepRecorder::StepRecorder(CalcState& state, ScreenId screen, bool startsChain) : m_state(&state), m_mode(state.mode)
+std::optional<Mode> chainOfScreen(ScreenId screen)
+{
+    switch (screen) {
+    case ScreenId::ATverd:
+    case ScreenId::Vvod2:
+    case ScreenId::okon:
+    case ScreenId::okonchanie:
+    case ScreenId::vivod4: return Mode::Transmission;
+    case ScreenId::Vvod:
+    case ScreenId::vivod1:
+    case ScreenId::vivod2:
+    case ScreenId::vivod3: return Mode::Wheel;
+    case ScreenId::trebov2:
+    case ScreenId::Vvod3:
+    case ScreenId::result: return Mode::Check;
+    default: return std::nullopt;
+    }
+}
+
+StepRecorder::StepRecorder(CalcState& state, ScreenId screen, bool startsChain)
+    : m_state(&state), m_mode(chainOfScreen(screen) ? chainOfScreen(screen) : state.mode)
 {
     if (!m_mode)
         return;

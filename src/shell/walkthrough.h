@@ -105,8 +105,13 @@ std::string resultText(const Step& step, std::string_view decimalSeparator = "."
 std::string quantityText(const Step& step, const Translator& translate = {});
 std::string unitText(const Step& step, const Translator& translate = {});
 
-// Records the steps of one screen's Ok in the walkthrough of the mode the
-// state is in. A screen that runs again replaces its earlier steps and those
+// The mode whose chain alone a screen belongs to: its Ok is always part of
+// that chain, whichever mode is in force when it is pressed. None for the
+// screens the chains share.
+std::optional<Mode> chainOfScreen(ScreenId screen);
+
+// Records the steps of one screen's Ok in the walkthrough of its own chain,
+// or, for a screen the chains share, of the mode the state is in. A screen that runs again replaces its earlier steps and those
 // of every screen after it; the first screen of a chain starts it afresh.
 // Results kept by a screen that is no longer in the chain go with it.
 class StepRecorder final {

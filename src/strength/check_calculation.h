@@ -21,8 +21,9 @@ struct CheckInput {
 GivenInputs inputsOf(const CheckInput& input);
 CheckInput checkInputOf(const GivenInputs& given);
 
-// The load, in N·m, that the teeth of an existing wheel carry in bending.
-// Inputs the formula cannot use are refused and nothing is written.
+// The load, in N·m, that the teeth of an existing wheel carry in bending:
+// the inverse of the bending design, with the material of the check's own
+// chain. Inputs out of their ranges are refused and nothing is written.
 Outcome checkPermissibleLoad(CalcState& state, const CheckInput& input);
 
 } // namespace gear

@@ -21,9 +21,16 @@ struct TransmissionInput {
 GivenInputs inputsOf(const TransmissionInput& input);
 TransmissionInput transmissionInputOf(const GivenInputs& given);
 
-// Tooth form factor YF by the equivalent number of teeth zv: the value of the
-// nearer key of the table (a tie takes the upper key), 4.47 outside it.
-double toothFormFactor(double zv);
+// The load factor of the design calculations, in bending and in contact:
+// a constant of the method, not the set's coefficients.
+inline constexpr double kDesignLoadFactor = 1.5;
+
+// Helix factor for bending Yβ = 1 − β/140, β in degrees; 1 for spur teeth.
+double helixFactor(double beta);
+
+// Teeth of the wheel for the ratio U and the pinion's Z1: U·Z1 rounded to
+// the nearest whole number, a half up.
+double wheelTeeth(double U, double Z1);
 
 // The design calculation of the pair: allowable stresses, then the module
 // from the bending strength (hardened teeth) or through the centre distance

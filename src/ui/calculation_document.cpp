@@ -81,7 +81,9 @@ bool CalculationDocument::open(const QString& path)
     if (reply.refused())
         return false;
     m_path = QFileInfo(path).absoluteFilePath();
-    m_modified = false;
+    // A file of an older version holds other results than those shown: the
+    // work is unsaved until the new ones are written.
+    m_modified = m_screens.session().modified();
     emit changed();
     return true;
 }

@@ -110,12 +110,10 @@ void Screens::apply(const Reply& reply, QWidget* over)
         load(s.screen).adjustSize();
     if (reply.calculated)
         calculated();
-    if (!reply.message.empty()) {
-        QWidget* beside = reply.messageScreen ? &load(*reply.messageScreen) : over;
-        if (reply.refused())
-            refuse(beside, qt(reply.message));
-        else
-            tell(beside, qt(reply.message));
+    QWidget* beside = reply.messageScreen ? &load(*reply.messageScreen) : over;
+    // A refusal changes no screen; a notice is read once the screens stand.
+    if (reply.refused()) {
+        refuse(beside, qt(reply.message));
         return;
     }
     if (reply.beep)
@@ -126,6 +124,8 @@ void Screens::apply(const Reply& reply, QWidget* over)
         else if (Screen* screen = find(s.screen))
             screen->hide();
     }
+    if (!reply.message.empty())
+        tell(beside, qt(reply.message));
 }
 
 void Screens::unloadAll()

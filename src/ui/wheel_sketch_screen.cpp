@@ -48,6 +48,14 @@ WheelSketchScreen::WheelSketchScreen(ScreenId id, Screens& screens) : Screen(id,
         table->addWidget(field, row, 1);
         ++row;
     }
+    // The note under the dimensions, shown only when the core has one.
+    const std::string noteName(entry().displays.back().control);
+    QLabel* note = makeLabel(this, noteName.c_str(), QString());
+    note->setWordWrap(true);
+    note->setMaximumWidth(280);
+    note->hide();
+    table->addWidget(note, row, 0, 1, 2);
+    ++row;
     table->setRowStretch(row, 1);
     m_sketch = new DrawingView(pictureSize(id), this);
     m_sketch->setObjectName(QStringLiteral("Image1"));

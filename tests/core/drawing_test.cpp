@@ -152,7 +152,7 @@ CalcState wheel(double da, double bw, double dv)
         std::snprintf(buffer, sizeof buffer, "%g", v);
         return std::string(buffer);
     };
-    EXPECT_FALSE(enterWheel(s, {"40", "", text(dv), text(da), text(bw), ""}).refused());
+    EXPECT_FALSE(enterWheel(s, {"40", "", text(dv), text(da), text(bw), "40"}).refused());
     EXPECT_FALSE(chooseModule(s, text(std::round(da / 42 * 100) / 100), "").refused());
     return s;
 }

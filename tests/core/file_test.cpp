@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <random>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -66,13 +67,13 @@ TEST(CalculationFile, KeepsWhatEachScreenWasGivenAndTheHandWorkedResults)
     EXPECT_TRUE(saved.recomputed.empty());
     const std::string& text = saved.text;
     for (const char* line :
-         {"\"format\": \"gearwheel-calculation\"", "\"version\": 1", "\"screen\": \"Czakalka2\"", "\"option\": 3",
+         {"\"format\": \"gearwheel-calculation\"", "\"version\": 2", "\"screen\": \"Czakalka2\"", "\"option\": 3",
           "\"name\": \"Цементация\"", "\"grade\": \"Сталь 18ХГТ\"", "\"T1\": \"100\"", "\"U\": \"4.0\"",
           "\"beta\": \"\"", "\"row1\": \"2.5\"", "\"steel\": 21",
           // d1 = 2.5·20, d2 = 2.5·80, df1 = 50 − 2.5·2.5, aw = (50 + 200)/2.
           "\"d\": 50", "\"d2\": 200", "\"df\": 43.75", "\"aw\": 125", "\"bw1\": 25",
-          // The wheel: d = 105 − 2·2.5; the check: 950·60·10·4³/2/1000.
-          "\"d\": 100", "\"Tcalc\": 18240"}) {
+          // The wheel: d = 2.5·40; the check: 0.4·950·60·10·4³/(2·3.73·1.5)/1000.
+          "\"d\": 100", "\"Tcalc\": 1304.02144772"}) {
         EXPECT_NE(text.find(line), std::string::npos) << line << '\n' << text;
     }
     EXPECT_EQ(text.find("defaults"), std::string::npos) << "the built-in set is not written";
@@ -185,7 +186,7 @@ CalcState randomSession(unsigned seed, bool inOrder)
                             ScreenId::Vvod,
                             {0,
                              {std::to_string(20 + pick(100)), "", std::to_string(20 + pick(60)),
-                              std::to_string(100 + pick(900)), "30", ""}}});
+                              std::to_string(100 + pick(900)), "30", "40"}}});
                 runStep(s, {Mode::Wheel,
                             ScreenId::Vibor,
                             {0, {"", std::string(kModuleRow2[1 + static_cast<size_t>(pick(5))])}}});
@@ -331,10 +332,10 @@ std::vector<BrokenFile> brokenFiles()
         {"AList", "[1, 2]", "Это не файл расчёта: в нём нет полей format и version."},
         {"AnotherFormat", replaced("gearwheel-calculation", "gearbox"),
          "Это не файл расчёта зубчатого колеса: в поле format должно стоять «gearwheel-calculation»."},
-        {"NewerVersion", replaced("\"version\": 1", "\"version\": 2"),
-         "Файл записан более новой версией программы (version 2); эта версия читает файлы расчёта до version 1."},
-        {"VersionAsText", replaced("\"version\": 1", "\"version\": \"1\""), "Поле version должно быть целым числом."},
-        {"UnknownField", replaced("\"version\": 1", "\"version\": 1, \"author\": \"\""), "Неизвестное поле author."},
+        {"NewerVersion", replaced("\"version\": 2", "\"version\": 3"),
+         "Файл записан более новой версией программы (version 3); эта версия читает файлы расчёта до version 2."},
+        {"VersionAsText", replaced("\"version\": 2", "\"version\": \"2\""), "Поле version должно быть целым числом."},
+        {"UnknownField", replaced("\"version\": 2", "\"version\": 2, \"author\": \"\""), "Неизвестное поле author."},
         {"NoModes", "{\"format\": \"gearwheel-calculation\", \"version\": 1}", "В файле нет поля modes."},
         {"UnknownMode", replaced("\"wheel\":", "\"worm\":"),
          "Неизвестный расчёт modes.worm: бывают transmission, wheel и check."},
@@ -379,9 +380,9 @@ std::vector<BrokenFile> brokenFiles()
          "вручную или записан другой версией расчёта."},
         {"ResultsTakenAway", replaced("\"steelGrade\": \"Сталь 18ХГТ\"", "\"steelGrade\": \"\""),
          "Результат modes.transmission.results.steelGrade в файле («») не совпадает с пересчитанным («Сталь 18ХГТ»)."},
-        {"NegativeCoefficient", replaced("\"version\": 1,", "\"version\": 1, \"defaults\": {\"kfa\": -1},"),
+        {"NegativeCoefficient", replaced("\"version\": 2,", "\"version\": 2, \"defaults\": {\"kfa\": -1},"),
          "Коэффициент defaults.kfa должен быть положительным числом."},
-        {"UnknownCoefficient", replaced("\"version\": 1,", "\"version\": 1, \"defaults\": {\"kq\": 1},"),
+        {"UnknownCoefficient", replaced("\"version\": 2,", "\"version\": 2, \"defaults\": {\"kq\": 1},"),
          "Неизвестный коэффициент defaults.kq."},
         {"TextTooLong", replaced("\"T1\": \"100\"", "\"T1\": \"" + std::string(32768, '1') + "\""),
          "Текст в поле modes.transmission.screens[3].T1 длиннее 32767 знаков."},
@@ -393,7 +394,7 @@ std::vector<BrokenFile> brokenFiles()
         {"AnOkThatDoesNotRunSo", replaced("\"option\": 1,\n          \"grade\": \"Сталь 18ХГТ\"", "\"option\": 0"),
          "Экран stal4 расчёта «Передача» при данных файла не выполняется так, как записано: файл изменён или "
          "повреждён."},
-        {"RepeatedKey", replaced("\"version\": 1,", "\"version\": 1, \"version\": 1,"),
+        {"RepeatedKey", replaced("\"version\": 2,", "\"version\": 2, \"version\": 2,"),
          "Поле version стоит в файле дважды: неясно, какое из значений верно."},
         {"RepeatedKeyDeepInside", replaced("\"row\": 5", "\"row\": 5, \"row\": 6"),
          "Поле modes.transmission.screens[0].row стоит в файле дважды: неясно, какое из значений верно."},
@@ -409,7 +410,7 @@ std::vector<BrokenFile> brokenFiles()
              "…» в поле modes.transmission.screens[3].screen не входит ни в один "
              "расчёт."},
         {"LongKeyThatSteersATerminal",
-         replaced("\"version\": 1,", "\"version\": 1, \"\\u001b[2J\\n" + std::string(200, 'k') + "\": 0,"),
+         replaced("\"version\": 2,", "\"version\": 2, \"\\u001b[2J\\n" + std::string(200, 'k') + "\": 0,"),
          "Неизвестное поле ␛[2J␊" + std::string(55, 'k') + "…."},
         {"LongNumber", replaced("\"aw\": 125", "\"aw\": 1" + std::string(400, '0')),
          "Число «1" + std::string(59, '0') + "…» в файле (строка " +
@@ -512,6 +513,87 @@ INSTANTIATE_TEST_SUITE_P(
                     ExcerptCase{"Surrogate", "\xed\xa0\x80", "���"},
                     ExcerptCase{"Reordering", "abc\u202Edef", "abc�def"}),
     [](const testing::TestParamInfo<ExcerptCase>& info) { return std::string(info.param.name); });
+
+// --- Files of an older version ----------------------------------------------
+
+// The file of a calculation as version 1 wrote it: the same inputs, with
+// the results 1.1 gave for some of them.
+std::string asVersionOne(std::string text, const std::vector<std::pair<std::string, std::string>>& older)
+{
+    text = std::regex_replace(text, std::regex("\"version\": 2"), "\"version\": 1");
+    for (const auto& [field, value] : older)
+        text = std::regex_replace(text, std::regex("\"" + field + "\": [-+.0-9e]+"), "\"" + field + "\": " + value);
+    return text;
+}
+
+const Steps kSoftDesign{
+    {Mode::Transmission, ScreenId::ATverd, {1, {}}},
+    {Mode::Transmission, ScreenId::BNormal2, {2, {}}},
+    {Mode::Transmission, ScreenId::stal2, {1, {}}},
+    {Mode::Transmission, ScreenId::Vvod2, {0, {"17", "", "100", "3.15"}}},
+    {Mode::Transmission, ScreenId::Vibor, {0, {"6.0", ""}}},
+};
+
+TEST(OlderFile, OpensNamesEachChangedResultOldAndNewAndSavesTheNewOnes)
+{
+    const std::string now = saveCalculation(worked(all({kSoftDesign, kCheck}))).text;
+    // What 1.1 computed for these inputs: 53.55 wheel teeth, the wheel's
+    // contact stress √U below the pinion's, the check's load without the
+    // design's factors.
+    const std::string file = asVersionOne(now, {{"Z2", "53.55"}, {"sigmaH2", "111.1"}, {"Tcalc", "18240"}});
+    const OpenedCalculation opened = openCalculation(file);
+    ASSERT_FALSE(opened.refused()) << opened.refusal;
+    const std::string notice = noticeText(opened.notice);
+    for (const char* said : {"version 1", "Z2 53.55 → 54", "sigmaH2 111.1 → ", "Tcalc 18240 → 1304.02",
+                             "округляется до целого", "σH2 = σH1", "обратная задача"})
+        EXPECT_NE(notice.find(said), std::string::npos) << said << '\n' << notice;
+    EXPECT_TRUE(std::regex_search(notice, std::regex("«Передача»: Z2 53.55 → 54; sigmaH2 111.1 → [0-9.]+\\.\n")))
+        << "an unchanged result is not named\n"
+        << notice;
+    const SavedCalculation saved = saveCalculation(opened.state);
+    EXPECT_EQ(saved.text, now);
+    const OpenedCalculation again = openCalculation(saved.text);
+    EXPECT_FALSE(again.refused()) << again.refusal;
+    EXPECT_TRUE(again.notice.empty()) << "a file of this version has nothing to say";
+}
+
+TEST(OlderFile, WhoseInputsAreNowRefusedOpensWithWhatWasTypedAndSaysWhy)
+{
+    const Steps fewTeeth{
+        {Mode::Transmission, ScreenId::ATverd, {5, {}}},
+        {Mode::Transmission, ScreenId::Czakalka2, {3, {}}},
+        {Mode::Transmission, ScreenId::stal4, {1, {}}},
+        {Mode::Transmission, ScreenId::Vvod2, {0, {"8", "", "100", "4"}}},
+        {Mode::Transmission, ScreenId::Vibor, {0, {"2.5", ""}}},
+    };
+    const std::string now = saveCalculation(worked(fewTeeth)).text;
+    ASSERT_EQ(now.find("\"results\""), std::string::npos) << "no results today";
+    std::string then = now;
+    then.replace(then.find("\"version\": 2"), 12, "\"version\": 1");
+    then.insert(then.rfind("]") + 1, ",\n      \"results\": {\"m\": 2.5, \"Z1\": 8, \"steelGrade\": \"\"}");
+    const OpenedCalculation opened = openCalculation(then);
+    ASSERT_FALSE(opened.refused()) << opened.refusal << '\n' << then;
+    const std::string notice = noticeText(opened.notice);
+    EXPECT_NE(notice.find("результатов больше нет"), std::string::npos) << notice;
+    EXPECT_NE(notice.find("Vvod2"), std::string::npos) << notice;
+    EXPECT_NE(notice.find("от 10 до 200"), std::string::npos) << notice;
+    EXPECT_EQ(calculationOf(opened.state).steps, fewTeeth) << "every typed text is kept";
+}
+
+TEST(OlderFile, ALoadFactorBelowOneIsRaisedToOneAndSaid)
+{
+    for (const char* version : {"1", "2"}) {
+        std::string text = saveCalculation(worked(kWheel)).text;
+        text.replace(text.find("\"version\": 2,"), 13,
+                     std::string("\"version\": ") + version + ", \"defaults\": {\"kfb\": 0.8, \"khb\": 1},");
+        const OpenedCalculation opened = openCalculation(text);
+        ASSERT_FALSE(opened.refused()) << opened.refusal;
+        EXPECT_EQ(opened.state.defaults.kfb, 1);
+        const std::string notice = noticeText(opened.notice);
+        EXPECT_NE(notice.find("kfb в файле равен 0.8; принят 1"), std::string::npos) << notice;
+        EXPECT_NE(notice.find("не может быть меньше 1"), std::string::npos) << notice;
+    }
+}
 
 } // namespace
 } // namespace gear

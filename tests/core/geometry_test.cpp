@@ -4,11 +4,14 @@
 #include "geometry/wheel_body.h"
 #include "geometry/wheel_input.h"
 #include "shell/mode_commands.h"
+#include "shell/number_text.h"
 #include "shell/reference_tables.h"
 
 #include "test_support.h"
 
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 namespace gear {
 namespace {
@@ -96,6 +99,7 @@ CalcState designedPair(double beta)
     s.Z1 = 20;
     s.Z2 = 80;
     s.U = 4;
+    s.Uf = 4;
     s.beta = beta;
     s.T1 = 100;
     s.T2 = 400;
@@ -128,10 +132,13 @@ TEST(ModuleChoice, TransmissionGeometryAndWorkingStresses)
     EXPECT_DOUBLE_EQ(s.bw, 25);
     EXPECT_DOUBLE_EQ(s.bw1, 25);
     EXPECT_DOUBLE_EQ(s.bw2, 25);
-    EXPECT_NEAR(s.sigmaF1, 210.944, 1e-9);
-    EXPECT_NEAR(s.sigmaF2, 190.976, 1e-9);
-    EXPECT_NEAR(s.sigmaH1, 787.096, 5e-4);
-    EXPECT_NEAR(s.sigmaH2, 393.548, 5e-4);
+    // YF1 = 4.12 (20 teeth), YF2 = 3.74 (80), Ft1 = 4000 N, the load
+    // factors of the set all 1.
+    EXPECT_DOUBLE_EQ(s.YF2, 3.74) << "from the table, not the design's";
+    EXPECT_NEAR(s.sigmaF1, 263.68, 1e-9);
+    EXPECT_NEAR(s.sigmaF2, 239.36, 1e-9);
+    EXPECT_NEAR(s.sigmaH1, 880, 1e-9); // 440·√(4000/(25·50)·5/4)
+    EXPECT_DOUBLE_EQ(s.sigmaH2, s.sigmaH1) << "one contact stress in a mesh";
     EXPECT_DOUBLE_EQ(s.Zk, 1);
     EXPECT_DOUBLE_EQ(s.Sf, 1.2);
 }
@@ -149,7 +156,7 @@ TEST(ModuleChoice, StressesAreComputedEvenAfterAWheelPass)
     s.wheelEntered = true;
     s.sigmaF1 = 950; // a material limit
     ASSERT_FALSE(chooseModule(s, "2.5", "").refused());
-    EXPECT_NEAR(s.sigmaF1, 210.944, 1e-9);
+    EXPECT_NEAR(s.sigmaF1, 263.68, 1e-9);
 }
 
 struct WrongChoice {
@@ -175,20 +182,59 @@ TEST_P(WrongModuleChoice, OpensTheErrorScreenWithTheBeep)
 }
 
 INSTANTIATE_TEST_SUITE_P(Choices, WrongModuleChoice,
-                         testing::Values(WrongChoice{"", "", 3.147}, WrongChoice{"2.5", "2.75", 2.75},
-                                         WrongChoice{"abc", "", 3.147}, WrongChoice{" ", "", 3.147},
-                                         WrongChoice{"", "-2", 3.147}, WrongChoice{"0", "", 3.147},
-                                         WrongChoice{"1e309", "", 3.147}),
+                         testing::Values(WrongChoice{"", "", 3.147}, WrongChoice{"2.5", "2.75", 2.75}),
                          [](const testing::TestParamInfo<WrongChoice>& info) {
                              return caseName(std::string("row1 ") + info.param.row1 + " row2 " + info.param.row2,
                                              info.index);
                          });
 
+struct RefusedModuleCase {
+    const char* row1;
+    const char* row2;
+    const char* words;
+};
+
+class RefusedModule : public testing::TestWithParam<RefusedModuleCase> {};
+
+// Any module from above 0 to ГОСТ 9563-80's 100 mm, in either row, on every
+// front-end: the rows are typed into as well as chosen from.
+TEST_P(RefusedModule, SaysWhyAndWritesNoModule)
+{
+    CalcState s = designedPair(0);
+    s.m = 3.147;
+    const Outcome choice = chooseModule(s, GetParam().row1, GetParam().row2);
+    EXPECT_TRUE(choice.refused());
+    EXPECT_FALSE(choice.next);
+    EXPECT_NE(choice.refusal.text().find(GetParam().words), std::string::npos) << choice.refusal;
+    EXPECT_DOUBLE_EQ(s.m, 3.147);
+}
+
+INSTANTIATE_TEST_SUITE_P(Modules, RefusedModule,
+                         testing::Values(RefusedModuleCase{"abc", "", "Введите модуль"},
+                                         RefusedModuleCase{" ", "", "Введите модуль"},
+                                         RefusedModuleCase{"", "-2", "больше 0 и не больше 100"},
+                                         RefusedModuleCase{"0", "", "больше 0 и не больше 100"},
+                                         RefusedModuleCase{"100.5", "", "больше 0 и не больше 100"},
+                                         RefusedModuleCase{"1e309", "", "больше 0 и не больше 100"}),
+                         [](const testing::TestParamInfo<RefusedModuleCase>& info) {
+                             return caseName(std::string("row1 ") + info.param.row1 + " row2 " + info.param.row2,
+                                             info.index);
+                         });
+
+TEST(ModuleChoice, TakesAnyModuleUpToTheLargestOfTheStandard)
+{
+    for (const char* module : {"1", "1.25", "2.6", "100"}) {
+        CalcState s = designedPair(0);
+        EXPECT_FALSE(chooseModule(s, "", module).refused()) << module;
+        EXPECT_DOUBLE_EQ(s.m, numberFromText(module));
+    }
+}
+
 TEST(ModuleChoice, RefusesWhatWouldDivideByZero)
 {
     CalcState s = designedPair(0);
     s.T1 = 100;
-    s.U = 0.0001;
+    s.Uf = 0;
     s.Z2 = 0; // a ratio so small the wheel has no teeth
     s.da = 42;
     const Outcome choice = chooseModule(s, "2.5", "");
@@ -202,40 +248,60 @@ TEST(WheelInput, DerivesTheModuleFromTheTipDiameter)
 {
     CalcState s = startUpState();
     chooseWheelMode(s);
-    EXPECT_EQ(enterWheel(s, {"40", "", "", "84", "", ""}).next, ScreenId::Vibor);
+    EXPECT_EQ(enterWheel(s, {"40", "", "30", "84", "20", "45"}).next, ScreenId::Vibor);
     EXPECT_DOUBLE_EQ(s.mcalc, 2);
     EXPECT_TRUE(s.wheelEntered);
     ASSERT_FALSE(enterWheel(s, {"40", "10", "30", "84", "20", "45"}).refused());
     EXPECT_NEAR(s.mcalc, 1.971043, 5e-7);
     EXPECT_DOUBLE_EQ(s.Lst, 45);
-    ASSERT_FALSE(enterWheel(s, {"4 0", "4,5", "", "84", "", ""}).refused());
+    ASSERT_FALSE(enterWheel(s, {"4 0", "4,5", "30", "84", "20", "45"}).refused());
     EXPECT_DOUBLE_EQ(s.Z1, 40);
     EXPECT_DOUBLE_EQ(s.beta, 4.5) << "a decimal comma";
-    ASSERT_FALSE(enterWheel(s, {"40 зубьев", "", "", "84", "", ""}).refused());
+    ASSERT_FALSE(enterWheel(s, {"40 зубьев", " ", "30", "84", "20", "45"}).refused());
     EXPECT_DOUBLE_EQ(s.Z1, 40);
+    EXPECT_DOUBLE_EQ(s.beta, 0) << "a blank helix angle is a spur wheel";
 }
 
-class RefusedWheel : public testing::TestWithParam<WheelInput> {};
+struct RefusedWheelCase {
+    WheelInput input;
+    const char* words;
+};
 
-TEST_P(RefusedWheel, WritesNothing)
+class RefusedWheel : public testing::TestWithParam<RefusedWheelCase> {};
+
+TEST_P(RefusedWheel, SaysWhyAndWritesNothing)
 {
     CalcState s = startUpState();
     chooseWheelMode(s);
     const CalcState before = s;
-    const Outcome outcome = enterWheel(s, GetParam());
+    const Outcome outcome = enterWheel(s, GetParam().input);
     EXPECT_TRUE(outcome.refused());
+    EXPECT_NE(outcome.refusal.text().find(GetParam().words), std::string::npos) << outcome.refusal;
     EXPECT_TRUE(sameCalculation(s, before));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     BadInputs, RefusedWheel,
-    testing::Values(WheelInput{"40", "", "30", "", "20", ""}, WheelInput{"40", "", "30", "-84", "20", ""},
-                    WheelInput{"-2", "", "30", "84", "20", ""}, WheelInput{"-5", "", "30", "84", "20", ""},
-                    WheelInput{"40", "-1", "30", "84", "20", ""}, WheelInput{"40", "90", "30", "84", "20", ""},
-                    WheelInput{"40", "", "-30", "84", "20", ""}, WheelInput{"40", "", "30", "84", "-20", ""},
-                    WheelInput{"40", "", "30", "1e309", "20", ""}, WheelInput{"40", "", "30", "84", "20", "1e309"}),
-    [](const testing::TestParamInfo<WheelInput>& info) {
-        const WheelInput& in = info.param;
+    testing::Values(RefusedWheelCase{{"", "", "30", "84", "20", "40"}, "Введите число зубьев"},
+                    RefusedWheelCase{{"0", "", "30", "84", "20", "40"}, "целым, от 10 до 2000"},
+                    RefusedWheelCase{{"-1", "", "30", "84", "20", "40"}, "целым, от 10 до 2000"},
+                    RefusedWheelCase{{"9", "", "30", "84", "20", "40"}, "целым, от 10 до 2000"},
+                    RefusedWheelCase{{"40.5", "", "30", "84", "20", "40"}, "целым, от 10 до 2000"},
+                    RefusedWheelCase{{"40", "-1", "30", "84", "20", "40"}, "от 0 до 45 градусов"},
+                    RefusedWheelCase{{"40", "60", "30", "84", "20", "40"}, "от 0 до 45 градусов"},
+                    RefusedWheelCase{{"40", "", "", "84", "20", "40"}, "Введите диаметр вала"},
+                    RefusedWheelCase{{"40", "", "-30", "84", "20", "40"}, "больше 0"},
+                    RefusedWheelCase{{"40", "", "30", "", "20", "40"}, "Введите диаметр окружности вершин"},
+                    RefusedWheelCase{{"40", "", "30", "-84", "20", "40"}, "не больше 4000"},
+                    RefusedWheelCase{{"40", "", "30", "4001", "20", "40"}, "не больше 4000"},
+                    RefusedWheelCase{{"40", "", "30", "1e309", "20", "40"}, "не больше 4000"},
+                    RefusedWheelCase{{"40", "", "200", "105", "20", "40"}, "не помещается"},
+                    RefusedWheelCase{{"40", "", "30", "84", "", "40"}, "Введите ширину зубчатого венца"},
+                    RefusedWheelCase{{"40", "", "30", "84", "0", "40"}, "больше 0"},
+                    RefusedWheelCase{{"40", "", "30", "84", "20", "abc"}, "Введите ширину ступицы"},
+                    RefusedWheelCase{{"40", "", "30", "84", "20", "1e309"}, "не больше 4000"}),
+    [](const testing::TestParamInfo<RefusedWheelCase>& info) {
+        const WheelInput& in = info.param.input;
         return caseName("Z " + in.Z1 + " beta " + in.beta + " dv " + in.dv + " da " + in.da + " bw " + in.bw + " Lst " +
                             in.Lst,
                         info.index);
@@ -273,24 +339,60 @@ TEST(WheelMode, ModulesBetweenRimRowsStillSizeTheRim)
     CalcState s = startUpState();
     chooseWheelMode(s);
     s.C = 99; // from an earlier pass
-    ASSERT_FALSE(enterWheel(s, {"40", "", "0", "300", "20", ""}).refused());
+    ASSERT_FALSE(enterWheel(s, {"84", "", "30", "300", "20", "40"}).refused());
     const Outcome choice = chooseModule(s, "", "3.5");
     ASSERT_FALSE(choice.refused());
     EXPECT_EQ(choice.next, ScreenId::vivod2);
     EXPECT_NEAR(s.Delta0, 3.15 * 3.5, 1e-12);
     EXPECT_NEAR(s.C, 3.8 * 3.5, 1e-12);
-    EXPECT_DOUBLE_EQ(s.dst, 0);
-    EXPECT_DOUBLE_EQ(s.dstStd, 0);
-    EXPECT_DOUBLE_EQ(s.LstStd, 0);
 }
 
-TEST(WheelMode, AModuleTooLargeForTheWheelIsRefused)
+// A single wheel is built on the module taken: its diameters follow from m
+// and z as a pair's do, and its sketch from that tip diameter; when it
+// stands more than 1 % from the one typed, the sketch says so.
+TEST(WheelMode, DiametersFollowTheModuleTaken)
+{
+    struct Case {
+        const char* z;
+        const char* beta;
+        const char* da;
+        const char* m;
+        ScreenId sketch;
+        bool noted;
+    };
+    for (const Case& c :
+         {Case{"40", "", "105", "2.5", ScreenId::vivod1, false}, Case{"41", "", "105", "2.5", ScreenId::vivod1, true},
+          Case{"61", "", "245", "4.0", ScreenId::vivod2, true},
+          Case{"100", "12", "620", "6.0", ScreenId::vivod3, false},
+          Case{"100", "12", "620", "5.5", ScreenId::vivod2, true}}) {
+        CalcState s = startUpState();
+        chooseWheelMode(s);
+        ASSERT_FALSE(enterWheel(s, {c.z, c.beta, "30", c.da, "20", "40"}).refused());
+        const Outcome choice = chooseModule(s, c.m, "");
+        ASSERT_FALSE(choice.refused()) << choice.refusal;
+        const double m = numberFromText(c.m);
+        const double d = m * numberFromText(c.z) / std::cos(numberFromText(c.beta) * 3.1415 / 180);
+        EXPECT_NEAR(s.d, d, 1e-9) << c.z << " " << c.m;
+        EXPECT_NEAR(s.da, d + 2 * m, 1e-9);
+        EXPECT_NEAR(s.df, d - 2.5 * m, 1e-9);
+        EXPECT_EQ(choice.next, c.sketch) << c.z << " " << c.m;
+        const Message note = wheelTipNote(s);
+        EXPECT_EQ(!note.empty(), c.noted) << c.z << " " << c.m;
+        if (c.noted) {
+            EXPECT_NE(note.text().find(numberToText(s.da, 6, ".")), std::string::npos) << note;
+            EXPECT_NE(note.text().find(c.da), std::string::npos) << note;
+        }
+    }
+}
+
+TEST(WheelMode, AShaftThatDoesNotFitTheRootCircleIsRefused)
 {
     CalcState s = startUpState();
     chooseWheelMode(s);
-    ASSERT_FALSE(enterWheel(s, {"40", "", "30", "20", "20", ""}).refused());
-    const Outcome choice = chooseModule(s, "8.0", "");
+    ASSERT_FALSE(enterWheel(s, {"40", "", "30", "84", "20", "40"}).refused());
+    const Outcome choice = chooseModule(s, "0.5", ""); // df = 18.75 mm
     EXPECT_TRUE(choice.refused());
+    EXPECT_NE(choice.refusal.text().find("не помещается"), std::string::npos) << choice.refusal;
     EXPECT_FALSE(s.df.isWritten());
 }
 

@@ -50,22 +50,31 @@ Message lastDecision(const CalcState& s, Mode mode)
 INSTANTIATE_TEST_SUITE_P(
     Refusals, ComposedRussian,
     testing::Values(
-        Composed{"ModuleTooLargeForTheWheel",
+        Composed{"ShaftThickerThanTheRootCircle",
                  [] {
                      CalcState s = startUpState();
                      chooseWheelMode(s);
-                     enterWheel(s, {"40", "", "30", "20", "20", ""});
-                     return chooseModule(s, "5.5", "").refusal;
+                     enterWheel(s, {"40", "", "30", "84", "20", "40"});
+                     return chooseModule(s, "0.5", "").refusal;
                  },
-                 "При модуле 5.5 мм диаметр впадин не получается положительным: выберите модуль меньше."},
-        Composed{"CoefficientNotPositive",
+                 "Вал dв = 30 мм не помещается в колесо с модулем 0.5 мм: диаметр вала должен быть меньше диаметра "
+                 "впадин df = 18.75 мм."},
+        Composed{"LoadFactorBelowOne",
                  [] {
                      CalcState s = startUpState();
                      auto texts = parameterTexts(s, ".");
-                     texts[1] = "0";
+                     texts[1] = "0.8";
                      return applyParameters(s, texts).refusal;
                  },
-                 "Коэффициент kf должен быть положительным числом."},
+                 "Коэффициент kf не может быть меньше 1: коэффициент нагрузки, её неравномерности или динамики по "
+                 "определению не меньше единицы."},
+        Composed{"TeethOutOfRange",
+                 [] {
+                     CalcState s = hardenedPair(950, 950);
+                     return designTransmission(s, {"8", "", "100", "4"}).refusal;
+                 },
+                 "Число зубьев шестерни Z1 должно быть целым, от 10 до 200: меньше 10 зубьев без смещения не "
+                 "нарезать."},
         Composed{"SteelRowTaken",
                  [] {
                      CalcState s = hardenedPair(950, 950);
@@ -76,7 +85,7 @@ INSTANTIATE_TEST_SUITE_P(
         Composed{"FileOfANewerVersion",
                  [] { return openCalculation(R"({"format": "gearwheel-calculation", "version": 7})").refusal; },
                  "Файл записан более новой версией программы (version 7); эта версия читает файлы расчёта до "
-                 "version 1."},
+                 "version 2."},
         Composed{
             "ScreenOfAnotherMode",
             [] {
@@ -160,7 +169,7 @@ TEST(Translator, ChangesTheWordsOfTablesAndWalkthroughButNotTheirNumbers)
     });
     CalcState s = startUpState();
     chooseWheelMode(s);
-    ASSERT_FALSE(enterWheel(s, {"40", "", "31", "105", "20", ""}).refused());
+    ASSERT_FALSE(enterWheel(s, {"40", "", "31", "105", "20", "40"}).refused());
     ASSERT_FALSE(chooseModule(s, "2.5", "").refused());
 
     const std::vector<ResultTable> russian = resultTables(s, ",");

@@ -3,6 +3,8 @@
 #include "geometry/results.h"
 #include "geometry/wheel_input.h"
 #include "material/final_material.h"
+#include "material/manufacturing_requirements.h"
+#include "shell/number_text.h"
 #include "strength/check_calculation.h"
 #include "strength/transmission_design.h"
 
@@ -27,7 +29,7 @@ const ResultTable* tableTitled(const std::vector<ResultTable>& tables, const std
 void passWheel(CalcState& s, const char* da, const char* module)
 {
     chooseWheelMode(s);
-    ASSERT_FALSE(enterWheel(s, {"40", "", "30", da, "20", ""}).refused());
+    ASSERT_FALSE(enterWheel(s, {"40", "", "30", da, "20", "40"}).refused());
     ASSERT_FALSE(chooseModule(s, module, "").refused());
 }
 
@@ -44,7 +46,9 @@ TEST(ResultTables, EachModeKeepsItsOwnResultsWhateverRanAfterIt)
     ASSERT_FALSE(chooseModule(pair, "2.5", "").refused());
     ASSERT_FALSE(chooseFinalSteel(pair, 21).refused());
     chooseCheckMode(pair);
+    chooseRequirements(pair, 1);
     pair.sigmaF1 = 500;
+    keepMaterial(pair, Mode::Check);
     ASSERT_FALSE(checkPermissibleLoad(pair, {"240", "60", "", "40"}).refused());
 
     const std::vector<ResultTable> tables = resultTables(pair, ",");
@@ -65,7 +69,10 @@ TEST(ResultTables, EachModeKeepsItsOwnResultsWhateverRanAfterIt)
 
     const ResultTable* check = tableTitled(tables, "Результат проверки");
     ASSERT_NE(check, nullptr);
-    EXPECT_EQ(check->rows, (Rows{{"Расчётная нагрузка равна", "9600", "Нм"}}));
+    ASSERT_EQ(check->rows.size(), 1U);
+    EXPECT_EQ(check->rows[0][0], "Расчётная нагрузка равна");
+    EXPECT_NEAR(numberFromText(check->rows[0][1]), 686.327077748, 1e-6);
+    EXPECT_EQ(check->rows[0][2], "Нм");
 }
 
 TEST(ResultTables, NoTableForAModeThatDidNotReachItsResults)
@@ -73,8 +80,8 @@ TEST(ResultTables, NoTableForAModeThatDidNotReachItsResults)
     CalcState s = startUpState();
     EXPECT_TRUE(resultTables(s, ".").empty());
     chooseWheelMode(s);
-    ASSERT_FALSE(enterWheel(s, {"40", "", "30", "20", "20", ""}).refused());
-    ASSERT_TRUE(chooseModule(s, "8.0", "").refused()) << "the root circle would be negative";
+    ASSERT_FALSE(enterWheel(s, {"40", "", "30", "84", "20", "40"}).refused());
+    ASSERT_TRUE(chooseModule(s, "0.5", "").refused()) << "the shaft would not fit the root circle";
     EXPECT_TRUE(resultTables(s, ".").empty());
 }
 

@@ -2,6 +2,7 @@
 #include "session/session.h"
 
 #include "file/calculation_file.h"
+#include "geometry/module_choice.h"
 #include "shell/number_text.h"
 
 #include <gtest/gtest.h>
@@ -89,7 +90,7 @@ TEST(Session, AWheelShowsTheModuleFromItsTipDiameterNotAnEarlierDesignModule)
     Session page(".");
     designPair(page);
     page.menu("mnuKol");
-    const Reply reply = page.ok(ScreenId::Vvod, {0, {"40", "", "30", "105", "20", ""}});
+    const Reply reply = page.ok(ScreenId::Vvod, {0, {"40", "", "30", "105", "20", "40"}});
     EXPECT_EQ(textOf(reply, ScreenId::Vibor, "Label6"), "2.5");
 }
 
@@ -107,14 +108,15 @@ TEST(Session, TheModuleTakenFillsTheStressesAndTheSteelTakenTheResultsTable)
     const Reply reply = page.ok(ScreenId::Vibor, {0, {"2.5", ""}});
     EXPECT_EQ(next(reply), ScreenId::okon);
     const Caption captions[] = {
-        {ScreenId::okon, "Label13", "210.944"},          {ScreenId::okon, "Label14", "191.488"},
-        {ScreenId::okon, "Label17", "787.095928079926"}, {ScreenId::okon, "Label18", "393.547964039963"},
-        {ScreenId::okonchanie, "Label12", "2.5"},        {ScreenId::okonchanie, "Label19", "2.5"},
-        {ScreenId::okonchanie, "Label13", "20"},         {ScreenId::okonchanie, "Label20", "80"},
-        {ScreenId::okonchanie, "Label14", "0"},          {ScreenId::okonchanie, "Label21", "0"},
-        {ScreenId::okonchanie, "Label15", "55"},         {ScreenId::okonchanie, "Label22", "205"},
-        {ScreenId::okonchanie, "Label16", "43.75"},      {ScreenId::okonchanie, "Label23", "193.75"},
-        {ScreenId::okonchanie, "Label17", "50"},         {ScreenId::okonchanie, "Label24", "200"},
+        // YF1 = 4.12, YF2 = 3.74, Ft1 = 4000 N, bw = 25 mm, the set's factors 1.
+        {ScreenId::okon, "Label13", "263.68"},      {ScreenId::okon, "Label14", "239.36"},
+        {ScreenId::okon, "Label17", "880"},         {ScreenId::okon, "Label18", "880"},
+        {ScreenId::okonchanie, "Label12", "2.5"},   {ScreenId::okonchanie, "Label19", "2.5"},
+        {ScreenId::okonchanie, "Label13", "20"},    {ScreenId::okonchanie, "Label20", "80"},
+        {ScreenId::okonchanie, "Label14", "0"},     {ScreenId::okonchanie, "Label21", "0"},
+        {ScreenId::okonchanie, "Label15", "55"},    {ScreenId::okonchanie, "Label22", "205"},
+        {ScreenId::okonchanie, "Label16", "43.75"}, {ScreenId::okonchanie, "Label23", "193.75"},
+        {ScreenId::okonchanie, "Label17", "50"},    {ScreenId::okonchanie, "Label24", "200"},
     };
     const Reply steel = page.ok(ScreenId::okon, {21, {}});
     // The stresses are shown as the module choice opens the steel list, the
@@ -132,17 +134,18 @@ TEST(Session, AWheelEndsOnTheSketchOfItsSizeWithItsDimensions)
 {
     struct Case {
         const char* da;
+        const char* module;
         ScreenId sketch;
         WheelDesign design;
         const char* firstRow; // d
     };
-    for (const Case& c : {Case{"105", ScreenId::vivod1, WheelDesign::Solid, "100"},
-                          Case{"420", ScreenId::vivod2, WheelDesign::Disc, "415"},
-                          Case{"840", ScreenId::vivod3, WheelDesign::Spoked, "835"}}) {
+    for (const Case& c : {Case{"105", "2.5", ScreenId::vivod1, WheelDesign::Solid, "100"},
+                          Case{"420", "10.0", ScreenId::vivod2, WheelDesign::Disc, "400"},
+                          Case{"840", "20.0", ScreenId::vivod3, WheelDesign::Spoked, "800"}}) {
         Session page(".");
         page.menu("mnuKol");
-        ASSERT_FALSE(page.ok(ScreenId::Vvod, {0, {"40", "", "30", c.da, "20", ""}}).refused());
-        const Reply reply = page.ok(ScreenId::Vibor, {0, {"2.5", ""}});
+        ASSERT_FALSE(page.ok(ScreenId::Vvod, {0, {"40", "", "30", c.da, "20", "40"}}).refused());
+        const Reply reply = page.ok(ScreenId::Vibor, {0, {c.module, ""}});
         EXPECT_EQ(next(reply), c.sketch) << c.da;
         EXPECT_EQ(textOf(reply, c.sketch, "Label5"), c.firstRow) << c.da;
         ASSERT_EQ(reply.pictures.size(), 1U);
@@ -179,7 +182,7 @@ TEST(Session, ARefusalWritesNoCaption)
     Session page(".");
     page.menu("mnuPer");
     const Reply reply = page.ok(ScreenId::Vvod2, {0, {"", "", "100", "4.0"}});
-    EXPECT_EQ(reply.message, "Число зубьев шестерни Z1 должно быть больше нуля.");
+    EXPECT_EQ(reply.message, "Введите число зубьев шестерни Z1.");
     EXPECT_TRUE(reply.texts.empty());
     EXPECT_FALSE(next(reply));
 }
@@ -188,9 +191,10 @@ TEST(Session, ARefusalWritesItsNumbersWithThePagesSeparator)
 {
     Session page(",");
     page.menu("mnuKol");
-    ASSERT_FALSE(page.ok(ScreenId::Vvod, {0, {"40", "", "30", "20", "20", ""}}).refused());
-    EXPECT_EQ(page.ok(ScreenId::Vibor, {0, {"5,5", ""}}).message,
-              "При модуле 5,5 мм диаметр впадин не получается положительным: выберите модуль меньше.");
+    ASSERT_FALSE(page.ok(ScreenId::Vvod, {0, {"40", "", "30", "84", "20", "40"}}).refused());
+    EXPECT_EQ(page.ok(ScreenId::Vibor, {0, {"0,5", ""}}).message,
+              "Вал dв = 30 мм не помещается в колесо с модулем 0,5 мм: диаметр вала должен быть меньше диаметра "
+              "впадин df = 18,75 мм.");
 }
 
 TEST(Session, MenuCommandsOpenTheirScreenAndLeaveNothing)
@@ -226,8 +230,10 @@ TEST(Session, TheParametersShowTheCoefficientsInForceAndTakeNewOnes)
     EXPECT_EQ(hidden(page.ok(ScreenId::nastroyka, typed)), std::vector<ScreenId>{ScreenId::nastroyka});
     EXPECT_EQ(textOf(page.menu("mnuParam"), ScreenId::nastroyka, "Text1"), "0,4");
 
-    typed.texts[1] = "0";
-    EXPECT_EQ(page.ok(ScreenId::nastroyka, typed).message, "Коэффициент kf должен быть положительным числом.");
+    typed.texts[1] = "0,8";
+    EXPECT_EQ(page.ok(ScreenId::nastroyka, typed).message,
+              "Коэффициент kf не может быть меньше 1: коэффициент нагрузки, её неравномерности или динамики по "
+              "определению не меньше единицы.");
 }
 
 // The option a reply leaves marked on a screen, the last it writes
@@ -261,7 +267,7 @@ void workEveryMode(Session& page)
     page.ok(ScreenId::Vibor, {0, {"2.5", ""}});
     page.ok(ScreenId::okon, {21, {}});
     page.menu("mnuKol");
-    page.ok(ScreenId::Vvod, {0, {"40", "", "30", "420", "20", ""}});
+    page.ok(ScreenId::Vvod, {0, {"40", "", "30", "420", "20", "40"}});
     page.ok(ScreenId::Vibor, {0, {"10,0", ""}});
     page.menu("mnuProv");
     page.ok(ScreenId::trebov2, {2, {}});
@@ -302,7 +308,7 @@ TEST(Session, AnOpenedFilePutsWhatEachOkWasGivenOnItsScreenAndTheSameResults)
              Shown{ScreenId::Vvod, "Text4", "30"},
              Shown{ScreenId::Vvod, "Text5", "420"},
              Shown{ScreenId::Vvod, "Text6", "20"},
-             Shown{ScreenId::Vvod, "Text7", ""},
+             Shown{ScreenId::Vvod, "Text7", "40"},
              Shown{ScreenId::Vvod3, "Text1", "240"},
              Shown{ScreenId::Vvod3, "Text4", "40"},
              // the module choice shows the wheel's, whose chain ran it last
@@ -312,9 +318,11 @@ TEST(Session, AnOpenedFilePutsWhatEachOkWasGivenOnItsScreenAndTheSameResults)
              // what each Ok handed on
              Shown{ScreenId::okonchanie, "Label16", "43.75"},
              Shown{ScreenId::okonchanie, "Label18", "Сталь 18ХГТ"},
-             Shown{ScreenId::okon, "Label13", "210.944"},
+             Shown{ScreenId::okon, "Label13", "263.68"},
              Shown{ScreenId::vivod2, "Label7", "420"},
-             Shown{ScreenId::result, "Label2", "9158.4"},
+             Shown{ScreenId::vivod2, "Label30", ""},
+             // 265 HB improved: 0.4·477·60·10·4³/(2·3.73·1.5)/1000
+             Shown{ScreenId::result, "Label2", "654.756032171582"},
              Shown{ScreenId::nastroyka, "Text1", "0.5"},
          })
         EXPECT_EQ(textOf(reply, c.screen, c.control), c.text) << screenName(c.screen) << '.' << c.control;
@@ -382,7 +390,7 @@ TEST(Session, ARefusedFileChangesNothingAndSaysTheCoresSentence)
     for (const std::string& text : cases) {
         Session page(".");
         page.menu("mnuKol");
-        page.ok(ScreenId::Vvod, {0, {"40", "", "30", "105", "20", ""}});
+        page.ok(ScreenId::Vvod, {0, {"40", "", "30", "105", "20", "40"}});
         page.ok(ScreenId::Vibor, {0, {"2.5", ""}});
         const std::string before = calculationText(calculationOf(page.state()));
         const Reply reply = page.open("плохой.gear", text);
@@ -430,7 +438,7 @@ TEST(Session, EachPictureDrawsTheNumbersItsScreenWasGiven)
 {
     Session page(".");
     page.menu("mnuKol");
-    page.ok(ScreenId::Vvod, {0, {"40", "", "30", "105", "20", ""}});
+    page.ok(ScreenId::Vvod, {0, {"40", "", "30", "105", "20", "40"}});
     page.ok(ScreenId::Vibor, {0, {"2.5", ""}});
     DrawingTarget area;
     area.paper = false;
@@ -450,7 +458,7 @@ TEST(Session, EachPictureDrawsTheNumbersItsScreenWasGiven)
     designPair(page);
     page.ok(ScreenId::Vibor, {0, {"2.5", ""}});
     page.menu("mnuKol");
-    page.ok(ScreenId::Vvod, {0, {"40", "", "30", "840", "20", ""}});
+    page.ok(ScreenId::Vvod, {0, {"40", "", "30", "840", "20", "40"}});
     EXPECT_EQ(page.drawing(ScreenId::vivod1, "Image1", area)->find("da")->text.content, "da = 105");
     const Reply drawn = page.showDrawing();
     ASSERT_EQ(drawn.pictures.size(), 1U);
@@ -469,6 +477,39 @@ TEST(Session, EachPictureDrawsTheNumbersItsScreenWasGiven)
     EXPECT_EQ(dxf->name, "Передача.dxf");
     EXPECT_EQ(dxf->text.rfind("0\nSECTION\n2\nHEADER", 0), 0U) << dxf->text.substr(0, 40);
     EXPECT_FALSE(page.drawingFile(ScreenId::vivod3, "Image1", DrawingFormat::Svg).has_value());
+}
+
+TEST(Session, AWheelBuiltOnAnotherTipDiameterSaysSoBesideItsSketch)
+{
+    Session page(",");
+    page.menu("mnuKol");
+    ASSERT_FALSE(page.ok(ScreenId::Vvod, {0, {"41", "", "30", "105", "20", "40"}}).refused());
+    const Reply reply = page.ok(ScreenId::Vibor, {0, {"2,5", ""}});
+    EXPECT_EQ(textOf(reply, ScreenId::vivod1, "Label7"), "107,5");
+    const std::string note = textOf(reply, ScreenId::vivod1, "Label30");
+    EXPECT_EQ(note, withDecimalSeparator(wheelTipNote(page.state()).text(), ","));
+    EXPECT_NE(note.find("107,5 мм, а введено 105 мм"), std::string::npos) << note;
+    EXPECT_NE(std::ranges::find(reply.shown, ControlShown{ScreenId::vivod1, "Label30", true}), reply.shown.end());
+}
+
+TEST(Session, AnOlderFileOpensWithWhatChangedAndIsUnsavedUntilWritten)
+{
+    Session worked(".");
+    designPair(worked);
+    worked.ok(ScreenId::Vibor, {0, {"2.5", ""}});
+    std::string older = save(worked).text;
+    older.replace(older.find("\"version\": 2"), 12, "\"version\": 1");
+    older.replace(older.find("\"sigmaH2\": 880"), 14, "\"sigmaH2\": 393.547964039963");
+
+    Session page(",");
+    const Reply reply = page.open("1.1.gear", older);
+    ASSERT_FALSE(reply.refused()) << reply.message;
+    EXPECT_EQ(reply.messageKind, MessageKind::Notice);
+    EXPECT_NE(reply.message.find("sigmaH2 393,548 → 880"), std::string::npos) << reply.message;
+    EXPECT_FALSE(opened(reply).empty()) << "the screens stand before the notice is read";
+    EXPECT_TRUE(page.modified()) << "the file holds the old results";
+    EXPECT_EQ(save(page).text, save(worked).text);
+    EXPECT_FALSE(page.modified());
 }
 
 } // namespace

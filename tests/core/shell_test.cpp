@@ -4,9 +4,12 @@
 #include "material/treatment_method.h"
 #include "shell/calc_state.h"
 #include "shell/mode_commands.h"
+#include "shell/number_text.h"
 #include "shell/parameters.h"
 #include "shell/reference_tables.h"
 #include "strength/transmission_design.h"
+
+#include "test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -22,13 +25,13 @@ TEST(StartUpState, HoldsTheDefaultCoefficientsAndNothingElse)
 {
     const CalcState s = startUpState();
     EXPECT_EQ(double(s.Psibd), 0.5);
-    for (double v : {double(s.kf), double(s.kh), double(s.khb), double(s.kfb)})
-        EXPECT_EQ(v, 0.8);
     EXPECT_EQ(double(s.Zk), 0.85);
     EXPECT_EQ(double(s.Yx), 1.05);
     EXPECT_EQ(double(s.Yd), 1.082);
-    for (double v : {double(s.kfa), double(s.kfv), double(s.khv), double(s.kha), double(s.Yn), double(s.Zn),
-                     double(s.Yr), double(s.Sf), double(s.Sh)})
+    // A load, distribution or dynamic factor is at least 1 by definition.
+    for (double v :
+         {double(s.kf), double(s.kh), double(s.khb), double(s.kfb), double(s.kfa), double(s.kfv), double(s.khv),
+          double(s.kha), double(s.Yn), double(s.Zn), double(s.Yr), double(s.Sf), double(s.Sh)})
         EXPECT_EQ(v, 1);
     EXPECT_EQ(s.stdSizes, kStdSizes);
     EXPECT_FALSE(s.wheelEntered);
@@ -141,20 +144,58 @@ TEST(Parameters, AnUnchangedVisitLeavesTheDesignAsItWas)
     EXPECT_EQ(double(visited.m), double(s.m));
 }
 
-TEST(Parameters, RefuseAnyFieldThatIsNotAFinitePositiveNumber)
+struct BadCoefficient {
+    size_t field;
+    const char* text;
+    const char* words; // what the refusal says
+};
+
+class RefusedParameter : public testing::TestWithParam<BadCoefficient> {};
+
+TEST_P(RefusedParameter, SaysWhyAndStoresNothing)
 {
-    for (const char* bad : {"", "0", "-1", "abc", "1e309", ",", "-0,5"}) {
-        CalcState s = startUpState();
-        auto texts = defaultTexts();
-        texts[3] = "0.9";
-        texts[7] = bad; // khv
-        const Outcome outcome = applyParameters(s, texts);
-        EXPECT_TRUE(outcome.refused()) << bad;
-        EXPECT_NE(outcome.refusal.text().find("khv"), std::string::npos) << outcome.refusal;
-        EXPECT_FALSE(outcome.leave);
-        EXPECT_EQ(s.defaults.khb, 0.8) << "nothing is stored";
-        EXPECT_EQ(double(s.khb), 0.8);
-    }
+    CalcState s = startUpState();
+    auto texts = defaultTexts();
+    texts[0] = "0.6";
+    texts[GetParam().field] = GetParam().text;
+    const Outcome outcome = applyParameters(s, texts);
+    EXPECT_TRUE(outcome.refused()) << GetParam().text;
+    EXPECT_FALSE(outcome.leave);
+    const std::string said = outcome.refusal.text();
+    EXPECT_NE(said.find(std::string(kCoefficients[GetParam().field].name)), std::string::npos) << said;
+    EXPECT_NE(said.find(GetParam().words), std::string::npos) << said;
+    EXPECT_EQ(s.defaults.Psibd, 0.5) << "nothing is stored";
+}
+
+// 1 kf, 2 kh, 3 khb, 4 kfb, 5 kfa, 6 kfv, 7 khv, 8 kha: the load factors but
+// KFα, which stands for 1.1/εα and is below 1 by design, take nothing below 1.
+INSTANTIATE_TEST_SUITE_P(
+    Fields, RefusedParameter,
+    testing::Values(BadCoefficient{7, "", "Введите"}, BadCoefficient{7, "abc", "Введите"},
+                    BadCoefficient{7, ",", "Введите"}, BadCoefficient{1, "0.8", "не может быть меньше 1"},
+                    BadCoefficient{2, "0.8", "не может быть меньше 1"},
+                    BadCoefficient{3, "0,99", "не может быть меньше 1"},
+                    BadCoefficient{4, "0.5", "не может быть меньше 1"},
+                    BadCoefficient{6, "0", "не может быть меньше 1"}, BadCoefficient{7, "-1", "не может быть меньше 1"},
+                    BadCoefficient{8, "0.9", "не может быть меньше 1"}, BadCoefficient{7, "1e309", "от 1 до 3"},
+                    BadCoefficient{5, "0", "больше 0 и не больше 3"},
+                    BadCoefficient{5, "-0,5", "больше 0 и не больше 3"}, BadCoefficient{0, "0.05", "от 0.1 до 2"},
+                    BadCoefficient{16, "0.9", "от 1 до 3"}, BadCoefficient{9, "5", "от 0.5 до 4"}),
+    [](const testing::TestParamInfo<BadCoefficient>& info) {
+        return caseName(std::string(kCoefficients[info.param.field].name) + " " + info.param.text, info.index);
+    });
+
+TEST(Parameters, TakeTheEdgesOfEachRangeAndATransverseFactorBelowOne)
+{
+    CalcState s = startUpState();
+    auto texts = defaultTexts();
+    for (size_t i = 0; i < kCoefficients.size(); ++i)
+        texts[i] = numberToText(Number(kCoefficients[i].lowExcluded ? 0.5 : kCoefficients[i].low));
+    ASSERT_FALSE(applyParameters(s, texts).refused());
+    EXPECT_EQ(s.defaults.kfa, 0.5);
+    for (size_t i = 0; i < kCoefficients.size(); ++i)
+        texts[i] = numberToText(Number(kCoefficients[i].high));
+    EXPECT_FALSE(applyParameters(s, texts).refused());
 }
 
 TEST(AllFinite, SpotsAnyNumberOfTheStateThatIsNot)

@@ -94,8 +94,9 @@ private:
     } while (false)
 
 // Two states that hold the same calculation: every number (its value and
-// whether it was written), every flag, the mode, the steel, the tables and
-// the kept results — all but the walkthrough, where a refusal is said.
+// whether it was written), every flag, the mode, the steel, each mode's
+// material, the tables and the kept results — all but the walkthrough,
+// where a refusal is said.
 inline testing::AssertionResult sameCalculation(const CalcState& a, const CalcState& b)
 {
     for (const NumberField& field : kNumberFields) {
@@ -110,6 +111,17 @@ inline testing::AssertionResult sameCalculation(const CalcState& a, const CalcSt
         return testing::AssertionFailure() << "a flag or the mode differs";
     if (a.steelGrade != b.steelGrade)
         return testing::AssertionFailure() << "steel " << a.steelGrade << " against " << b.steelGrade;
+    for (size_t mode = 0; mode < a.materials.size(); ++mode) {
+        const Material& x = a.materials[mode];
+        const Material& y = b.materials[mode];
+        for (Number Material::*field : {&Material::H1, &Material::H2, &Material::sigmaH1, &Material::sigmaH2,
+                                        &Material::sigmaF1, &Material::sigmaF2, &Material::Sh}) {
+            if ((x.*field).isWritten() != (y.*field).isWritten() || double(x.*field) != double(y.*field))
+                return testing::AssertionFailure() << "the material of mode " << mode << " differs";
+        }
+        if (x.isHB != y.isHB || x.isHRC != y.isHRC || x.rigid != y.rigid)
+            return testing::AssertionFailure() << "the material's kind of mode " << mode << " differs";
+    }
     if (a.stdSizes != b.stdSizes)
         return testing::AssertionFailure() << "the preferred sizes differ";
     for (size_t mode = 0; mode < a.results.size(); ++mode) {

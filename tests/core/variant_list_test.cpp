@@ -115,8 +115,8 @@ TEST(Variants, GoodRowsAreAnsweredAndBadOnesSkippedWithTheirLine)
     const std::vector<std::pair<int, std::string>> expected{
         {6, "в столбце row должен стоять номер строки таблицы твёрдости, от 1 до 7."},
         {7, "в столбце Z1 стоит «2O», а нужно число, записанное с точкой."},
-        {8, "Взятое значение модуля не является положительным числом."},
-        {9, "Число зубьев шестерни Z1 должно быть больше нуля."},
+        {8, "Модуль должен быть больше 0 и не больше 100 мм: так кончается ряд модулей ГОСТ 9563-80."},
+        {9, "Число зубьев шестерни Z1 должно быть целым, от 10 до 200: меньше 10 зубьев без смещения не нарезать."},
         {10, "при азотировании сталь одна (30Х2МЮА): оставьте столбец steel пустым."},
         {11, "вариант «1» уже был в строке 2."},
         {12, "в столбце mode стоит «spiral», а нужно transmission, wheel или check."},
@@ -148,17 +148,19 @@ TEST(Variants, AnswersAreTheHandWorkedNumbersUnderUniqueNamesWithUnits)
         "wheel.LstStd_mm,wheel.D0_mm,wheel.d0_mm,wheel.C_mm,wheel.Delta0_mm,wheel.R_mm,wheel.L_mm,check.m_mm,"
         "check.Psibm,check.T_Nm\n";
     EXPECT_EQ(csv.substr(0, head.size()), head);
-    // m = ∛(2·4.12·1.5·100·1000/(10·20·380)); d1 = 2.5·20, d2 = 2.5·80; σF1 = 4.12·4000/(25·2.5)·0.8.
-    EXPECT_NE(csv.find("2,1,transmission,2.5335819684367,2.5,50,200,55,205,43.75,193.75,125,25,25,210.944,191.488,"),
-              std::string::npos)
+    // m = ∛(2·4.12·1.5·100·1000/(10·20·380)); d1 = 2.5·20, d2 = 2.5·80; σF1 = 4.12·4000/(25·2.5),
+    // σF2 = σF1·3.74/4.12, σH1 = σH2 = 440·√(4000/(25·50)·5/4).
+    EXPECT_NE(
+        csv.find("2,1,transmission,2.5335819684367,2.5,50,200,55,205,43.75,193.75,125,25,25,263.68,239.36,880,880,"),
+        std::string::npos)
         << csv;
     EXPECT_NE(csv.find(",Сталь 18ХГТ,"), std::string::npos);
     // The wheel of tip 105: d = 100, the solid design; the hub 1.7·30 = 51 → 50.
     EXPECT_NE(csv.find("4,3,wheel," + std::string(16, ',') + "2.5,2.5,solid,100,93.75,105,30,20,50,40,,,,,,"),
               std::string::npos)
         << csv;
-    // 950·60·10·4³/2/1000.
-    EXPECT_NE(csv.find("5,4,check," + std::string(32, ',') + "4,10,18240\n"), std::string::npos) << csv;
+    // 0.4·950·60·10·4³/(2·3.73·1.5)/1000.
+    EXPECT_NE(csv.find("5,4,check," + std::string(32, ',') + "4,10,1304.02144772"), std::string::npos) << csv;
     // A module of 1 mm: d1 = 1·20.
     EXPECT_NE(csv.find("14,13,transmission,2.5335819684367,1,20,80,"), std::string::npos) << csv;
     EXPECT_EQ(variantFileName(run.results[0]), "1.txt");

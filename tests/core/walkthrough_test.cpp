@@ -2,6 +2,7 @@
 #include "geometry/module_choice.h"
 #include "geometry/wheel_input.h"
 #include "material/hardness_recommendation.h"
+#include "material/manufacturing_requirements.h"
 #include "material/steel_grade.h"
 #include "material/treatment_method.h"
 #include "shell/formula.h"
@@ -65,8 +66,9 @@ TEST(Walkthrough, BendingDesignStepsInTheOrderTheyRanWithTheValuesLeft)
     const StepGroup& design = lastGroup(s, Mode::Transmission);
     EXPECT_EQ(design.screen, ScreenId::Vvod2);
     EXPECT_EQ(quantities(design),
-              (std::vector<std::string>{"Z_2", "T_2", "σ_FP1", "σ_FP2", "σ_HP1", "cos β", "z_v1", "z_v2", "Y_F1",
-                                        "Y_F2", "k_F", "ψ_bm", "ε_α", "K_Fα", "Y_β", "σ_FP1/Y_F1", "σ_FP2/Y_F2", "m"}));
+              (std::vector<std::string>{"Z_2",  "U_ф",   "ΔU",   "T_2",        "σ_FP1",      "σ_FP2", "σ_HP1", "σ_HP2",
+                                        "σ_HP", "cos β", "z_v1", "z_v2",       "Y_F1",       "Y_F2",  "k_F",   "ψ_bm",
+                                        "ε_α",  "K_Fα",  "Y_β",  "σ_FP1/Y_F1", "σ_FP2/Y_F2", "m"}));
     EXPECT_EQ(resultOf(design, "Z_2"), s.Z2);
     EXPECT_EQ(resultOf(design, "T_2"), s.T2);
     EXPECT_EQ(resultOf(design, "σ_FP2"), s.sigmaFP2);
@@ -77,6 +79,7 @@ TEST(Walkthrough, BendingDesignStepsInTheOrderTheyRanWithTheValuesLeft)
     EXPECT_EQ(resultOf(design, "Y_β"), s.Ybeta);
     EXPECT_EQ(resultOf(design, "m"), s.m);
     EXPECT_NE(decisions(design).find("изгиб"), std::string::npos);
+    EXPECT_NE(decisions(design).find("kF = 1.5"), std::string::npos) << "which load factor the design takes";
     EXPECT_NE(decisions(design).find("модуль по колесу"), std::string::npos);
     EXPECT_EQ(decisions(design).find("модуль по шестерне"), std::string::npos);
 }
@@ -93,22 +96,39 @@ TEST(Walkthrough, ShowsThePinionWhenItGoverns)
     EXPECT_EQ(substitutedForm(m), "∛(2·4.12·1·1·1.5·100·1000·1/(10·20·120))");
 }
 
+const Step& stepOf(const StepGroup& group, const std::string& quantity)
+{
+    static const Step none;
+    for (const Step& step : group.steps) {
+        if (step.quantity == quantity)
+            return step;
+    }
+    ADD_FAILURE() << "no step " << quantity;
+    return none;
+}
+
 TEST(Walkthrough, ContactDesignShowsTheCentreDistanceBranch)
 {
-    CalcState s = startUpState();
-    chooseTransmissionMode(s);
-    recommendHardness(s, 2);
-    s.sigmaH1 = 480;
-    s.Sh = 1.1;
-    s.sigmaF2 = 297;
-    ASSERT_FALSE(designTransmission(s, {"20", "", "100", "4"}).refused());
+    CalcState s = softPair(480, 1.1, 297);
+    s.sigmaH2 = 400;
+    keepMaterial(s, Mode::Transmission);
+    ASSERT_FALSE(designTransmission(s, {"20", "", "100", "3.15"}).refused());
     const StepGroup& design = lastGroup(s, Mode::Transmission);
     EXPECT_NE(decisions(design).find("контактную"), std::string::npos);
     EXPECT_NE(decisions(design).find("прямозубая"), std::string::npos);
-    EXPECT_EQ(resultOf(design, "σ_HP1"), s.sigmaHP1);
-    EXPECT_EQ(resultOf(design, "ψ_ba"), s.Psiba);
+    EXPECT_NE(decisions(design).find("kH = 1.5"), std::string::npos);
+    EXPECT_EQ(symbolicForm(stepOf(design, "Z_2")), "U·Z_1, округлённое до целого");
+    EXPECT_EQ(substitutedForm(stepOf(design, "Z_2")), "3.15·20, округлённое до целого");
+    EXPECT_EQ(resultOf(design, "Z_2"), 63);
+    EXPECT_EQ(substitutedForm(stepOf(design, "ΔU")), "(3.15 − 3.15)/3.15·100");
+    EXPECT_EQ(symbolicForm(stepOf(design, "σ_HP")), "min(σ_HP1; σ_HP2)");
+    EXPECT_EQ(resultOf(design, "σ_HP"), 0.9 * 400 / 1.1);
+    EXPECT_EQ(symbolicForm(stepOf(design, "a_w")), "(U_ф + 1)·∛((k_a/(σ_HP·U_ф))^2·K_Hα·k_H·T_2·1000/ψ_ba)");
     EXPECT_EQ(resultOf(design, "a_w"), s.aw);
-    EXPECT_EQ(resultOf(design, "b_w"), s.bw);
+    EXPECT_EQ(symbolicForm(stepOf(design, "m_F")), "k_m·(U_ф + 1)·T_2·1000/(U_ф·b_w·a_w·σ_FP2)");
+    EXPECT_EQ(symbolicForm(stepOf(design, "m_aw")), "2·a_w·cos β/(Z_1·(U_ф + 1))");
+    EXPECT_EQ(symbolicForm(stepOf(design, "m")), "max(m_F; m_aw)");
+    EXPECT_NE(decisions(design).find("m_aw ≥ m_F"), std::string::npos) << "which module governs";
     EXPECT_EQ(resultOf(design, "m"), s.m);
     EXPECT_EQ(quantities(design).back(), "m");
 }
@@ -125,8 +145,9 @@ TEST(Walkthrough, ModuleChoiceGeometryAndStresses)
     const StepGroup& choice = groups[2];
     EXPECT_EQ(choice.screen, ScreenId::Vibor);
     EXPECT_EQ(quantities(choice),
-              (std::vector<std::string>{"m", "cos β", "d_1", "d_2", "d_a1", "d_a2", "a_w", "ψ_bm", "b_w", "d_f1",
-                                        "d_f2", "b_w1", "b_w2", "F_t1", "F_t2", "σ_F1", "σ_F2", "σ_H1", "σ_H2"}));
+              (std::vector<std::string>{"m",    "cos β", "d_1",  "d_2",  "d_a1", "d_a2", "a_w",  "ψ_bm",
+                                        "b_w",  "d_f1",  "d_f2", "b_w1", "b_w2", "z_v1", "z_v2", "Y_F1",
+                                        "Y_F2", "F_t1",  "σ_F1", "σ_F2", "σ_H1", "σ_H2"}));
     EXPECT_EQ(resultOf(choice, "d_1"), s.d);
     EXPECT_EQ(resultOf(choice, "d_a2"), s.da2);
     EXPECT_EQ(resultOf(choice, "a_w"), s.aw);
@@ -135,6 +156,8 @@ TEST(Walkthrough, ModuleChoiceGeometryAndStresses)
     EXPECT_EQ(resultOf(choice, "σ_F2"), s.sigmaF2);
     EXPECT_EQ(resultOf(choice, "σ_H1"), s.sigmaH1);
     EXPECT_EQ(resultOf(choice, "σ_H2"), s.sigmaH2);
+    EXPECT_EQ(symbolicForm(stepOf(choice, "σ_H2")), "σ_H1");
+    EXPECT_NE(decisions(choice).find("из набора параметров"), std::string::npos) << "whose load factors";
     EXPECT_NE(decisions(choice).find("первого ряда"), std::string::npos);
 }
 
@@ -163,12 +186,12 @@ TEST(Walkthrough, WheelModeShowsTheBodyAndTheSketchChosen)
 
 TEST(Walkthrough, CheckCalculation)
 {
-    CalcState s = startUpState();
-    chooseCheckMode(s);
-    s.sigmaF1 = 500;
+    CalcState s = checkedWheel(500);
     ASSERT_FALSE(checkPermissibleLoad(s, {"240", "60", "10", "40"}).refused());
     const StepGroup& check = lastGroup(s, Mode::Check);
-    EXPECT_EQ(quantities(check), (std::vector<std::string>{"cos β", "m", "ψ_bm", "Y_β", "T"}));
+    EXPECT_EQ(quantities(check), (std::vector<std::string>{"cos β", "m", "ψ_bm", "z_v", "Y_F", "Y_β", "K_Fα", "T"}));
+    EXPECT_EQ(symbolicForm(check.steps.back()), "0.4·σ_F1·z·ψ_bm·m^3/(2·Y_F·1.5·Y_β·K_Fα·cos β)/1000");
+    EXPECT_NE(decisions(check).find("1.5"), std::string::npos) << "which load factor the check takes";
     EXPECT_EQ(resultOf(check, "m"), s.m);
     EXPECT_EQ(resultOf(check, "ψ_bm"), s.Psibm);
     EXPECT_EQ(resultOf(check, "T"), s.Tcalc);
@@ -309,9 +332,10 @@ std::vector<Step> stepsOfEveryMode()
     chooseSteelGrade(soft, ScreenId::stal2, 3);
     designTransmission(soft, {"20", "8", "100", "4"});
     chooseWheelMode(s);
-    enterWheel(s, {"40", "10", "30", "420", "20", ""});
+    enterWheel(s, {"40", "10", "30", "420", "20", "40"});
     chooseModule(s, "", "3.5");
     chooseCheckMode(s);
+    chooseRequirements(s, 2);
     chooseThroughHardening(s, 2);
     chooseSteelGrade(s, ScreenId::stal2, 1);
     checkPermissibleLoad(s, {"240", "60", "10", "40"});
@@ -364,6 +388,8 @@ INSTANTIATE_TEST_SUITE_P(
                     Evaluation{"CosineOfRadians", "cos(60·3.1415/180)", std::cos(60 * 3.1415 / 180)},
                     Evaluation{"UnaryMinus", "1 − (-5)/140", 1 + 5.0 / 140},
                     Evaluation{"Exponent", "787.1·1e-07", 787.1e-7},
+                    Evaluation{"TheSmallerAndTheLarger", "min(3; 2.5) + max(1; 4)", 6.5},
+                    Evaluation{"AMinimumNeedsTwoValues", "min(3)", std::nullopt},
                     Evaluation{"AWordIsNoArithmetic", "ближайший нормальный размер к 25", std::nullopt},
                     Evaluation{"ALookUpIsNoArithmetic", "Y_F(21.37)", std::nullopt},
                     Evaluation{"DivisionByZeroHasNoValue", "1/0", std::nullopt},

@@ -64,7 +64,7 @@ int main(int argc, char* argv[])
     for (const Wheel& w : wheels) {
         gear::CalcState s = gear::startUpState();
         gear::chooseWheelMode(s);
-        if (gear::enterWheel(s, {"40", "", w.dv, w.da, w.bw, ""}).refused() ||
+        if (gear::enterWheel(s, {"40", "", w.dv, w.da, w.bw, "40"}).refused() ||
             gear::chooseModule(s, w.m, "").refused()) {
             std::cerr << w.name << ": refused\n";
             return 1;
@@ -78,6 +78,8 @@ int main(int argc, char* argv[])
     pair.sigmaF1 = 950;
     pair.sigmaF2 = 950;
     pair.sigmaH1 = 1000;
+    pair.sigmaH2 = 1000;
+    gear::keepMaterial(pair, gear::Mode::Transmission);
     if (gear::designTransmission(pair, {"20", "", "100", "4.0"}).refused() ||
         gear::chooseModule(pair, "2.5", "").refused() || gear::chooseFinalSteel(pair, 21).refused())
         return 1;

@@ -46,10 +46,12 @@ TEST(TransmissionMode, HardenedDesignFromTheMenuToTheDrawing)
     app.click("Vibor", "Command1");
     ASSERT_TRUE(app.isVisible("okon"));
     EXPECT_FALSE(app.isVisible("Vibor"));
-    EXPECT_EQ(app.caption("okon", "Label13"), QStringLiteral("210.944"));
-    EXPECT_EQ(app.caption("okon", "Label14"), QStringLiteral("191.488"));
-    EXPECT_NEAR(number(app.caption("okon", "Label17")), 440 * std::sqrt(3.2), 1e-9);
-    EXPECT_NEAR(number(app.caption("okon", "Label18")), 440 * std::sqrt(0.8), 1e-9);
+    // σF1 = 4.12·4000/(25·2.5), σF2 = σF1·3.74/4.12; one contact stress
+    // 440·√(4000/(25·50)·5/4) for both gears; the set's load factors are 1.
+    EXPECT_EQ(app.caption("okon", "Label13"), QStringLiteral("263.68"));
+    EXPECT_EQ(app.caption("okon", "Label14"), QStringLiteral("239.36"));
+    EXPECT_EQ(app.caption("okon", "Label17"), QStringLiteral("880"));
+    EXPECT_EQ(app.caption("okon", "Label18"), QStringLiteral("880"));
 
     app.chooseItem("okon", "Combo1", 21);
     app.click("okon", "Command1");
@@ -83,10 +85,11 @@ TEST(TransmissionMode, TheDrawingFollowsThePairsPinionWhateverCameAfter)
     app.type("Vvod", "Text4", QStringLiteral("30"));
     app.type("Vvod", "Text5", QStringLiteral("700"));
     app.type("Vvod", "Text6", QStringLiteral("20"));
+    app.type("Vvod", "Text7", QStringLiteral("40"));
     app.pressEnter("Vvod");
     app.type("Vibor", "Combo1", QStringLiteral("16.0"));
     app.pressEnter("Vibor");
-    ASSERT_EQ(double(app.state().da), 700.0);
+    ASSERT_EQ(double(app.state().da), 16.0 * 42);
     for (int again = 0; again < 2; ++again) {
         app.click("okonchanie", "Command1");
         int visible = 0;
@@ -112,9 +115,11 @@ TEST(TransmissionMode, SoftTeethDesignEndsOnItsResults)
     app.type("Vvod2", "Combo1", QStringLiteral("4"));
     app.click("Vvod2", "Command1");
     ASSERT_TRUE(app.isVisible("Vibor"));
-    // σHP1 = 0.9·710/1.1, ψba = 0.2, aw = 18.8281 mm, bw = 3.76562 mm.
-    EXPECT_NEAR(number(app.caption("Vibor", "Label6")), 0.22603370138781262, 1e-13);
-    app.type("Vibor", "Combo1", QStringLiteral("1.5"));
+    // 320/260 HB improved: σHP = 0.9·590/1.1 (the wheel's), ψba = 0.2,
+    // aw = 5·∛((310/(482.727·4))²·1.5·400·1000/0.2) = 213.015 mm; the
+    // module that reaches it, 2·213.015/(20·5), is above the bending one.
+    EXPECT_NEAR(number(app.caption("Vibor", "Label6")), 4.26030144350747, 1e-12);
+    app.type("Vibor", "Combo1", QStringLiteral("5.0"));
     app.click("Vibor", "Command1");
     app.click("okon", "Command1");
     EXPECT_TRUE(app.isVisible("okonchanie")) << "a soft-teeth design has results too";
@@ -213,7 +218,10 @@ TEST(WheelMode, FromTheMenuToTheSketchWithItsDimensions)
     Driver app;
     app.menu("mnuKol");
     app.type("Vvod", "Text1", QStringLiteral("40"));
+    app.type("Vvod", "Text4", QStringLiteral("30"));
     app.type("Vvod", "Text5", QStringLiteral("105"));
+    app.type("Vvod", "Text6", QStringLiteral("20"));
+    app.type("Vvod", "Text7", QStringLiteral("40"));
     app.click("Vvod", "Command1");
     EXPECT_EQ(app.caption("Vibor", "Label6"), QStringLiteral("2.5"));
     app.screen("Vibor")->hide();
@@ -240,8 +248,9 @@ TEST(WheelMode, AWheelWithoutATipDiameterIsRefused)
     Driver app;
     app.menu("mnuKol");
     app.type("Vvod", "Text1", QStringLiteral("40"));
+    app.type("Vvod", "Text4", QStringLiteral("30"));
     app.click("Vvod", "Command1");
-    EXPECT_TRUE(app.answerRefusal().contains(QStringLiteral("da")));
+    EXPECT_TRUE(app.answerRefusal().startsWith(QStringLiteral("Введите диаметр окружности вершин da")));
     EXPECT_TRUE(app.isVisible("Vvod"));
     EXPECT_FALSE(app.isVisible("Vibor"));
     EXPECT_EQ(app.text("Vvod", "Text1"), QStringLiteral("40"));
@@ -274,28 +283,52 @@ TEST(CheckMode, CarburisedWheelCarriesItsLoad)
     checkPass(app, "Option1", "Option3", "Option1");
     ASSERT_TRUE(app.isVisible("result"));
     EXPECT_TRUE(app.isVisible("Vvod3")) << "the input stays open under the result";
-    // 60 HRC, Сталь 18ХГТ: σF = 950 MPa; m = 4, ψbm = 10: 950·60·10·4³/2/1000.
-    EXPECT_EQ(app.caption("result", "Label2"), QStringLiteral("18240"));
+    // Сталь 18ХГТ: σF = 950 MPa; m = 4, ψbm = 10, YF = 3.73 (60 teeth):
+    // 0.4·950·60·10·4³/(2·3.73·1.5)/1000.
+    EXPECT_NEAR(number(app.caption("result", "Label2")), 1304.02144772, 1e-8);
+    const QString shown = app.caption("result", "Label2");
     EXPECT_EQ(app.caption("result", "Label1"), QStringLiteral("Расчётная нагрузка равна"));
     EXPECT_EQ(app.caption("result", "Label3"), QStringLiteral("Нм"));
 
     app.type("Vvod3", "Text2", QStringLiteral("0"));
     app.click("Vvod3", "Command1");
     EXPECT_FALSE(app.answerRefusal().isEmpty());
-    EXPECT_EQ(app.caption("result", "Label2"), QStringLiteral("18240")) << "the shown result stays";
+    EXPECT_EQ(app.caption("result", "Label2"), shown) << "the shown result stays";
 }
 
 TEST(CheckMode, ImprovedWheelGivesTheSameLoadWhateverCameBefore)
 {
     Driver fresh;
     checkPass(fresh, "Option2", "Option2", "Option1");
-    // 265 HB improved: σF = 1.8·265 = 477 MPa.
-    EXPECT_EQ(fresh.caption("result", "Label2"), QStringLiteral("9158.4"));
+    // 265 HB improved: σF = 1.8·265 = 477 MPa; 0.4·477·60·10·4³/(2·3.73·1.5)/1000.
+    EXPECT_NEAR(number(fresh.caption("result", "Label2")), 654.756032172, 1e-8);
+    const QString load = fresh.caption("result", "Label2");
 
     Driver afterDesign;
     hardenedDesignUpToVibor(afterDesign);
     checkPass(afterDesign, "Option2", "Option2", "Option1");
-    EXPECT_EQ(afterDesign.caption("result", "Label2"), QStringLiteral("9158.4"));
+    EXPECT_EQ(afterDesign.caption("result", "Label2"), load);
+
+    // A design worked through to its stresses while the check's input stays
+    // open: the check pressed again computes with its own steel.
+    afterDesign.click("result", "Command1");
+    afterDesign.menu("mnuPer");
+    afterDesign.choose("ATverd", "Option5");
+    afterDesign.click("ATverd", "Command1");
+    afterDesign.choose("Czakalka2", "Option3");
+    afterDesign.click("Czakalka2", "Command1");
+    afterDesign.choose("stal4", "Option1");
+    afterDesign.click("stal4", "Command1");
+    afterDesign.type("Vvod2", "Text1", QStringLiteral("20"));
+    afterDesign.type("Vvod2", "Text3", QStringLiteral("100"));
+    afterDesign.chooseItem("Vvod2", "Combo1", 12);
+    afterDesign.click("Vvod2", "Command1");
+    afterDesign.type("Vibor", "Combo1", QStringLiteral("2.5"));
+    afterDesign.click("Vibor", "Command1");
+    ASSERT_TRUE(afterDesign.isVisible("okon"));
+    ASSERT_TRUE(afterDesign.isVisible("Vvod3"));
+    afterDesign.click("Vvod3", "Command1");
+    EXPECT_EQ(afterDesign.caption("result", "Label2"), load);
 }
 
 TEST(Captions, UseTheRegionalDecimalSeparator)

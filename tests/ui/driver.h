@@ -42,8 +42,10 @@ public:
     // On from there to the results table: Z1 = 20, T1 = 100 N·m, U = 4.0
     // from the list, Enter; module 2.5; steel row 21, "Сталь 18ХГТ".
     void toHardenedResults();
-    // A wheel of 40 teeth, spur, on a 30 mm shaft, bw = 20, the hub's length
-    // left to the program, with this tip diameter and module taken.
+    // Types a spur wheel of these teeth and tip diameter on a 30 mm shaft,
+    // bw = 20, a hub 40 mm long, into the wheel input; no Ok.
+    void typeWheel(const char* teeth, const char* tip);
+    // A wheel of 40 teeth typed so, with this tip diameter and module taken.
     void sizeWheel(const char* tip, const char* module);
     void click(const char* screenName, const char* button);
     // Types over a field's or an editable list's text with key events.

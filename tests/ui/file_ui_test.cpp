@@ -106,10 +106,10 @@ TEST(CalculationFileScreens, AWheelAndACheckComeBackAndTheCheckGoesOnWithEnter)
     Driver app;
     ASSERT_TRUE(document(app).open(QStringLiteral(GEAR_TEST_DATA "/wheel_and_check.gear")));
     const std::pair<const char*, const char*> wheel[] = {{"Text1", "40"},  {"Text2", ""},   {"Text4", "30"},
-                                                         {"Text5", "420"}, {"Text6", "20"}, {"Text7", ""}};
+                                                         {"Text5", "420"}, {"Text6", "20"}, {"Text7", "40"}};
     for (const auto& [field, text] : wheel)
         EXPECT_EQ(app.text("Vvod", field), QString::fromLatin1(text)) << field;
-    // d = 420 − 2·10; D0 = 0.5·(375 − 2·25 + 1.7·30), with the Russian comma.
+    // d = 10·40; D0 = 0.5·(375 − 2·25 + 1.7·30), with the Russian comma.
     EXPECT_EQ(app.caption("vivod2", "Label5"), QStringLiteral("400"));
     EXPECT_EQ(app.caption("vivod2", "Label17"), QStringLiteral("188"));
     EXPECT_EQ(app.caption("vivod2", "Label18"), QStringLiteral("68,5"));
@@ -122,18 +122,51 @@ TEST(CalculationFileScreens, AWheelAndACheckComeBackAndTheCheckGoesOnWithEnter)
     // The check's input stays open under its result, as after its Ok.
     EXPECT_TRUE(app.isVisible("Vvod3"));
     EXPECT_TRUE(app.isVisible("result"));
-    EXPECT_EQ(app.caption("result", "Label2"), QStringLiteral("9158,4"));
+    // 265 HB improved: σF = 477 MPa; 0.4·477·60·10·4³/(2·3.73·1.5)/1000.
+    EXPECT_EQ(app.caption("result", "Label2"), QStringLiteral("654,756032171582"));
 
-    // A wider wheel face: 477·60·10·4³/2/1000·(50/40).
+    // A wider wheel face carries as much more: ψbm = 50/4.
     app.type("Vvod3", "Text4", QStringLiteral("50"));
     app.pressEnter("Vvod3", "Text4");
-    EXPECT_EQ(app.caption("result", "Label2"), QStringLiteral("11448"));
+    EXPECT_EQ(app.caption("result", "Label2"), QStringLiteral("818,445040214477"));
     EXPECT_TRUE(app.screen("Nachalo")->isWindowModified());
     app.type("Vvod3", "Text4", QStringLiteral("40"));
     app.pressEnter("Vvod3", "Text4");
-    EXPECT_EQ(app.caption("result", "Label2"), QStringLiteral("9158,4"));
+    EXPECT_EQ(app.caption("result", "Label2"), QStringLiteral("654,756032171582"));
     EXPECT_FALSE(app.screen("Nachalo")->isWindowModified());
     QLocale::setDefault(QLocale::c());
+}
+
+// A file the previous version wrote: its inputs on the screens, today's
+// results, what changed said once, and the work unsaved until written.
+TEST(CalculationFileScreens, AnOlderFileSaysWhatChangedAndSavesTheNewResults)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("1.1.gear"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(GEAR_TEST_DATA "/version1/hardened.gear"), path));
+    Driver app;
+    ASSERT_TRUE(document(app).open(path));
+    QMessageBox* box = app.refusal();
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->objectName(), QStringLiteral("notice"));
+    EXPECT_EQ(box->textFormat(), Qt::PlainText);
+    const QString said = app.answerRefusal();
+    EXPECT_TRUE(said.contains(QStringLiteral("sigmaH2 393.548 → 880"))) << said.toStdString();
+    EXPECT_TRUE(said.contains(QStringLiteral("σH2 = σH1"))) << said.toStdString();
+    EXPECT_EQ(app.text("Vvod2", "Text1"), QStringLiteral("20"));
+    EXPECT_EQ(app.caption("okonchanie", "Label20"), QStringLiteral("80"));
+    EXPECT_TRUE(app.screen("Nachalo")->isWindowModified()) << "the file holds the old results";
+
+    ASSERT_TRUE(document(app).saveAs(path));
+    EXPECT_FALSE(app.screen("Nachalo")->isWindowModified());
+    QFile saved(path);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    QFile expected(QStringLiteral(GEAR_TEST_DATA "/hardened.gear"));
+    ASSERT_TRUE(expected.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll(), expected.readAll());
+    Driver again;
+    ASSERT_TRUE(document(again).open(path));
+    EXPECT_EQ(again.refusal(), nullptr) << "nothing more to say";
 }
 
 TEST(CalculationFileScreens, ABrokenFileLeavesEveryFieldAndTheStateAsTheyWere)
@@ -148,8 +181,7 @@ TEST(CalculationFileScreens, ABrokenFileLeavesEveryFieldAndTheStateAsTheyWere)
 
     Driver app;
     app.menu("mnuKol");
-    app.type("Vvod", "Text1", QStringLiteral("40"));
-    app.type("Vvod", "Text5", QStringLiteral("105"));
+    app.typeWheel("40", "105");
     app.click("Vvod", "Command1");
     app.type("Vvod", "Text6", QStringLiteral("33")); // typed, no Ok yet
     const std::string walkthrough = walkthroughText(app.state(), ".");
@@ -276,8 +308,7 @@ TEST(CalculationFileScreens, LeavingWithUnsavedWorkOffersToSaveIt)
     app.click("vihod", "Command2");
 
     app.menu("mnuKol");
-    app.type("Vvod", "Text1", QStringLiteral("40"));
-    app.type("Vvod", "Text5", QStringLiteral("105"));
+    app.typeWheel("40", "105");
     app.pressEnter("Vvod", "Text5");
     EXPECT_TRUE(app.screen("Nachalo")->isWindowModified());
 
@@ -300,8 +331,7 @@ TEST(CalculationFileScreens, SavingWhenAskedWritesTheFileAndThenLeaves)
     QSignalSpy ended(&app.program().mainWindow(), &ui::Nachalo::exitConfirmed);
     ASSERT_TRUE(document(app).saveAs(path));
     app.menu("mnuKol");
-    app.type("Vvod", "Text1", QStringLiteral("40"));
-    app.type("Vvod", "Text5", QStringLiteral("105"));
+    app.typeWheel("40", "105");
     app.pressEnter("Vvod", "Text5");
     app.menu("mnuExit");
     answer(saveQuestion(), QMessageBox::Save);
@@ -316,8 +346,7 @@ TEST(CalculationFileScreens, SavingClearsTheMarkAndAFailedSaveKeepsIt)
     QTemporaryDir folder;
     Driver app;
     app.menu("mnuKol");
-    app.type("Vvod", "Text1", QStringLiteral("40"));
-    app.type("Vvod", "Text5", QStringLiteral("105"));
+    app.typeWheel("40", "105");
     app.click("Vvod", "Command1");
     ASSERT_TRUE(app.screen("Nachalo")->isWindowModified());
 

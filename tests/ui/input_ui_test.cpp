@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "driver.h"
 
+#include "geometry/module_choice.h"
 #include "ui/report.h"
 #include "ui/screen.h"
 #include "ui/screens.h"
@@ -20,6 +21,8 @@
 #include <QTextDocument>
 
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 namespace gear::test {
 namespace {
@@ -69,6 +72,7 @@ QStringList wheelPass(Driver& app, QChar separator)
     app.type("Vvod", "Text4", decimal("30.5", separator));
     app.type("Vvod", "Text5", decimal("105.5", separator));
     app.type("Vvod", "Text6", decimal("20.5", separator));
+    app.type("Vvod", "Text7", decimal("40.5", separator));
     app.pressEnter("Vvod");
     if (!app.isVisible("Vibor"))
         return {QStringLiteral("Vibor did not open")};
@@ -174,8 +178,7 @@ TEST_P(TabOrder, RunsDownTheFieldsThenOk)
     Driver app;
     app.menu(GetParam().menu);
     if (QByteArray(GetParam().screen) == "Vibor") {
-        app.type("Vvod", "Text1", QStringLiteral("40"));
-        app.type("Vvod", "Text5", QStringLiteral("105"));
+        app.typeWheel("40", "105");
         app.pressEnter("Vvod");
     }
     ASSERT_TRUE(app.isVisible(GetParam().screen));
@@ -295,14 +298,11 @@ TEST(Parameters, AVisitWithoutChangesLeavesTheDesignAsItWas)
 TEST(Printout, ShowsEachModesOwnResultsFromTheState)
 {
     Driver app;
-    for (const char* tip : {"105", "420"}) {
+    for (const auto& [tip, module] : {std::pair{"105", "2.5"}, {"420", "10.0"}}) {
         app.menu("mnuKol");
-        app.type("Vvod", "Text1", QStringLiteral("40"));
-        app.type("Vvod", "Text4", QStringLiteral("30"));
-        app.type("Vvod", "Text5", QString::fromLatin1(tip));
-        app.type("Vvod", "Text6", QStringLiteral("20"));
+        app.typeWheel("40", tip);
         app.pressEnter("Vvod");
-        app.type("Vibor", "Combo1", QStringLiteral("10.0"));
+        app.type("Vibor", "Combo1", QString::fromLatin1(module));
         app.pressEnter("Vibor");
     }
     app.toCarburisedDesign();
@@ -329,7 +329,7 @@ TEST(Printout, ShowsEachModesOwnResultsFromTheState)
     ASSERT_TRUE(app.isVisible("result"));
 
     const QString page = ui::reportDocument(app.state(), {}, QDate(2026, 12, 7))->toPlainText();
-    // The second wheel went to the disc sketch: d = 420 − 2·10.
+    // The second wheel went to the disc sketch: d = 10·40.
     EXPECT_TRUE(page.contains(QStringLiteral("Диаметр отверстий,do"))) << "the disc wheel's table";
     EXPECT_TRUE(page.contains(QStringLiteral("Делительный диаметр, d\n400\n"))) << page.toStdString();
     EXPECT_TRUE(page.contains(QStringLiteral("Диаметр выступов da\n420\nмм\n"))) << "the second wheel's inputs";
@@ -409,6 +409,102 @@ TEST(TreatmentScreens, SayEachWordOfTheHardnessHeadOnce)
     EXPECT_EQ(all.count(QStringLiteral("на поверхности")), 1) << all.toStdString();
     EXPECT_EQ(all.count(QStringLiteral("в сердцевине")), 1);
     EXPECT_EQ(app.caption("BNormal2", "Label3"), QStringLiteral("Средняя твёрдость зубьев"));
+}
+
+// What a student types that the method cannot take, on the screen it is
+// typed on, in both locales: the sentence says why, the screen stays open.
+struct OutOfRange {
+    const char* name;
+    const char* screen;
+    const char* field;
+    const char* typed; // with a point; a Russian desktop types a comma
+    const char* said;
+};
+
+void toScreen(Driver& app, const char* screen)
+{
+    const QByteArray name(screen);
+    if (name == "Vvod2") {
+        app.toCarburisedDesign();
+        app.type("Vvod2", "Text1", QStringLiteral("20"));
+        app.type("Vvod2", "Text3", QStringLiteral("100"));
+        app.type("Vvod2", "Combo1", QStringLiteral("4"));
+    } else if (name == "Vvod") {
+        app.menu("mnuKol");
+        app.typeWheel("40", "105");
+    } else if (name == "Vvod3") {
+        app.menu("mnuProv");
+        app.choose("trebov2", "Option1");
+        app.click("trebov2", "Command1");
+        app.choose("Czakalka2", "Option3");
+        app.click("Czakalka2", "Command1");
+        app.choose("stal4", "Option1");
+        app.click("stal4", "Command1");
+        app.type("Vvod3", "Text1", QStringLiteral("240"));
+        app.type("Vvod3", "Text2", QStringLiteral("60"));
+        app.type("Vvod3", "Text4", QStringLiteral("40"));
+    } else {
+        app.menu("mnuParam");
+    }
+}
+
+class RefusedInput : public testing::TestWithParam<std::tuple<OutOfRange, bool>> {};
+
+TEST_P(RefusedInput, SaysWhyAndKeepsTheScreenOpen)
+{
+    const auto& [c, russian] = GetParam();
+    if (russian)
+        QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+    Driver app;
+    toScreen(app, c.screen);
+    app.type(c.screen, c.field, decimal(c.typed, russian ? QLatin1Char(',') : QLatin1Char('.')));
+    app.pressEnter(c.screen, c.field);
+    const QString said = app.answerRefusal();
+    EXPECT_TRUE(said.contains(QString::fromUtf8(c.said))) << said.toStdString();
+    EXPECT_TRUE(app.isVisible(c.screen));
+    QLocale::setDefault(QLocale::c());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, RefusedInput,
+    testing::Combine(
+        testing::Values(OutOfRange{"PinionTeethBelowTen", "Vvod2", "Text1", "9", "целым, от 10 до 200"},
+                        OutOfRange{"PinionTeethNotWhole", "Vvod2", "Text1", "20.5", "целым, от 10 до 200"},
+                        OutOfRange{"PinionTeethEmpty", "Vvod2", "Text1", "", "Введите число зубьев шестерни Z1"},
+                        OutOfRange{"HelixAboveFortyFive", "Vvod2", "Text2", "45.5", "от 0 до 45 градусов"},
+                        OutOfRange{"TorqueNotANumber", "Vvod2", "Text3", "abc", "Введите вращающий момент"},
+                        OutOfRange{"WheelTeethBelowTen", "Vvod", "Text1", "3", "целым, от 10 до 2000"},
+                        OutOfRange{"WheelHelixAboveFortyFive", "Vvod", "Text2", "80", "от 0 до 45 градусов"},
+                        OutOfRange{"TipBeyondThePreferredSizes", "Vvod", "Text5", "4000.5", "не больше 4000"},
+                        OutOfRange{"CheckedTeethNotWhole", "Vvod3", "Text2", "60.5", "целым, от 10 до 2000"},
+                        OutOfRange{"CheckedHelixAboveFortyFive", "Vvod3", "Text3", "46", "от 0 до 45 градусов"},
+                        OutOfRange{"LoadFactorBelowOne", "nastroyka", "Text2", "0.8", "не может быть меньше 1"},
+                        OutOfRange{"DistributionFactorBelowOne", "nastroyka", "Text5", "0.9", "не может быть меньше 1"},
+                        OutOfRange{"DynamicFactorBelowOne", "nastroyka", "Text8", "0.95", "не может быть меньше 1"}),
+        testing::Bool()),
+    [](const testing::TestParamInfo<std::tuple<OutOfRange, bool>>& info) {
+        return std::string(std::get<0>(info.param).name) + (std::get<1>(info.param) ? "Russian" : "C");
+    });
+
+TEST(WheelSketch, SaysBesideTheDrawingWhenTheModuleGivesAnotherTipDiameter)
+{
+    Driver app;
+    app.menu("mnuKol");
+    app.typeWheel("41", "105");
+    app.pressEnter("Vvod");
+    app.type("Vibor", "Combo1", QStringLiteral("2.5"));
+    app.pressEnter("Vibor");
+    ASSERT_TRUE(app.isVisible("vivod1"));
+    auto* note = app.control<QLabel>("vivod1", "Label30");
+    ASSERT_NE(note, nullptr);
+    EXPECT_TRUE(note->isVisible());
+    EXPECT_EQ(note->text().toStdString(), wheelTipNote(app.state()).text());
+    EXPECT_EQ(app.caption("vivod1", "Label7"), QStringLiteral("107.5"));
+    EXPECT_EQ(app.refusal(), nullptr) << "a note, not a message box";
+
+    app.click("vivod1", "Command1");
+    app.sizeWheel("105", "2.5");
+    EXPECT_FALSE(note->isVisible()) << "the wheel built as typed";
 }
 
 } // namespace

@@ -115,14 +115,15 @@ Captions transmission(const char* ratio, const char* row1, const char* row2, int
     return captions;
 }
 
-// Z = 40, β empty, dв = 30, da as given, bw = 20, the module 2.5 taken.
-Captions wheel(const char* tipDiameter)
+// Z = 40, β empty, dв = 30, da as given, bw = 20, Lст = 40, the module
+// given taken.
+Captions wheel(const char* tipDiameter, const char* module)
 {
     CalcState s = startUpState();
     chooseWheelMode(s);
-    require(enterWheel(s, {"40", "", "30", tipDiameter, "20", ""}));
+    require(enterWheel(s, {"40", "", "30", tipDiameter, "20", "40"}));
     Captions captions{{"Vibor.Label6", shown(s.mcalc)}};
-    require(chooseModule(s, "2.5", ""));
+    require(chooseModule(s, module, ""));
     const ScreenId sketch = wheelSketchScreen(s.da);
     const std::string name(screenName(sketch));
     captions.emplace_back("sketch", name);
@@ -229,9 +230,9 @@ int main(int argc, char** argv)
     print("transmission", transmission("4.0", "2.5", "", 21));
     print("typedRatio", transmission("3", "2.5", "", 21));
     print("typedModule", transmission("4.0", "", "5", 21));
-    print("wheel", wheel("105"));
-    print("discWheel", wheel("420"));
-    print("spokedWheel", wheel("840"));
+    print("wheel", wheel("105", "2.5"));
+    print("discWheel", wheel("420", "10.0"));
+    print("spokedWheel", wheel("840", "20.0"));
     for (int i = 2; i < argc; ++i)
         print(argv[i], opened(argv[i]));
     print("check", check(), true);

@@ -136,10 +136,10 @@ function follow(reply) {
     showDrawing(control(name, field), (width, height) => session.drawingSvg(name, field, width, height));
     timing.drawing = performance.now() - start;
   }
-  if (reply.message) {
-    const over = reply.messageScreen ? screen(reply.messageScreen) : null;
-    if (reply.refused) refuse(reply.message, over);
-    else tell(reply.message, over, { sound: false });
+  const over = reply.messageScreen ? screen(reply.messageScreen) : null;
+  // A refusal changes no screen; a notice is read once the screens stand.
+  if (reply.refused) {
+    refuse(reply.message, over);
     return;
   }
   if (reply.beep) beep();
@@ -147,6 +147,7 @@ function follow(reply) {
     if (shown) open(name);
     else leave(screen(name));
   }
+  if (reply.message) tell(reply.message, over, { sound: false });
 }
 
 // Hands the browser a file to save, as a download.

@@ -265,7 +265,10 @@ const builders = {
       list.append(line);
     });
     const [width, height] = kSketchSizes[screen.name];
-    sketch.append(list, element('div', { 'data-name': 'Image1', class: 'drawing', 'data-width': width, 'data-height': height }));
+    // The note after the dimensions, shown only when the core has one.
+    const note = element('p', { 'data-name': screen.displays[screen.captions.length], class: 'note' });
+    note.hidden = true;
+    sketch.append(list, element('div', { 'data-name': 'Image1', class: 'drawing', 'data-width': width, 'data-height': height }), note);
     form.append(sketch, buttonRow(screen));
     return section;
   },

@@ -25,12 +25,15 @@ after(async () => {
   await session?.close();
 });
 
+// A wheel of 40 teeth with the module its tip diameter gives.
+const moduleOf = { 105: '2.5', 420: '10.0', 840: '20.0' };
+
 async function wheelPass(page, tipDiameter) {
   await menu(page, 'mnuKol');
-  for (const [field, text] of [['Text1', '40'], ['Text4', '30'], ['Text5', tipDiameter], ['Text6', '20']])
+  for (const [field, text] of [['Text1', '40'], ['Text4', '30'], ['Text5', tipDiameter], ['Text6', '20'], ['Text7', '40']])
     await type(page, 'Vvod', field, text);
   await ok(page, 'Vvod');
-  await type(page, 'Vibor', 'Combo1', '2.5');
+  await type(page, 'Vibor', 'Combo1', moduleOf[tipDiameter]);
   await ok(page, 'Vibor');
 }
 
@@ -202,7 +205,7 @@ describe('drawings and files', () => {
     assert.equal(state.mode, 'Передача');
     await menu(page, 'mnuSteps');
     assert.match(await control(page, 'hodRascheta', 'Text1').textContent(),
-      /Передача.*σH1 = .* = 787,096 МПа.*Колесо.*Расчёт в этом режиме ещё не выполнялся/);
+      /Передача.*σH1 = .* = 880 МПа.*Колесо.*Расчёт в этом режиме ещё не выполнялся/);
 
     // Ok on each screen as the file left it goes on to the same results;
     // the module choice starts empty on each visit, as always.
@@ -240,6 +243,23 @@ describe('drawings and files', () => {
     }
     assert.equal(await page.title(), 'wheel_and_check.gear* — Расчёт зубчатого колеса',
       'its name kept; the wheel, worked after the check now, is not where the file has it');
+    assert.deepEqual(page.errors, []);
+  });
+
+  test('opens a file of the previous version, says what changed, and holds it unsaved', async () => {
+    const page = await openPage(session, { locale: 'ru-RU' });
+    await openFile(page, `${sampleFiles}/version1/hardened.gear`);
+    const dialog = page.locator('[role=alertdialog]');
+    assert.equal(await dialog.isVisible(), true);
+    const notice = await page.locator('#refusal-text').textContent();
+    assert.match(notice, /sigmaH2 393,548 → 880/);
+    assert.match(notice, /σH2 = σH1/);
+    assert.equal(await page.evaluate(() => document.body.dataset.beeps ?? '0'), '0', 'a notice, not a refusal');
+    await dialog.locator('button').click();
+    assert.equal(await page.title(), 'hardened.gear* — Расчёт зубчатого колеса');
+    assert.equal(await control(page, 'okon', 'Label18').textContent(), desktop[hardened]['okon.Label18']);
+    const saved = await downloaded(page, () => menu(page, 'mnuSave'));
+    assert.equal(saved.text, readFileSync(hardened, 'utf8'), 'the new results, as the native core writes them');
     assert.deepEqual(page.errors, []);
   });
 

@@ -66,6 +66,7 @@ async function wheelUpToModule(page, tipDiameter) {
   await type(page, 'Vvod', 'Text4', '30');
   await type(page, 'Vvod', 'Text5', tipDiameter);
   await type(page, 'Vvod', 'Text6', '20');
+  await type(page, 'Vvod', 'Text7', '40');
   await ok(page, 'Vvod');
 }
 
@@ -196,7 +197,7 @@ describe('the page', () => {
     // A second wheel of another size opens its own sketch and leaves the first.
     await wheelUpToModule(page, '840');
     assert.equal(await control(page, 'Vvod', 'Text1').inputValue(), '40', 'the screen kept what was typed');
-    await type(page, 'Vibor', 'Combo1', '2.5');
+    await type(page, 'Vibor', 'Combo1', '20.0');
     await ok(page, 'Vibor');
     assert.equal(await shown(page, 'vivod3'), true);
     assert.equal(await shown(page, 'vivod1'), false);
@@ -220,7 +221,7 @@ describe('the page', () => {
     assert.equal(await shown(page, 'result'), true);
     assert.equal(await shown(page, 'Vvod3'), true);
     assert.equal(await control(page, 'result', 'Label2').textContent(), desktop['.'].check['result.Label2']);
-    assert.equal(desktop['.'].check['result.Label2'], '9158.4', '477 MPa · 60 · 10 · 4³ / 2 / 1000');
+    assert.equal(desktop['.'].check['result.Label2'], '654.756032171582', '0.4 · 477 MPa · 60 · 10 · 4³ / (2 · 3.73 · 1.5) / 1000');
   });
 
   test('keeps typed values as typed and calculates with them', async () => {
@@ -253,7 +254,7 @@ describe('the page', () => {
     await type(page, 'Vvod2', 'Combo1', '4.0');
     const beeps = async () => Number(await page.evaluate(() => document.body.dataset.beeps ?? 0));
     await ok(page, 'Vvod2');
-    assert.equal(await refusal(page), 'Число зубьев шестерни Z1 должно быть больше нуля.');
+    assert.equal(await refusal(page), 'Введите число зубьев шестерни Z1.');
     assert.equal(await beeps(), 1);
     assert.equal(await shown(page, 'Vvod2'), true, 'the screen stays for the student to mend');
     assert.equal(await shown(page, 'Vibor'), false);
@@ -275,20 +276,26 @@ describe('the page', () => {
     await menu(page, 'mnuKol');
     await type(page, 'Vvod', 'Text1', '40');
     await ok(page, 'Vvod');
-    assert.equal(await refusal(page), 'Диаметр окружности вершин da должен быть больше нуля.');
-    await type(page, 'Vvod', 'Text5', '20');
+    assert.equal(await refusal(page), 'Введите диаметр вала dв, мм.');
+    await type(page, 'Vvod', 'Text2', '46');
     await ok(page, 'Vvod');
-    await type(page, 'Vibor', 'Combo1', '8.0');
+    assert.equal(await refusal(page), 'Угол наклона зубьев должен быть от 0 до 45 градусов.');
+    await type(page, 'Vvod', 'Text2', '');
+    for (const [field, text] of [['Text4', '30'], ['Text5', '84'], ['Text6', '20'], ['Text7', '40']])
+      await type(page, 'Vvod', field, text);
+    await ok(page, 'Vvod');
+    await type(page, 'Vibor', 'Combo1', '0.5');
     await ok(page, 'Vibor');
-    assert.equal(await refusal(page),
-      'При модуле 8 мм диаметр впадин не получается положительным: выберите модуль меньше.');
+    assert.equal(await refusal(page), 'Вал dв = 30 мм не помещается в колесо с модулем 0.5 мм: диаметр вала должен ' +
+      'быть меньше диаметра впадин df = 18.75 мм.');
     assert.equal(await shown(page, 'Vibor'), true);
 
     await menu(page, 'mnuParam');
-    assert.equal(await control(page, 'nastroyka', 'Text2').inputValue(), '0.8');
-    await type(page, 'nastroyka', 'Text2', '0');
+    assert.equal(await control(page, 'nastroyka', 'Text2').inputValue(), '1');
+    await type(page, 'nastroyka', 'Text2', '0.8');
     await ok(page, 'nastroyka');
-    assert.equal(await refusal(page), 'Коэффициент kf должен быть положительным числом.');
+    assert.equal(await refusal(page), 'Коэффициент kf не может быть меньше 1: коэффициент нагрузки, её ' +
+      'неравномерности или динамики по определению не меньше единицы.');
     assert.equal(await shown(page, 'nastroyka'), true);
     assert.deepEqual(page.errors, []);
   });
@@ -301,7 +308,7 @@ describe('the page', () => {
     await designUpToModule(page, '4.0');
     const text = await steps.textContent();
     assert.match(text, /Проектный расчёт передачи/);
-    assert.match(text, /Z2 = U·Z1 = 4·20 = 80/);
+    assert.match(text, /Z2 = U·Z1, округлённое до целого = 4·20, округлённое до целого = 80/);
     assert.match(text, /σFP1 = 0\.4·σF1 = 0\.4·950 = 380 МПа/);
     assert.equal(await steps.locator('sub', { hasText: 'FP1' }).count() > 0, true, 'indices as subscripts');
 
@@ -311,7 +318,8 @@ describe('the page', () => {
     await ok(page, 'hodRascheta', 'Command1');
     const copied = await page.evaluate(() => navigator.clipboard.readText());
     assert.match(copied, /^Передача\n  Твёрдость зубьев\n    H1 = \(H1min \+ H1max\)\/2 = \(56 \+ 63\)\/2 = 59\.5 HRC\n/);
-    assert.match(copied, /\n    σH1 = 440·Zk·√\(Ft1\/\(bw1·d1\)·KHβ·KHv·KHα·\(U \+ 1\)\/U\) = .* = 787\.096 МПа\n/);
+    assert.match(copied, /\n    σH1 = 440·Zk·√\(Ft1\/\(bw1·d1\)·KHβ·KHv·KHα·\(Uф \+ 1\)\/Uф\) = .* = 880 МПа\n/);
+    assert.match(copied, /\n    σH2 = σH1 = 880 = 880 МПа\n/);
     await ok(page, 'hodRascheta', 'Command2');
     const printed = await page.locator('#printout').textContent();
     assert.match(printed, /Исходные данные передачи.*Способ обработкиЦементация.*Число зубьев шестерни Z120/);
@@ -321,7 +329,7 @@ describe('the page', () => {
     await menu(page, 'mnuKol');
     await ok(page, 'Vvod');
     await refusal(page);
-    assert.match(await steps.textContent(), /Колесо.*Расчёт не выполнен: Диаметр окружности вершин da/);
+    assert.match(await steps.textContent(), /Колесо.*Расчёт не выполнен: Введите число зубьев Z\./);
     const box = await page.locator('#hodRascheta').boundingBox();
     const desk = await page.locator('#Vvod').boundingBox();
     assert.ok(box.x >= desk.x + desk.width, 'beside the screens on a laptop');
@@ -385,10 +393,10 @@ describe('the page', () => {
     await ok(page, 'okonchanie', 'Command1');
     const pairDrawing = await page.evaluate(() => window.gear.timing.drawing);
     await menu(page, 'mnuKol');
-    for (const [field, text] of [['Text1', '40'], ['Text4', '30'], ['Text5', '840'], ['Text6', '20']])
+    for (const [field, text] of [['Text1', '40'], ['Text4', '30'], ['Text5', '840'], ['Text6', '20'], ['Text7', '40']])
       await type(page, 'Vvod', field, text);
     await ok(page, 'Vvod');
-    await type(page, 'Vibor', 'Combo1', '2.5');
+    await type(page, 'Vibor', 'Combo1', '20.0');
     await ok(page, 'Vibor');
     const spokedDrawing = await page.evaluate(() => window.gear.timing.drawing);
     console.log(`site ${(gzipped / 1024).toFixed(1)} KB gzipped, ${(load.transfer / 1024).toFixed(1)} KB transferred; ` +
