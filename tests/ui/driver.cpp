@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -17,8 +18,50 @@
 
 namespace gear::test {
 
+namespace {
+
+// Message boxes in the order they were shown. When two are open (a test can
+// reach a menu a modal box would hide) the one on top is the last shown; a
+// walk over allWidgets() would pick one in pointer order, differently each run.
+class ShownBoxes final : public QObject {
+public:
+    ShownBoxes() { qApp->installEventFilter(this); }
+    QMessageBox* top() const
+    {
+        for (auto box = m_boxes.rbegin(); box != m_boxes.rend(); ++box) {
+            if (*box && (*box)->isVisible())
+                return *box;
+        }
+        return nullptr;
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show) {
+            if (auto* box = qobject_cast<QMessageBox*>(watched)) {
+                m_boxes.removeIf([box](const QPointer<QMessageBox>& b) { return !b || b == box; });
+                m_boxes.append(box);
+            }
+        }
+        return false;
+    }
+
+private:
+    QList<QPointer<QMessageBox>> m_boxes;
+};
+
+ShownBoxes& shownBoxes()
+{
+    static ShownBoxes* const shown = new ShownBoxes;
+    return *shown;
+}
+
+} // namespace
+
 Driver::Driver() : m_program(std::make_unique<ui::Program>())
 {
+    shownBoxes();
     m_program->mainWindow().show();
 }
 
@@ -84,13 +127,19 @@ void Driver::toHardenedResults()
     ASSERT_TRUE(isVisible("okonchanie"));
 }
 
-void Driver::sizeWheel(const char* tip, const char* module)
+void Driver::typeWheel(const char* teeth, const char* tip)
 {
-    menu("mnuKol");
-    type("Vvod", "Text1", QStringLiteral("40"));
+    type("Vvod", "Text1", QString::fromLatin1(teeth));
     type("Vvod", "Text4", QStringLiteral("30"));
     type("Vvod", "Text5", QString::fromLatin1(tip));
     type("Vvod", "Text6", QStringLiteral("20"));
+    type("Vvod", "Text7", QStringLiteral("40"));
+}
+
+void Driver::sizeWheel(const char* tip, const char* module)
+{
+    menu("mnuKol");
+    typeWheel("40", tip);
     click("Vvod", "Command1");
     ASSERT_TRUE(isVisible("Vibor"));
     type("Vibor", "Combo1", QString::fromLatin1(module));
@@ -206,11 +255,7 @@ QStringList Driver::items(const char* screenName, const char* combo) const
 
 QMessageBox* Driver::refusal() const
 {
-    for (QWidget* widget : QApplication::allWidgets()) {
-        if (auto* box = qobject_cast<QMessageBox*>(widget); box && box->isVisible())
-            return box;
-    }
-    return nullptr;
+    return shownBoxes().top();
 }
 
 QString Driver::answerRefusal()
