@@ -35,6 +35,10 @@ set(GEAR_CORE_SOURCES
     src/geometry/module_choice.h src/geometry/module_choice.cpp
     src/geometry/results.h src/geometry/results.cpp
     src/geometry/drawing.h src/geometry/drawing.cpp
+    src/geometry/gear_outline.h src/geometry/gear_outline.cpp
+    src/geometry/annotation_layout.h src/geometry/annotation_layout.cpp
+    src/geometry/section_view.h src/geometry/section_view.cpp
+    src/geometry/drawing_sheet.h src/geometry/drawing_sheet.cpp
     src/geometry/wheel_drawing.h src/geometry/wheel_drawing.cpp
     src/geometry/svg_writer.h src/geometry/svg_writer.cpp
     src/geometry/dxf_writer.h src/geometry/dxf_writer.cpp
