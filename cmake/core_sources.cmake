@@ -45,6 +45,9 @@ set(GEAR_CORE_SOURCES
     src/screens/screen_catalogue.h src/screens/screen_catalogue.cpp
     src/file/excerpt.h src/file/excerpt.cpp
     src/file/calculation_file.h src/file/calculation_file.cpp
+    src/file/csv.h src/file/csv.cpp
+    src/file/variant_steps.h src/file/variant_steps.cpp
+    src/file/variant_answers.h src/file/variant_answers.cpp
     src/file/variant_list.h src/file/variant_list.cpp
     src/file/text_report.h src/file/text_report.cpp
     src/file/input_table.h src/file/input_table.cpp
