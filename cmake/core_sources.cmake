@@ -35,6 +35,10 @@ set(GEAR_CORE_SOURCES
     src/geometry/module_choice.h src/geometry/module_choice.cpp
     src/geometry/results.h src/geometry/results.cpp
     src/geometry/drawing.h src/geometry/drawing.cpp
+    src/geometry/gear_outline.h src/geometry/gear_outline.cpp
+    src/geometry/annotation_layout.h src/geometry/annotation_layout.cpp
+    src/geometry/section_view.h src/geometry/section_view.cpp
+    src/geometry/drawing_sheet.h src/geometry/drawing_sheet.cpp
     src/geometry/wheel_drawing.h src/geometry/wheel_drawing.cpp
     src/geometry/svg_writer.h src/geometry/svg_writer.cpp
     src/geometry/dxf_writer.h src/geometry/dxf_writer.cpp
@@ -42,6 +46,9 @@ set(GEAR_CORE_SOURCES
     src/screens/walkthrough_text.h src/screens/walkthrough_text.cpp
     src/file/excerpt.h src/file/excerpt.cpp
     src/file/calculation_file.h src/file/calculation_file.cpp
+    src/file/csv.h src/file/csv.cpp
+    src/file/variant_steps.h src/file/variant_steps.cpp
+    src/file/variant_answers.h src/file/variant_answers.cpp
     src/file/variant_list.h src/file/variant_list.cpp
     src/file/text_report.h src/file/text_report.cpp
     src/file/input_table.h src/file/input_table.cpp
