@@ -14,6 +14,9 @@ set(GEAR_CORE_SOURCES
     src/shell/formula.h src/shell/formula.cpp
     src/shell/number_text.h src/shell/number_text.cpp
     src/shell/reference_tables.h src/shell/reference_tables.cpp
+    src/material/steel_table.h src/material/steel_table.cpp
+    src/geometry/standard_series.h src/geometry/standard_series.cpp
+    src/strength/strength_tables.h src/strength/strength_tables.cpp
     src/shell/screen_id.h src/shell/screen_id.cpp
     src/shell/mode_commands.h src/shell/mode_commands.cpp
     src/shell/parameters.h src/shell/parameters.cpp

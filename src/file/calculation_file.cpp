@@ -15,6 +15,7 @@
 #include "shell/mode_commands.h"
 #include "shell/number_text.h"
 #include "shell/parameters.h"
+#include "material/steel_table.h"
 #include "shell/reference_tables.h"
 #include "screens/walkthrough_text.h"
 #include "strength/check_calculation.h"

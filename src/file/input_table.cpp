@@ -5,7 +5,7 @@
 #include "material/steel_grade.h"
 #include "material/treatment_method.h"
 #include "shell/number_text.h"
-#include "shell/reference_tables.h"
+#include "material/steel_table.h"
 #include "screens/walkthrough_text.h"
 
 #include <array>

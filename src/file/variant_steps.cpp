@@ -9,7 +9,8 @@
 #include "material/steel_grade.h"
 #include "material/treatment_method.h"
 #include "shell/number_text.h"
-#include "shell/reference_tables.h"
+#include "material/steel_table.h"
+#include "geometry/standard_series.h"
 
 #include <charconv>
 #include <utility>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "material/final_material.h"
 
-#include "shell/reference_tables.h"
+#include "material/steel_table.h"
 #include "shell/walkthrough.h"
 
 #include <string>

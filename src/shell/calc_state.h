@@ -42,6 +42,10 @@ struct CoefficientSet {
 // Preferred linear sizes, mm, index 0..100: entry 0 is 0, then 12 up to 4000.
 using StdSizeTable = std::array<int, 101>;
 
+// Normal linear sizes of ГОСТ 6636-69, mm, that sizes of the wheel body are
+// rounded to; the first entry 0.
+extern const StdSizeTable kStdSizes;
+
 // Every number of the state, and nothing else, so that the table of them
 // below can be checked against it. Fields bear the engineering symbols so
 // that the formulas read as on paper. Lengths in mm, torques in N·m, forces

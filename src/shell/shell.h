@@ -2,7 +2,7 @@
 #pragma once
 
 // The ground floor of the core: the calculation state every screen shares,
-// numbers and their texts, the reference tables, the modes and the routing
+// numbers and their texts, the coefficients and their ranges, the modes and the routing
 // between screens, the outcome of an Ok and the walkthrough of a
 // calculation. Nothing here knows about materials, strength or geometry;
 // those folders stand on this one.

@@ -5,7 +5,7 @@
 #include "shell/draft.h"
 #include "shell/input_range.h"
 #include "shell/number_text.h"
-#include "shell/reference_tables.h"
+#include "strength/strength_tables.h"
 #include "shell/walkthrough.h"
 #include "strength/transmission_design.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/okon.h"
 
-#include "shell/reference_tables.h"
+#include "material/steel_table.h"
 #include "ui/controls.h"
 #include "ui/grid_frame.h"
 #include "ui/text_conversion.h"

@@ -7,7 +7,7 @@
 #include "screens/screen_catalogue.h"
 #include "session/session.h"
 #include "shell/number_text.h"
-#include "shell/reference_tables.h"
+#include "material/steel_table.h"
 
 #include <emscripten/bind.h>
 #include <emscripten/val.h>

@@ -4,7 +4,8 @@
 #include "geometry/results.h"
 #include "shell/mode_commands.h"
 #include "shell/parameters.h"
-#include "shell/reference_tables.h"
+#include "geometry/standard_series.h"
+#include "strength/strength_tables.h"
 #include "screens/walkthrough_text.h"
 
 #include <gtest/gtest.h>

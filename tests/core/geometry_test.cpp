@@ -5,7 +5,6 @@
 #include "geometry/wheel_input.h"
 #include "shell/mode_commands.h"
 #include "shell/number_text.h"
-#include "shell/reference_tables.h"
 
 #include "test_support.h"
 

@@ -6,7 +6,7 @@
 #include "shell/input_range.h"
 #include "shell/mode_commands.h"
 #include "shell/number_text.h"
-#include "shell/reference_tables.h"
+#include "strength/strength_tables.h"
 #include "strength/check_calculation.h"
 #include "strength/transmission_design.h"
 

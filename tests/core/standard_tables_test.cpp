@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/reference_tables.h"
+#include "material/steel_table.h"
+#include "geometry/standard_series.h"
+#include "strength/strength_tables.h"
 
 #include "test_support.h"
 
