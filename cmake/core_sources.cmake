@@ -49,6 +49,7 @@ set(GEAR_CORE_SOURCES
     src/screens/walkthrough_text.h src/screens/walkthrough_text.cpp
     src/file/excerpt.h src/file/excerpt.cpp
     src/file/calculation_file.h src/file/calculation_file.cpp
+    src/file/calculation_check.h src/file/calculation_check.cpp
     src/file/csv.h src/file/csv.cpp
     src/file/variant_steps.h src/file/variant_steps.cpp
     src/file/variant_answers.h src/file/variant_answers.cpp

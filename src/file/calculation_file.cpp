@@ -1,25 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "file/calculation_file.h"
 
+#include "file/calculation_check.h"
+
 #include "file/excerpt.h"
-#include "geometry/module_choice.h"
-#include "geometry/wheel_input.h"
-#include "material/final_material.h"
-#include "material/hardness_recommendation.h"
-#include "material/manufacturing_requirements.h"
-#include "material/steel_grade.h"
-#include "material/treatment_method.h"
+#include "material/steel_table.h"
 #include "screens/screen_catalogue.h"
-#include "shell/angle.h"
 #include "shell/input_range.h"
 #include "shell/mode_commands.h"
 #include "shell/number_text.h"
 #include "shell/parameters.h"
-#include "material/steel_table.h"
 #include "shell/reference_tables.h"
-#include "screens/walkthrough_text.h"
-#include "strength/check_calculation.h"
-#include "strength/transmission_design.h"
 
 #include <nlohmann/json.hpp>
 
@@ -35,81 +26,6 @@ using Json = nlohmann::ordered_json;
 
 namespace {
 
-constexpr std::array<std::string_view, kModeCount> kModeKeys{"transmission", "wheel", "check"};
-
-// How a screen's Ok is given its inputs in the file: an option, row or list
-// item under `choiceField`, or texts under `textFields`, in the order the Ok
-// reads them.
-struct ScreenForm {
-    ScreenId screen;
-    std::string_view choiceField;
-    std::vector<std::string_view> textFields;
-    bool startsChain;
-};
-
-const std::vector<ScreenForm>& screenForms()
-{
-    static const std::vector<ScreenForm> forms{
-        {ScreenId::ATverd, "row", {}, true},
-        {ScreenId::trebov2, "option", {}, true},
-        {ScreenId::BNormal2, "option", {}, false},
-        {ScreenId::Czakalka2, "option", {}, false},
-        {ScreenId::stal1, "option", {}, false},
-        {ScreenId::stal2, "option", {}, false},
-        {ScreenId::stal3, "option", {}, false},
-        {ScreenId::stal4, "option", {}, false},
-        {ScreenId::stal5, "option", {}, false},
-        {ScreenId::Vvod2, {}, {"Z1", "beta", "T1", "U"}, false},
-        {ScreenId::Vibor, {}, {"row1", "row2"}, false},
-        {ScreenId::okon, "steel", {}, false},
-        {ScreenId::Vvod, {}, {"Z1", "beta", "dv", "da", "bw", "Lst"}, true},
-        {ScreenId::Vvod3, {}, {"d", "z", "beta", "b"}, false},
-    };
-    return forms;
-}
-
-const ScreenForm* formOf(ScreenId screen)
-{
-    for (const ScreenForm& form : screenForms()) {
-        if (form.screen == screen)
-            return &form;
-    }
-    return nullptr;
-}
-
-// The field that names the choice beside its number.
-std::string_view nameField(ScreenId screen)
-{
-    if (isSteelScreen(screen) || screen == ScreenId::okon)
-        return "grade";
-    if (screen == ScreenId::ATverd)
-        return {};
-    return "name";
-}
-
-// The lowest choice an Ok of the screen runs with: a steel screen whose rule
-// needs no grade runs with none marked, the final material with no steel.
-int lowestChoice(ScreenId screen)
-{
-    return isSteelScreen(screen) || screen == ScreenId::okon ? 0 : 1;
-}
-
-int highestChoice(ScreenId screen)
-{
-    if (screen == ScreenId::ATverd)
-        return 7;
-    return static_cast<int>(choiceNames(screen).size());
-}
-
-const NumberField* numberField(std::string_view name)
-{
-    for (const NumberField& field : kNumberFields) {
-        if (field.name == name)
-            return &field;
-    }
-    return nullptr;
-}
-
 // Whole numbers are written without a fraction, the rest with as many
 // digits as read back to the same double.
 Json numberJson(double value)
@@ -117,13 +33,6 @@ Json numberJson(double value)
     if (std::trunc(value) == value && std::abs(value) < 9.007199254740992e15)
         return static_cast<std::int64_t>(value);
     return value;
-}
-
-bool sameNumber(double stored, double computed)
-{
-    // The same build gives the same bits; another build's mathematics
-    // library may differ in the last place of a cosine or a cube root.
-    return std::abs(stored - computed) <= 1e-12 * std::max(std::abs(stored), std::abs(computed));
 }
 
 // --- Reading ---------------------------------------------------------------
@@ -253,7 +162,7 @@ public:
             return;
         const std::string name = screenName->get<std::string>();
         const std::optional<ScreenId> screen = gear::screenByName(name);
-        const ScreenForm* form = screen ? formOf(*screen) : nullptr;
+        const ScreenEntry* form = screen ? formOf(*screen) : nullptr;
         if (!form) {
             fail(GEAR_TR("file", "Экран «%1» в поле %2.screen не входит ни в один расчёт.")
                      .arg(excerpt(name))
@@ -279,26 +188,26 @@ public:
             fail(GEAR_TR("file", "Поле %1.order должно быть положительным.").arg(path));
             return;
         }
-        if (!form->choiceField.empty()) {
-            known.push_back(form->choiceField);
-            const std::string choicePath = path + "." + std::string(form->choiceField);
-            const Json* choice = required(entry, form->choiceField, path);
+        if (!form->choiceKey.empty()) {
+            known.push_back(form->choiceKey);
+            const std::string choicePath = path + "." + std::string(form->choiceKey);
+            const Json* choice = required(entry, form->choiceKey, path);
             if (!choice)
                 return;
             const auto number = integer(*choice, choicePath);
             if (!number)
                 return;
-            if (*number < lowestChoice(*screen) || *number > highestChoice(*screen)) {
+            if (choiceOutOfRange(*form, static_cast<int>(*number))) {
                 fail(GEAR_TR("file", "В поле %1 стоит %2, а на экране %3 можно выбрать от %4 до %5.")
                          .arg(choicePath)
                          .arg(std::to_string(*number))
                          .arg(name)
-                         .arg(std::to_string(lowestChoice(*screen)))
-                         .arg(std::to_string(highestChoice(*screen))));
+                         .arg(std::to_string(form->lowestChoice))
+                         .arg(std::to_string(form->highestChoice)));
                 return;
             }
             step.given.choice = static_cast<int>(*number);
-            const std::string_view nameKey = nameField(*screen);
+            const std::string_view nameKey = form->choiceNameKey;
             if (!nameKey.empty()) {
                 known.push_back(nameKey);
                 const auto named = entry.find(std::string(nameKey));
@@ -326,7 +235,8 @@ public:
                 }
             }
         }
-        for (const std::string_view field : form->textFields) {
+        for (const TextInput& input : form->texts) {
+            const std::string_view field = input.fileKey;
             known.push_back(field);
             const std::string textPath = path + "." + std::string(field);
             const Json* text = required(entry, field, path);
@@ -597,393 +507,7 @@ Message syntaxRefusal(std::string_view text, const DocumentBuilder& read)
         .arg(std::to_string(column));
 }
 
-Message modeName(Mode mode)
-{
-    return Message("mode", modeTitle(mode));
-}
-
-// The chains of the file against the run of its steps: the same Oks, given
-// the same.
-Message compareSteps(const Calculation& file, const Calculation& run)
-{
-    for (size_t i = 0; i < file.steps.size(); ++i) {
-        if (i >= run.steps.size() || !(run.steps[i] == file.steps[i])) {
-            const GivenStep& step = file.steps[i];
-            return GEAR_TR("file", "Экран %1 расчёта «%2» при данных файла не выполняется так, как записано: файл "
-                                   "изменён или повреждён.")
-                .arg(std::string(screenName(step.screen)))
-                .arg(modeName(step.mode));
-        }
-    }
-    return {};
-}
-
-// The results the file holds against those of the run: the same ones.
-Message compareResults(const Calculation& file, const Calculation& run)
-{
-    for (size_t m = 0; m < kModeCount; ++m) {
-        const Mode mode = static_cast<Mode>(m);
-        const std::string path = "modes." + std::string(kModeKeys[m]) + ".results";
-        const auto& stored = file.results[m];
-        const auto& computed = run.results[m];
-        if (stored && !computed)
-            return GEAR_TR("file", "В файле есть результаты расчёта «%1» (%2), но его экраны не доводят расчёт до "
-                                   "результатов.")
-                .arg(modeName(mode))
-                .arg(path);
-        if (!stored && computed)
-            return GEAR_TR("file", "В файле нет результатов расчёта «%1» (%2), хотя его экраны доводят расчёт до них.")
-                .arg(modeName(mode))
-                .arg(path);
-        if (!stored)
-            continue;
-        for (const std::string_view name : resultFields(mode)) {
-            const Number Quantities::*field = numberField(name)->field;
-            const Number a = stored->values.*field;
-            const Number b = computed->values.*field;
-            if (a.isWritten() != b.isWritten() || !sameNumber(a, b)) {
-                const auto number = [](Number value) {
-                    return value.isWritten() ? Message::verbatim(numberToText(value)) : GEAR_TR("file", "нет");
-                };
-                return GEAR_TR("file", "Результат %1 в файле (%2) не совпадает с пересчитанным (%3): файл изменён "
-                                       "вручную или записан другой версией расчёта.")
-                    .arg(path + "." + std::string(name))
-                    .arg(number(a))
-                    .arg(number(b));
-            }
-        }
-        if (stored->steelGrade != computed->steelGrade)
-            return GEAR_TR("file", "Результат %1.steelGrade в файле («%2») не совпадает с пересчитанным («%3»).")
-                .arg(path)
-                .arg(excerpt(stored->steelGrade))
-                .arg(computed->steelGrade);
-    }
-    return {};
-}
-
-// --- Files of an older version ---------------------------------------------
-
-// A number of the notice: to the walkthrough's digits, "нет" when none.
-Message noticeNumber(Number value)
-{
-    return value.isWritten() ? Message::verbatim(numberToText(value, kResultDigits, ".")) : GEAR_TR("file", "нет");
-}
-
-// "sigmaH2 393.548 → 787.096" for each result of the mode that changed.
-std::vector<std::string> changedResults(const ModeResults& stored, const ModeResults& computed, Mode mode)
-{
-    std::vector<std::string> changed;
-    for (const std::string_view name : resultFields(mode)) {
-        const Number Quantities::*field = numberField(name)->field;
-        const Number a = stored.values.*field;
-        const Number b = computed.values.*field;
-        if (a.isWritten() != b.isWritten() || !sameNumber(a, b))
-            changed.push_back(std::string(name) + " " + noticeNumber(a).text() + " → " + noticeNumber(b).text());
-    }
-    if (stored.steelGrade != computed.steelGrade)
-        changed.push_back("steelGrade «" + stored.steelGrade + "» → «" + computed.steelGrade + "»");
-    return changed;
-}
-
-// The refusal that ended a mode's chain in the run, with its screen.
-Message refusalOfChain(const CalcState& state, Mode mode)
-{
-    if (const std::vector<StepGroup>* groups = state.walkthrough.of(mode)) {
-        for (const StepGroup& group : *groups) {
-            if (!group.refusal.empty())
-                return GEAR_TR("file", "экран %1: %2").arg(std::string(screenName(group.screen))).arg(group.refusal);
-        }
-    }
-    return GEAR_TR("file", "его экраны не доводят расчёт до результатов.");
-}
-
-// Whether an Ok of another mode's chain ran between the first screen of
-// `mode`'s chain and its input screen: before 1.2 the modes shared the
-// material, and that Ok changed the one this chain computed with.
-bool chainInterleaved(const std::vector<GivenStep>& steps, Mode mode, ScreenId input)
-{
-    std::optional<size_t> first;
-    for (size_t i = 0; i < steps.size(); ++i) {
-        if (steps[i].mode == mode && !first)
-            first = i;
-        if (steps[i].mode == mode && steps[i].screen == input) {
-            for (size_t j = *first + 1; j < i; ++j) {
-                if (steps[j].mode != mode && steps[j].mode != Mode::Wheel)
-                    return true;
-            }
-            return false;
-        }
-    }
-    return false;
-}
-
-// What a file of an older version brings: the facts that tell which mends of
-// the formulas reach its results.
-struct OlderFile {
-    int version = kCalculationVersion;
-    bool loadFactorsRaised = false; // a load factor of its set was below 1
-};
-
-// The sentences of the mends that reach a mode's results, one per kind.
-std::vector<Message> mendsOf(Mode mode, const CalcState& run, const Calculation& file, const OlderFile& older)
-{
-    std::vector<Message> why;
-    const Material& material = run.materials[static_cast<size_t>(mode)];
-    const auto& computed = run.results[static_cast<size_t>(mode)];
-    switch (mode) {
-    case Mode::Transmission: {
-        const auto& stored = file.results[static_cast<size_t>(mode)];
-        if (stored && !isWholeNumber(stored->values.Z2))
-            why.push_back(GEAR_TR("file", "Число зубьев колеса Z2 = U·Z1 теперь округляется до целого, и дальше везде "
-                                          "берётся фактическое передаточное число Uф = Z2/Z1."));
-        const bool soft = material.isHB && !material.isHRC;
-        if (soft) {
-            why.push_back(GEAR_TR("file", "Проектный расчёт мягких зубьев: момент T2 входит в формулы межосевого "
-                                          "расстояния и модуля в Н·мм (·1000), как в расчёте на изгиб; прежде aw и "
-                                          "модуль выходили в 10 раз меньше."));
-            why.push_back(GEAR_TR("file", "Допускаемое контактное напряжение пары — меньшее из σHP1 и σHP2, а не "
-                                          "напряжение шестерни."));
-            why.push_back(GEAR_TR("file", "Модуль мягких зубьев — больший из модуля по изгибу и модуля, который даёт "
-                                          "рассчитанное межосевое расстояние при заданном Z1."));
-            why.push_back(GEAR_TR("file", "В проверке рабочих напряжений коэффициент формы зуба YF берётся из таблицы "
-                                          "по zv каждого колеса, а не 4 из проектного расчёта."));
-        }
-        // The old table rose again from its key 100, which a zv from 90
-        // takes as the nearer key.
-        const double c = computed ? cosDegrees(computed->values.beta) : 1.0;
-        if (computed && computed->values.Z2 / (c * c * c) >= 90)
-            why.push_back(GEAR_TR("file", "Коэффициент формы зуба YF при zv от 80 и выше равен 3.74, как в таблице, "
-                                          "из которой он взят; прежде он снова рос до 4.47."));
-        why.push_back(GEAR_TR("file", "Контактное напряжение в зацеплении одно: σH2 = σH1; прежде σH2 считалось по "
-                                      "диаметру колеса и выходило в √U раз меньше."));
-        if (older.loadFactorsRaised)
-            why.push_back(GEAR_TR("file", "Коэффициенты нагрузки KFβ и KHβ (и kF, kH) по умолчанию равны 1, а не 0.8: "
-                                          "коэффициент нагрузки не бывает меньше единицы."));
-        if (chainInterleaved(file.steps, Mode::Transmission, ScreenId::Vvod2))
-            why.push_back(GEAR_TR("file", "Проектный расчёт ведётся с материалом своей цепочки экранов, а не с тем, "
-                                          "что выбран позже в режиме «Проверка»."));
-        break;
-    }
-    case Mode::Wheel:
-        why.push_back(GEAR_TR("file", "Диаметры колеса считаются от принятого модуля: d = m·z/cos β, da = d + 2m, "
-                                      "df = d − 2.5m; прежде d = da − 2m от введённого da, и таблица эскиза "
-                                      "противоречила себе."));
-        break;
-    case Mode::Check:
-        why.push_back(GEAR_TR("file", "Допускаемая нагрузка считается как обратная задача проектного расчёта на изгиб: "
-                                      "с 0.4·σF lim, коэффициентом формы зуба YF, коэффициентом нагрузки 1.5 и Yβ; "
-                                      "прежде предел выносливости брался как рабочее напряжение."));
-        if (chainInterleaved(file.steps, Mode::Check, ScreenId::Vvod3))
-            why.push_back(GEAR_TR("file", "Проверка ведётся с материалом своей цепочки экранов, а не с напряжениями, "
-                                          "которые оставил расчёт передачи."));
-        break;
-    }
-    return why;
-}
-
-// The notice of a file whose results the run changes: which results, old →
-// new, and why. Empty when none changed.
-std::vector<Message> migrationNotice(const Calculation& file, const Calculation& run, const CalcState& state,
-                                     const OlderFile& older)
-{
-    std::vector<Message> lines;
-    std::vector<Message> why;
-    for (size_t m = 0; m < kModeCount; ++m) {
-        const Mode mode = static_cast<Mode>(m);
-        const auto& stored = file.results[m];
-        const auto& computed = run.results[m];
-        if (!stored)
-            continue;
-        if (!computed) {
-            lines.push_back(GEAR_TR("file", "«%1»: результатов больше нет — %2 Введённое осталось на экранах.")
-                                .arg(modeName(mode))
-                                .arg(refusalOfChain(state, mode)));
-            continue;
-        }
-        const std::vector<std::string> changed = changedResults(*stored, *computed, mode);
-        if (changed.empty())
-            continue;
-        std::string list;
-        for (const std::string& item : changed)
-            list += (list.empty() ? "" : "; ") + item;
-        lines.push_back(GEAR_TR("file", "«%1»: %2.").arg(modeName(mode)).arg(list));
-        for (Message& sentence : mendsOf(mode, state, file, older)) {
-            if (std::find(why.begin(), why.end(), sentence) == why.end())
-                why.push_back(std::move(sentence));
-        }
-    }
-    if (lines.empty())
-        return {};
-    std::vector<Message> notice;
-    notice.push_back(older.version < kCalculationVersion
-                         ? GEAR_TR("file", "Файл записан прежней версией программы (формат version %1). Его данные "
-                                           "пересчитаны по исправленным формулам; изменились результаты:")
-                               .arg(std::to_string(older.version))
-                         : GEAR_TR("file", "Данные файла пересчитаны; изменились результаты:"));
-    notice.insert(notice.end(), lines.begin(), lines.end());
-    if (!why.empty()) {
-        notice.push_back(GEAR_TR("file", "Почему:"));
-        notice.insert(notice.end(), why.begin(), why.end());
-    }
-    notice.push_back(GEAR_TR("file", "При сохранении в файл запишутся новые результаты."));
-    return notice;
-}
-
-// Brings each coefficient of the set into its range, saying so for each
-// one that was not.
-std::vector<Message> bringIntoRange(CoefficientSet& defaults, bool& loadFactorsRaised)
-{
-    std::vector<Message> said;
-    for (const CoefficientInfo& info : kCoefficients) {
-        double& value = defaults.*info.preset;
-        const Message why = coefficientRangeRefusal(info, value);
-        if (why.empty())
-            continue;
-        const double taken = std::clamp(value, info.low, info.high);
-        if (info.loadFactor && value < info.low)
-            loadFactorsRaised = true;
-        said.push_back(GEAR_TR("file", "Коэффициент %1 в файле равен %2; принят %3. %4")
-                           .arg(std::string(info.name))
-                           .arg(numberToText(Number(value)))
-                           .arg(numberToText(Number(taken)))
-                           .arg(why));
-        value = taken;
-    }
-    return said;
-}
-
-bool sameResults(const std::optional<ModeResults>& a, const std::optional<ModeResults>& b, Mode mode)
-{
-    if (a.has_value() != b.has_value())
-        return false;
-    if (!a)
-        return true;
-    for (const std::string_view name : resultFields(mode)) {
-        const Number Quantities::*field = numberField(name)->field;
-        if ((a->values.*field).isWritten() != (b->values.*field).isWritten() ||
-            !sameNumber(a->values.*field, b->values.*field))
-            return false;
-    }
-    return a->steelGrade == b->steelGrade;
-}
-
 } // namespace
-
-std::vector<std::string_view> resultFields(Mode mode)
-{
-    switch (mode) {
-    case Mode::Transmission:
-        return {"m",   "Z1", "Z2", "beta", "d",   "d2",      "da",      "da2",     "df",
-                "df2", "aw", "bw", "bw1",  "bw2", "sigmaF1", "sigmaF2", "sigmaH1", "sigmaH2"};
-    case Mode::Wheel:
-        return {"mcalc",  "m",      "Z1", "beta", "d", "df",     "da", "dvStd", "bw1",
-                "dstStd", "LstStd", "D0", "d0",   "C", "Delta0", "R",  "L"};
-    case Mode::Check: return {"m", "Psibm", "Tcalc"};
-    }
-    return {};
-}
-
-Calculation calculationOf(const CalcState& state)
-{
-    Calculation calculation;
-    calculation.defaults = state.defaults;
-    std::vector<std::pair<unsigned long, GivenStep>> ordered;
-    for (size_t m = 0; m < kModeCount; ++m) {
-        const Mode mode = static_cast<Mode>(m);
-        if (const std::vector<StepGroup>* groups = state.walkthrough.of(mode)) {
-            for (const StepGroup& group : *groups) {
-                if (isScreenOfMode(group.screen, mode))
-                    ordered.push_back({group.serial, {mode, group.screen, group.given}});
-            }
-        }
-        if (const auto& kept = state.results[m]) {
-            ModeResults results;
-            for (const std::string_view name : resultFields(mode)) {
-                Number Quantities::*field = numberField(name)->field;
-                results.values.*field = kept->values.*field;
-            }
-            if (mode == Mode::Transmission)
-                results.steelGrade = kept->steelGrade;
-            calculation.results[m] = std::move(results);
-        }
-    }
-    std::sort(ordered.begin(), ordered.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (auto& [serial, step] : ordered) {
-        // A screen that ran with no option of its own marked — the final
-        // material's list showing nothing, a steel screen whose rule needs no
-        // grade — ran as with none.
-        const ScreenForm* form = formOf(step.screen);
-        if (form && !form->choiceField.empty() &&
-            (step.given.choice < lowestChoice(step.screen) || step.given.choice > highestChoice(step.screen)))
-            step.given.choice = 0;
-        calculation.steps.push_back(std::move(step));
-    }
-    return calculation;
-}
-
-Outcome runStep(CalcState& state, const GivenStep& step)
-{
-    if (state.mode != step.mode) {
-        switch (step.mode) {
-        case Mode::Transmission: chooseTransmissionMode(state); break;
-        case Mode::Wheel: chooseWheelMode(state); break;
-        case Mode::Check: chooseCheckMode(state); break;
-        }
-    }
-    const GivenInputs& given = step.given;
-    const auto text = [&](size_t i) { return i < given.texts.size() ? std::string_view(given.texts[i]) : ""; };
-    switch (step.screen) {
-    case ScreenId::ATverd: return recommendHardness(state, given.choice);
-    case ScreenId::trebov2: return chooseRequirements(state, given.choice);
-    case ScreenId::BNormal2: return chooseThroughHardening(state, given.choice);
-    case ScreenId::Czakalka2: return chooseSurfaceHardening(state, given.choice);
-    case ScreenId::stal1:
-    case ScreenId::stal2:
-    case ScreenId::stal3:
-    case ScreenId::stal4:
-    case ScreenId::stal5: return chooseSteelGrade(state, step.screen, given.choice);
-    case ScreenId::Vvod2: return designTransmission(state, transmissionInputOf(given));
-    case ScreenId::Vibor: return chooseModule(state, text(0), text(1));
-    case ScreenId::okon: return chooseFinalSteel(state, given.choice);
-    case ScreenId::Vvod: return enterWheel(state, wheelInputOf(given));
-    case ScreenId::Vvod3: return checkPermissibleLoad(state, checkInputOf(given));
-    default: return Outcome::stay();
-    }
-}
-
-void replay(CalcState& state, const CoefficientSet& defaults, const std::vector<GivenStep>& steps,
-            const StepObserver& after)
-{
-    state = CalcState{};
-    state.defaults = defaults;
-    writeDefaultCoefficients(state);
-    state.stdSizes = kStdSizes;
-    for (const GivenStep& step : steps) {
-        const Outcome outcome = runStep(state, step);
-        if (after)
-            after(step, outcome);
-    }
-}
-
-std::vector<ScreenId> reopen(CalcState& state, const Calculation& calculation, const StepObserver& after)
-{
-    std::optional<GivenStep> lastStep;
-    Outcome lastOutcome;
-    replay(state, calculation.defaults, calculation.steps, [&](const GivenStep& step, const Outcome& outcome) {
-        if (after)
-            after(step, outcome);
-        lastStep = step;
-        lastOutcome = outcome;
-    });
-    std::vector<ScreenId> open;
-    if (!lastStep)
-        return open;
-    if (lastOutcome.refused() || !lastOutcome.leave)
-        open.push_back(lastStep->screen);
-    if (lastOutcome.next && !lastOutcome.refused())
-        open.push_back(*lastOutcome.next);
-    return open;
-}
 
 std::string calculationText(const Calculation& calculation)
 {
@@ -1006,21 +530,21 @@ std::string calculationText(const Calculation& calculation)
             const GivenStep& step = calculation.steps[i];
             if (step.mode != mode)
                 continue;
-            const ScreenForm* form = formOf(step.screen);
+            const ScreenEntry* form = formOf(step.screen);
             if (!form)
                 continue;
             Json entry;
             entry["order"] = i + 1;
             entry["screen"] = screenName(step.screen);
-            if (!form->choiceField.empty()) {
-                entry[std::string(form->choiceField)] = step.given.choice;
+            if (!form->choiceKey.empty()) {
+                entry[std::string(form->choiceKey)] = step.given.choice;
                 const std::vector<std::string_view> names = choiceNames(step.screen);
-                const std::string_view nameKey = nameField(step.screen);
+                const std::string_view nameKey = form->choiceNameKey;
                 if (!nameKey.empty() && step.given.choice >= 1 && step.given.choice <= static_cast<int>(names.size()))
                     entry[std::string(nameKey)] = names[static_cast<size_t>(step.given.choice - 1)];
             }
-            for (size_t t = 0; t < form->textFields.size(); ++t)
-                entry[std::string(form->textFields[t])] = t < step.given.texts.size() ? step.given.texts[t] : "";
+            for (size_t t = 0; t < form->texts.size(); ++t)
+                entry[std::string(form->texts[t].fileKey)] = t < step.given.texts.size() ? step.given.texts[t] : "";
             screens.push_back(std::move(entry));
         }
         const auto& kept = calculation.results[m];

@@ -70,21 +70,6 @@ using StepObserver = std::function<void(const GivenStep& step, const Outcome& ou
 void replay(CalcState& state, const CoefficientSet& defaults, const std::vector<GivenStep>& steps,
             const StepObserver& after = {});
 
-// The screens whose Ok a file brings back; an opened file clears those it
-// does not reach, so that nothing of the work before it stays on them.
-inline constexpr std::array<ScreenId, 14> kInputScreens{
-    ScreenId::ATverd, ScreenId::trebov2, ScreenId::BNormal2, ScreenId::Czakalka2, ScreenId::stal1,
-    ScreenId::stal2,  ScreenId::stal3,   ScreenId::stal4,    ScreenId::stal5,     ScreenId::Vvod2,
-    ScreenId::Vibor,  ScreenId::okon,    ScreenId::Vvod,     ScreenId::Vvod3};
-
-// Every screen of a chain. An opened file hides them all, then shows those
-// its last Ok left open.
-inline constexpr std::array<ScreenId, 21> kChainScreens{
-    ScreenId::ATverd, ScreenId::trebov2, ScreenId::BNormal2,   ScreenId::Czakalka2, ScreenId::stal1,  ScreenId::stal2,
-    ScreenId::stal3,  ScreenId::stal4,   ScreenId::stal5,      ScreenId::Vvod2,     ScreenId::Vibor,  ScreenId::okon,
-    ScreenId::Vvod,   ScreenId::Vvod3,   ScreenId::okonchanie, ScreenId::oshibka1,  ScreenId::result, ScreenId::vivod1,
-    ScreenId::vivod2, ScreenId::vivod3,  ScreenId::vivod4};
-
 // Runs an opened calculation on the front-end's state as `replay` does, and
 // gives the screens its last Ok leaves open, in the order to show them: the
 // screen of an Ok that was refused or that stays, then the screen it opened.
