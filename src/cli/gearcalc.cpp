@@ -7,6 +7,7 @@
 #include "file/text_report.h"
 #include "file/variant_list.h"
 #include "screens/walkthrough_text.h"
+#include "session/session.h"
 
 #include "gear_version.h"
 
@@ -190,26 +191,29 @@ int computeFile(const std::string& path, bool steps, bool json)
     const auto text = readFile(path, gear::kMaxCalculationFileSize);
     if (!text)
         return kUnusable;
-    const gear::OpenedCalculation opened = gear::openCalculation(*text);
+    // The file is opened as the desktop and the page open it, by the session
+    // every front-end drives.
+    gear::Session session(".", {});
+    const gear::Reply opened = session.open(path, *text);
     if (opened.refused()) {
-        std::cerr << path << ": " << opened.refusal.text() << '\n';
+        std::cerr << opened.message << '\n';
         return kRefused;
     }
     // A file of an older version is computed all the same; what changed is
     // said beside the results.
-    if (!opened.notice.empty())
-        std::cerr << path << ": " << gear::noticeText(opened.notice) << '\n';
+    if (opened.messageKind == gear::MessageKind::Notice)
+        std::cerr << path << ": " << opened.message << '\n';
     if (json) {
-        std::cout << gear::calculationText(gear::calculationOf(opened.state));
+        std::cout << gear::calculationText(gear::calculationOf(session.state()));
         return kDone;
     }
-    const std::vector<gear::ResultTable> tables = gear::reportTables(opened.state, ".");
+    const std::vector<gear::ResultTable> tables = session.reportTables();
     if (tables.empty())
         std::cout << "Ни один расчёт в файле не доведён до результатов.\n";
     else
         std::cout << gear::resultTablesText(tables);
     if (steps)
-        std::cout << '\n' << gear::walkthroughText(opened.state, ".");
+        std::cout << '\n' << session.walkthroughText();
     return kDone;
 }
 
