@@ -102,6 +102,11 @@ val replyValue(const Reply& reply)
     return result;
 }
 
+std::string titleOf(const Session& session)
+{
+    return session.title();
+}
+
 val menu(Session& session, const std::string& command)
 {
     return replyValue(session.menu(command));
@@ -378,7 +383,7 @@ EMSCRIPTEN_BINDINGS(gear)
         .function("saved", &Session::saved)
         .function("modified", &Session::modified)
         .function("fileName", &Session::fileName)
-        .function("title", &Session::title)
+        .function("title", &titleOf)
         .function("drawingSvg", &drawingSvgOf)
         .function("drawingFile", &drawingFileOf)
         .function("state", &stateOf)
