@@ -6,8 +6,8 @@
 #include "shell/draft.h"
 #include "shell/input_range.h"
 #include "shell/number_text.h"
-#include "strength/strength_tables.h"
 #include "shell/walkthrough.h"
+#include "strength/strength_tables.h"
 
 #include <cmath>
 
@@ -101,50 +101,13 @@ Message wheelTipNote(const Quantities& wheel)
         .arg(designSentence(built));
 }
 
-Outcome chooseModule(CalcState& state, std::string_view row1, std::string_view row2)
-{
-    writeDefaultCoefficients(state);
-    state.row1Chosen = !row1.empty();
-    state.row2Chosen = !row2.empty();
-    const GivenInputs given{0, {std::string(row1), std::string(row2)}};
-    if (state.row1Chosen == state.row2Chosen) {
-        // Both rows taken: the second row's value is the one kept.
-        const double m1 = numberFromText(row1);
-        const double m2 = numberFromText(row2);
-        if (state.row1Chosen && isPositive(m1))
-            state.m = m1;
-        if (state.row2Chosen && isPositive(m2))
-            state.m = m2;
-        StepRecorder record(state, ScreenId::Vibor);
-        record.given(given);
-        record.refuse(GEAR_TR("refusal", "Нужно взять ровно одно стандартное значение модуля."));
-        Outcome error = Outcome::openNext(ScreenId::oshibka1);
-        error.beep = true;
-        return error;
-    }
+namespace {
 
-    Draft draft(state);
-    CalcState& s = draft.state();
-    auto refuse = [&](Message why) { return draft.refuse(ScreenId::Vibor, std::move(why), given); };
-    const std::string_view taken = s.row1Chosen ? row1 : row2;
-    if (!holdsNumber(taken))
-        return refuse(GEAR_TR("refusal", "Введите модуль числом или возьмите его из списка."));
-    s.m = numberFromText(taken);
-    if (!(s.m > 0.0 && s.m <= kLargestModule))
-        return refuse(GEAR_TR("refusal", "Модуль должен быть больше 0 и не больше %1 мм: так кончается ряд модулей "
-                                         "ГОСТ 9563-80.")
-                          .arg(numberToText(Number(kLargestModule))));
-    StepRecorder record(s, ScreenId::Vibor);
-    record.given(given);
-    record.decision(s.row1Chosen ? GEAR_TR("walkthrough", "Модуль взят из первого ряда ГОСТ 9563-80")
-                                 : GEAR_TR("walkthrough", "Модуль взят из второго ряда ГОСТ 9563-80"));
-    record.step("m", "", {}, s.m, unit::mm);
-    const bool transmission = s.mode == Mode::Transmission;
-    const double c = cosDegrees(s.beta);
-    record.step("cos β", "cos({β}·3.1415/180)", {s.beta}, c);
-    // Root diameters: the tooth goes 1.25·m below the pitch circle, its tip
-    // m above it.
-    if (transmission) {
+// The pitch, tip and root diameters and the rim of the module taken: the
+// tooth goes 1.25·m below the pitch circle, its tip m above it.
+void recordDiameters(CalcState& s, double c, StepRecorder& record)
+{
+    if (s.mode == Mode::Transmission) {
         s.d = s.m * s.Z1 / c;
         s.d2 = s.m * s.Z2 / c;
         s.da = s.d + 2.0 * s.m;
@@ -163,31 +126,102 @@ Outcome chooseModule(CalcState& state, std::string_view row1, std::string_view r
         s.df2 = s.d2 - 2.5 * s.m;
         record.step("d_f1", "{d_1} − 2.5·{m}", {s.d, s.m}, s.df, unit::mm);
         record.step("d_f2", "{d_2} − 2.5·{m}", {s.d2, s.m}, s.df2, unit::mm);
-    } else {
-        // A single wheel is built on the module taken, as a pair is: its
-        // tip diameter follows from it, and the one typed only led to the
-        // module. A wheel has no mate, so nothing of a second gear is
-        // computed for it.
-        s.d = s.m * s.Z1 / c;
-        s.da = s.d + 2.0 * s.m;
-        s.df = s.d - 2.5 * s.m;
-        record.step("d", "{m}·{Z}/{cos β}", {s.m, s.Z1, c}, s.d, unit::mm);
-        record.step("d_a", "{d} + 2·{m}", {s.d, s.m}, s.da, unit::mm);
-        record.step("d_f", "{d} − 2.5·{m}", {s.d, s.m}, s.df, unit::mm);
+        return;
     }
-    if (!(s.df > 0.0)) {
-        return refuse(
-            GEAR_TR("refusal", "При модуле %1 мм диаметр впадин не получается положительным: выберите модуль меньше.")
-                .arg(numberToText(Number(s.m))));
+    // A single wheel is built on the module taken, as a pair is: its tip
+    // diameter follows from it, and the one typed only led to the module. A
+    // wheel has no mate, so nothing of a second gear is computed for it.
+    s.d = s.m * s.Z1 / c;
+    s.da = s.d + 2.0 * s.m;
+    s.df = s.d - 2.5 * s.m;
+    record.step("d", "{m}·{Z}/{cos β}", {s.m, s.Z1, c}, s.d, unit::mm);
+    record.step("d_a", "{d} + 2·{m}", {s.d, s.m}, s.da, unit::mm);
+    record.step("d_f", "{d} − 2.5·{m}", {s.d, s.m}, s.df, unit::mm);
+}
+
+// Both rows taken or neither: the error screen, with the second row's
+// value kept when both were.
+Outcome refuseRows(CalcState& state, std::string_view row1, std::string_view row2, const GivenInputs& given)
+{
+    const double m1 = numberFromText(row1);
+    const double m2 = numberFromText(row2);
+    if (state.row1Chosen && isPositive(m1))
+        state.m = m1;
+    if (state.row2Chosen && isPositive(m2))
+        state.m = m2;
+    StepRecorder record(state, ScreenId::Vibor);
+    record.given(given);
+    record.refuse(GEAR_TR("refusal", "Нужно взять ровно одно стандартное значение модуля."));
+    Outcome error = Outcome::openNext(ScreenId::oshibka1);
+    error.beep = true;
+    return error;
+}
+
+// Why the root circle of the module taken leaves no tooth or no room for
+// the shaft; empty when it leaves both.
+Message rootRefusal(const CalcState& s)
+{
+    if (!(s.df > 0.0))
+        return GEAR_TR("refusal",
+                       "При модуле %1 мм диаметр впадин не получается положительным: выберите модуль меньше.")
+            .arg(numberToText(Number(s.m)));
+    if (s.mode == Mode::Wheel && !(s.dv < s.df))
+        return GEAR_TR("refusal", "Вал dв = %1 мм не помещается в колесо с модулем %2 мм: диаметр вала должен "
+                                  "быть меньше диаметра впадин df = %3 мм.")
+            .arg(numberToText(s.dv, kResultDigits, "."))
+            .arg(numberToText(Number(s.m)))
+            .arg(numberToText(s.df, kResultDigits, "."));
+    return {};
+}
+
+// Where the chain goes once the module is taken.
+Outcome afterModule(CalcState& s, StepRecorder& record)
+{
+    if (s.mode == Mode::Wheel) {
+        record.decision(designSentence(s.da));
+        if (Message note = wheelTipNote(s); !note.empty())
+            record.decision(std::move(note));
+        return Outcome::openNext(wheelSketchScreen(s.da));
     }
-    if (s.mode == Mode::Wheel && !(s.dv < s.df)) {
-        return refuse(GEAR_TR("refusal", "Вал dв = %1 мм не помещается в колесо с модулем %2 мм: диаметр вала должен "
-                                         "быть меньше диаметра впадин df = %3 мм.")
-                          .arg(numberToText(s.dv, kResultDigits, "."))
-                          .arg(numberToText(Number(s.m)))
-                          .arg(numberToText(s.df, kResultDigits, ".")));
-    }
-    Outcome outcome;
+    if (s.mode == Mode::Transmission)
+        return Outcome::openNext(ScreenId::okon);
+    return Outcome::close();
+}
+
+} // namespace
+
+Outcome chooseModule(CalcState& state, std::string_view row1, std::string_view row2)
+{
+    writeDefaultCoefficients(state);
+    state.row1Chosen = !row1.empty();
+    state.row2Chosen = !row2.empty();
+    const GivenInputs given{0, {std::string(row1), std::string(row2)}};
+    if (state.row1Chosen == state.row2Chosen)
+        return refuseRows(state, row1, row2, given);
+
+    Draft draft(state);
+    CalcState& s = draft.state();
+    auto refuse = [&](Message why) { return draft.refuse(ScreenId::Vibor, std::move(why), given); };
+    const std::string_view taken = s.row1Chosen ? row1 : row2;
+    if (!holdsNumber(taken))
+        return refuse(GEAR_TR("refusal", "Введите модуль числом или возьмите его из списка."));
+    s.m = numberFromText(taken);
+    if (!(s.m > 0.0 && s.m <= kLargestModule))
+        return refuse(GEAR_TR("refusal", "Модуль должен быть больше 0 и не больше %1 мм: так кончается ряд модулей "
+                                         "ГОСТ 9563-80.")
+                          .arg(numberToText(Number(kLargestModule))));
+    StepRecorder record(s, ScreenId::Vibor);
+    record.given(given);
+    record.keepsResults();
+    record.decision(s.row1Chosen ? GEAR_TR("walkthrough", "Модуль взят из первого ряда ГОСТ 9563-80")
+                                 : GEAR_TR("walkthrough", "Модуль взят из второго ряда ГОСТ 9563-80"));
+    record.step("m", "", {}, s.m, unit::mm);
+    const bool transmission = s.mode == Mode::Transmission;
+    const double c = cosDegrees(s.beta);
+    record.step("cos β", "cos({β}·3.1415/180)", {s.beta}, c);
+    recordDiameters(s, c, record);
+    if (Message why = rootRefusal(s); !why.empty())
+        return refuse(std::move(why));
     // The wheel body matters only for a single wheel: a designed pair has no
     // shaft entered.
     StepRecorder quiet = StepRecorder::none();
@@ -204,17 +238,7 @@ Outcome chooseModule(CalcState& state, std::string_view row1, std::string_view r
         return refuse(GEAR_TR("refusal", "При этих данных прочностной расчёт не даёт конечного результата: "
                                          "проверьте число зубьев, момент и передаточное отношение."));
     }
-
-    if (s.mode == Mode::Wheel) {
-        record.decision(designSentence(s.da));
-        if (Message note = wheelTipNote(s); !note.empty())
-            record.decision(std::move(note));
-        outcome = Outcome::openNext(wheelSketchScreen(s.da));
-    } else if (s.mode == Mode::Transmission) {
-        outcome = Outcome::openNext(ScreenId::okon);
-    } else {
-        outcome = Outcome::close();
-    }
+    const Outcome outcome = afterModule(s, record);
     if (s.mode)
         keepResults(s, *s.mode);
     draft.commit();

@@ -136,9 +136,8 @@ std::string resultText(const Step& step, std::string_view decimalSeparator)
 void forgetResultsOfCutChain(CalcState& state, Mode mode)
 {
     const auto& groups = state.walkthrough.modes[static_cast<size_t>(mode)];
-    const bool kept = groups && std::any_of(groups->begin(), groups->end(), [](const StepGroup& g) {
-                          return (g.screen == ScreenId::Vibor || g.screen == ScreenId::Vvod3) && g.refusal.empty();
-                      });
+    const bool kept = groups && std::any_of(groups->begin(), groups->end(),
+                                            [](const StepGroup& g) { return g.keepsResults && g.refusal.empty(); });
     if (!kept)
         state.results[static_cast<size_t>(mode)].reset();
 }
@@ -215,6 +214,12 @@ void StepRecorder::given(GivenInputs inputs)
 {
     if (StepGroup* g = group())
         g->given = std::move(inputs);
+}
+
+void StepRecorder::keepsResults()
+{
+    if (StepGroup* g = group())
+        g->keepsResults = true;
 }
 
 } // namespace gear

@@ -51,6 +51,9 @@ struct StepGroup {
     // When the Ok ran, counted over every mode of the run, so that the
     // chains of the modes can be run again in the order they were worked on.
     unsigned long serial = 0;
+    // Whether this Ok leaves the mode's results (the module taken, the
+    // permissible load): a chain cut before such an Ok has none.
+    bool keepsResults = false;
 };
 
 // The calculation that ran last in each mode, screen by screen.
@@ -127,6 +130,8 @@ public:
     void refuse(Message reason);
     // What the screen's Ok was given.
     void given(GivenInputs inputs);
+    // This Ok leaves the mode's results.
+    void keepsResults();
 
 private:
     StepRecorder() = default;

@@ -101,6 +101,7 @@ Outcome checkPermissibleLoad(CalcState& state, const CheckInput& input)
         return refuse(GEAR_TR("refusal", "При этих данных расчёт не даёт конечного результата."));
     StepRecorder record(s, ScreenId::Vvod3);
     record.given(given);
+    record.keepsResults();
     record.step("cos β", "cos({β}·3.1415/180)", {beta}, c);
     record.step("m", "{d}·{cos β}/{z}", {d, c, z}, s.m, unit::mm);
     record.step("ψ_bm", "{b}/{m}", {b, s.m}, s.Psibm);
