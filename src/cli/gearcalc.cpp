@@ -248,7 +248,10 @@ private:
     std::set<std::string> m_taken;
 };
 
-int computeVariants(const std::string& path, const std::string& output, const std::string& stepsFolder)
+// Opens a list of variants and reads it through once: a list that cannot
+// be used is refused before anything is computed, and the answers' header
+// knows its columns before the first row. kDone, or the exit status.
+int openList(const std::string& path, std::ifstream& list, gear::VariantListSurvey& survey)
 {
     if (!isReadableFile(path))
         return kUnusable;
@@ -260,21 +263,54 @@ int computeVariants(const std::string& path, const std::string& output, const st
     std::error_code sizeUnknown;
     if (std::filesystem::file_size(path, sizeUnknown) > gear::kMaxVariantListSize && !sizeUnknown)
         return tooLarge();
-    std::ifstream list(path, std::ios::binary);
+    list.open(path, std::ios::binary);
     if (!list) {
         std::cerr << "gearcalc: не удаётся открыть " << path << ": " << std::strerror(errno) << '\n';
         return kUnusable;
     }
-    // The whole list is read once before anything is written: a list that
-    // cannot be used is refused with nothing computed, and the answers'
-    // header knows its columns before the first row.
-    const gear::VariantListSurvey survey = gear::surveyVariants(list);
+    survey = gear::surveyVariants(list);
     if (!survey.fatal.empty()) {
         std::cerr << path << ": " << survey.fatal << '\n';
         return kUnusable;
     }
     list.clear();
     list.seekg(0);
+    return kDone;
+}
+
+// One variant's walkthrough and results, as its page in the folder.
+std::string variantPage(const gear::VariantResult& result, const gear::CalcState& calculation)
+{
+    std::string page = "Вариант " + (result.variant.empty() ? "" : result.variant + ", ") + "строка " +
+                       std::to_string(result.line) + " списка\n\n";
+    page += gear::modeWalkthroughText(calculation, result.mode, ".") + '\n';
+    page += gear::resultTablesText(gear::reportTables(calculation, "."));
+    return page;
+}
+
+// Opens the file the answers go to. Answers cut short are removed, lest
+// they pass for a shorter list; but only from a plain file of their own,
+// never a device such as /dev/full or what a link points to: `removable`
+// says which.
+bool openAnswers(const std::string& output, std::ofstream& file, bool& removable)
+{
+    std::error_code unknown;
+    const std::filesystem::file_status before = std::filesystem::symlink_status(output, unknown);
+    removable = !unknown && (!std::filesystem::exists(before) || std::filesystem::is_regular_file(before));
+    file.open(output, std::ios::binary | std::ios::trunc);
+    if (!file) {
+        std::cerr << "gearcalc: не удаётся создать " << output << ": " << std::strerror(errno) << '\n';
+        return false;
+    }
+    return true;
+}
+
+int computeVariants(const std::string& path, const std::string& output, const std::string& stepsFolder)
+{
+    std::ifstream list;
+    gear::VariantListSurvey survey;
+    if (const int unusable = openList(path, list, survey); unusable != kDone)
+        return unusable;
 
     std::optional<WalkthroughFolder> walkthroughs;
     if (!stepsFolder.empty()) {
@@ -287,20 +323,9 @@ int computeVariants(const std::string& path, const std::string& output, const st
         walkthroughs.emplace(stepsFolder);
     }
     std::ofstream file;
-    // Answers cut short are removed, lest they pass for a shorter list; but
-    // only from a plain file of their own, never a device such as /dev/full
-    // or what a link points to.
     bool removable = false;
-    if (!output.empty()) {
-        std::error_code unknown;
-        const std::filesystem::file_status before = std::filesystem::symlink_status(output, unknown);
-        removable = !unknown && (!std::filesystem::exists(before) || std::filesystem::is_regular_file(before));
-        file.open(output, std::ios::binary | std::ios::trunc);
-        if (!file) {
-            std::cerr << "gearcalc: не удаётся создать " << output << ": " << std::strerror(errno) << '\n';
-            return kUnusable;
-        }
-    }
+    if (!output.empty() && !openAnswers(output, file, removable))
+        return kUnusable;
     std::ostream& answers = output.empty() ? std::cout : file;
     const std::string answersName = output.empty() ? "стандартный вывод" : output;
     bool failed = false;
@@ -324,11 +349,7 @@ int computeVariants(const std::string& path, const std::string& output, const st
                 if (!written())
                     return false;
                 if (walkthroughs) {
-                    std::string page = "Вариант " + (result.variant.empty() ? "" : result.variant + ", ") + "строка " +
-                                       std::to_string(result.line) + " списка\n\n";
-                    page += gear::modeWalkthroughText(calculation, result.mode, ".") + '\n';
-                    page += gear::resultTablesText(gear::reportTables(calculation, "."));
-                    if (!writeFile(walkthroughs->place(result), page)) {
+                    if (!writeFile(walkthroughs->place(result), variantPage(result, calculation))) {
                         failed = true;
                         return false;
                     }

@@ -153,6 +153,78 @@ public:
         std::string path;
     };
 
+    // The option, row or item of a screen's choice, and its name where the
+    // file gives one, which must be the one under that number.
+    bool readChoice(const Json& entry, const ScreenEntry& form, const std::string& path,
+                    std::vector<std::string_view>& known, GivenInputs& given)
+    {
+        known.push_back(form.choiceKey);
+        const std::string choicePath = path + "." + std::string(form.choiceKey);
+        const Json* choice = required(entry, form.choiceKey, path);
+        if (!choice)
+            return false;
+        const auto number = integer(*choice, choicePath);
+        if (!number)
+            return false;
+        if (choiceOutOfRange(form, static_cast<int>(*number))) {
+            fail(GEAR_TR("file", "В поле %1 стоит %2, а на экране %3 можно выбрать от %4 до %5.")
+                     .arg(choicePath)
+                     .arg(std::to_string(*number))
+                     .arg(std::string(screenName(form.id)))
+                     .arg(std::to_string(form.lowestChoice))
+                     .arg(std::to_string(form.highestChoice)));
+            return false;
+        }
+        given.choice = static_cast<int>(*number);
+        const std::string_view nameKey = form.choiceNameKey;
+        if (!nameKey.empty()) {
+            known.push_back(nameKey);
+            const auto named = entry.find(std::string(nameKey));
+            if (named != entry.end()) {
+                const std::string namePath = path + "." + std::string(nameKey);
+                if (!expect(*named, Json::value_t::string, namePath))
+                    return false;
+                const std::vector<std::string_view> names = choiceNames(form.id);
+                const std::string_view expected = given.choice >= 1 ? names[static_cast<size_t>(given.choice - 1)] : "";
+                if (named->get<std::string>() != expected) {
+                    // The names are the file's own, which are Russian in every language.
+                    Message why = expected.empty()
+                                      ? GEAR_TR("file", "В поле %1 стоит «%2», а под номером %3 в таблице ничего нет.")
+                                      : GEAR_TR("file", "В поле %1 стоит «%2», а под номером %3 в таблице «%4».");
+                    why.arg(namePath).arg(excerpt(named->get<std::string>())).arg(std::to_string(given.choice));
+                    if (!expected.empty())
+                        why.arg(std::string(expected));
+                    fail(std::move(why));
+                    return false;
+                }
+            }
+        }
+        return true;
+    }
+
+    // The texts typed on a screen, in the order its Ok reads them.
+    bool readTexts(const Json& entry, const ScreenEntry& form, const std::string& path,
+                   std::vector<std::string_view>& known, GivenInputs& given)
+    {
+        for (const TextInput& input : form.texts) {
+            const std::string_view field = input.fileKey;
+            known.push_back(field);
+            const std::string textPath = path + "." + std::string(field);
+            const Json* text = required(entry, field, path);
+            if (!text || !expect(*text, Json::value_t::string, textPath))
+                return false;
+            std::string typed = text->get<std::string>();
+            if (utf8Length(typed) > kMaxGivenTextLength) {
+                fail(GEAR_TR("file", "Текст в поле %1 длиннее %2 знаков.")
+                         .arg(textPath)
+                         .arg(std::to_string(kMaxGivenTextLength)));
+                return false;
+            }
+            given.texts.push_back(std::move(typed));
+        }
+        return true;
+    }
+
     void readScreen(const Json& entry, Mode mode, const std::string& path, std::vector<Ordered>& into)
     {
         if (!expect(entry, Json::value_t::object, path))
@@ -188,69 +260,10 @@ public:
             fail(GEAR_TR("file", "Поле %1.order должно быть положительным.").arg(path));
             return;
         }
-        if (!form->choiceKey.empty()) {
-            known.push_back(form->choiceKey);
-            const std::string choicePath = path + "." + std::string(form->choiceKey);
-            const Json* choice = required(entry, form->choiceKey, path);
-            if (!choice)
-                return;
-            const auto number = integer(*choice, choicePath);
-            if (!number)
-                return;
-            if (choiceOutOfRange(*form, static_cast<int>(*number))) {
-                fail(GEAR_TR("file", "В поле %1 стоит %2, а на экране %3 можно выбрать от %4 до %5.")
-                         .arg(choicePath)
-                         .arg(std::to_string(*number))
-                         .arg(name)
-                         .arg(std::to_string(form->lowestChoice))
-                         .arg(std::to_string(form->highestChoice)));
-                return;
-            }
-            step.given.choice = static_cast<int>(*number);
-            const std::string_view nameKey = form->choiceNameKey;
-            if (!nameKey.empty()) {
-                known.push_back(nameKey);
-                const auto named = entry.find(std::string(nameKey));
-                if (named != entry.end()) {
-                    const std::string namePath = path + "." + std::string(nameKey);
-                    if (!expect(*named, Json::value_t::string, namePath))
-                        return;
-                    const std::vector<std::string_view> names = choiceNames(*screen);
-                    const std::string_view expected =
-                        step.given.choice >= 1 ? names[static_cast<size_t>(step.given.choice - 1)] : "";
-                    if (named->get<std::string>() != expected) {
-                        // The names are the file's own, which are Russian in every language.
-                        Message why =
-                            expected.empty()
-                                ? GEAR_TR("file", "В поле %1 стоит «%2», а под номером %3 в таблице ничего нет.")
-                                : GEAR_TR("file", "В поле %1 стоит «%2», а под номером %3 в таблице «%4».");
-                        why.arg(namePath)
-                            .arg(excerpt(named->get<std::string>()))
-                            .arg(std::to_string(step.given.choice));
-                        if (!expected.empty())
-                            why.arg(std::string(expected));
-                        fail(std::move(why));
-                        return;
-                    }
-                }
-            }
-        }
-        for (const TextInput& input : form->texts) {
-            const std::string_view field = input.fileKey;
-            known.push_back(field);
-            const std::string textPath = path + "." + std::string(field);
-            const Json* text = required(entry, field, path);
-            if (!text || !expect(*text, Json::value_t::string, textPath))
-                return;
-            std::string typed = text->get<std::string>();
-            if (utf8Length(typed) > kMaxGivenTextLength) {
-                fail(GEAR_TR("file", "Текст в поле %1 длиннее %2 знаков.")
-                         .arg(textPath)
-                         .arg(std::to_string(kMaxGivenTextLength)));
-                return;
-            }
-            step.given.texts.push_back(std::move(typed));
-        }
+        if (!form->choiceKey.empty() && !readChoice(entry, *form, path, known, step.given))
+            return;
+        if (!readTexts(entry, *form, path, known, step.given))
+            return;
         if (!onlyKnown(entry, known, path))
             return;
         into.push_back({*orderNumber, std::move(step), path});
@@ -570,6 +583,87 @@ std::string calculationText(const Calculation& calculation)
     return document.dump(2, ' ', false, Json::error_handler_t::strict) + '\n';
 }
 
+namespace {
+
+// Why the text did not read as one JSON document.
+Message unreadRefusal(std::string_view text, const DocumentBuilder& builder)
+{
+    if (!builder.repeatedKey.empty())
+        return GEAR_TR("file", "Поле %1 стоит в файле дважды: неясно, какое из значений верно.")
+            .arg(builder.repeatedKey);
+    if (builder.tooDeep)
+        return GEAR_TR("file", "Объекты и списки в файле вложены глубже %1 уровней: это не файл расчёта.")
+            .arg(std::to_string(kMaxNesting));
+    if (builder.tooMany)
+        return GEAR_TR("file", "В файле больше %1 значений (чисел, строк, объектов и списков): в файле "
+                               "расчёта их в десятки раз меньше.")
+            .arg(std::to_string(kMaxValues));
+    return syntaxRefusal(text, builder);
+}
+
+// The version of a calculation file this program reads, or none with the
+// reason in `refusal`.
+std::optional<int> readVersion(const Json& document, Reader& read, Message& refusal)
+{
+    if (!document.is_object()) {
+        refusal = GEAR_TR("file", "Это не файл расчёта: в нём нет полей format и version.");
+        return std::nullopt;
+    }
+    const auto format = document.find("format");
+    if (format == document.end() || !format->is_string() || format->get<std::string>() != kCalculationFormat) {
+        refusal = GEAR_TR("file", "Это не файл расчёта зубчатого колеса: в поле format должно стоять «%1».")
+                      .arg(std::string(kCalculationFormat));
+        return std::nullopt;
+    }
+    const Json* version = read.required(document, "version", "");
+    if (!version || !read.expect(*version, Json::value_t::number_integer, "version")) {
+        refusal = read.refusal();
+        return std::nullopt;
+    }
+    if (version->is_number_unsigned() ? version->get<std::uint64_t>() > std::uint64_t(kCalculationVersion)
+                                      : version->get<std::int64_t>() > kCalculationVersion) {
+        refusal = GEAR_TR("file", "Файл записан более новой версией программы (version %1); эта версия "
+                                  "читает файлы расчёта до version %2.")
+                      .arg(version->dump())
+                      .arg(std::to_string(kCalculationVersion));
+        return std::nullopt;
+    }
+    if (version->get<std::int64_t>() < 1) {
+        refusal = GEAR_TR("file", "Поле version должно быть не меньше 1.");
+        return std::nullopt;
+    }
+    return static_cast<int>(version->get<std::int64_t>());
+}
+
+// Runs the steps read on a fresh state and holds the file to the run: the
+// same chains, and the same results unless the file is of an older version
+// or had a coefficient out of its range, when the notice says what changed.
+void checkByReplay(OpenedCalculation& opened, OlderFile older)
+{
+    Calculation& calculation = opened.calculation;
+    std::vector<Message> taken = bringIntoRange(calculation.defaults, older.loadFactorsRaised);
+    replay(opened.state, calculation.defaults, calculation.steps);
+    if (!allFinite(opened.state)) {
+        opened.refusal = GEAR_TR("file", "Расчёт по данным файла не даёт конечного результата.");
+        return;
+    }
+    const Calculation run = calculationOf(opened.state);
+    if (Message refusal = compareSteps(calculation, run); !refusal.empty()) {
+        opened.refusal = std::move(refusal);
+        return;
+    }
+    if (older.version == kCalculationVersion && taken.empty()) {
+        opened.refusal = compareResults(calculation, run);
+        return;
+    }
+    std::vector<Message> changed = migrationNotice(calculation, run, opened.state, older);
+    opened.notice = std::move(taken);
+    opened.notice.insert(opened.notice.end(), changed.begin(), changed.end());
+    calculation.results = run.results;
+}
+
+} // namespace
+
 OpenedCalculation openCalculation(std::string_view text)
 {
     OpenedCalculation opened;
@@ -584,48 +678,13 @@ OpenedCalculation openCalculation(std::string_view text)
     Json document;
     DocumentBuilder builder(document);
     if (!Json::sax_parse(text, &builder)) {
-        if (!builder.repeatedKey.empty())
-            opened.refusal = GEAR_TR("file", "Поле %1 стоит в файле дважды: неясно, какое из значений верно.")
-                                 .arg(builder.repeatedKey);
-        else if (builder.tooDeep)
-            opened.refusal = GEAR_TR("file", "Объекты и списки в файле вложены глубже %1 уровней: это не файл расчёта.")
-                                 .arg(std::to_string(kMaxNesting));
-        else if (builder.tooMany)
-            opened.refusal = GEAR_TR("file", "В файле больше %1 значений (чисел, строк, объектов и списков): в файле "
-                                             "расчёта их в десятки раз меньше.")
-                                 .arg(std::to_string(kMaxValues));
-        else
-            opened.refusal = syntaxRefusal(text, builder);
+        opened.refusal = unreadRefusal(text, builder);
         return opened;
     }
     Reader read;
-    if (!document.is_object()) {
-        opened.refusal = GEAR_TR("file", "Это не файл расчёта: в нём нет полей format и version.");
+    const std::optional<int> version = readVersion(document, read, opened.refusal);
+    if (!version)
         return opened;
-    }
-    const auto format = document.find("format");
-    if (format == document.end() || !format->is_string() || format->get<std::string>() != kCalculationFormat) {
-        opened.refusal = GEAR_TR("file", "Это не файл расчёта зубчатого колеса: в поле format должно стоять «%1».")
-                             .arg(std::string(kCalculationFormat));
-        return opened;
-    }
-    const Json* version = read.required(document, "version", "");
-    if (!version || !read.expect(*version, Json::value_t::number_integer, "version")) {
-        opened.refusal = read.refusal();
-        return opened;
-    }
-    if (version->is_number_unsigned() ? version->get<std::uint64_t>() > std::uint64_t(kCalculationVersion)
-                                      : version->get<std::int64_t>() > kCalculationVersion) {
-        opened.refusal = GEAR_TR("file", "Файл записан более новой версией программы (version %1); эта версия "
-                                         "читает файлы расчёта до version %2.")
-                             .arg(version->dump())
-                             .arg(std::to_string(kCalculationVersion));
-        return opened;
-    }
-    if (version->get<std::int64_t>() < 1) {
-        opened.refusal = GEAR_TR("file", "Поле version должно быть не меньше 1.");
-        return opened;
-    }
     read.onlyKnown(document, {"format", "version", "defaults", "modes"}, "");
     Calculation& calculation = opened.calculation;
     if (const auto defaults = document.find("defaults"); defaults != document.end() && !read.failed())
@@ -650,7 +709,7 @@ OpenedCalculation openCalculation(std::string_view text)
         calculation.steps.push_back(std::move(step.step));
 
     OlderFile older;
-    older.version = static_cast<int>(version->get<std::int64_t>());
+    older.version = *version;
     // A file of version 1 leaves out the load factors that were 0.8 then,
     // the set's own; they read as today's 1.
     if (older.version < 2) {
@@ -660,29 +719,7 @@ OpenedCalculation openCalculation(std::string_view text)
                 older.loadFactorsRaised = true;
         }
     }
-    std::vector<Message> taken = bringIntoRange(calculation.defaults, older.loadFactorsRaised);
-
-    replay(opened.state, calculation.defaults, calculation.steps);
-    if (!allFinite(opened.state)) {
-        opened.refusal = GEAR_TR("file", "Расчёт по данным файла не даёт конечного результата.");
-        return opened;
-    }
-    const Calculation run = calculationOf(opened.state);
-    if (Message refusal = compareSteps(calculation, run); !refusal.empty()) {
-        opened.refusal = std::move(refusal);
-        return opened;
-    }
-    // A file of this version holds the results this program computes; one
-    // of an older version, or with a coefficient taken otherwise, is run
-    // again by today's formulas and says what changed.
-    if (older.version == kCalculationVersion && taken.empty()) {
-        opened.refusal = compareResults(calculation, run);
-        return opened;
-    }
-    std::vector<Message> changed = migrationNotice(calculation, run, opened.state, older);
-    opened.notice = std::move(taken);
-    opened.notice.insert(opened.notice.end(), changed.begin(), changed.end());
-    calculation.results = run.results;
+    checkByReplay(opened, older);
     return opened;
 }
 
