@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -21,24 +22,29 @@
 namespace gear {
 namespace {
 
-TEST(StartUpState, HoldsTheDefaultCoefficientsAndNothingElse)
+// A fresh run holds each coefficient at its default, inside the range the
+// parameters screen takes (a load factor at least 1), and no other number.
+TEST(StartUpState, HoldsTheDefaultCoefficientsInTheirRangesAndNothingElse)
 {
     const CalcState s = startUpState();
-    EXPECT_EQ(double(s.Psibd), 0.5);
-    EXPECT_EQ(double(s.Zk), 0.85);
-    EXPECT_EQ(double(s.Yx), 1.05);
-    EXPECT_EQ(double(s.Yd), 1.082);
-    // A load, distribution or dynamic factor is at least 1 by definition.
-    for (double v :
-         {double(s.kf), double(s.kh), double(s.khb), double(s.kfb), double(s.kfa), double(s.kfv), double(s.khv),
-          double(s.kha), double(s.Yn), double(s.Zn), double(s.Yr), double(s.Sf), double(s.Sh)})
-        EXPECT_EQ(v, 1);
+    std::set<std::string_view> coefficients;
+    for (const CoefficientInfo& info : kCoefficients) {
+        const double value = s.*info.field;
+        coefficients.insert(info.name);
+        EXPECT_EQ(value, s.defaults.*info.preset) << info.name;
+        EXPECT_TRUE(info.lowExcluded ? value > info.low : value >= info.low) << info.name;
+        EXPECT_LE(value, info.high) << info.name;
+        if (info.loadFactor)
+            EXPECT_GE(value, 1) << info.name;
+    }
+    for (const NumberField& field : kNumberFields) {
+        const bool coefficient = std::any_of(kCoefficients.begin(), kCoefficients.end(),
+                                             [&](const CoefficientInfo& info) { return info.field == field.field; });
+        if (!coefficient)
+            EXPECT_FALSE((s.*field.field).isWritten()) << field.name;
+    }
     EXPECT_EQ(s.stdSizes, kStdSizes);
-    EXPECT_FALSE(s.wheelEntered);
     EXPECT_FALSE(s.mode.has_value());
-    for (Number n : {s.Z1, s.m, s.da, s.sigmaH1, s.H1, s.Tcalc, s.U, s.beta})
-        EXPECT_FALSE(n.isWritten());
-    EXPECT_EQ(double(s.m), 0.0);
     EXPECT_EQ(s.steelGrade, "");
 }
 
@@ -211,21 +217,18 @@ TEST(AllFinite, SpotsAnyNumberOfTheStateThatIsNot)
     }
 }
 
-TEST(NumberFields, NameEveryNumberOfTheStateByItsSymbol)
+// Each number of the state has one name, and each name one number: a copied
+// line of the table would send a file's value into another field.
+TEST(NumberFields, GiveEachNumberOneNameAndEachNameOneNumber)
 {
-    // The table's length follows the struct and the build checks it lists
-    // each number once; here, that each entry reaches its own field.
-    CalcState s;
-    for (size_t i = 0; i < kNumberFields.size(); ++i)
-        s.*kNumberFields[i].field = static_cast<double>(i + 1);
-    for (size_t i = 0; i < kNumberFields.size(); ++i)
-        EXPECT_EQ(double(s.*kNumberFields[i].field), static_cast<double>(i + 1)) << kNumberFields[i].name;
-    EXPECT_EQ(kNumberFields.front().name, "Z1");
-    EXPECT_EQ(double(s.Z1), 1.0);
-    EXPECT_EQ(double(s.sigmaH2),
-              static_cast<double>(std::find_if(kNumberFields.begin(), kNumberFields.end(),
-                                               [](const NumberField& f) { return f.name == "sigmaH2"; }) -
-                                  kNumberFields.begin() + 1));
+    for (size_t i = 0; i < kNumberFields.size(); ++i) {
+        EXPECT_FALSE(kNumberFields[i].name.empty()) << i;
+        for (size_t j = i + 1; j < kNumberFields.size(); ++j) {
+            EXPECT_NE(kNumberFields[i].name, kNumberFields[j].name) << i << " " << j;
+            EXPECT_FALSE(kNumberFields[i].field == kNumberFields[j].field)
+                << kNumberFields[i].name << " and " << kNumberFields[j].name;
+        }
+    }
 }
 
 } // namespace

@@ -1,28 +1,49 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "material/steel_table.h"
 #include "geometry/standard_series.h"
+#include "material/final_material.h"
+#include "material/steel_table.h"
 #include "strength/strength_tables.h"
 
 #include "test_support.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
 #include <vector>
 
 namespace gear {
 namespace {
 
-TEST(ModuleLists, BeginEmptyAndHoldTheStandardSeries)
+// The lists open with the empty item ("nothing taken"); past it, each series
+// ascends, and the second row of ГОСТ 9563-80 falls between neighbours of
+// the first, never on one of its values.
+TEST(ModuleLists, AscendAndTheSecondRowFallsBetweenTheFirst)
 {
-    EXPECT_EQ(kModuleRow1.front(), "");
-    EXPECT_EQ(kModuleRow1[1], "1.5");
-    EXPECT_EQ(kModuleRow1.back(), "20.0");
-    EXPECT_EQ(kModuleRow2.front(), "");
-    EXPECT_EQ(kModuleRow2[1], "1.75");
-    EXPECT_EQ(kModuleRow2.back(), "18.0");
-    EXPECT_EQ(kGearRatios.front(), "");
-    EXPECT_EQ(kGearRatios[1], "1.0");
-    EXPECT_EQ(kGearRatios.back(), "10.0");
+    const auto numbers = [](const auto& items) {
+        EXPECT_EQ(items.front(), "");
+        std::vector<double> values;
+        for (size_t i = 1; i < items.size(); ++i)
+            values.push_back(std::stod(std::string(items[i])));
+        for (size_t i = 1; i < values.size(); ++i)
+            EXPECT_LT(values[i - 1], values[i]) << items[i + 1];
+        return values;
+    };
+    const std::vector<double> first = numbers(kModuleRow1);
+    const std::vector<double> second = numbers(kModuleRow2);
+    numbers(kGearRatios);
+    for (const double m : second) {
+        const auto above = std::upper_bound(first.begin(), first.end(), m);
+        ASSERT_NE(above, first.begin()) << m;
+        ASSERT_NE(above, first.end()) << m;
+        EXPECT_LT(*(above - 1), m);
+        // One value of the second row between two of the first.
+        if (above + 1 != first.end())
+            EXPECT_EQ(
+                std::count_if(second.begin(), second.end(), [&](double v) { return *(above - 1) < v && v < *above; }),
+                1)
+                << m;
+    }
 }
 
 TEST(StdSizes, AscendFromTwelveToFourThousandWithoutGaps)
@@ -109,33 +130,19 @@ TEST(SteelTable, RowTextsCarryTheirCells)
     EXPECT_NE(steelItemText(29).find("азотирование"), std::string::npos);
 }
 
-struct SteelLimits {
-    int index;
-    const char* grade;
-    double sigmaH;
-    double sigmaF;
-};
-
-class SteelChoice : public testing::TestWithParam<SteelLimits> {};
-
-TEST_P(SteelChoice, StoresTheGradeAndItsLimits)
+// Taking a row on the final material stores the grade its first cell names
+// and the row's two limits, for every row of the table.
+TEST(SteelChoice, StoresTheGradeItsRowNamesAndItsLimits)
 {
-    const SteelRow& row = kSteelRows[static_cast<size_t>(GetParam().index - 1)];
-    EXPECT_EQ(row.gradeName, GetParam().grade);
-    EXPECT_EQ(row.sigmaH, GetParam().sigmaH);
-    EXPECT_EQ(row.sigmaF, GetParam().sigmaF);
+    for (int index = 1; index <= static_cast<int>(kSteelRows.size()); ++index) {
+        const SteelRow& row = kSteelRows[static_cast<size_t>(index - 1)];
+        CalcState s = startUpState();
+        chooseFinalSteel(s, index);
+        EXPECT_EQ(s.steelGrade, "Сталь " + std::string(row.cells[0])) << index;
+        EXPECT_EQ(double(s.sigmaH1), row.sigmaH) << index;
+        EXPECT_EQ(double(s.sigmaF1), row.sigmaF) << index;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Rows, SteelChoice,
-                         testing::Values(SteelLimits{1, "Сталь 40", 590, 465}, SteelLimits{10, "Сталь 45", 1050, 600},
-                                         SteelLimits{21, "Сталь 18ХГТ", 1380, 950},
-                                         SteelLimits{22, "Сталь 12ХН3А", 1380, 820},
-                                         SteelLimits{27, "Сталь 18ХГТ", 1360, 950},
-                                         SteelLimits{28, "Сталь 18ХГТ", 1360, 900},
-                                         SteelLimits{29, "Сталь 30Х2МЮА", 1050, 340}),
-                         [](const testing::TestParamInfo<SteelLimits>& info) {
-                             return caseName("row " + std::to_string(info.param.index), info.index);
-                         });
 
 TEST(SteelTable, LimitsMatchTheShownColumnsExceptRow27)
 {

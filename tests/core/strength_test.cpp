@@ -6,8 +6,8 @@
 #include "shell/input_range.h"
 #include "shell/mode_commands.h"
 #include "shell/number_text.h"
-#include "strength/strength_tables.h"
 #include "strength/check_calculation.h"
+#include "strength/strength_tables.h"
 #include "strength/transmission_design.h"
 
 #include "design_states.h"
@@ -357,11 +357,19 @@ TEST(CheckCalculation, IsTheInverseOfTheBendingDesign)
     EXPECT_GT(wheelGoverned, 0);
 }
 
-TEST(CheckCalculation, AnUnsetLimitCarriesNoLoad)
+// The permissible load is the bending limit's share of the tooth: it goes
+// with the limit in proportion, and an unset limit carries nothing.
+TEST(CheckCalculation, ThePermissibleLoadFollowsTheLimitInProportion)
 {
-    CalcState s = checkedWheel(0);
-    ASSERT_FALSE(checkPermissibleLoad(s, {"240", "60", "", "40"}).refused());
-    EXPECT_DOUBLE_EQ(s.Tcalc, 0);
+    const auto load = [](double limit) {
+        CalcState s = checkedWheel(limit);
+        EXPECT_FALSE(checkPermissibleLoad(s, {"240", "60", "", "40"}).refused()) << limit;
+        return double(s.Tcalc);
+    };
+    const double base = load(300);
+    ASSERT_GT(base, 0);
+    for (const double limit : {0.0, 150.0, 600.0, 950.0})
+        EXPECT_NEAR(load(limit) / base, limit / 300, 1e-12) << limit;
 }
 
 struct RefusedCheckCase {

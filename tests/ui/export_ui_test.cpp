@@ -261,6 +261,17 @@ TEST(Report, OnePdfWithEachModesInputsWalkthroughResultsAndDrawing)
         GTEST_SKIP() << "pdftotext is not installed";
     QTemporaryDir dir;
     Driver app;
+    app.toHardenedResults();
+    app.menu("mnuProv");
+    for (const char* screen : {"trebov2", "BNormal2", "stal2"}) {
+        app.choose(screen, "Option2");
+        app.click(screen, "Command1");
+    }
+    app.type("Vvod3", "Text1", QStringLiteral("240"));
+    app.type("Vvod3", "Text2", QStringLiteral("60"));
+    app.type("Vvod3", "Text4", QStringLiteral("40"));
+    app.click("Vvod3", "Command1");
+    ASSERT_TRUE(app.isVisible("result"));
     app.sizeWheel("105", "2.5");
     QWidget& main = app.program().mainWindow();
     app.menu("mnuReport");
@@ -274,8 +285,10 @@ TEST(Report, OnePdfWithEachModesInputsWalkthroughResultsAndDrawing)
     saveAs(&main, "saveReport", path);
     ASSERT_TRUE(QFile::exists(path));
     const QString text = pdfText(path);
-    for (const char* expected : {"Иванов И. И.", "МТ-31", "Вариант", "gearwheel", "Исходные данные", "Ход расчёта",
-                                 "Делительный диаметр", "93.75", "da = 105", "dст = 50", "Lст = 40"})
+    for (const char* expected :
+         {"Иванов И. И.", "МТ-31", "Вариант", "gearwheel", "Исходные данные", "Ход расчёта", "Делительный диаметр",
+          "93.75", "da = 105", "dст = 50", "Lст = 40", "Исходные данные передачи",
+          "Вращающий момент на валу шестерни T1", "Исходные данные проверки", "Делительный диаметр d", "Сталь 45"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected << "\n" << text.toStdString();
 
     // The author is asked once a session: the next report goes straight to the file.
