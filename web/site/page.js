@@ -4,7 +4,6 @@
 import createGearModule from './gear.js';
 import { showDrawing } from './drawing.js';
 import { buildScreens } from './screens.js';
-import { reportHtml } from './report.js';
 import { resultTablesHtml, walkthroughHtml } from './walkthrough.js';
 
 // English when the browser's language is, Russian otherwise, as the desktop
@@ -396,17 +395,21 @@ function author() {
   return fields;
 }
 
-function showReport() {
+// The note's module is asked for only when a note is made.
+let reportHtml = null;
+
+async function showReport() {
+  reportHtml ??= (await import('./report.js')).reportHtml;
   const sheet = report.querySelector('.sheet');
   sheet.innerHTML = reportHtml(session.report(), author(), { say, english });
   document.title = `${say('Отчёт', 'gear::ui::Report')} — ${session.title()}`;
 }
 
-function openReport(command) {
+async function openReport(command) {
   reportOpenedBy = command;
   const kept = JSON.parse(localStorage.getItem('gear.author') ?? '{}');
   for (const field of report.querySelectorAll('.report-author input')) field.value = kept[field.dataset.name] ?? field.value;
-  showReport();
+  await showReport();
   document.body.classList.add('report-open');
   report.hidden = false;
   window.scrollTo(0, 0);
@@ -474,6 +477,7 @@ async function start() {
     loadFailed(error);
     return;
   }
+  performance.mark('gear-core');
   translateStatic();
   if (english) core.useTranslations(catalogue);
   const separator = decimalSeparator();
@@ -482,7 +486,9 @@ async function start() {
   for (const entry of screens) entries.set(entry.name, entry);
   const tables = core.referenceTables();
   maxFileSize = tables.maxFileSize;
+  performance.mark('gear-catalogue');
   buildScreens(screens, tables, { say });
+  performance.mark('gear-screens');
   for (const shown of document.querySelectorAll('.screen')) addScreenControls(shown);
   // The file's commands are the page's; the others the core's.
   const pageCommands = { mnuSave: saveCalculation, mnuReport: openReport };
@@ -545,6 +551,8 @@ async function start() {
   document.querySelector('#Nachalo .loading').remove();
   document.body.dataset.ready = 'true';
   performance.mark('gear-ready');
+  const picture = document.querySelector('#Nachalo img[data-src]');
+  if (matchMedia('(min-width: 601px)').matches) picture.src = picture.dataset.src;
 }
 
 start();
