@@ -255,6 +255,8 @@ std::string drawingSvgOf(Session& session, const std::string& screen, const std:
     area.paper = false;
     area.width = width;
     area.height = height;
+    // Its words in the page's language, as the desktop's pictures have them.
+    area.translate = session.translator();
     const std::optional<Drawing> drawing = session.drawing(*id, control, area);
     return drawing ? drawingSvg(*drawing) : std::string();
 }

@@ -208,6 +208,13 @@ describe('the page without a network and in English', () => {
     const refusal = await page.locator('#refusal-text').textContent();
     assert.doesNotMatch(refusal, /[а-яё]/i, refusal);
     await page.keyboard.press('Enter');
+    for (const [field, text] of [['Text1', '40'], ['Text4', '30'], ['Text5', '105'], ['Text6', '20'], ['Text7', '40']])
+      await type(page, 'Vvod', field, text);
+    await ok(page, 'Vvod');
+    await type(page, 'Vibor', 'Combo1', '2.5');
+    await ok(page, 'Vibor');
+    const sketch = await page.locator('#vivod1').textContent();
+    assert.doesNotMatch(sketch, /[а-яё]/i, 'the sketch and its drawing speak English');
     // Every text the page says itself is in the catalogue, translated.
     const untranslated = await page.evaluate(async () => {
       const core = await (await import('./gear.js')).default();
