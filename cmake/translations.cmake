@@ -5,7 +5,7 @@
 # GEAR_TR (shell/message.h), which lupdate reads as QT_TRANSLATE_NOOP; no
 # line numbers are kept, so the catalogue changes only when a text does.
 set(GEAR_TRANSLATION_CATALOGUE translations/gearwheel_en.ts)
-set(GEAR_TRANSLATED_FOLDERS src/shell src/material src/strength src/geometry src/screens src/file src/session src/ui)
+set(GEAR_TRANSLATED_FOLDERS src/shell src/material src/strength src/geometry src/screens src/file src/session src/ui src/web)
 set(GEAR_LUPDATE_OPTIONS
     -silent -locations none -no-obsolete -source-language ru -target-language en -I src
     -tr-function-alias QT_TRANSLATE_NOOP+=GEAR_TR_NOOP,QT_TRANSLATE_NOOP+=GEAR_TR,QT_TRANSLATE_NOOP+=GEAR_TEXT)

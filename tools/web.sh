@@ -6,6 +6,8 @@
 #   tools/web.sh build   builds the site
 #   tools/web.sh test    builds the site and the core's tests, runs those
 #                        under Node and the page's tests in headless Chromium
+#   tools/web.sh bench   builds the site and prints how soon it is usable,
+#                        against a blank page, on a laptop and a slowed phone
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/packages.sh
@@ -39,10 +41,17 @@ test)
     cmake --build build/web -j2
     # Node 20 tries to fetch the module as a web page would.
     node --no-experimental-fetch build/web/tests/core_tests.js --gtest_brief=1
-    (cd web && npm ci --no-audit --no-fund --loglevel=error && node --test tests/page.test.mjs tests/files.test.mjs)
+    (cd web && npm ci --no-audit --no-fund --loglevel=error && node --test tests/page.test.mjs tests/files.test.mjs tests/device.test.mjs)
+    ;;
+bench)
+    ensure_packages "${WEB_TEST_PACKAGES[@]}"
+    command -v npm >/dev/null 2>&1 || ensure_packages npm
+    configure
+    cmake --build build/web -j2 --target site
+    (cd web && npm ci --no-audit --no-fund --loglevel=error && node tests/bench.mjs "${RUNS:-15}")
     ;;
 *)
-    echo "usage: $0 serve|build|test" >&2
+    echo "usage: $0 serve|build|test|bench" >&2
     exit 2
     ;;
 esac

@@ -683,6 +683,61 @@
     </message>
 </context>
 <context>
+    <name>gear::web::Page</name>
+    <message>
+        <source>Загрузка…</source>
+        <translation>Loading…</translation>
+    </message>
+    <message>
+        <source>Модуль расчёта не загрузился (%1). Проверьте соединение и нажмите «Повторить».</source>
+        <translation>The calculation module did not load (%1). Check the connection and press “Retry”.</translation>
+    </message>
+    <message>
+        <source>Повторить</source>
+        <translation>Retry</translation>
+    </message>
+    <message>
+        <source>Скопировано</source>
+        <translation>Copied</translation>
+    </message>
+    <message>
+        <source>Не скопировано: браузер не дал доступа к буферу обмена (%1).</source>
+        <translation>Not copied: the browser gave no access to the clipboard (%1).</translation>
+    </message>
+    <message>
+        <source>Меню</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Экраны</source>
+        <translation>Screens</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Сохранить как PDF</source>
+        <translation>Save as PDF</translation>
+    </message>
+    <message>
+        <source>Тип файла</source>
+        <translation>File type</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Таблица, прокручивается в сторону</source>
+        <translation>Table, scrolls sideways</translation>
+    </message>
+    <message>
+        <source>Чертёж, прокручивается в сторону</source>
+        <translation>Drawing, scrolls sideways</translation>
+    </message>
+</context>
+<context>
     <name>inputs</name>
     <message>
         <source>Число зубьев шестерни Z1</source>

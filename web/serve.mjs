@@ -15,7 +15,12 @@ const kTypes = {
   '.wasm': 'application/wasm',
   '.svg': 'image/svg+xml',
   '.png': 'image/png',
+  '.jpg': 'image/jpeg',
+  '.json': 'application/json',
+  '.webmanifest': 'application/manifest+json',
 };
+// Already compressed.
+const kPacked = new Set(['.png', '.jpg']);
 
 export function serve(folder, port = 0) {
   const root = resolve(folder);
@@ -43,7 +48,7 @@ export function serve(folder, port = 0) {
       return;
     }
     const headers = { 'content-type': kTypes[extname(file)] ?? 'application/octet-stream', 'cache-control': 'no-cache' };
-    if (/\bgzip\b/.test(request.headers['accept-encoding'] ?? '') && extname(file) !== '.png') {
+    if (/\bgzip\b/.test(request.headers['accept-encoding'] ?? '') && !kPacked.has(extname(file))) {
       if (!gzipped.has(file)) gzipped.set(file, gzipSync(body, { level: 9 }));
       body = gzipped.get(file);
       headers['content-encoding'] = 'gzip';

@@ -3,17 +3,26 @@
 // the screens, as plain JavaScript values. Numbers reach the page as the
 // texts the core writes; the page computes nothing.
 #include "file/calculation_file.h"
+#include "file/input_table.h"
+#include "gear_version.h"
 #include "geometry/svg_writer.h"
-#include "screens/screen_catalogue.h"
-#include "session/session.h"
-#include "shell/number_text.h"
+#include "geometry/wheel_drawing.h"
 #include "material/steel_table.h"
+#include "screens/screen_catalogue.h"
+#include "screens/walkthrough_text.h"
+#include "session/session.h"
+#include "shell/input_range.h"
+#include "shell/number_text.h"
 
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
+#include <array>
+#include <map>
+#include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace gear::web {
 
@@ -44,6 +53,81 @@ std::string_view designName(WheelDesign design)
     case WheelDesign::Spoked: return "spoked";
     }
     return {};
+}
+
+// The page's language: the desktop's English catalogue, handed over by the
+// page as {context: {source: translation}} when the browser speaks English;
+// empty for Russian.
+std::map<std::pair<std::string, std::string>, std::string, std::less<>>& englishWords()
+{
+    static std::map<std::pair<std::string, std::string>, std::string, std::less<>> words;
+    return words;
+}
+
+Translator pageTranslator()
+{
+    if (englishWords().empty())
+        return {};
+    return [](std::string_view context, std::string_view source) {
+        const auto& words = englishWords();
+        const auto found = words.find(std::pair{std::string(context), std::string(source)});
+        return found == words.end() || found->second.empty() ? std::string(source) : found->second;
+    };
+}
+
+void useTranslations(const val& catalogue)
+{
+    auto& words = englishWords();
+    words.clear();
+    if (catalogue.isNull() || catalogue.isUndefined())
+        return;
+    const val contexts = val::global("Object").call<val>("keys", catalogue);
+    for (const std::string& context : emscripten::vecFromJSArray<std::string>(contexts)) {
+        const val messages = catalogue[context];
+        const val sources = val::global("Object").call<val>("keys", messages);
+        for (const std::string& source : emscripten::vecFromJSArray<std::string>(sources))
+            words[{context, source}] = messages[source].as<std::string>();
+    }
+}
+
+// Texts only the page says, in its own context.
+constexpr std::string_view kPage = "gear::web::Page";
+constexpr std::array kPageTexts{
+    GEAR_TR_NOOP("gear::web::Page", "Загрузка…"),
+    GEAR_TR_NOOP("gear::web::Page", "Модуль расчёта не загрузился (%1). Проверьте соединение и нажмите «Повторить»."),
+    GEAR_TR_NOOP("gear::web::Page", "Повторить"),
+    GEAR_TR_NOOP("gear::web::Page", "Скопировано"),
+    GEAR_TR_NOOP("gear::web::Page", "Не скопировано: браузер не дал доступа к буферу обмена (%1)."),
+    GEAR_TR_NOOP("gear::web::Page", "Меню"),
+    GEAR_TR_NOOP("gear::web::Page", "Экраны"),
+    GEAR_TR_NOOP("gear::web::Page", "Закрыть"),
+    GEAR_TR_NOOP("gear::web::Page", "Сохранить как PDF"),
+    GEAR_TR_NOOP("gear::web::Page", "Тип файла"),
+    GEAR_TR_NOOP("gear::web::Page", "Отмена"),
+    GEAR_TR_NOOP("gear::web::Page", "Таблица, прокручивается в сторону"),
+    GEAR_TR_NOOP("gear::web::Page", "Чертёж, прокручивается в сторону"),
+};
+
+// Every text the page writes itself: its own and those it shares with the
+// desktop's main window and report, by context and Russian source.
+val pageTexts()
+{
+    const Translator words = pageTranslator();
+    val texts = val::object();
+    const auto add = [&](std::string_view context, std::string_view source) {
+        val inContext = texts[std::string(context)];
+        if (inContext.isUndefined()) {
+            inContext = val::object();
+            texts.set(std::string(context), inContext);
+        }
+        inContext.set(std::string(source), text(translated(words, context, source)));
+    };
+    for (std::string_view source : kPageTexts)
+        add(kPage, source);
+    for (const auto& [context, messages] : englishWords())
+        if (context.first.rfind("gear::ui::", 0) == 0)
+            add(context.first, context.second);
+    return texts;
 }
 
 val screenValue(ScreenId screen)
@@ -102,6 +186,12 @@ val replyValue(const Reply& reply)
     return result;
 }
 
+Session* newSession(const std::string& separator)
+{
+    return new Session(separator, pageTranslator());
+}
+
+// The window's title, with the mark of unsaved work when there is some.
 std::string titleOf(const Session& session)
 {
     return session.title();
@@ -165,6 +255,8 @@ std::string drawingSvgOf(Session& session, const std::string& screen, const std:
     area.paper = false;
     area.width = width;
     area.height = height;
+    // Its words in the page's language, as the desktop's pictures have them.
+    area.translate = session.translator();
     const std::optional<Drawing> drawing = session.drawing(*id, control, area);
     return drawing ? drawingSvg(*drawing) : std::string();
 }
@@ -180,9 +272,9 @@ val drawingFileOf(Session& session, const std::string& screen, const std::string
     return file ? fileValue(*file) : val::null();
 }
 
-val walkthrough(Session& session)
+val walkthroughValue(const std::vector<WalkthroughSection>& sections)
 {
-    return arrayOf(session.walkthrough(), [](const WalkthroughSection& section) {
+    return arrayOf(sections, [](const WalkthroughSection& section) {
         val mode = val::object();
         mode.set("title", text(section.title));
         mode.set("notRun", text(section.notRun));
@@ -204,6 +296,11 @@ val walkthrough(Session& session)
                  }));
         return mode;
     });
+}
+
+val walkthrough(Session& session)
+{
+    return walkthroughValue(session.walkthrough());
 }
 
 std::string walkthroughText(Session& session)
@@ -254,6 +351,55 @@ val reportTablesOf(Session& session)
     return tablesValue(session.reportTables());
 }
 
+// Whether the core reads a typed text as a number: the page takes a refused
+// screen's first field that does not as the one to correct.
+bool holdsNumberText(const std::string& typed)
+{
+    return holdsNumber(typed);
+}
+
+// The calculation note: for each mode that reached its results, its
+// inputs, walkthrough, results and drawing (SVG laid out for an A4 page's
+// text width), as the desktop's report holds them.
+val reportOf(Session& session)
+{
+    const CalcState& state = session.state();
+    const Translator& words = session.translator();
+    const std::string& separator = session.decimalSeparator();
+    const std::vector<ResultTable> results = resultTables(state, separator, words);
+    const std::vector<WalkthroughSection> sections = walkthroughSections(state, separator, words);
+    val report = val::object();
+    report.set("program", text("gearwheel " GEAR_VERSION));
+    val modes = val::array();
+    size_t resultIndex = 0;
+    for (Mode mode : {Mode::Transmission, Mode::Wheel, Mode::Check}) {
+        if (!state.results[static_cast<size_t>(mode)])
+            continue;
+        val entry = val::object();
+        entry.set("title", text(translated(words, "mode", modeTitle(mode))));
+        entry.set("inputs", tablesValue({inputTable(state, mode, separator, words)})[0]);
+        if (resultIndex < results.size())
+            entry.set("results", tablesValue({results[resultIndex++]})[0]);
+        for (const WalkthroughSection& section : sections)
+            if (section.mode == mode)
+                entry.set("walkthrough", walkthroughValue({section})[0]);
+        // The drawing fills an A4 page's text width, 165 by 200 mm.
+        DrawingTarget area;
+        area.paper = false;
+        area.standardScale = true;
+        area.width = 165;
+        area.height = 200;
+        area.decimalSeparator = separator;
+        area.translate = words;
+        if (mode != Mode::Check)
+            if (const std::optional<Drawing> drawing = modeDrawing(state, mode, area))
+                entry.set("drawing", text(drawingSvg(*drawing)));
+        modes.call<void>("push", entry);
+    }
+    report.set("modes", modes);
+    return report;
+}
+
 std::string_view layoutName(ScreenLayout layout)
 {
     switch (layout) {
@@ -295,7 +441,7 @@ std::string_view actionName(ButtonAction action)
 // language and its lists' numbers written with `separator`.
 val catalogue(const std::string& separator)
 {
-    const Translator words;
+    const Translator words = pageTranslator();
     return arrayOf(screenCatalogue(), [&](const ScreenEntry& entry) {
         val screen = val::object();
         screen.set("name", screenValue(entry.id));
@@ -360,9 +506,9 @@ val referenceTables()
     val tables = val::object();
     val steels = val::array();
     for (int index = 0; index <= static_cast<int>(kSteelRows.size()); ++index)
-        steels.call<void>("push", text(steelItemText(index)));
+        steels.call<void>("push", text(steelItemText(index, pageTranslator())));
     tables.set("steelItems", steels);
-    tables.set("steelColumnWidths", arrayOf(kSteelColumnWidths, [](int width) { return val(width); }));
+    tables.set("steelColumnWidths", arrayOf(steelColumnWidths(pageTranslator()), [](int width) { return val(width); }));
     // A file larger than this is refused unread: the page reads one byte
     // more, to tell it.
     tables.set("maxFileSize", static_cast<double>(kMaxCalculationFileSize));
@@ -374,7 +520,7 @@ val referenceTables()
 EMSCRIPTEN_BINDINGS(gear)
 {
     emscripten::class_<Session>("Session")
-        .constructor<std::string>()
+        .constructor(&newSession, emscripten::allow_raw_pointers())
         .function("menu", &menu)
         .function("ok", &ok)
         .function("showDrawing", &showDrawing)
@@ -390,9 +536,13 @@ EMSCRIPTEN_BINDINGS(gear)
         .function("walkthrough", &walkthrough)
         .function("walkthroughText", &walkthroughText)
         .function("resultTables", &resultTablesOf)
-        .function("reportTables", &reportTablesOf);
+        .function("reportTables", &reportTablesOf)
+        .function("report", &reportOf);
     emscripten::function("catalogue", &catalogue);
     emscripten::function("referenceTables", &referenceTables);
+    emscripten::function("useTranslations", &useTranslations);
+    emscripten::function("pageTexts", &pageTexts);
+    emscripten::function("holdsNumber", &holdsNumberText);
 }
 
 } // namespace gear::web

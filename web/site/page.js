@@ -6,6 +6,35 @@ import { showDrawing } from './drawing.js';
 import { buildScreens } from './screens.js';
 import { resultTablesHtml, walkthroughHtml } from './walkthrough.js';
 
+// English when the browser's language is, Russian otherwise, as the desktop
+// follows its region; a link may fix it with ?lang=ru or ?lang=en.
+function speaksEnglish() {
+  const fixed = new URLSearchParams(location.search).get('lang');
+  if (fixed) return fixed === 'en';
+  return /^en\b/i.test(navigator.language ?? '');
+}
+const english = speaksEnglish();
+// The desktop's English catalogue, {context: {source: translation}}.
+let catalogue = {};
+
+// A text the page writes itself, in the page's language.
+function say(source, context = 'gear::web::Page') {
+  return catalogue[context]?.[source] || source;
+}
+
+// The texts written into the page's HTML, marked with the context they are
+// translated in.
+function translateStatic() {
+  if (!english) return;
+  document.documentElement.lang = 'en';
+  for (const marked of document.querySelectorAll('[data-context]')) {
+    const words = [...marked.childNodes].reverse().find((node) => node.nodeType === Node.TEXT_NODE && node.data.trim());
+    if (words) words.data = say(words.data, marked.dataset.context);
+  }
+  for (const marked of document.querySelectorAll('[data-context-label]'))
+    marked.setAttribute('aria-label', say(marked.getAttribute('aria-label'), marked.dataset.contextLabel));
+}
+
 // The decimal separator of the browser's language, as the desktop program
 // takes its region's: a comma for Russian.
 function decimalSeparator() {
@@ -53,6 +82,11 @@ function beep() {
   }
 }
 
+// The menu command each open screen's chain started from: a screen that
+// closes gives the focus back to it.
+const openedBy = new Map();
+let commandInProgress = null;
+
 // A screen comes to the front: the top of the desk, where the student looks.
 function open(name) {
   const shown = screen(name);
@@ -60,13 +94,19 @@ function open(name) {
   if (shown.parentElement === desk) desk.prepend(shown);
   shown.hidden = false;
   if (name === 'hodRascheta') showWalkthrough();
+  if (commandInProgress) openedBy.set(name, commandInProgress);
   shown.scrollIntoView({ block: 'nearest' });
   const first = shown.querySelector('input:not([type=radio]), input[type=radio]:checked, input[type=radio], select, button[type=submit]');
   (first ?? shown.querySelector('h2')).focus({ preventScroll: true });
 }
 
-function leave(shown) {
+function leave(shown, { returnFocus = false } = {}) {
+  const hadFocus = shown.contains(document.activeElement);
   shown.hidden = true;
+  if (returnFocus || hadFocus) {
+    const command = openedBy.get(shown.id);
+    (command && !command.disabled ? command : document.querySelector('#Nachalo button[data-name]'))?.focus();
+  }
 }
 
 function showWalkthrough() {
@@ -95,12 +135,34 @@ function refuse(message, from) {
   tell(message, from);
 }
 
+let refusedField = null;
+let core;
+
+// The field a refusal sends the student back to: the first whose text the
+// core does not read as a number (a helix angle may stay empty), else the
+// screen's first field.
+function fieldToCorrect(shown) {
+  const entry = entries.get(shown.id);
+  for (const input of entry?.texts ?? []) {
+    const field = control(shown.id, input.control);
+    if (!field) continue;
+    if (input.helixAngle && field.value.trim() === '') continue;
+    if (!core.holdsNumber(field.value)) return field;
+  }
+  return null;
+}
+
 function dismissRefusal() {
   backdrop.hidden = true;
   setPageInert(false);
-  // A file's sentence goes back to the menu.
-  (refusedFrom ?? document.getElementById('Nachalo')).querySelector('input:not([type=radio]), select, button')?.focus();
+  // Back to the field the sentence is about, to correct it; a file's
+  // sentence goes back to the menu.
+  const field = refusedField ?? (refusedFrom ?? document.getElementById('Nachalo'))
+    .querySelector('input:not([type=radio]), input[type=radio]:checked, input[type=radio], select, button:not(.close)');
+  field?.focus();
+  if (field?.select && field.tagName === 'INPUT' && field.type !== 'radio') field.select();
   refusedFrom = null;
+  refusedField = null;
 }
 
 // The window's title names the file and marks work it does not hold, as
@@ -139,6 +201,7 @@ function follow(reply) {
   const over = reply.messageScreen ? screen(reply.messageScreen) : null;
   // A refusal changes no screen; a notice is read once the screens stand.
   if (reply.refused) {
+    refusedField = over ? fieldToCorrect(over) : null;
     refuse(reply.message, over);
     return;
   }
@@ -239,22 +302,65 @@ function timed(call) {
 }
 
 function act(action, shown) {
+  commandInProgress = openedBy.get(shown.id) ?? null;
+  try {
+    perform(action, shown);
+  } finally {
+    commandInProgress = null;
+  }
+}
+
+function perform(action, shown) {
   switch (action) {
   case 'ok': {
     const input = inputOf(shown);
     follow(timed(() => session.ok(shown.id, input)));
     break;
   }
-  case 'close': leave(shown); break;
+  case 'close': leave(shown, { returnFocus: true }); break;
   case 'drawing': follow(timed(() => session.showDrawing())); break;
   case 'save-drawing': askToSaveDrawing(shown); break;
-  case 'copy': navigator.clipboard?.writeText(session.walkthroughText()); break;
+  case 'copy': copyWalkthrough(shown); break;
   case 'print':
+    // The walkthrough with each mode's inputs and results after it.
     document.getElementById('printout').innerHTML = resultTablesHtml(session.reportTables());
+    document.body.classList.add('printing-walkthrough');
     window.print();
     break;
   default: break;
   }
+}
+
+// A plain-http page has no clipboard interface: the browser's older copy
+// command still works there.
+function copiedByCommand(text) {
+  const holder = document.createElement('textarea');
+  holder.value = text;
+  holder.setAttribute('readonly', '');
+  holder.style.position = 'fixed';
+  holder.style.opacity = '0';
+  document.body.append(holder);
+  holder.select();
+  let done = false;
+  try {
+    done = document.execCommand('copy');
+  } finally {
+    holder.remove();
+  }
+  return done;
+}
+
+async function copyWalkthrough(shown) {
+  const status = shown.querySelector('.copy-status');
+  const text = session.walkthroughText();
+  let said = say('Скопировано');
+  try {
+    if (navigator.clipboard && window.isSecureContext) await navigator.clipboard.writeText(text);
+    else if (!copiedByCommand(text)) throw new Error(window.isSecureContext ? 'copy' : 'http');
+  } catch (error) {
+    if (!copiedByCommand(text)) said = say('Не скопировано: браузер не дал доступа к буферу обмена (%1).').replace('%1', error.message);
+  }
+  status.textContent = said;
 }
 
 function addScreenControls(shown) {
@@ -262,9 +368,9 @@ function addScreenControls(shown) {
   const close = document.createElement('button');
   close.type = 'button';
   close.className = 'close';
-  close.setAttribute('aria-label', 'Закрыть');
+  close.setAttribute('aria-label', say('Закрыть'));
   close.textContent = '×';
-  close.addEventListener('click', () => leave(shown));
+  close.addEventListener('click', () => leave(shown, { returnFocus: true }));
   shown.querySelector('h2').after(close);
   shown.querySelector('h2').tabIndex = -1;
   const form = shown.querySelector('form');
@@ -278,26 +384,131 @@ function addScreenControls(shown) {
     button.addEventListener('click', () => act(button.dataset.action, shown));
 }
 
+// «Отчёт (PDF)…»: the calculation note as a page of its own, to print or
+// to save as PDF with the browser's print.
+const report = document.getElementById('report');
+let reportOpenedBy = null;
+
+function author() {
+  const fields = {};
+  for (const field of report.querySelectorAll('.report-author input')) fields[field.dataset.name] = field.value;
+  return fields;
+}
+
+// The note's module is asked for only when a note is made.
+let reportHtml = null;
+
+async function showReport() {
+  reportHtml ??= (await import('./report.js')).reportHtml;
+  const sheet = report.querySelector('.sheet');
+  sheet.innerHTML = reportHtml(session.report(), author(), { say, english });
+  document.title = `${say('Отчёт', 'gear::ui::Report')} — ${session.title()}`;
+}
+
+async function openReport(command) {
+  reportOpenedBy = command;
+  const kept = JSON.parse(localStorage.getItem('gear.author') ?? '{}');
+  for (const field of report.querySelectorAll('.report-author input')) field.value = kept[field.dataset.name] ?? field.value;
+  await showReport();
+  document.body.classList.add('report-open');
+  report.hidden = false;
+  window.scrollTo(0, 0);
+  report.querySelector('.report-author input').focus();
+}
+
+function closeReport() {
+  report.hidden = true;
+  document.body.classList.remove('report-open');
+  showTitle();
+  reportOpenedBy?.focus();
+}
+
+function setUpReport() {
+  const form = report.querySelector('form');
+  form.addEventListener('input', () => {
+    localStorage.setItem('gear.author', JSON.stringify(author()));
+    showReport();
+  });
+  form.addEventListener('submit', (event) => {
+    event.preventDefault();
+    window.print();
+  });
+  form.querySelector('[data-name=Command2]').addEventListener('click', closeReport);
+}
+
+// Says why the core did not load and offers to try again, in place of
+// «Загрузка…».
+function loadFailed(error) {
+  const place = document.querySelector('#Nachalo .loading');
+  place.setAttribute('role', 'alert');
+  const retry = document.createElement('button');
+  retry.type = 'button';
+  retry.textContent = say('Повторить');
+  retry.addEventListener('click', () => location.reload());
+  const why = document.createElement('p');
+  why.textContent = say('Модуль расчёта не загрузился (%1). Проверьте соединение и нажмите «Повторить».')
+    .replace('%1', error?.message || String(error));
+  place.replaceChildren(why, retry);
+  document.body.dataset.failed = 'true';
+  retry.focus();
+}
+
+async function loadCatalogue() {
+  if (!english) return;
+  try {
+    const response = await fetch('gearwheel_en.json');
+    if (response.ok) catalogue = await response.json();
+  } catch {
+    // Without the catalogue the page speaks Russian.
+  }
+}
+
 async function start() {
-  const loading = createGearModule();
-  // The language's number format takes a while to load the first time: it
-  // loads while the core compiles.
+  const words = loadCatalogue();
+  try {
+    const loading = createGearModule();
+    // The language's number format takes a while to load the first time: it
+    // loads while the core compiles.
+    decimalSeparator();
+    [core] = await Promise.all([loading, words]);
+  } catch (error) {
+    await words;
+    translateStatic();
+    loadFailed(error);
+    return;
+  }
+  performance.mark('gear-core');
+  translateStatic();
+  if (english) core.useTranslations(catalogue);
   const separator = decimalSeparator();
-  const core = await loading;
   session = new core.Session(separator);
-  const catalogue = core.catalogue(separator);
-  for (const entry of catalogue) entries.set(entry.name, entry);
+  const screens = core.catalogue(separator);
+  for (const entry of screens) entries.set(entry.name, entry);
   const tables = core.referenceTables();
   maxFileSize = tables.maxFileSize;
-  buildScreens(catalogue, tables);
+  performance.mark('gear-catalogue');
+  buildScreens(screens, tables, { say });
+  performance.mark('gear-screens');
   for (const shown of document.querySelectorAll('.screen')) addScreenControls(shown);
   // The file's commands are the page's; the others the core's.
-  const pageCommands = { mnuSave: saveCalculation };
+  const pageCommands = { mnuSave: saveCalculation, mnuReport: openReport };
   for (const command of document.querySelectorAll('#Nachalo button[data-name]')) {
     const own = pageCommands[command.dataset.name];
-    command.addEventListener('click', () => (own ? own() : follow(session.menu(command.dataset.name))));
+    command.addEventListener('click', () => {
+      if (own) {
+        own(command);
+        return;
+      }
+      commandInProgress = command;
+      try {
+        follow(session.menu(command.dataset.name));
+      } finally {
+        commandInProgress = null;
+      }
+    });
     command.disabled = false;
   }
+  setUpReport();
   const opener = document.querySelector('#Nachalo [data-name=mnuOpen]');
   opener.addEventListener('change', () => openFile(opener));
   opener.disabled = false;
@@ -323,12 +534,25 @@ async function start() {
       closeDrawingDialog();
       return;
     }
+    if (!report.hidden) {
+      closeReport();
+      return;
+    }
     // Esc leaves the screen it is pressed in, as the frame's close button.
-    event.target.closest?.('.screen')?.setAttribute('hidden', '');
+    const inScreen = event.target.closest?.('.screen');
+    if (inScreen) leave(inScreen, { returnFocus: true });
   });
+  window.addEventListener('afterprint', () => {
+    document.body.classList.remove('printing-walkthrough');
+    document.getElementById('printout').replaceChildren();
+  });
+  // Once loaded, the site is kept for use without a network.
+  if ('serviceWorker' in navigator && window.isSecureContext) navigator.serviceWorker.register('service-worker.js').catch(() => {});
   document.querySelector('#Nachalo .loading').remove();
   document.body.dataset.ready = 'true';
   performance.mark('gear-ready');
+  const picture = document.querySelector('#Nachalo img[data-src]');
+  if (matchMedia('(min-width: 601px)').matches) picture.src = picture.dataset.src;
 }
 
 start();

@@ -60,6 +60,10 @@ function gridTable(cells, headRows, { decorate = () => {}, extra = () => [], cla
         colspan: cell.columnSpan > 1 ? cell.columnSpan : undefined,
         'data-name': cell.control,
       }, cell.text);
+      // The head over the options has no words of its own: a cell, not a
+      // header, for whoever reads the table aloud.
+      if (cell.mark) td.setAttribute('role', 'cell');
+      else if (row < headRows && !cell.text.trim()) td.setAttribute('role', 'cell');
       decorate(td, cell);
       line.append(td);
     }
@@ -74,8 +78,12 @@ function radio(screen, option) {
   return element('input', { type: 'radio', name: screen.name, id: `${screen.name}-${option.control}`, 'data-name': option.control });
 }
 
+// The page's own words, set by buildScreens.
+let say = (source) => source;
+
+// A table wider than a phone scrolls inside a region the keyboard reaches.
 function scrolling(content) {
-  const scroll = element('div', { class: 'scroll' });
+  const scroll = element('div', { class: 'scroll', tabindex: '0', role: 'region', 'aria-label': say('Таблица, прокручивается в сторону') });
   scroll.append(content);
   return scroll;
 }
@@ -91,7 +99,7 @@ function datalist(id, items) {
 // caption of a helix angle.
 function promptedField(screen, input, form) {
   const id = `${screen.name}-${input.control}`;
-  const field = element('input', { id, 'data-name': input.control, autocomplete: 'off' });
+  const field = element('input', { id, 'data-name': input.control, autocomplete: 'off', inputmode: 'decimal' });
   if (input.helixAngle) {
     const label = `${screen.name}-${input.label}`;
     const sign = `${screen.name}-Image2`;
@@ -117,7 +125,7 @@ const builders = {
   hardnessTable(screen) {
     const { section, form } = frame(screen);
     // The head's last column stands over the options.
-    const cells = [...screen.cells, { control: '', text: '', row: 0, column: 5, rowSpan: 2, columnSpan: 1 }];
+    const cells = [...screen.cells, { control: '', text: '', row: 0, column: 5, rowSpan: 2, columnSpan: 1, mark: true }];
     const table = gridTable(cells, 2, {
       decorate: (td, cell) => {
         if (cell.column !== 0 || cell.row < 2) return;
@@ -132,13 +140,21 @@ const builders = {
         return [td];
       },
     });
+    // A tap anywhere on a row marks its option: on a phone the marks sit at
+    // the table's far end.
+    for (const line of table.tBodies[0].rows) {
+      const mark = line.querySelector('input[type=radio]');
+      if (mark) line.addEventListener('click', (event) => {
+        if (event.target !== mark && !event.target.closest('label')) mark.click();
+      });
+    }
     form.append(scrolling(table), buttonRow(screen));
     return section;
   },
 
   treatmentTable(screen) {
     const { section, form } = frame(screen);
-    const cells = [...screen.cells, { control: '', text: '', row: 0, column: 1, rowSpan: 2, columnSpan: 1 }];
+    const cells = [...screen.cells, { control: '', text: '', row: 0, column: 1, rowSpan: 2, columnSpan: 1, mark: true }];
     const table = gridTable(cells, 2);
     // Each option's row: its caption and its mark before the row's cells.
     screen.options.forEach((option, i) => {
@@ -195,7 +211,7 @@ const builders = {
       const label = `${screen.name}-${input.label}`;
       const column = element('div', { class: 'column' });
       column.append(element('label', { for: id, id: label, 'data-name': input.label }, input.caption),
-        element('input', { id, 'data-name': input.control, list: `${id}-list`, autocomplete: 'off', 'aria-labelledby': `${label} ${heading}` }),
+        element('input', { id, 'data-name': input.control, list: `${id}-list`, autocomplete: 'off', inputmode: 'decimal', 'aria-labelledby': `${label} ${heading}` }),
         datalist(`${id}-list`, input.items));
       columns.append(column);
     }
@@ -268,7 +284,7 @@ const builders = {
     // The note after the dimensions, shown only when the core has one.
     const note = element('p', { 'data-name': screen.displays[screen.captions.length], class: 'note' });
     note.hidden = true;
-    sketch.append(list, element('div', { 'data-name': 'Image1', class: 'drawing', 'data-width': width, 'data-height': height }), note);
+    sketch.append(list, element('div', { 'data-name': 'Image1', class: 'drawing', 'data-width': width, 'data-height': height, tabindex: '0', role: 'region', 'aria-label': say('Чертёж, прокручивается в сторону') }), note);
     form.append(sketch, buttonRow(screen));
     return section;
   },
@@ -277,7 +293,7 @@ const builders = {
     const { section, form } = frame(screen);
     const drawings = element('div', { class: 'drawings' });
     for (const name of ['Image1', 'Image2', 'Image3']) {
-      const picture = element('div', { 'data-name': name, class: 'drawing', 'data-width': 520, 'data-height': 640 });
+      const picture = element('div', { 'data-name': name, class: 'drawing', 'data-width': 520, 'data-height': 640, tabindex: '0', role: 'region', 'aria-label': say('Чертёж, прокручивается в сторону') });
       picture.hidden = true;
       drawings.append(picture);
     }
@@ -309,7 +325,7 @@ const builders = {
       // A screen reader says the symbol and what it means.
       rows.append(element('label', { for: field, id: symbol, 'data-name': input.label, class: 'symbol' }, input.caption),
         element('span', { id: described, 'data-name': meaning.control, class: 'meaning' }, meaning.text),
-        element('input', { id: field, 'data-name': input.control, autocomplete: 'off', 'aria-labelledby': `${symbol} ${described}` }));
+        element('input', { id: field, 'data-name': input.control, autocomplete: 'off', inputmode: 'decimal', 'aria-labelledby': `${symbol} ${described}` }));
     });
     form.append(rows, buttonRow(screen));
     return section;
@@ -319,7 +335,8 @@ const builders = {
     const aside = element('aside', { id: screen.name, class: 'screen walkthrough', 'aria-labelledby': `${screen.name}-title` });
     aside.hidden = true;
     const form = element('form');
-    form.append(element('div', { 'data-name': 'Text1', class: 'steps', tabindex: '0' }), buttonRow(screen));
+    form.append(element('div', { 'data-name': 'Text1', class: 'steps', tabindex: '0', role: 'region', 'aria-labelledby': `${screen.name}-title` }), buttonRow(screen),
+      element('p', { class: 'copy-status', role: 'status' }));
     aside.append(element('h2', { id: `${screen.name}-title` }, screen.title), form);
     return aside;
   },
@@ -327,7 +344,8 @@ const builders = {
 
 // Builds every screen the catalogue lists, hidden: the walkthrough beside
 // the desk, the others on it. The page has no exit to confirm.
-export function buildScreens(catalogue, tables) {
+export function buildScreens(catalogue, tables, words = {}) {
+  if (words.say) say = words.say;
   const desk = document.getElementById('desk');
   for (const screen of catalogue) {
     const build = builders[screen.layout];

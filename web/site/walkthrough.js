@@ -16,7 +16,7 @@ export function symbolHtml(marked) {
 export function walkthroughHtml(sections) {
   let html = '';
   for (const section of sections) {
-    html += `<h3>${escaped(section.title)}</h3>`;
+    if (section.title) html += `<h3>${escaped(section.title)}</h3>`;
     if (section.notRun) {
       html += `<p class="not-run">${escaped(section.notRun)}</p>`;
       continue;

@@ -47,16 +47,20 @@ export async function startBrowser() {
 }
 
 // A fresh page, its core loaded; errors of the page fail the test that asks.
-export async function openPage(session, { locale = 'en-US', width = 1366, height = 768 } = {}) {
-  const context = await session.browser.newContext({ locale, viewport: { width, height } });
+// The page is Russian with a point for the decimal separator unless `lang`
+// is null (the browser's language decides); `touch` makes it a phone's.
+export async function openPage(session, { locale = 'en-US', width = 1366, height = 768, lang = 'ru', touch = false,
+  ready = true } = {}) {
+  const context = await session.browser.newContext({ locale, viewport: { width, height }, hasTouch: touch, isMobile: touch });
   const page = await context.newPage();
   const errors = [];
   page.on('pageerror', (error) => errors.push(error.message));
   page.on('console', (message) => {
     if (message.type() === 'error') errors.push(message.text());
   });
-  await page.goto(session.url);
-  await page.waitForSelector('body[data-ready]');
+  page.address = lang ? `${session.url}?lang=${lang}` : session.url;
+  await page.goto(page.address);
+  if (ready) await page.waitForSelector('body[data-ready]');
   page.errors = errors;
   return page;
 }

@@ -301,7 +301,7 @@ describe('drawings and files', () => {
     const pair = await downloaded(page, () => menu(page, 'mnuSave'));
     assert.equal(pair.name, 'Передача.gear', 'named after its mode');
     assert.equal(pair.text, desktop.transmission.file);
-    assert.equal(await page.title(), 'Расчёт зубчатого колеса');
+    assert.equal(await page.title(), 'Передача.gear — Расчёт зубчатого колеса', 'the work is held by the file saved');
 
     for (const [pass, play] of [['wheel', (fresh) => wheelPass(fresh, '105')], ['check', checkPass]]) {
       const fresh = await openPage(session);

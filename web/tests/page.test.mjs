@@ -110,7 +110,7 @@ describe('the page', () => {
     assert.equal(facts.titles.stal3, 'Выбор матеоиала');
     assert.equal(facts.titles.vivod2, 'Эскиз зубчатого колеса при 250<da<600');
     assert.equal(facts.titles.hodRascheta, 'Ход расчёта');
-    assert.deepEqual(facts.commands, ['mnuKol', 'mnuProv', 'mnuPer', 'mnuSave', 'mnuProg', 'mnuSteps', 'mnuParam']);
+    assert.deepEqual(facts.commands, ['mnuKol', 'mnuProv', 'mnuPer', 'mnuSave', 'mnuReport', 'mnuProg', 'mnuSteps', 'mnuParam']);
     assert.equal(await page.locator('#Nachalo input[type=file][data-name=mnuOpen]').getAttribute('accept'), '.gear');
     assert.deepEqual(facts.unlabelled, [], 'every field has its caption as its name');
     assert.deepEqual(facts.nameless, [], 'every control has its name');
