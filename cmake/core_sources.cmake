@@ -22,6 +22,7 @@ set(GEAR_CORE_SOURCES
     src/shell/parameters.h src/shell/parameters.cpp
     src/shell/units.h
     src/shell/walkthrough.h src/shell/walkthrough.cpp
+    src/shell/self_check.h src/shell/self_check.cpp
     src/material/material.h
     src/material/hardness_recommendation.h src/material/hardness_recommendation.cpp
     src/material/manufacturing_requirements.h src/material/manufacturing_requirements.cpp

@@ -8,16 +8,16 @@
 #include "material/hardness_recommendation.h"
 #include "material/manufacturing_requirements.h"
 #include "material/steel_grade.h"
+#include "material/steel_table.h"
 #include "material/treatment_method.h"
 #include "screens/screen_catalogue.h"
+#include "screens/walkthrough_text.h"
 #include "shell/angle.h"
 #include "shell/input_range.h"
 #include "shell/mode_commands.h"
 #include "shell/number_text.h"
 #include "shell/parameters.h"
-#include "material/steel_table.h"
 #include "shell/reference_tables.h"
-#include "screens/walkthrough_text.h"
 #include "strength/check_calculation.h"
 #include "strength/transmission_design.h"
 
@@ -36,6 +36,10 @@ using Json = nlohmann::ordered_json;
 namespace {
 
 constexpr std::array<std::string_view, kModeCount> kModeKeys{"transmission", "wheel", "check"};
+
+// A variant's name, a symbol or a typed value is a few characters; the
+// limit only keeps a hostile file small.
+constexpr int kMaxVariantLength = 200;
 
 // How a screen's Ok is given its inputs in the file: an option, row or list
 // item under `choiceField`, or texts under `textFields`, in the order the Ok
@@ -401,6 +405,87 @@ public:
                 readResults(*results, which, path + ".results", calculation.results[static_cast<size_t>(which)]);
             if (failed())
                 return;
+        }
+    }
+
+    void readSelfCheck(const Json& document, SelfCheckWork& work)
+    {
+        if (const auto variant = document.find("variant"); variant != document.end()) {
+            if (!expect(*variant, Json::value_t::string, "variant"))
+                return;
+            work.variant = variant->get<std::string>();
+            if (utf8Length(work.variant) > kMaxVariantLength) {
+                fail(GEAR_TR("file", "Текст в поле %1 длиннее %2 знаков.")
+                         .arg("variant")
+                         .arg(std::to_string(kMaxVariantLength)));
+                return;
+            }
+        }
+        const auto section = document.find("selfCheck");
+        if (section == document.end())
+            return;
+        if (!expect(*section, Json::value_t::object, "selfCheck") ||
+            !onlyKnown(*section, {"tolerance", "values"}, "selfCheck"))
+            return;
+        if (const auto tolerance = section->find("tolerance"); tolerance != section->end()) {
+            const auto number = finite(*tolerance, "selfCheck.tolerance");
+            if (!number)
+                return;
+            if (!(*number > 0.0 && *number <= kMaxSelfCheckTolerance)) {
+                fail(GEAR_TR("file", "Допуск selfCheck.tolerance должен быть больше 0 и не больше %1 %.")
+                         .arg(numberToText(kMaxSelfCheckTolerance)));
+                return;
+            }
+            work.tolerance = *number;
+        }
+        const auto values = section->find("values");
+        if (values == section->end())
+            return;
+        if (!expect(*values, Json::value_t::array, "selfCheck.values"))
+            return;
+        for (size_t i = 0; i < values->size(); ++i) {
+            const Json& entry = (*values)[i];
+            const std::string path = "selfCheck.values[" + std::to_string(i) + "]";
+            if (!expect(entry, Json::value_t::object, path) ||
+                !onlyKnown(entry, {"mode", "symbol", "line", "text"}, path))
+                return;
+            const Json* mode = required(entry, "mode", path);
+            const Json* symbol = required(entry, "symbol", path);
+            const Json* text = required(entry, "text", path);
+            if (!mode || !symbol || !text || !expect(*mode, Json::value_t::string, path + ".mode") ||
+                !expect(*symbol, Json::value_t::string, path + ".symbol") ||
+                !expect(*text, Json::value_t::string, path + ".text"))
+                return;
+            const auto which = std::find(kModeKeys.begin(), kModeKeys.end(), mode->get<std::string>());
+            if (which == kModeKeys.end()) {
+                fail(GEAR_TR("file", "Неизвестный расчёт %1.mode: бывают transmission, wheel и check.").arg(path));
+                return;
+            }
+            TypedValue typed{{static_cast<Mode>(which - kModeKeys.begin()), symbol->get<std::string>(), 1},
+                             text->get<std::string>()};
+            if (const auto line = entry.find("line"); line != entry.end()) {
+                const auto number = integer(*line, path + ".line");
+                if (!number)
+                    return;
+                if (*number < 1) {
+                    fail(GEAR_TR("file", "Поле %1.line должно быть положительным.").arg(path));
+                    return;
+                }
+                typed.line.occurrence = static_cast<int>(*number);
+            }
+            if (utf8Length(typed.text) > kMaxVariantLength || utf8Length(typed.line.symbol) > kMaxVariantLength) {
+                fail(GEAR_TR("file", "Текст в поле %1 длиннее %2 знаков.")
+                         .arg(path)
+                         .arg(std::to_string(kMaxVariantLength)));
+                return;
+            }
+            const bool twice = std::any_of(work.values.begin(), work.values.end(),
+                                           [&](const TypedValue& v) { return v.line == typed.line; });
+            if (twice) {
+                fail(GEAR_TR("file", "Строка %1 хода расчёта стоит в selfCheck.values дважды.").arg(path));
+                return;
+            }
+            work.values.push_back(std::move(typed));
         }
     }
 
@@ -918,6 +1003,7 @@ Calculation calculationOf(const CalcState& state)
             step.given.choice = 0;
         calculation.steps.push_back(std::move(step));
     }
+    calculation.selfCheck = state.selfCheck;
     return calculation;
 }
 
@@ -975,6 +1061,7 @@ std::vector<ScreenId> reopen(CalcState& state, const Calculation& calculation, c
         lastStep = step;
         lastOutcome = outcome;
     });
+    state.selfCheck = calculation.selfCheck;
     std::vector<ScreenId> open;
     if (!lastStep)
         return open;
@@ -1043,6 +1130,24 @@ std::string calculationText(const Calculation& calculation)
         modes[std::string(kModeKeys[m])] = std::move(modeJson);
     }
     document["modes"] = std::move(modes);
+    const SelfCheckWork& work = calculation.selfCheck;
+    if (!work.variant.empty())
+        document["variant"] = work.variant;
+    if (!work.values.empty() || work.tolerance != kDefaultSelfCheckTolerance) {
+        Json section = Json::object();
+        section["tolerance"] = numberJson(work.tolerance);
+        Json values = Json::array();
+        for (const TypedValue& typed : work.values) {
+            Json entry;
+            entry["mode"] = kModeKeys[static_cast<size_t>(typed.line.mode)];
+            entry["symbol"] = typed.line.symbol;
+            entry["line"] = typed.line.occurrence;
+            entry["text"] = typed.text;
+            values.push_back(std::move(entry));
+        }
+        section["values"] = std::move(values);
+        document["selfCheck"] = std::move(section);
+    }
     return document.dump(2, ' ', false, Json::error_handler_t::strict) + '\n';
 }
 
@@ -1102,7 +1207,7 @@ OpenedCalculation openCalculation(std::string_view text)
         opened.refusal = GEAR_TR("file", "Поле version должно быть не меньше 1.");
         return opened;
     }
-    read.onlyKnown(document, {"format", "version", "defaults", "modes"}, "");
+    read.onlyKnown(document, {"format", "version", "defaults", "modes", "variant", "selfCheck"}, "");
     Calculation& calculation = opened.calculation;
     if (const auto defaults = document.find("defaults"); defaults != document.end() && !read.failed())
         read.readDefaults(*defaults, calculation.defaults);
@@ -1118,6 +1223,8 @@ OpenedCalculation openCalculation(std::string_view text)
                 read.fail(GEAR_TR("file", "Поле order одинаково у %1 и %2.").arg(steps[i - 1].path).arg(steps[i].path));
         }
     }
+    if (!read.failed())
+        read.readSelfCheck(document, calculation.selfCheck);
     if (read.failed()) {
         opened.refusal = read.refusal();
         return opened;
@@ -1139,6 +1246,7 @@ OpenedCalculation openCalculation(std::string_view text)
     std::vector<Message> taken = bringIntoRange(calculation.defaults, older.loadFactorsRaised);
 
     replay(opened.state, calculation.defaults, calculation.steps);
+    opened.state.selfCheck = calculation.selfCheck;
     if (!allFinite(opened.state)) {
         opened.refusal = GEAR_TR("file", "Расчёт по данным файла не даёт конечного результата.");
         return opened;
@@ -1153,6 +1261,7 @@ OpenedCalculation openCalculation(std::string_view text)
     // again by today's formulas and says what changed.
     if (older.version == kCalculationVersion && taken.empty()) {
         opened.refusal = compareResults(calculation, run);
+        opened.resultsDiffer = !opened.refusal.empty();
         return opened;
     }
     std::vector<Message> changed = migrationNotice(calculation, run, opened.state, older);
@@ -1175,6 +1284,7 @@ SavedCalculation saveCalculation(const CalcState& state)
     const Calculation live = calculationOf(state);
     CalcState run;
     replay(run, live.defaults, live.steps);
+    run.selfCheck = state.selfCheck;
     const Calculation recomputed = calculationOf(run);
     SavedCalculation saved{calculationText(recomputed), {}};
     for (size_t m = 0; m < kModeCount; ++m) {
