@@ -4,10 +4,10 @@
 // texts the core writes; the page computes nothing.
 #include "file/calculation_file.h"
 #include "geometry/svg_writer.h"
+#include "material/steel_table.h"
 #include "screens/screen_catalogue.h"
 #include "session/session.h"
 #include "shell/number_text.h"
-#include "material/steel_table.h"
 
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
@@ -201,6 +201,38 @@ val walkthrough(Session& session)
     });
 }
 
+// The self-check's rows: where each value line stands, its formula
+// without numbers, what the student typed and its mark.
+val selfCheckRows(Session& session)
+{
+    return arrayOf(session.selfCheckRows(), [](const SelfCheckRow& row) {
+        val r = val::object();
+        r.set("section", text(row.section));
+        r.set("heading", text(row.heading));
+        r.set("quantity", text(row.quantity));
+        r.set("symbolic", text(row.symbolic));
+        r.set("unit", text(row.unit));
+        r.set("typed", text(row.typed));
+        r.set("mark", text(row.markText));
+        r.set("own", text(row.own));
+        return r;
+    });
+}
+
+// «Проверить»: the rows' fields in order and the tolerance field.
+val checkSelf(Session& session, const val& typed, const std::string& tolerance)
+{
+    std::vector<std::string> texts;
+    if (typed.isArray())
+        texts = emscripten::vecFromJSArray<std::string>(typed);
+    return replyValue(session.checkSelf(texts, tolerance));
+}
+
+val importSelfCheck(Session& session, const std::string& csv)
+{
+    return replyValue(session.importSelfCheck(csv));
+}
+
 std::string walkthroughText(Session& session)
 {
     return session.walkthroughText();
@@ -281,6 +313,9 @@ std::string_view actionName(ButtonAction action)
     case ButtonAction::SaveDrawing: return "saveDrawing";
     case ButtonAction::Copy: return "copy";
     case ButtonAction::Print: return "print";
+    case ButtonAction::SelfCheck: return "selfCheck";
+    case ButtonAction::CheckSelf: return "checkSelf";
+    case ButtonAction::ImportSelfCheck: return "importSelfCheck";
     case ButtonAction::Yes: return "yes";
     }
     return {};
@@ -384,6 +419,11 @@ EMSCRIPTEN_BINDINGS(gear)
         .function("state", &stateOf)
         .function("walkthrough", &walkthrough)
         .function("walkthroughText", &walkthroughText)
+        .function("selfCheckRows", &selfCheckRows)
+        .function("checkSelf", &checkSelf)
+        .function("importSelfCheck", &importSelfCheck)
+        .function("selfCheckTolerance", &Session::selfCheckTolerance)
+        .function("setVariant", &Session::setVariant)
         .function("resultTables", &resultTablesOf)
         .function("reportTables", &reportTablesOf);
     emscripten::function("catalogue", &catalogue);
