@@ -37,9 +37,9 @@ namespace {
 
 constexpr std::array<std::string_view, kModeCount> kModeKeys{"transmission", "wheel", "check"};
 
-// A variant's name, a symbol or a typed value is a few characters; the
-// limit only keeps a hostile file small.
-constexpr int kMaxVariantLength = 200;
+// A walkthrough's symbol is a few characters; the limit only keeps a
+// hostile file small.
+constexpr int kMaxSymbolLength = 200;
 
 // How a screen's Ok is given its inputs in the file: an option, row or list
 // item under `choiceField`, or texts under `textFields`, in the order the Ok
@@ -414,10 +414,10 @@ public:
             if (!expect(*variant, Json::value_t::string, "variant"))
                 return;
             work.variant = variant->get<std::string>();
-            if (utf8Length(work.variant) > kMaxVariantLength) {
+            if (utf8Length(work.variant) > kMaxGivenTextLength) {
                 fail(GEAR_TR("file", "Текст в поле %1 длиннее %2 знаков.")
                          .arg("variant")
-                         .arg(std::to_string(kMaxVariantLength)));
+                         .arg(std::to_string(kMaxGivenTextLength)));
                 return;
             }
         }
@@ -473,10 +473,13 @@ public:
                 }
                 typed.line.occurrence = static_cast<int>(*number);
             }
-            if (utf8Length(typed.text) > kMaxVariantLength || utf8Length(typed.line.symbol) > kMaxVariantLength) {
+            // A value as long as a screen's field takes, as typed there; a
+            // symbol is the walkthrough's, a few characters.
+            if (utf8Length(typed.text) > kMaxGivenTextLength || utf8Length(typed.line.symbol) > kMaxSymbolLength) {
                 fail(GEAR_TR("file", "Текст в поле %1 длиннее %2 знаков.")
                          .arg(path)
-                         .arg(std::to_string(kMaxVariantLength)));
+                         .arg(std::to_string(utf8Length(typed.text) > kMaxGivenTextLength ? kMaxGivenTextLength
+                                                                                          : kMaxSymbolLength)));
                 return;
             }
             const bool twice = std::any_of(work.values.begin(), work.values.end(),

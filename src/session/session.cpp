@@ -427,6 +427,19 @@ Reply Session::checkSelf(const std::vector<std::string>& typed, std::string_view
         reply.beep = true;
         return reply;
     }
+    // Kept as typed, so no longer than the file keeps a field's text.
+    for (size_t i = 0; i < typed.size(); ++i) {
+        if (typed[i].size() > size_t(kMaxGivenTextLength)) {
+            reply.messageKind = MessageKind::Refusal;
+            reply.message = fillPlaceholders(
+                words("selfcheck",
+                      GEAR_TR_NOOP("selfcheck", "В строке %1 самопроверки больше %2 знаков: это не число.")),
+                {std::to_string(i + 1), std::to_string(kMaxGivenTextLength)});
+            reply.messageScreen = ScreenId::hodRascheta;
+            reply.beep = true;
+            return reply;
+        }
+    }
     m_state.selfCheck.tolerance = *percent;
     std::vector<ValueLineKey> keys;
     for (const Mode mode : {Mode::Transmission, Mode::Wheel, Mode::Check}) {
@@ -466,7 +479,9 @@ Reply Session::importSelfCheck(std::string_view csv)
 
 void Session::setVariant(std::string variant)
 {
-    m_state.selfCheck.variant = std::move(variant);
+    // The report's field takes no more than the file keeps.
+    if (variant.size() <= size_t(kMaxGivenTextLength))
+        m_state.selfCheck.variant = std::move(variant);
 }
 
 } // namespace gear

@@ -11,6 +11,10 @@ namespace gear {
 
 namespace {
 
+// A hand-worked value has a few digits; a page of them is no number a
+// student wrote.
+constexpr size_t kLongestTypedNumber = 64;
+
 std::string_view trimmedText(std::string_view text)
 {
     const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
@@ -125,7 +129,7 @@ std::vector<ValueLine> valueLines(const Walkthrough& walkthrough, Mode mode)
 std::optional<double> typedNumber(std::string_view text)
 {
     text = trimmedText(text);
-    if (text.empty())
+    if (text.empty() || text.size() > kLongestTypedNumber)
         return std::nullopt;
     // Only a number in full: a sign, digits with one separator, an exponent.
     size_t i = 0;

@@ -67,6 +67,7 @@ INSTANTIATE_TEST_SUITE_P(
                     // Right by the program's numbers is right, whatever came before.
                     ChainCase{"RightDespiteAnEarlierSlip", {"5", "7", "42"}, {M::Wrong, M::Right, M::Right}},
                     ChainCase{"NotANumber", {"6", "7 мм", "x"}, {M::Right, M::Unreadable, M::Unreadable}},
+        ChainCase{"APageOfZeros", {"6." + std::string(80, '0'), "7", "42"}, {M::Unreadable, M::Right, M::Right}},
                     // A line left out lends no value: c is redone with the program's b.
                     ChainCase{"GapTakesTheProgramsValue", {"5", "", "35"}, {M::Wrong, M::NotGiven, M::RightByOwnData}},
                     ChainCase{"NothingTyped", {}, {M::NotGiven, M::NotGiven, M::NotGiven}}),
