@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDialog>
+#include <QLineEdit>
+#include <QTest>
 #include <QTextBrowser>
 
 #include <gtest/gtest.h>
@@ -67,6 +69,47 @@ TEST(WalkthroughScreen, CopiesThePlainTextAndOffersThePrintDialog)
     ASSERT_NE(printDialog, nullptr);
     EXPECT_TRUE(printDialog->isVisible());
     printDialog->reject();
+}
+
+// «Самопроверка»: the student types his own values beside the lines, a
+// comma or a point alike, and «Проверить» (or Enter in a field) marks each;
+// a line right from his own wrong value is told apart, and the values go
+// with the work into its file.
+TEST(WalkthroughScreen, SelfCheckMarksTheStudentsOwnValues)
+{
+    Driver app;
+    app.toHardenedResults();
+    app.menu("mnuSteps");
+    app.click("hodRascheta", "Command3");
+    ASSERT_NE(app.control<QWidget>("hodRascheta", "Self1"), nullptr);
+    EXPECT_TRUE(app.control<QWidget>("hodRascheta", "Self1")->isVisible());
+    EXPECT_FALSE(app.control<QWidget>("hodRascheta", "Text1")->isVisible()) << "the numbers are not to be copied";
+    // H1 = 59.5, H2 = 59.5, SH, then σH1 = 17·H1 + 200, σH2 = 17·H2 + 200.
+    app.type("hodRascheta", "Self1", QStringLiteral("59,5"));
+    app.type("hodRascheta", "Self2", QStringLiteral("60"));
+    app.type("hodRascheta", "Self4", QStringLiteral("1200"));
+    app.type("hodRascheta", "Self5", QStringLiteral("1220"));
+    app.click("hodRascheta", "Command4");
+    EXPECT_EQ(app.caption("hodRascheta", "Mark1"), QStringLiteral("✓"));
+    EXPECT_EQ(app.caption("hodRascheta", "Mark2"), QStringLiteral("✗"));
+    EXPECT_EQ(app.caption("hodRascheta", "Mark3"), QString());
+    EXPECT_EQ(app.caption("hodRascheta", "Mark4"), QStringLiteral("✗"));
+    EXPECT_TRUE(app.caption("hodRascheta", "Own4").contains(QStringLiteral("17·59")))
+        << app.caption("hodRascheta", "Own4").toStdString();
+    EXPECT_EQ(app.caption("hodRascheta", "Mark5"), QStringLiteral("✓ верно по вашим данным"));
+    EXPECT_TRUE(app.caption("hodRascheta", "Label1").startsWith(QStringLiteral("Верно: 1, верно по вашим данным: 1")));
+    EXPECT_EQ(app.text("hodRascheta", "Self1"), QStringLiteral("59,5")) << "kept as typed";
+
+    // Enter in a field checks too, from the field that goes with the rows.
+    app.type("hodRascheta", "Self2", QStringLiteral("59.5"));
+    app.pressEnter("hodRascheta", "Self2");
+    EXPECT_EQ(app.caption("hodRascheta", "Mark2"), QStringLiteral("✓"));
+    EXPECT_EQ(app.caption("hodRascheta", "Mark5"), QStringLiteral("✗"));
+    EXPECT_NE(app.program().session().fileToSave().text.find("\"selfCheck\""), std::string::npos);
+
+    app.type("hodRascheta", "Text2", QStringLiteral("0"));
+    app.click("hodRascheta", "Command4");
+    EXPECT_TRUE(app.answerRefusal().startsWith(QStringLiteral("Допуск")));
 }
 
 // The leak check at exit is the assertion: the printer behind a dialog that
