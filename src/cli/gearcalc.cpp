@@ -3,6 +3,7 @@
 // file, or a lecturer's list of variants, and prints what the screens would
 // show.
 #include "file/calculation_file.h"
+#include "file/grading.h"
 #include "file/input_table.h"
 #include "file/text_report.h"
 #include "file/variant_list.h"
@@ -40,6 +41,7 @@ constexpr int kUnusable = 2;
 
 constexpr const char* kUsageRussian = R"(Использование: gearcalc [--steps] [--json] [--] ФАЙЛ.gear
                gearcalc --variants СПИСОК.csv [--output ОТВЕТЫ.csv] [--steps ПАПКА]
+               gearcalc --grade СПИСОК.csv ФАЙЛ.gear… [--output ОЦЕНКИ.csv]
                gearcalc --version | --help
 
 Пересчитывает файл расчёта зубчатой передачи (.gear), сохранённый программой
@@ -52,12 +54,19 @@ gearwheel, и выводит таблицы исходных данных и р�
 удалось рассчитать, называются с номером строки в стандартном потоке ошибок и
 пропускаются. После -- всё считается именами файлов.
 
+С --grade проверяет работы группы: каждый файл сверяется с вариантом списка,
+записанным в файле, строка за строкой хода расчёта; пишет CSV оценок (в
+стандартный вывод или в --output) и сводку по шагам (в стандартный поток
+ошибок). Файл с результатами, исправленными вручную, отмечается, а не
+оценивается.
+
 Код возврата: 0 — всё рассчитано; 1 — файл или строка списка отклонены;
 2 — командную строку, файл или запись нельзя использовать.
 )";
 
 constexpr const char* kUsageEnglish = R"(Usage: gearcalc [--steps] [--json] [--] FILE.gear
        gearcalc --variants LIST.csv [--output ANSWERS.csv] [--steps DIR]
+       gearcalc --grade LIST.csv FILE.gear… [--output MARKS.csv]
        gearcalc --version | --help
 
 Recomputes a gear calculation file (.gear) saved by gearwheel and prints its
@@ -69,6 +78,11 @@ writes a CSV of answers: to standard output or, with --output, to a file;
 with --steps DIR, also each variant's calculation, formula by formula, into
 DIR. Rows that cannot be computed are named with their line number on
 standard error and skipped. Everything after -- is a file name.
+
+With --grade, marks a group's files: each file is compared with the variant
+of the list it records, line by line of the walkthrough; writes a CSV of
+marks (to standard output or --output) and a summary by step (to standard
+error). A file whose results were edited by hand is flagged, not marked.
 
 Exit status: 0 when everything was computed, 1 when the file or a row was
 refused, 2 when the command line, a file or a write could not be used.
@@ -355,11 +369,50 @@ int computeVariants(const std::string& path, const std::string& output, const st
     return refused ? kRefused : kDone;
 }
 
+// The lecturer's marking of a group's files against a list of variants.
+int gradeGroup(const std::string& listPath, const std::vector<std::string>& paths, const std::string& output)
+{
+    const auto list = readFile(listPath, gear::kMaxVariantListSize);
+    if (!list)
+        return kUnusable;
+    if (list->size() > gear::kMaxVariantListSize) {
+        std::cerr << listPath << ": список больше " << gear::kMaxVariantListSize / (1024 * 1024) << " МиБ.\n";
+        return kUnusable;
+    }
+    std::vector<gear::StudentFile> files;
+    for (const std::string& path : paths) {
+        // A file that cannot be read is marked as refused, with the reason
+        // readFile said; the others are marked all the same.
+        const auto text = readFile(path, gear::kMaxCalculationFileSize);
+        files.push_back({path, text.value_or(std::string())});
+    }
+    const gear::GroupMarks marks = gear::markGroup(*list, files);
+    if (!marks.fatal.empty()) {
+        std::cerr << listPath << ": " << marks.fatal << '\n';
+        return kUnusable;
+    }
+    for (const gear::VariantError& error : marks.listRows)
+        std::cerr << listPath << ":" << error.line << ": " << error.message << '\n';
+    const std::string table = gear::marksCsv(marks);
+    if (output.empty()) {
+        std::cout << table;
+    } else if (!writeFile(output, table)) {
+        std::error_code ignored;
+        std::filesystem::remove(output, ignored);
+        return kUnusable;
+    }
+    std::cerr << "Ошибки по шагам:\n" << gear::stepSummaryText(marks);
+    const bool allMarked = std::all_of(marks.students.begin(), marks.students.end(),
+                                       [](const gear::StudentMark& m) { return m.status == gear::MarkStatus::Marked; });
+    return allMarked && marks.listRows.empty() ? kDone : kRefused;
+}
+
 int run(const std::vector<std::string>& args)
 {
     bool steps = false;
     bool json = false;
     std::string variants;
+    std::string grade;
     std::string output;
     std::string stepsFolder;
     std::vector<std::string> files;
@@ -393,6 +446,9 @@ int run(const std::vector<std::string>& args)
         } else if (arg == "--variants") {
             if (!value(variants))
                 return kUnusable;
+        } else if (arg == "--grade") {
+            if (!value(grade))
+                return kUnusable;
         } else if (arg == "--output" || arg == "-o") {
             if (!value(output))
                 return kUnusable;
@@ -407,6 +463,13 @@ int run(const std::vector<std::string>& args)
             std::cerr << "gearcalc: неизвестный параметр " << arg << ".\n" << usage();
             return kUnusable;
         }
+    }
+    if (!grade.empty()) {
+        if (!variants.empty() || json || steps || files.empty()) {
+            std::cerr << "gearcalc: с --grade задают список и файлы работ, и только --output.\n" << usage();
+            return kUnusable;
+        }
+        return gradeGroup(grade, files, output);
     }
     if (!variants.empty()) {
         if (!files.empty() || json) {

@@ -1,10 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "driver.h"
 
+#include "session/session.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QDialog>
+#include <QFile>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 
@@ -110,6 +116,50 @@ TEST(WalkthroughScreen, SelfCheckMarksTheStudentsOwnValues)
     app.type("hodRascheta", "Text2", QStringLiteral("0"));
     app.click("hodRascheta", "Command4");
     EXPECT_TRUE(app.answerRefusal().startsWith(QStringLiteral("Допуск")));
+}
+
+// «Файл → Проверить работы группы…»: a list and a folder typed, «Проверить»,
+// and the table of the core's marking; a file edited by hand is flagged.
+TEST(GroupMarkingScreen, MarksAFoldersFilesAgainstTheList)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    Session student;
+    student.menu("mnuPer");
+    student.ok(ScreenId::ATverd, {5, {}});
+    student.ok(ScreenId::Czakalka2, {3, {}});
+    student.ok(ScreenId::stal4, {1, {}});
+    student.ok(ScreenId::Vvod2, {0, {"20", "", "100", "4.0"}});
+    student.ok(ScreenId::Vibor, {0, {"2.5", ""}});
+    student.ok(ScreenId::okon, {21, {}});
+    student.setVariant("1");
+    std::string text = student.fileToSave().text;
+    const auto write = [&](const QString& name, const std::string& bytes) {
+        QFile file(folder.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes.data(), qint64(bytes.size()));
+    };
+    write(QStringLiteral("a-right.gear"), text);
+    write(QStringLiteral("b-edited.gear"), text.replace(text.find("\"aw\": 125"), 9, "\"aw\": 126"));
+    write(QStringLiteral("list.csv"), "variant,mode,row,treatment,steel,Z1,beta,T1,U,m,final_steel\n"
+                                      "1,transmission,5,Цементация,18ХГТ,20,,100,4.0,2.5,21\n");
+
+    Driver app;
+    app.menu("mnuGrade");
+    auto* dialog = app.screen("Nachalo")->findChild<QDialog*>(QStringLiteral("groupMarking"));
+    ASSERT_NE(dialog, nullptr);
+    QTest::keyClicks(dialog->findChild<QLineEdit*>(QStringLiteral("Text1")),
+                     folder.filePath(QStringLiteral("list.csv")));
+    QTest::keyClicks(dialog->findChild<QLineEdit*>(QStringLiteral("Text2")), folder.path());
+    QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
+    auto* table = dialog->findChild<QTableWidget*>(QStringLiteral("Grid1"));
+    ASSERT_EQ(table->rowCount(), 2);
+    EXPECT_EQ(table->item(0, 0)->text(), QStringLiteral("a-right.gear"));
+    EXPECT_EQ(table->item(0, 3)->text(), QStringLiteral("100"));
+    EXPECT_EQ(table->item(1, 2)->text(), QStringLiteral("результаты исправлены вручную"));
+    EXPECT_EQ(table->item(1, 3)->text(), QString()) << "flagged, not marked";
+    EXPECT_TRUE(dialog->findChild<QPushButton*>(QStringLiteral("Command4"))->isEnabled());
+    dialog->reject();
 }
 
 // The leak check at exit is the assertion: the printer behind a dialog that
