@@ -5,6 +5,7 @@
 #include "file/calculation_file.h"
 #include "file/grading.h"
 #include "file/input_table.h"
+#include "file/moodle_quiz.h"
 #include "file/text_report.h"
 #include "file/variant_list.h"
 #include "screens/walkthrough_text.h"
@@ -40,7 +41,7 @@ constexpr int kRefused = 1;
 constexpr int kUnusable = 2;
 
 constexpr const char* kUsageRussian = R"(Использование: gearcalc [--steps] [--json] [--] ФАЙЛ.gear
-               gearcalc --variants СПИСОК.csv [--output ОТВЕТЫ.csv] [--steps ПАПКА]
+               gearcalc --variants СПИСОК.csv [--output ОТВЕТЫ.csv] [--steps ПАПКА] [--quiz ТЕСТ.xml]
                gearcalc --grade СПИСОК.csv ФАЙЛ.gear… [--output ОЦЕНКИ.csv]
                gearcalc --version | --help
 
@@ -50,9 +51,10 @@ gearwheel, и выводит таблицы исходных данных и р�
 
 С --variants рассчитывает каждую строку списка вариантов (CSV) и пишет CSV
 ответов: в стандартный вывод или, с --output, в файл; с --steps ПАПКА ещё и
-расчёт каждого варианта, формула за формулой, в ПАПКА. Строки, которые не
-удалось рассчитать, называются с номером строки в стандартном потоке ошибок и
-пропускаются. После -- всё считается именами файлов.
+расчёт каждого варианта, формула за формулой, в ПАПКА; с --quiz ещё и банк
+вопросов Moodle (формат Moodle XML, вопрос «Вложенные ответы» на вариант).
+Строки, которые не удалось рассчитать, называются с номером строки в
+стандартном потоке ошибок и пропускаются. После -- всё считается именами файлов.
 
 С --grade проверяет работы группы: каждый файл сверяется с вариантом списка,
 записанным в файле, строка за строкой хода расчёта; пишет CSV оценок (в
@@ -65,7 +67,7 @@ gearwheel, и выводит таблицы исходных данных и р�
 )";
 
 constexpr const char* kUsageEnglish = R"(Usage: gearcalc [--steps] [--json] [--] FILE.gear
-       gearcalc --variants LIST.csv [--output ANSWERS.csv] [--steps DIR]
+       gearcalc --variants LIST.csv [--output ANSWERS.csv] [--steps DIR] [--quiz QUIZ.xml]
        gearcalc --grade LIST.csv FILE.gear… [--output MARKS.csv]
        gearcalc --version | --help
 
@@ -76,8 +78,10 @@ prints the recomputed file instead.
 With --variants, computes every row of a lecturer's CSV list of variants and
 writes a CSV of answers: to standard output or, with --output, to a file;
 with --steps DIR, also each variant's calculation, formula by formula, into
-DIR. Rows that cannot be computed are named with their line number on
-standard error and skipped. Everything after -- is a file name.
+DIR; with --quiz, also a Moodle question bank (Moodle XML, one embedded
+answers question per variant). Rows that cannot be computed are named with
+their line number on standard error and skipped. Everything after -- is a
+file name.
 
 With --grade, marks a group's files: each file is compared with the variant
 of the list it records, line by line of the walkthrough; writes a CSV of
@@ -258,7 +262,8 @@ private:
     std::set<std::string> m_taken;
 };
 
-int computeVariants(const std::string& path, const std::string& output, const std::string& stepsFolder)
+int computeVariants(const std::string& path, const std::string& output, const std::string& stepsFolder,
+                    const std::string& quizPath)
 {
     if (!isReadableFile(path))
         return kUnusable;
@@ -311,6 +316,15 @@ int computeVariants(const std::string& path, const std::string& output, const st
             return kUnusable;
         }
     }
+    std::ofstream quiz;
+    if (!quizPath.empty()) {
+        quiz.open(quizPath, std::ios::binary | std::ios::trunc);
+        if (!quiz) {
+            std::cerr << "gearcalc: не удаётся создать " << quizPath << ": " << std::strerror(errno) << '\n';
+            return kUnusable;
+        }
+        quiz << gear::quizHead(std::filesystem::path(path).stem().string());
+    }
     std::ostream& answers = output.empty() ? std::cout : file;
     const std::string answersName = output.empty() ? "стандартный вывод" : output;
     bool failed = false;
@@ -333,6 +347,14 @@ int computeVariants(const std::string& path, const std::string& output, const st
                 answers << gear::answersRow(result, survey.modes);
                 if (!written())
                     return false;
+                if (quiz.is_open()) {
+                    quiz << gear::quizQuestion(result, calculation, gear::kDefaultSelfCheckTolerance);
+                    if (!quiz) {
+                        std::cerr << "gearcalc: не удаётся записать " << quizPath << reason() << '\n';
+                        failed = true;
+                        return false;
+                    }
+                }
                 if (walkthroughs) {
                     std::string page = "Вариант " + (result.variant.empty() ? "" : result.variant + ", ") + "строка " +
                                        std::to_string(result.line) + " списка\n\n";
@@ -353,6 +375,19 @@ int computeVariants(const std::string& path, const std::string& output, const st
     if (!read) {
         std::cerr << "gearcalc: не удаётся прочитать " << path << " до конца\n";
         failed = true;
+    }
+    if (quiz.is_open()) {
+        quiz << gear::quizTail();
+        quiz.close();
+        if (!quiz && !failed) {
+            std::cerr << "gearcalc: не удаётся записать " << quizPath << '\n';
+            failed = true;
+        }
+        // A bank cut short would import as a shorter one.
+        if (failed) {
+            std::error_code ignored;
+            std::filesystem::remove(quizPath, ignored);
+        }
     }
     if (!output.empty()) {
         errno = 0;
@@ -413,6 +448,7 @@ int run(const std::vector<std::string>& args)
     bool json = false;
     std::string variants;
     std::string grade;
+    std::string quiz;
     std::string output;
     std::string stepsFolder;
     std::vector<std::string> files;
@@ -449,6 +485,9 @@ int run(const std::vector<std::string>& args)
         } else if (arg == "--grade") {
             if (!value(grade))
                 return kUnusable;
+        } else if (arg == "--quiz") {
+            if (!value(quiz))
+                return kUnusable;
         } else if (arg == "--output" || arg == "-o") {
             if (!value(output))
                 return kUnusable;
@@ -465,18 +504,22 @@ int run(const std::vector<std::string>& args)
         }
     }
     if (!grade.empty()) {
-        if (!variants.empty() || json || steps || files.empty()) {
+        if (!variants.empty() || json || steps || !quiz.empty() || files.empty()) {
             std::cerr << "gearcalc: с --grade задают список и файлы работ, и только --output.\n" << usage();
             return kUnusable;
         }
         return gradeGroup(grade, files, output);
+    }
+    if (!quiz.empty() && variants.empty()) {
+        std::cerr << "gearcalc: --quiz пишет вопросы по списку вариантов (--variants).\n" << usage();
+        return kUnusable;
     }
     if (!variants.empty()) {
         if (!files.empty() || json) {
             std::cerr << "gearcalc: с --variants не задают ни ФАЙЛ.gear, ни --json.\n" << usage();
             return kUnusable;
         }
-        return computeVariants(variants, output, stepsFolder);
+        return computeVariants(variants, output, stepsFolder, quiz);
     }
     if (!output.empty()) {
         std::cerr << "gearcalc: --output записывает ответы списка вариантов (--variants); результаты файла расчёта "
