@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,12 @@ struct ChainCase {
     std::vector<LineMark> marks;
 };
 
+// A failing case names itself rather than its bytes.
+void PrintTo(const ChainCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
 class SelfCheckChain : public testing::TestWithParam<ChainCase> {};
 
 TEST_P(SelfCheckChain, TellsACarriedSlipFromANewOne)
@@ -51,26 +58,26 @@ TEST_P(SelfCheckChain, TellsACarriedSlipFromANewOne)
 using M = LineMark;
 INSTANTIATE_TEST_SUITE_P(
     Lines, SelfCheckChain,
-    testing::Values(ChainCase{"AllRight", {"6", "7", "42"}, {M::Right, M::Right, M::Right}},
-                    ChainCase{"CommaAndBlanks", {" 6,0 ", "7.00", "4.2e1"}, {M::Right, M::Right, M::Right}},
-                    ChainCase{"WithinHalfAPerCent", {"6.02", "6.97", "42.2"}, {M::Right, M::Right, M::Right}},
-                    ChainCase{"BeyondHalfAPerCent", {"6.04", "7", "42.3"}, {M::Wrong, M::Right, M::RightByOwnData}},
-                    ChainCase{
-                        "BeyondHalfAPerCentEvenByOwnData", {"6.04", "7.1", "42.3"}, {M::Wrong, M::Wrong, M::Wrong}},
-                    // 5 → b = 5 + 1 = 6, c = 6·5 = 30: every later line right by the
-                    // student's own numbers.
-                    ChainCase{"EarlySlipCarried", {"5", "6", "30"}, {M::Wrong, M::RightByOwnData, M::RightByOwnData}},
-                    // b slips afresh, c goes on from it: 8·6.
-                    ChainCase{"LateSlipCarried", {"6", "8", "48"}, {M::Right, M::Wrong, M::RightByOwnData}},
-                    ChainCase{"TwoSlips", {"5", "9", "45"}, {M::Wrong, M::Wrong, M::RightByOwnData}},
-                    ChainCase{"NewSlipAfterACarriedOne", {"5", "6", "31"}, {M::Wrong, M::RightByOwnData, M::Wrong}},
-                    // Right by the program's numbers is right, whatever came before.
-                    ChainCase{"RightDespiteAnEarlierSlip", {"5", "7", "42"}, {M::Wrong, M::Right, M::Right}},
-                    ChainCase{"NotANumber", {"6", "7 мм", "x"}, {M::Right, M::Unreadable, M::Unreadable}},
+    testing::Values(
+        ChainCase{"AllRight", {"6", "7", "42"}, {M::Right, M::Right, M::Right}},
+        ChainCase{"CommaAndBlanks", {" 6,0 ", "7.00", "4.2e1"}, {M::Right, M::Right, M::Right}},
+        ChainCase{"WithinHalfAPerCent", {"6.02", "6.97", "42.2"}, {M::Right, M::Right, M::Right}},
+        ChainCase{"BeyondHalfAPerCent", {"6.04", "7", "42.3"}, {M::Wrong, M::Right, M::RightByOwnData}},
+        ChainCase{"BeyondHalfAPerCentEvenByOwnData", {"6.04", "7.1", "42.3"}, {M::Wrong, M::Wrong, M::Wrong}},
+        // 5 → b = 5 + 1 = 6, c = 6·5 = 30: every later line right by the
+        // student's own numbers.
+        ChainCase{"EarlySlipCarried", {"5", "6", "30"}, {M::Wrong, M::RightByOwnData, M::RightByOwnData}},
+        // b slips afresh, c goes on from it: 8·6.
+        ChainCase{"LateSlipCarried", {"6", "8", "48"}, {M::Right, M::Wrong, M::RightByOwnData}},
+        ChainCase{"TwoSlips", {"5", "9", "45"}, {M::Wrong, M::Wrong, M::RightByOwnData}},
+        ChainCase{"NewSlipAfterACarriedOne", {"5", "6", "31"}, {M::Wrong, M::RightByOwnData, M::Wrong}},
+        // Right by the program's numbers is right, whatever came before.
+        ChainCase{"RightDespiteAnEarlierSlip", {"5", "7", "42"}, {M::Wrong, M::Right, M::Right}},
+        ChainCase{"NotANumber", {"6", "7 мм", "x"}, {M::Right, M::Unreadable, M::Unreadable}},
         ChainCase{"APageOfZeros", {"6." + std::string(80, '0'), "7", "42"}, {M::Unreadable, M::Right, M::Right}},
-                    // A line left out lends no value: c is redone with the program's b.
-                    ChainCase{"GapTakesTheProgramsValue", {"5", "", "35"}, {M::Wrong, M::NotGiven, M::RightByOwnData}},
-                    ChainCase{"NothingTyped", {}, {M::NotGiven, M::NotGiven, M::NotGiven}}),
+        // A line left out lends no value: c is redone with the program's b.
+        ChainCase{"GapTakesTheProgramsValue", {"5", "", "35"}, {M::Wrong, M::NotGiven, M::RightByOwnData}},
+        ChainCase{"NothingTyped", {}, {M::NotGiven, M::NotGiven, M::NotGiven}}),
     [](const testing::TestParamInfo<ChainCase>& info) { return std::string(info.param.name); });
 
 TEST(SelfCheck, ShowsTheFormulaWithTheStudentsOwnEarlierValues)
@@ -97,6 +104,11 @@ struct ImportCase {
     std::vector<TypedValue> values;
     std::string refusal;
 };
+
+void PrintTo(const ImportCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
 class SelfCheckImport : public testing::TestWithParam<ImportCase> {};
 
