@@ -22,6 +22,7 @@ set(GEAR_CORE_SOURCES
     src/shell/parameters.h src/shell/parameters.cpp
     src/shell/units.h
     src/shell/walkthrough.h src/shell/walkthrough.cpp
+    src/shell/self_check.h src/shell/self_check.cpp
     src/material/material.h
     src/material/hardness_recommendation.h src/material/hardness_recommendation.cpp
     src/material/manufacturing_requirements.h src/material/manufacturing_requirements.cpp
@@ -56,6 +57,8 @@ set(GEAR_CORE_SOURCES
     src/file/variant_list.h src/file/variant_list.cpp
     src/file/text_report.h src/file/text_report.cpp
     src/file/input_table.h src/file/input_table.cpp
+    src/file/grading.h src/file/grading.cpp
+    src/file/moodle_quiz.h src/file/moodle_quiz.cpp
     src/session/session.h src/session/session.cpp
 )
 list(TRANSFORM GEAR_CORE_SOURCES PREPEND "${CMAKE_CURRENT_LIST_DIR}/../")

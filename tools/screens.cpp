@@ -108,6 +108,18 @@ void transmissionPass(Gallery& g)
     g.save("vivod4");
     g.menu("mnuSteps");
     g.save("hodRascheta");
+    // The self-check with a student's values: right, a slip, a line right
+    // from the slip, and one left to do.
+    g.click("hodRascheta", "Command3");
+    g.type("hodRascheta", "Self1", "59,5");
+    g.type("hodRascheta", "Self2", "60");
+    g.type("hodRascheta", "Self3", "1,2");
+    g.type("hodRascheta", "Self4", "1211,5");
+    g.type("hodRascheta", "Self5", "1220");
+    g.type("hodRascheta", "Self6", "950");
+    g.click("hodRascheta", "Command4");
+    g.save("hodRascheta", QStringLiteral("selfcheck"));
+    g.click("hodRascheta", "Command3");
     g.screen("hodRascheta").hide();
 }
 

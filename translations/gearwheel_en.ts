@@ -397,6 +397,22 @@
         <source>Коэффициент %1 в файле равен %2; принят %3. %4</source>
         <translation>Coefficient %1 in the file is %2; %3 is taken. %4</translation>
     </message>
+    <message>
+        <source>Допуск selfCheck.tolerance должен быть больше 0 и не больше %1 %.</source>
+        <translation>The tolerance selfCheck.tolerance must be more than 0 and at most %1 %.</translation>
+    </message>
+    <message>
+        <source>Неизвестный расчёт %1.mode: бывают transmission, wheel и check.</source>
+        <translation>Unknown calculation %1.mode: the calculations are transmission, wheel and check.</translation>
+    </message>
+    <message>
+        <source>Поле %1.line должно быть положительным.</source>
+        <translation>Field %1.line must be positive.</translation>
+    </message>
+    <message>
+        <source>Строка %1 хода расчёта стоит в selfCheck.values дважды.</source>
+        <translation>The line of the calculation steps in %1 stands twice in selfCheck.values.</translation>
+    </message>
 </context>
 <context>
     <name>formula</name>
@@ -531,6 +547,148 @@
     </message>
 </context>
 <context>
+    <name>gear::ui::GroupMarking</name>
+    <message>
+        <source>проверена</source>
+        <translation>marked</translation>
+    </message>
+    <message>
+        <source>результаты исправлены вручную</source>
+        <translation>results edited by hand</translation>
+    </message>
+    <message>
+        <source>файл не открывается</source>
+        <translation>the file does not open</translation>
+    </message>
+    <message>
+        <source>нет варианта</source>
+        <translation>no variant</translation>
+    </message>
+    <message>
+        <source>варианта нет в списке</source>
+        <translation>variant not in the list</translation>
+    </message>
+    <message>
+        <source>Проверка работ группы</source>
+        <translation>Marking a Group’s Work</translation>
+    </message>
+    <message>
+        <source>Список вариантов (CSV):</source>
+        <translation>List of variants (CSV):</translation>
+    </message>
+    <message>
+        <source>Папка с файлами работ (.gear):</source>
+        <translation>Folder of the work files (.gear):</translation>
+    </message>
+    <message>
+        <source>Выбрать…</source>
+        <translation>Choose…</translation>
+    </message>
+    <message>
+        <source>Проверить</source>
+        <translation>Check</translation>
+    </message>
+    <message>
+        <source>Сохранить CSV…</source>
+        <translation>Save CSV…</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Чаще всего неверно:</source>
+        <translation>Most often wrong:</translation>
+    </message>
+    <message>
+        <source>Список вариантов</source>
+        <translation>List of variants</translation>
+    </message>
+    <message>
+        <source>Список вариантов (*.csv)</source>
+        <translation>List of variants (*.csv)</translation>
+    </message>
+    <message>
+        <source>Папка с файлами работ</source>
+        <translation>Folder of the work files</translation>
+    </message>
+    <message>
+        <source>Выберите файл списка вариантов и папку с файлами работ.</source>
+        <translation>Choose the file of the list of variants and the folder of the work files.</translation>
+    </message>
+    <message>
+        <source>Файл</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Вариант</source>
+        <translation>Variant</translation>
+    </message>
+    <message>
+        <source>Состояние</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Оценка, %</source>
+        <translation>Mark, %</translation>
+    </message>
+    <message>
+        <source>Строк верно</source>
+        <translation>Lines right</translation>
+    </message>
+    <message>
+        <source>Ключевые результаты верно</source>
+        <translation>Key results right</translation>
+    </message>
+    <message>
+        <source>Самопроверка верно</source>
+        <translation>Self-check right</translation>
+    </message>
+    <message>
+        <source>Первая ошибка</source>
+        <translation>First error</translation>
+    </message>
+    <message>
+        <source>Примечание</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>%1 из %2</source>
+        <translation>%1 of %2</translation>
+    </message>
+    <message>
+        <source>Строка %1 списка: %2</source>
+        <translation>Line %1 of the list: %2</translation>
+    </message>
+    <message>
+        <source>Сохранить оценки</source>
+        <translation>Save the marks</translation>
+    </message>
+    <message>
+        <source>Таблица CSV (*.csv)</source>
+        <translation>CSV table (*.csv)</translation>
+    </message>
+    <message>
+        <source>Не удаётся записать %1: %2</source>
+        <translation>Cannot write %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>gear::ui::HodRascheta</name>
+    <message>
+        <source>Значения самопроверки</source>
+        <translation>Self-check values</translation>
+    </message>
+    <message>
+        <source>Таблица символ;значение (*.csv *.txt)</source>
+        <translation>Table of symbol;value (*.csv *.txt)</translation>
+    </message>
+    <message>
+        <source>Файл «%1» не читается как таблица символ;значение.</source>
+        <translation>File “%1” cannot be read as a table of symbol;value.</translation>
+    </message>
+</context>
+<context>
     <name>gear::ui::Info</name>
     <message>
         <source>Версия %1. Свободная программа: её можно распространять и изменять на условиях GNU GPL версии 3 или более поздней.</source>
@@ -606,6 +764,10 @@
     <message>
         <source>Расчёт не сохранён. Сохранить его перед выходом?</source>
         <translation>The calculation is not saved. Save it before exiting?</translation>
+    </message>
+    <message>
+        <source>Проверить работы группы…</source>
+        <translation>Mark a Group’s Work…</translation>
     </message>
 </context>
 <context>
@@ -735,6 +897,25 @@
     <message>
         <source>Чертёж, прокручивается в сторону</source>
         <translation>Drawing, scrolls sideways</translation>
+    </message>
+</context>
+<context>
+    <name>grading</name>
+    <message>
+        <source>В файле не записан вариант (его вводят в окне «Отчёт»).</source>
+        <translation>The file records no variant (it is entered in the “Report” window).</translation>
+    </message>
+    <message>
+        <source>В списке нет варианта «%1».</source>
+        <translation>The list has no variant “%1”.</translation>
+    </message>
+    <message>
+        <source>«%1», %2, %3: неверно у %4 из %5, с этой строки ошибки начались у %6.</source>
+        <translation>“%1”, %2, %3: wrong for %4 of %5; the errors began on this line for %6.</translation>
+    </message>
+    <message>
+        <source>Все строки хода расчёта у всех проверенных работ верны.</source>
+        <translation>Every line of the calculation steps is right in every work marked.</translation>
     </message>
 </context>
 <context>
@@ -1474,6 +1655,61 @@ strength</translation>
     <message>
         <source>Расчёт зубчатого колеса</source>
         <translation>Gear Wheel Calculation</translation>
+    </message>
+    <message>
+        <source>Самопроверка</source>
+        <translation>Self-check</translation>
+    </message>
+    <message>
+        <source>Проверить</source>
+        <translation>Check</translation>
+    </message>
+    <message>
+        <source>Значения из CSV…</source>
+        <translation>Values from CSV…</translation>
+    </message>
+    <message>
+        <source>Допуск, %</source>
+        <translation>Tolerance, %</translation>
+    </message>
+</context>
+<context>
+    <name>selfcheck</name>
+    <message>
+        <source>не число</source>
+        <translation>not a number</translation>
+    </message>
+    <message>
+        <source>верно по вашим данным</source>
+        <translation>right by your own data</translation>
+    </message>
+    <message>
+        <source>Строка %1: после «;» нужно число, например «σH1;803,3».</source>
+        <translation>Line %1: a number must follow the “;”, for example “σH1;803.3”.</translation>
+    </message>
+    <message>
+        <source>Строка %1: в ходе расчёта нет строки %2.</source>
+        <translation>Line %1: the calculation steps have no line %2.</translation>
+    </message>
+    <message>
+        <source>по вашим данным: %1 = %2</source>
+        <translation>by your own data: %1 = %2</translation>
+    </message>
+    <message>
+        <source>Верно: %1, верно по вашим данным: %2, неверно: %3, не число: %4, пусто: %5.</source>
+        <translation>Right: %1, right by your own data: %2, wrong: %3, not a number: %4, empty: %5.</translation>
+    </message>
+    <message>
+        <source>Допуск — число больше 0 и не больше %1 (в процентах).</source>
+        <translation>The tolerance is a number more than 0 and at most %1 (per cent).</translation>
+    </message>
+    <message>
+        <source>В строке %1 самопроверки больше %2 знаков: это не число.</source>
+        <translation>Line %1 of the self-check holds more than %2 characters: that is no number.</translation>
+    </message>
+    <message>
+        <source>В файле нет ни одной строки «символ;значение» для расчёта «%1».</source>
+        <translation>The file has no “symbol;value” line for the “%1” calculation.</translation>
     </message>
 </context>
 <context>

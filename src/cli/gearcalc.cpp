@@ -3,7 +3,9 @@
 // file, or a lecturer's list of variants, and prints what the screens would
 // show.
 #include "file/calculation_file.h"
+#include "file/grading.h"
 #include "file/input_table.h"
+#include "file/moodle_quiz.h"
 #include "file/text_report.h"
 #include "file/variant_list.h"
 #include "screens/walkthrough_text.h"
@@ -40,7 +42,8 @@ constexpr int kRefused = 1;
 constexpr int kUnusable = 2;
 
 constexpr const char* kUsageRussian = R"(Использование: gearcalc [--steps] [--json] [--] ФАЙЛ.gear
-               gearcalc --variants СПИСОК.csv [--output ОТВЕТЫ.csv] [--steps ПАПКА]
+               gearcalc --variants СПИСОК.csv [--output ОТВЕТЫ.csv] [--steps ПАПКА] [--quiz ТЕСТ.xml]
+               gearcalc --grade СПИСОК.csv ФАЙЛ.gear… [--output ОЦЕНКИ.csv]
                gearcalc --version | --help
 
 Пересчитывает файл расчёта зубчатой передачи (.gear), сохранённый программой
@@ -49,16 +52,24 @@ gearwheel, и выводит таблицы исходных данных и р�
 
 С --variants рассчитывает каждую строку списка вариантов (CSV) и пишет CSV
 ответов: в стандартный вывод или, с --output, в файл; с --steps ПАПКА ещё и
-расчёт каждого варианта, формула за формулой, в ПАПКА. Строки, которые не
-удалось рассчитать, называются с номером строки в стандартном потоке ошибок и
-пропускаются. После -- всё считается именами файлов.
+расчёт каждого варианта, формула за формулой, в ПАПКА; с --quiz ещё и банк
+вопросов Moodle (формат Moodle XML, вопрос «Вложенные ответы» на вариант).
+Строки, которые не удалось рассчитать, называются с номером строки в
+стандартном потоке ошибок и пропускаются. После -- всё считается именами файлов.
+
+С --grade проверяет работы группы: каждый файл сверяется с вариантом списка,
+записанным в файле, строка за строкой хода расчёта; пишет CSV оценок (в
+стандартный вывод или в --output) и сводку по шагам (в стандартный поток
+ошибок). Файл с результатами, исправленными вручную, отмечается, а не
+оценивается.
 
 Код возврата: 0 — всё рассчитано; 1 — файл или строка списка отклонены;
 2 — командную строку, файл или запись нельзя использовать.
 )";
 
 constexpr const char* kUsageEnglish = R"(Usage: gearcalc [--steps] [--json] [--] FILE.gear
-       gearcalc --variants LIST.csv [--output ANSWERS.csv] [--steps DIR]
+       gearcalc --variants LIST.csv [--output ANSWERS.csv] [--steps DIR] [--quiz QUIZ.xml]
+       gearcalc --grade LIST.csv FILE.gear… [--output MARKS.csv]
        gearcalc --version | --help
 
 Recomputes a gear calculation file (.gear) saved by gearwheel and prints its
@@ -68,8 +79,15 @@ prints the recomputed file instead.
 With --variants, computes every row of a lecturer's CSV list of variants and
 writes a CSV of answers: to standard output or, with --output, to a file;
 with --steps DIR, also each variant's calculation, formula by formula, into
-DIR. Rows that cannot be computed are named with their line number on
-standard error and skipped. Everything after -- is a file name.
+DIR; with --quiz, also a Moodle question bank (Moodle XML, one embedded
+answers question per variant). Rows that cannot be computed are named with
+their line number on standard error and skipped. Everything after -- is a
+file name.
+
+With --grade, marks a group's files: each file is compared with the variant
+of the list it records, line by line of the walkthrough; writes a CSV of
+marks (to standard output or --output) and a summary by step (to standard
+error). A file whose results were edited by hand is flagged, not marked.
 
 Exit status: 0 when everything was computed, 1 when the file or a row was
 refused, 2 when the command line, a file or a write could not be used.
@@ -305,7 +323,8 @@ bool openAnswers(const std::string& output, std::ofstream& file, bool& removable
     return true;
 }
 
-int computeVariants(const std::string& path, const std::string& output, const std::string& stepsFolder)
+int computeVariants(const std::string& path, const std::string& output, const std::string& stepsFolder,
+                    const std::string& quizPath)
 {
     std::ifstream list;
     gear::VariantListSurvey survey;
@@ -326,6 +345,15 @@ int computeVariants(const std::string& path, const std::string& output, const st
     bool removable = false;
     if (!output.empty() && !openAnswers(output, file, removable))
         return kUnusable;
+    std::ofstream quiz;
+    if (!quizPath.empty()) {
+        quiz.open(quizPath, std::ios::binary | std::ios::trunc);
+        if (!quiz) {
+            std::cerr << "gearcalc: не удаётся создать " << quizPath << ": " << std::strerror(errno) << '\n';
+            return kUnusable;
+        }
+        quiz << gear::quizHead(std::filesystem::path(path).stem().string());
+    }
     std::ostream& answers = output.empty() ? std::cout : file;
     const std::string answersName = output.empty() ? "стандартный вывод" : output;
     bool failed = false;
@@ -348,6 +376,14 @@ int computeVariants(const std::string& path, const std::string& output, const st
                 answers << gear::answersRow(result, survey.modes);
                 if (!written())
                     return false;
+                if (quiz.is_open()) {
+                    quiz << gear::quizQuestion(result, calculation, gear::kDefaultSelfCheckTolerance);
+                    if (!quiz) {
+                        std::cerr << "gearcalc: не удаётся записать " << quizPath << reason() << '\n';
+                        failed = true;
+                        return false;
+                    }
+                }
                 if (walkthroughs) {
                     if (!writeFile(walkthroughs->place(result), variantPage(result, calculation))) {
                         failed = true;
@@ -365,6 +401,19 @@ int computeVariants(const std::string& path, const std::string& output, const st
         std::cerr << "gearcalc: не удаётся прочитать " << path << " до конца\n";
         failed = true;
     }
+    if (quiz.is_open()) {
+        quiz << gear::quizTail();
+        quiz.close();
+        if (!quiz && !failed) {
+            std::cerr << "gearcalc: не удаётся записать " << quizPath << '\n';
+            failed = true;
+        }
+        // A bank cut short would import as a shorter one.
+        if (failed) {
+            std::error_code ignored;
+            std::filesystem::remove(quizPath, ignored);
+        }
+    }
     if (!output.empty()) {
         errno = 0;
         file.close();
@@ -380,11 +429,51 @@ int computeVariants(const std::string& path, const std::string& output, const st
     return refused ? kRefused : kDone;
 }
 
+// The lecturer's marking of a group's files against a list of variants.
+int gradeGroup(const std::string& listPath, const std::vector<std::string>& paths, const std::string& output)
+{
+    const auto list = readFile(listPath, gear::kMaxVariantListSize);
+    if (!list)
+        return kUnusable;
+    if (list->size() > gear::kMaxVariantListSize) {
+        std::cerr << listPath << ": список больше " << gear::kMaxVariantListSize / (1024 * 1024) << " МиБ.\n";
+        return kUnusable;
+    }
+    std::vector<gear::StudentFile> files;
+    for (const std::string& path : paths) {
+        // A file that cannot be read is marked as refused, with the reason
+        // readFile said; the others are marked all the same.
+        const auto text = readFile(path, gear::kMaxCalculationFileSize);
+        files.push_back({path, text.value_or(std::string())});
+    }
+    const gear::GroupMarks marks = gear::markGroup(*list, files);
+    if (!marks.fatal.empty()) {
+        std::cerr << listPath << ": " << marks.fatal << '\n';
+        return kUnusable;
+    }
+    for (const gear::VariantError& error : marks.listRows)
+        std::cerr << listPath << ":" << error.line << ": " << error.message << '\n';
+    const std::string table = gear::marksCsv(marks);
+    if (output.empty()) {
+        std::cout << table;
+    } else if (!writeFile(output, table)) {
+        std::error_code ignored;
+        std::filesystem::remove(output, ignored);
+        return kUnusable;
+    }
+    std::cerr << "Ошибки по шагам:\n" << gear::stepSummaryText(marks);
+    const bool allMarked = std::all_of(marks.students.begin(), marks.students.end(),
+                                       [](const gear::StudentMark& m) { return m.status == gear::MarkStatus::Marked; });
+    return allMarked && marks.listRows.empty() ? kDone : kRefused;
+}
+
 int run(const std::vector<std::string>& args)
 {
     bool steps = false;
     bool json = false;
     std::string variants;
+    std::string grade;
+    std::string quiz;
     std::string output;
     std::string stepsFolder;
     std::vector<std::string> files;
@@ -418,6 +507,12 @@ int run(const std::vector<std::string>& args)
         } else if (arg == "--variants") {
             if (!value(variants))
                 return kUnusable;
+        } else if (arg == "--grade") {
+            if (!value(grade))
+                return kUnusable;
+        } else if (arg == "--quiz") {
+            if (!value(quiz))
+                return kUnusable;
         } else if (arg == "--output" || arg == "-o") {
             if (!value(output))
                 return kUnusable;
@@ -433,12 +528,23 @@ int run(const std::vector<std::string>& args)
             return kUnusable;
         }
     }
+    if (!grade.empty()) {
+        if (!variants.empty() || json || steps || !quiz.empty() || files.empty()) {
+            std::cerr << "gearcalc: с --grade задают список и файлы работ, и только --output.\n" << usage();
+            return kUnusable;
+        }
+        return gradeGroup(grade, files, output);
+    }
+    if (!quiz.empty() && variants.empty()) {
+        std::cerr << "gearcalc: --quiz пишет вопросы по списку вариантов (--variants).\n" << usage();
+        return kUnusable;
+    }
     if (!variants.empty()) {
         if (!files.empty() || json) {
             std::cerr << "gearcalc: с --variants не задают ни ФАЙЛ.gear, ни --json.\n" << usage();
             return kUnusable;
         }
-        return computeVariants(variants, output, stepsFolder);
+        return computeVariants(variants, output, stepsFolder, quiz);
     }
     if (!output.empty()) {
         std::cerr << "gearcalc: --output записывает ответы списка вариантов (--variants); результаты файла расчёта "

@@ -362,6 +362,7 @@ Calculation calculationOf(const CalcState& state)
             step.given.choice = 0;
         calculation.steps.push_back(std::move(step));
     }
+    calculation.selfCheck = state.selfCheck;
     return calculation;
 }
 
@@ -401,6 +402,7 @@ std::vector<ScreenId> reopen(CalcState& state, const Calculation& calculation, c
         lastStep = step;
         lastOutcome = outcome;
     });
+    state.selfCheck = calculation.selfCheck;
     std::vector<ScreenId> open;
     if (!lastStep)
         return open;

@@ -26,6 +26,10 @@ using Json = nlohmann::ordered_json;
 
 namespace {
 
+// A walkthrough's symbol is a few characters; the limit only keeps a
+// hostile file small.
+constexpr int kMaxSymbolLength = 200;
+
 // Whole numbers are written without a fraction, the rest with as many
 // digits as read back to the same double.
 Json numberJson(double value)
@@ -327,6 +331,90 @@ public:
         }
     }
 
+    void readSelfCheck(const Json& document, SelfCheckWork& work)
+    {
+        if (const auto variant = document.find("variant"); variant != document.end()) {
+            if (!expect(*variant, Json::value_t::string, "variant"))
+                return;
+            work.variant = variant->get<std::string>();
+            if (utf8Length(work.variant) > kMaxGivenTextLength) {
+                fail(GEAR_TR("file", "Текст в поле %1 длиннее %2 знаков.")
+                         .arg("variant")
+                         .arg(std::to_string(kMaxGivenTextLength)));
+                return;
+            }
+        }
+        const auto section = document.find("selfCheck");
+        if (section == document.end())
+            return;
+        if (!expect(*section, Json::value_t::object, "selfCheck") ||
+            !onlyKnown(*section, {"tolerance", "values"}, "selfCheck"))
+            return;
+        if (const auto tolerance = section->find("tolerance"); tolerance != section->end()) {
+            const auto number = finite(*tolerance, "selfCheck.tolerance");
+            if (!number)
+                return;
+            if (!(*number > 0.0 && *number <= kMaxSelfCheckTolerance)) {
+                fail(GEAR_TR("file", "Допуск selfCheck.tolerance должен быть больше 0 и не больше %1 %.")
+                         .arg(numberToText(kMaxSelfCheckTolerance)));
+                return;
+            }
+            work.tolerance = *number;
+        }
+        const auto values = section->find("values");
+        if (values == section->end())
+            return;
+        if (!expect(*values, Json::value_t::array, "selfCheck.values"))
+            return;
+        for (size_t i = 0; i < values->size(); ++i) {
+            const Json& entry = (*values)[i];
+            const std::string path = "selfCheck.values[" + std::to_string(i) + "]";
+            if (!expect(entry, Json::value_t::object, path) ||
+                !onlyKnown(entry, {"mode", "symbol", "line", "text"}, path))
+                return;
+            const Json* mode = required(entry, "mode", path);
+            const Json* symbol = required(entry, "symbol", path);
+            const Json* text = required(entry, "text", path);
+            if (!mode || !symbol || !text || !expect(*mode, Json::value_t::string, path + ".mode") ||
+                !expect(*symbol, Json::value_t::string, path + ".symbol") ||
+                !expect(*text, Json::value_t::string, path + ".text"))
+                return;
+            const auto which = std::find(kModeKeys.begin(), kModeKeys.end(), mode->get<std::string>());
+            if (which == kModeKeys.end()) {
+                fail(GEAR_TR("file", "Неизвестный расчёт %1.mode: бывают transmission, wheel и check.").arg(path));
+                return;
+            }
+            TypedValue typed{{static_cast<Mode>(which - kModeKeys.begin()), symbol->get<std::string>(), 1},
+                             text->get<std::string>()};
+            if (const auto line = entry.find("line"); line != entry.end()) {
+                const auto number = integer(*line, path + ".line");
+                if (!number)
+                    return;
+                if (*number < 1) {
+                    fail(GEAR_TR("file", "Поле %1.line должно быть положительным.").arg(path));
+                    return;
+                }
+                typed.line.occurrence = static_cast<int>(*number);
+            }
+            // A value as long as a screen's field takes, as typed there; a
+            // symbol is the walkthrough's, a few characters.
+            if (utf8Length(typed.text) > kMaxGivenTextLength || utf8Length(typed.line.symbol) > kMaxSymbolLength) {
+                fail(GEAR_TR("file", "Текст в поле %1 длиннее %2 знаков.")
+                         .arg(path)
+                         .arg(std::to_string(utf8Length(typed.text) > kMaxGivenTextLength ? kMaxGivenTextLength
+                                                                                          : kMaxSymbolLength)));
+                return;
+            }
+            const bool twice = std::any_of(work.values.begin(), work.values.end(),
+                                           [&](const TypedValue& v) { return v.line == typed.line; });
+            if (twice) {
+                fail(GEAR_TR("file", "Строка %1 хода расчёта стоит в selfCheck.values дважды.").arg(path));
+                return;
+            }
+            work.values.push_back(std::move(typed));
+        }
+    }
+
     // A chain holds each screen once, in the order its Oks ran, and the
     // screen that starts a chain only at its head.
     void checkChain(const std::vector<Ordered>& steps, size_t first)
@@ -580,6 +668,24 @@ std::string calculationText(const Calculation& calculation)
         modes[std::string(kModeKeys[m])] = std::move(modeJson);
     }
     document["modes"] = std::move(modes);
+    const SelfCheckWork& work = calculation.selfCheck;
+    if (!work.variant.empty())
+        document["variant"] = work.variant;
+    if (!work.values.empty() || work.tolerance != kDefaultSelfCheckTolerance) {
+        Json section = Json::object();
+        section["tolerance"] = numberJson(work.tolerance);
+        Json values = Json::array();
+        for (const TypedValue& typed : work.values) {
+            Json entry;
+            entry["mode"] = kModeKeys[static_cast<size_t>(typed.line.mode)];
+            entry["symbol"] = typed.line.symbol;
+            entry["line"] = typed.line.occurrence;
+            entry["text"] = typed.text;
+            values.push_back(std::move(entry));
+        }
+        section["values"] = std::move(values);
+        document["selfCheck"] = std::move(section);
+    }
     return document.dump(2, ' ', false, Json::error_handler_t::strict) + '\n';
 }
 
@@ -643,6 +749,7 @@ void checkByReplay(OpenedCalculation& opened, OlderFile older)
     Calculation& calculation = opened.calculation;
     std::vector<Message> taken = bringIntoRange(calculation.defaults, older.loadFactorsRaised);
     replay(opened.state, calculation.defaults, calculation.steps);
+    opened.state.selfCheck = calculation.selfCheck;
     if (!allFinite(opened.state)) {
         opened.refusal = GEAR_TR("file", "Расчёт по данным файла не даёт конечного результата.");
         return;
@@ -654,6 +761,7 @@ void checkByReplay(OpenedCalculation& opened, OlderFile older)
     }
     if (older.version == kCalculationVersion && taken.empty()) {
         opened.refusal = compareResults(calculation, run);
+        opened.resultsDiffer = !opened.refusal.empty();
         return;
     }
     std::vector<Message> changed = migrationNotice(calculation, run, opened.state, older);
@@ -685,7 +793,7 @@ OpenedCalculation openCalculation(std::string_view text)
     const std::optional<int> version = readVersion(document, read, opened.refusal);
     if (!version)
         return opened;
-    read.onlyKnown(document, {"format", "version", "defaults", "modes"}, "");
+    read.onlyKnown(document, {"format", "version", "defaults", "modes", "variant", "selfCheck"}, "");
     Calculation& calculation = opened.calculation;
     if (const auto defaults = document.find("defaults"); defaults != document.end() && !read.failed())
         read.readDefaults(*defaults, calculation.defaults);
@@ -701,6 +809,8 @@ OpenedCalculation openCalculation(std::string_view text)
                 read.fail(GEAR_TR("file", "Поле order одинаково у %1 и %2.").arg(steps[i - 1].path).arg(steps[i].path));
         }
     }
+    if (!read.failed())
+        read.readSelfCheck(document, calculation.selfCheck);
     if (read.failed()) {
         opened.refusal = read.refusal();
         return opened;
@@ -736,6 +846,7 @@ SavedCalculation saveCalculation(const CalcState& state)
     const Calculation live = calculationOf(state);
     CalcState run;
     replay(run, live.defaults, live.steps);
+    run.selfCheck = state.selfCheck;
     const Calculation recomputed = calculationOf(run);
     SavedCalculation saved{calculationText(recomputed), {}};
     for (size_t m = 0; m < kModeCount; ++m) {

@@ -48,6 +48,9 @@ struct Calculation {
     CoefficientSet defaults;
     std::vector<GivenStep> steps;                               // every mode's chain, in the order the Oks ran
     std::array<std::optional<ModeResults>, kModeCount> results; // only the fields resultFields() names
+    // The variant the work is of and the student's own values, when there
+    // are any: the file's optional members `variant` and `selfCheck`.
+    SelfCheckWork selfCheck;
 };
 
 // The numbers of a mode's results that the file keeps and checks: those the
@@ -91,6 +94,9 @@ struct OpenedCalculation {
     CalcState state;
     Message refusal;
     std::vector<Message> notice;
+    // Refused because its results are not those its inputs give: edited by
+    // hand, or written by a version that calculated otherwise.
+    bool resultsDiffer = false;
 
     bool refused() const { return !refusal.empty(); }
 };

@@ -4,6 +4,8 @@
 #include "file/excerpt.h"
 #include "file/variant_answers.h"
 #include "file/variant_steps.h"
+#include "shell/number_text.h"
+#include "shell/self_check.h"
 
 #include <algorithm>
 #include <array>
@@ -173,11 +175,21 @@ public:
                 return refuse("вариант «" + excerpt(variant) + "» уже был в строке " + std::to_string(earlier->second) +
                               ".");
         }
+        std::optional<double> tolerance;
+        if (const std::string_view cell = row.cell("tolerance"); !cell.empty()) {
+            const double percent = isPlainNumber(cell) ? numberFromText(cell) : 0.0;
+            if (!(percent > 0.0 && percent <= kMaxSelfCheckTolerance))
+                return refuse("в столбце tolerance стоит «" + excerpt(cell) +
+                              "», а нужен допуск в процентах, больше 0 и не больше " +
+                              numberToText(Number(kMaxSelfCheckTolerance)) + ".");
+            tolerance = percent;
+        }
         const VariantSteps steps = runVariantSteps(row, *mode);
         if (!steps.computed)
             return refuse(steps.error);
         return !computed ||
-               computed({record.line, variant, *mode, answersOf(steps.state, steps.designModule, *mode)}, steps.state);
+               computed({record.line, variant, *mode, answersOf(steps.state, steps.designModule, *mode), tolerance},
+                        steps.state);
     }
 
 private:
@@ -189,8 +201,8 @@ private:
 
 std::vector<std::string_view> variantInputColumns()
 {
-    return {"variant", "mode", "row", "requirement", "treatment", "steel", "Z1",  "beta", "T1",         "U",
-            "d",       "z",    "b",   "dv",          "da",        "bw",    "Lst", "m",    "final_steel"};
+    return {"variant", "mode", "row", "requirement", "treatment", "steel", "Z1",  "beta", "T1",          "U",
+            "d",       "z",    "b",   "dv",          "da",        "bw",    "Lst", "m",    "final_steel", "tolerance"};
 }
 
 VariantListSurvey surveyVariants(std::istream& list)

@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <functional>
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,6 +40,9 @@ struct VariantResult {
     std::string variant; // the "variant" cell, if the list has one
     Mode mode = Mode::Transmission;
     std::vector<std::string> answers; // one per answerColumns(mode)
+    // The row's "tolerance" cell (per cent) for marking the students' work
+    // and for the quiz; none where the list leaves it to the program.
+    std::optional<double> tolerance;
 };
 
 // A row that could not be computed, and why.

@@ -3,19 +3,19 @@
 
 #include "geometry/module_choice.h"
 #include "geometry/results.h"
+#include "geometry/standard_series.h"
 #include "geometry/wheel_input.h"
 #include "material/final_material.h"
 #include "material/hardness_recommendation.h"
 #include "material/manufacturing_requirements.h"
 #include "material/steel_grade.h"
+#include "material/steel_table.h"
 #include "material/treatment_method.h"
 #include "shell/number_text.h"
 #include "shell/parameters.h"
-#include "material/steel_table.h"
-#include "geometry/standard_series.h"
-#include "strength/strength_tables.h"
 #include "shell/reference_tables.h"
 #include "strength/check_calculation.h"
+#include "strength/strength_tables.h"
 #include "strength/transmission_design.h"
 
 #include <algorithm>
@@ -501,7 +501,14 @@ std::vector<ScreenEntry> makeCatalogue()
     ScreenEntry walkthrough =
         plainScreen(ScreenId::hodRascheta, ScreenLayout::Walkthrough, GEAR_TEXT("screen", "Ход расчёта"));
     walkthrough.buttons = {{"Command1", GEAR_TEXT("screen", "Копировать"), ButtonAction::Copy},
-                           {"Command2", GEAR_TEXT("screen", "Печать…"), ButtonAction::Print}};
+                           {"Command2", GEAR_TEXT("screen", "Печать…"), ButtonAction::Print},
+                           {"Command3", GEAR_TEXT("screen", "Самопроверка"), ButtonAction::SelfCheck},
+                           {"Command4", GEAR_TEXT("screen", "Проверить"), ButtonAction::CheckSelf},
+                           {"Command5", GEAR_TEXT("screen", "Значения из CSV…"), ButtonAction::ImportSelfCheck}};
+    // The caption of the self-check's tolerance field (Text2), in per cent;
+    // the layout adds the field, the summary (Label1) and, beside each value
+    // line, its field (SelfN), mark (MarkN) and redone formula (OwnN).
+    walkthrough.captions = {{"Label2", GEAR_TEXT("screen", "Допуск, %")}};
     all.push_back(std::move(walkthrough));
     ScreenEntry about = plainScreen(ScreenId::info, ScreenLayout::About, GEAR_TEXT("screen", "Справка"));
     about.captions = {{"Label1", GEAR_TEXT("screen", "Данная програма предназначена для закрепления знаний полученных "

@@ -81,13 +81,16 @@ struct Caption {
 
 // What a button does; each front-end carries it out its own way.
 enum class ButtonAction {
-    Ok,          // runs the screen's Ok through the session
-    Close,       // hides the screen, which keeps what it holds
-    ShowDrawing, // the pair's drawing
-    SaveDrawing, // the drawing shown, on its sheet, into a file
-    Copy,        // the walkthrough as text onto the clipboard
-    Print,       // the walkthrough printed
-    Yes,         // the exit confirmed
+    Ok,              // runs the screen's Ok through the session
+    Close,           // hides the screen, which keeps what it holds
+    ShowDrawing,     // the pair's drawing
+    SaveDrawing,     // the drawing shown, on its sheet, into a file
+    Copy,            // the walkthrough as text onto the clipboard
+    Print,           // the walkthrough printed
+    SelfCheck,       // the walkthrough's self-check shown or left
+    CheckSelf,       // the student's values marked (Session::checkSelf)
+    ImportSelfCheck, // the student's values from a CSV of symbol;value
+    Yes,             // the exit confirmed
 };
 
 struct Button {
@@ -121,7 +124,7 @@ struct ScreenEntry {
     std::vector<TableCell> cells; // the screen's table, heads first
     std::vector<Caption> captions;
     std::vector<Display> displays; // a sketch's dimensions in the order of its captions, then its note
-    std::vector<Button> buttons; // left to right; the first is pressed by Enter
+    std::vector<Button> buttons;   // left to right; the first is pressed by Enter
     // How a file names the choice: the option, row or list item (empty for
     // a screen of texts), and the name given beside its number.
     std::string_view choiceKey;

@@ -353,4 +353,135 @@ std::vector<ResultTable> Session::reportTables() const
     return gear::reportTables(m_state, m_separator, m_translate);
 }
 
+std::vector<SelfCheckRow> Session::selfCheckRows() const
+{
+    std::vector<SelfCheckRow> rows;
+    for (const Mode mode : {Mode::Transmission, Mode::Wheel, Mode::Check}) {
+        const std::vector<StepGroup>* groups = m_state.walkthrough.of(mode);
+        if (!groups)
+            continue;
+        for (const CheckedLine& line : checkLines(m_state.walkthrough, mode, m_state.selfCheck, m_separator)) {
+            const Step& step = *line.line.computed;
+            SelfCheckRow row;
+            row.mode = mode;
+            row.section = words("mode", modeTitle(mode));
+            row.heading = stepGroupTitle((*groups)[line.line.group].screen, mode, m_translate);
+            row.quantity = quantityText(step, m_translate);
+            if (step.formula.find('{') != std::string::npos)
+                row.symbolic = symbolicForm(step, m_separator, m_translate);
+            row.unit = unitText(step, m_translate);
+            row.typed = line.typed;
+            row.mark = line.mark;
+            row.markText = markText(line.mark, m_translate);
+            if ((line.mark == LineMark::Wrong || line.mark == LineMark::RightByOwnData) &&
+                !line.ownSubstituted.empty()) {
+                row.own = fillPlaceholders(
+                    words("selfcheck", GEAR_TR_NOOP("selfcheck", "по вашим данным: %1 = %2")),
+                    {line.ownSubstituted,
+                     line.ownValue ? numberToText(*line.ownValue, kResultDigits, m_separator) : std::string("?")});
+            }
+            rows.push_back(std::move(row));
+        }
+    }
+    return rows;
+}
+
+void Session::writeSelfCheck(Reply& reply) const
+{
+    const std::vector<SelfCheckRow> rows = selfCheckRows();
+    std::array<int, 5> count{};
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const std::string n = std::to_string(i + 1);
+        reply.texts.push_back({ScreenId::hodRascheta, "Self" + n, rows[i].typed});
+        reply.texts.push_back({ScreenId::hodRascheta, "Mark" + n, rows[i].markText});
+        reply.texts.push_back({ScreenId::hodRascheta, "Own" + n, rows[i].own});
+        ++count[static_cast<size_t>(rows[i].mark)];
+    }
+    reply.texts.push_back({ScreenId::hodRascheta, "Text2", selfCheckTolerance()});
+    reply.texts.push_back(
+        {ScreenId::hodRascheta, "Label1",
+         fillPlaceholders(words("selfcheck", GEAR_TR_NOOP("selfcheck", "Верно: %1, верно по вашим данным: %2, "
+                                                                       "неверно: %3, не число: %4, пусто: %5.")),
+                          {std::to_string(count[static_cast<size_t>(LineMark::Right)]),
+                           std::to_string(count[static_cast<size_t>(LineMark::RightByOwnData)]),
+                           std::to_string(count[static_cast<size_t>(LineMark::Wrong)]),
+                           std::to_string(count[static_cast<size_t>(LineMark::Unreadable)]),
+                           std::to_string(count[static_cast<size_t>(LineMark::NotGiven)])})});
+}
+
+std::string Session::selfCheckTolerance() const
+{
+    return numberToText(Number(m_state.selfCheck.tolerance), m_separator);
+}
+
+Reply Session::checkSelf(const std::vector<std::string>& typed, std::string_view tolerance)
+{
+    Reply reply;
+    const std::optional<double> percent = typedNumber(tolerance);
+    if (!percent || !(*percent > 0.0 && *percent <= kMaxSelfCheckTolerance)) {
+        reply.messageKind = MessageKind::Refusal;
+        reply.message = fillPlaceholders(
+            words("selfcheck", GEAR_TR_NOOP("selfcheck", "Допуск — число больше 0 и не больше %1 (в процентах).")),
+            {numberToText(Number(kMaxSelfCheckTolerance), m_separator)});
+        reply.messageScreen = ScreenId::hodRascheta;
+        reply.beep = true;
+        return reply;
+    }
+    // Kept as typed, so no longer than the file keeps a field's text.
+    for (size_t i = 0; i < typed.size(); ++i) {
+        if (typed[i].size() > size_t(kMaxGivenTextLength)) {
+            reply.messageKind = MessageKind::Refusal;
+            reply.message = fillPlaceholders(
+                words("selfcheck",
+                      GEAR_TR_NOOP("selfcheck", "В строке %1 самопроверки больше %2 знаков: это не число.")),
+                {std::to_string(i + 1), std::to_string(kMaxGivenTextLength)});
+            reply.messageScreen = ScreenId::hodRascheta;
+            reply.beep = true;
+            return reply;
+        }
+    }
+    m_state.selfCheck.tolerance = *percent;
+    std::vector<ValueLineKey> keys;
+    for (const Mode mode : {Mode::Transmission, Mode::Wheel, Mode::Check}) {
+        for (const ValueLine& line : valueLines(m_state.walkthrough, mode))
+            keys.push_back(line.key);
+    }
+    for (size_t i = 0; i < keys.size() && i < typed.size(); ++i)
+        m_state.selfCheck.type(keys[i], typed[i]);
+    writeSelfCheck(reply);
+    reply.calculated = true;
+    return reply;
+}
+
+Reply Session::importSelfCheck(std::string_view csv)
+{
+    Reply reply;
+    const Mode mode = m_state.mode.value_or(Mode::Transmission);
+    const ImportedValues imported = importTypedValues(csv, m_state.walkthrough, mode);
+    if (!imported.refusal.empty() || imported.values.empty()) {
+        reply.messageKind = MessageKind::Refusal;
+        reply.message =
+            imported.refusal.empty()
+                ? fillPlaceholders(words("selfcheck", GEAR_TR_NOOP("selfcheck", "В файле нет ни одной строки «символ;"
+                                                                                "значение» для расчёта «%1».")),
+                                   {words("mode", modeTitle(mode))})
+                : imported.refusal.text(m_translate);
+        reply.messageScreen = ScreenId::hodRascheta;
+        reply.beep = true;
+        return reply;
+    }
+    for (const TypedValue& value : imported.values)
+        m_state.selfCheck.type(value.line, value.text);
+    writeSelfCheck(reply);
+    reply.calculated = true;
+    return reply;
+}
+
+void Session::setVariant(std::string variant)
+{
+    // The report's field takes no more than the file keeps.
+    if (variant.size() <= size_t(kMaxGivenTextLength))
+        m_state.selfCheck.variant = std::move(variant);
+}
+
 } // namespace gear

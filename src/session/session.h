@@ -11,11 +11,12 @@
 #include "geometry/drawing.h"
 #include "geometry/results.h"
 #include "geometry/wheel_drawing.h"
+#include "screens/walkthrough_text.h"
 #include "shell/calc_state.h"
 #include "shell/message.h"
 #include "shell/outcome.h"
 #include "shell/screen_id.h"
-#include "screens/walkthrough_text.h"
+#include "shell/self_check.h"
 
 #include <optional>
 #include <string>
@@ -116,6 +117,25 @@ struct FileToSave {
 
 enum class DrawingFormat { Svg, Dxf };
 
+// A value line of the walkthrough as the self-check shows it: under the
+// heading of its screen, its symbol and formula without numbers, the value
+// the student typed, and its mark with, on a wrong line, the formula redone
+// with the student's own earlier values. Row i's field is the control
+// "Self<i+1>" of hodRascheta, its mark "Mark<i+1>", the redone formula
+// "Own<i+1>".
+struct SelfCheckRow {
+    Mode mode = Mode::Transmission;
+    std::string section; // the mode's title
+    std::string heading; // the screen's heading in the walkthrough
+    std::string quantity;
+    std::string symbolic; // empty for a constant
+    std::string unit;
+    std::string typed;
+    LineMark mark = LineMark::NotGiven;
+    std::string markText;
+    std::string own;
+};
+
 class Session final {
 public:
     // Numbers are shown with `decimalSeparator`, words in the language of
@@ -171,6 +191,21 @@ public:
     // Each mode's inputs as its own chain recorded them, then its results.
     std::vector<ResultTable> reportTables() const;
 
+    // The self-check: every value line of every mode that ran, and
+    // «Проверить» with the texts of the rows' fields and of the tolerance
+    // field (per cent), which marks each line and keeps the values with the
+    // work. The reply writes the marks and the summary ("Label1").
+    std::vector<SelfCheckRow> selfCheckRows() const;
+    Reply checkSelf(const std::vector<std::string>& typed, std::string_view tolerance);
+    // The values of a CSV of symbol;value rows into the lines of the mode
+    // worked on last, then checked.
+    Reply importSelfCheck(std::string_view csv);
+    // The tolerance as its field shows it.
+    std::string selfCheckTolerance() const;
+    // The variant the work is of, as the report's author gave it; the file
+    // keeps it for the lecturer's marking.
+    void setVariant(std::string variant);
+
     const CalcState& state() const { return m_state; }
     const std::string& decimalSeparator() const { return m_separator; }
     const Translator& translator() const { return m_translate; }
@@ -193,6 +228,7 @@ private:
     void showGiven(ScreenId screen, const GivenInputs& given, Reply& reply) const;
     void keepDrawing(ShownDrawing drawing);
     std::string currentFileText() const;
+    void writeSelfCheck(Reply& reply) const;
 
     CalcState m_state;
     std::string m_separator;

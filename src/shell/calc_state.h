@@ -3,6 +3,7 @@
 
 #include "shell/mode.h"
 #include "shell/number.h"
+#include "shell/self_check.h"
 #include "shell/walkthrough.h"
 
 #include <array>
@@ -166,6 +167,7 @@ struct CalcState : Quantities {
     Walkthrough walkthrough;                                    // the steps each mode's calculation ran last
     std::array<std::optional<ModeResults>, kModeCount> results; // by Mode
     std::array<Material, kModeCount> materials;                 // by Mode: each chain's own material
+    SelfCheckWork selfCheck;                                    // the student's own values beside the walkthrough
 };
 
 // Keeps the state's numbers as the results of `mode`.

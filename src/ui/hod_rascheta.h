@@ -3,12 +3,19 @@
 
 #include "ui/screen.h"
 
+class QGridLayout;
+class QLineEdit;
+class QPushButton;
+class QStackedWidget;
 class QTextBrowser;
+class QWidget;
 
 namespace gear::ui {
 
 // "Ход расчёта": every formula of the last calculation of each mode with the
-// student's numbers, to check a hand calculation against.
+// student's numbers, to check a hand calculation against; in its
+// self-check, the formulas without numbers, a field beside each value line
+// for the student's own value, and each line marked by the session.
 class HodRascheta final : public Screen {
     Q_OBJECT
 
@@ -27,8 +34,17 @@ private:
     // The report, the same as "Отчёт (PDF)…" writes, on a printer.
     void print();
     void openPrintDialog();
+    void showSelfCheck(bool shown);
+    void rebuildSelfCheck();
+    void checkSelf();
+    void importSelfCheck();
 
     QTextBrowser* m_page;
+    QStackedWidget* m_views;
+    QWidget* m_selfCheck; // the rows, rebuilt with the walkthrough
+    QWidget* m_checkBar;  // tolerance, «Проверить», CSV, summary
+    QLineEdit* m_tolerance;
+    QPushButton* m_selfCheckButton;
     bool m_placed = false;
 };
 

@@ -5,6 +5,7 @@
 #include "ui/colours.h"
 #include "ui/controls.h"
 #include "ui/fonts.h"
+#include "ui/group_marking.h"
 #include "ui/hod_rascheta.h"
 #include "ui/report.h"
 #include "ui/screens.h"
@@ -103,6 +104,7 @@ void Nachalo::buildMenu()
     // Not the platform's key, which some desktops (and Windows) leave empty.
     saveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     QAction* report = addAction(file, "mnuReport", tr("Отчёт (PDF)…"));
+    QAction* marking = addAction(file, "mnuGrade", tr("Проверить работы группы…"));
     file->addSeparator();
     QAction* exit = addAction(file, "mnuExit", tr("Выход"));
     QMenu* service = menuBar()->addMenu(tr("Сервис"));
@@ -122,6 +124,11 @@ void Nachalo::buildMenu()
     connect(save, &QAction::triggered, this, [this] { m_document->save(); });
     connect(saveAs, &QAction::triggered, this, [this] { m_document->chooseFileToSaveIn(); });
     connect(report, &QAction::triggered, this, [this] { saveReportAs(this, m_screens); });
+    connect(marking, &QAction::triggered, this, [this] {
+        auto* dialog = new GroupMarking(this);
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        dialog->open();
+    });
     connect(exit, &QAction::triggered, this, &Nachalo::openExitConfirmation);
     connect(steps, &QAction::triggered, this, [this] {
         m_screens.load<HodRascheta>(ScreenId::hodRascheta).placeBeside(frameGeometry());

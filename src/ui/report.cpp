@@ -218,6 +218,7 @@ void withReportAuthor(QWidget* parent, Screens& screens, const std::function<voi
     auto* name = makeTextField(dialog, "Text1");
     auto* group = makeTextField(dialog, "Text2");
     auto* variant = makeTextField(dialog, "Text3");
+    variant->setText(qt(screens.state().selfCheck.variant));
     form->addRow(QCoreApplication::translate("gear::ui::Report", "Студент:"), name);
     form->addRow(QCoreApplication::translate("gear::ui::Report", "Группа:"), group);
     form->addRow(QCoreApplication::translate("gear::ui::Report", "Вариант:"), variant);
@@ -231,6 +232,9 @@ void withReportAuthor(QWidget* parent, Screens& screens, const std::function<voi
     QObject::connect(dialog, &QDialog::accepted, parent, [&screens, name, group, variant, next] {
         screens.reportAuthor() =
             ReportAuthor{name->text().trimmed(), group->text().trimmed(), variant->text().trimmed()};
+        // The file keeps the variant, by which the lecturer's marking finds
+        // the row of the list the work is to be compared with.
+        screens.session().setVariant(utf8(variant->text().trimmed()));
         next();
     });
     dialog->open();

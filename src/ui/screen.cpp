@@ -138,7 +138,10 @@ std::vector<QPushButton*> Screen::makeButtons()
         // The screen that has them connects them itself.
         case ButtonAction::Yes:
         case ButtonAction::Copy:
-        case ButtonAction::Print: break;
+        case ButtonAction::Print:
+        case ButtonAction::SelfCheck:
+        case ButtonAction::CheckSelf:
+        case ButtonAction::ImportSelfCheck: break;
         }
         made.push_back(pushed);
     }

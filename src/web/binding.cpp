@@ -303,6 +303,38 @@ val walkthrough(Session& session)
     return walkthroughValue(session.walkthrough());
 }
 
+// The self-check's rows: where each value line stands, its formula
+// without numbers, what the student typed and its mark.
+val selfCheckRows(Session& session)
+{
+    return arrayOf(session.selfCheckRows(), [](const SelfCheckRow& row) {
+        val r = val::object();
+        r.set("section", text(row.section));
+        r.set("heading", text(row.heading));
+        r.set("quantity", text(row.quantity));
+        r.set("symbolic", text(row.symbolic));
+        r.set("unit", text(row.unit));
+        r.set("typed", text(row.typed));
+        r.set("mark", text(row.markText));
+        r.set("own", text(row.own));
+        return r;
+    });
+}
+
+// «Проверить»: the rows' fields in order and the tolerance field.
+val checkSelf(Session& session, const val& typed, const std::string& tolerance)
+{
+    std::vector<std::string> texts;
+    if (typed.isArray())
+        texts = emscripten::vecFromJSArray<std::string>(typed);
+    return replyValue(session.checkSelf(texts, tolerance));
+}
+
+val importSelfCheck(Session& session, const std::string& csv)
+{
+    return replyValue(session.importSelfCheck(csv));
+}
+
 std::string walkthroughText(Session& session)
 {
     return session.walkthroughText();
@@ -432,6 +464,9 @@ std::string_view actionName(ButtonAction action)
     case ButtonAction::SaveDrawing: return "saveDrawing";
     case ButtonAction::Copy: return "copy";
     case ButtonAction::Print: return "print";
+    case ButtonAction::SelfCheck: return "selfCheck";
+    case ButtonAction::CheckSelf: return "checkSelf";
+    case ButtonAction::ImportSelfCheck: return "importSelfCheck";
     case ButtonAction::Yes: return "yes";
     }
     return {};
@@ -535,6 +570,11 @@ EMSCRIPTEN_BINDINGS(gear)
         .function("state", &stateOf)
         .function("walkthrough", &walkthrough)
         .function("walkthroughText", &walkthroughText)
+        .function("selfCheckRows", &selfCheckRows)
+        .function("checkSelf", &checkSelf)
+        .function("importSelfCheck", &importSelfCheck)
+        .function("selfCheckTolerance", &Session::selfCheckTolerance)
+        .function("setVariant", &Session::setVariant)
         .function("resultTables", &resultTablesOf)
         .function("reportTables", &reportTablesOf)
         .function("report", &reportOf);

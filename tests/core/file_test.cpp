@@ -2,11 +2,11 @@
 #include "file/calculation_file.h"
 #include "file/excerpt.h"
 #include "geometry/results.h"
+#include "geometry/standard_series.h"
+#include "screens/walkthrough_text.h"
 #include "shell/mode_commands.h"
 #include "shell/parameters.h"
-#include "geometry/standard_series.h"
 #include "strength/strength_tables.h"
-#include "screens/walkthrough_text.h"
 
 #include <gtest/gtest.h>
 
@@ -419,12 +419,48 @@ std::vector<BrokenFile> brokenFiles()
                                            validText().begin() + static_cast<long>(validText().find("\"aw\": 125")),
                                            '\n')) +
              ", знак 15) слишком велико."},
+        {"SelfCheckToleranceZero", replaced("\"version\": 2,", "\"version\": 2, \"selfCheck\": {\"tolerance\": 0},"),
+         "Допуск selfCheck.tolerance должен быть больше 0 и не больше 10 %."},
+        {"SelfCheckOfAnUnknownMode",
+         replaced("\"version\": 2,", "\"version\": 2, \"selfCheck\": {\"values\": [{\"mode\": \"worm\", "
+                                     "\"symbol\": \"m\", \"text\": \"2\"}]},"),
+         "Неизвестный расчёт selfCheck.values[0].mode: бывают transmission, wheel и check."},
+        {"SelfCheckValueAsNumber",
+         replaced("\"version\": 2,", "\"version\": 2, \"selfCheck\": {\"values\": [{\"mode\": \"wheel\", "
+                                     "\"symbol\": \"m\", \"text\": 2}]},"),
+         "Поле selfCheck.values[0].text должно быть строкой."},
+        {"SelfCheckLineTwice",
+         replaced("\"version\": 2,", "\"version\": 2, \"selfCheck\": {\"values\": [{\"mode\": \"wheel\", "
+                                     "\"symbol\": \"m\", \"text\": \"2\"}, {\"mode\": \"wheel\", "
+                                     "\"symbol\": \"m\", \"line\": 1, \"text\": \"3\"}]},"),
+         "Строка selfCheck.values[1] хода расчёта стоит в selfCheck.values дважды."},
+        {"VariantAsNumber", replaced("\"version\": 2,", "\"version\": 2, \"variant\": 7,"),
+         "Поле variant должно быть строкой."},
         {"ResultsOfAChainThatEndsEarly",
          replaced("\"screen\": \"Vibor\",\n          \"row1\": \"2.5\"",
                   "\"screen\": \"Vibor\",\n          \"row1\": \"\""),
          "В файле есть результаты расчёта «Передача» (modes.transmission.results), но его экраны не доводят расчёт "
          "до результатов."},
     };
+}
+
+TEST(CalculationFile, KeepsTheVariantAndTheStudentsOwnValues)
+{
+    CalcState state = worked(all({kHardenedDesign, kWheel}));
+    state.selfCheck.variant = "7";
+    state.selfCheck.tolerance = 1;
+    state.selfCheck.type({Mode::Transmission, "σ_H1", 1}, "803,3");
+    state.selfCheck.type({Mode::Wheel, "m", 2}, "2.5");
+    const std::string text = saveCalculation(state).text;
+    const OpenedCalculation opened = openCalculation(text);
+    ASSERT_FALSE(opened.refused()) << opened.refusal.text();
+    EXPECT_EQ(opened.state.selfCheck, state.selfCheck);
+    EXPECT_EQ(saveCalculation(opened.state).text, text);
+    // Work without them writes neither member, as before.
+    EXPECT_EQ(validText().find("selfCheck"), std::string::npos);
+    EXPECT_EQ(validText().find("variant"), std::string::npos);
+    EXPECT_TRUE(openCalculation(replaced("\"aw\": 125", "\"aw\": 126")).resultsDiffer);
+    EXPECT_FALSE(openCalculation(replaced("\"row\": 5", "\"row\": 9")).resultsDiffer);
 }
 
 class BrokenCalculationFile : public testing::TestWithParam<BrokenFile> {};

@@ -150,7 +150,8 @@ private:
         // The print and file dialogs are Qt's own, and the report's question
         // of its author asks for no calculation: the student cancels them.
         static const QStringList dialogs{QStringLiteral("printDialog"), QStringLiteral("saveDrawing"),
-                                         QStringLiteral("saveReport"), QStringLiteral("reportAuthor")};
+                                         QStringLiteral("saveReport"), QStringLiteral("reportAuthor"),
+                                         QStringLiteral("openSelfCheck")};
         for (QWidget* widget : QApplication::topLevelWidgets()) {
             if (widget->isVisible() && dialogs.contains(widget->objectName())) {
                 m_last = widget->objectName() + QStringLiteral(" cancelled");

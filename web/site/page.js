@@ -4,7 +4,7 @@
 import createGearModule from './gear.js';
 import { showDrawing } from './drawing.js';
 import { buildScreens } from './screens.js';
-import { resultTablesHtml, walkthroughHtml } from './walkthrough.js';
+import { resultTablesHtml, selfCheckHtml, walkthroughHtml } from './walkthrough.js';
 
 // English when the browser's language is, Russian otherwise, as the desktop
 // follows its region; a link may fix it with ?lang=ru or ?lang=en.
@@ -113,6 +113,39 @@ function showWalkthrough() {
   const panel = screen('hodRascheta');
   if (panel.hidden) return;
   panel.querySelector('[data-name=Text1]').innerHTML = walkthroughHtml(session.walkthrough());
+  showSelfCheckRows(panel);
+}
+
+// The self-check's rows as the session gives them; the field that had the
+// focus keeps it.
+function showSelfCheckRows(panel) {
+  const check = panel.querySelector('[data-name=Frame1]');
+  const focused = check.contains(document.activeElement) ? document.activeElement.dataset.name : null;
+  check.querySelector('.rows').innerHTML = selfCheckHtml(session.selfCheckRows(), panel.id);
+  check.querySelector('[data-name=Text2]').value = session.selfCheckTolerance();
+  if (focused) check.querySelector(`[data-name="${focused}"]`)?.focus();
+}
+
+function toggleSelfCheck(panel) {
+  const button = panel.querySelector('[data-action=self-check]');
+  const on = button.getAttribute('aria-pressed') !== 'true';
+  button.setAttribute('aria-pressed', String(on));
+  panel.querySelector('[data-name=Text1]').hidden = on;
+  panel.querySelector('[data-name=Frame1]').hidden = !on;
+  if (on) (panel.querySelector('[data-name=Self1]') ?? panel.querySelector('[data-name=Text2]')).focus();
+}
+
+function checkSelf(panel) {
+  const typed = [...panel.querySelectorAll('[data-name^=Self]')].map((field) => field.value);
+  follow(session.checkSelf(typed, panel.querySelector('[data-name=Text2]').value));
+}
+
+async function importSelfCheck(input) {
+  const file = input.files?.[0];
+  input.value = '';
+  if (!file) return;
+  // A table of a few dozen lines; the core refuses what is not one.
+  follow(session.importSelfCheck(await file.slice(0, 1 << 20).text()));
 }
 
 let refusedFrom = null;
@@ -321,6 +354,9 @@ function perform(action, shown) {
   case 'drawing': follow(timed(() => session.showDrawing())); break;
   case 'save-drawing': askToSaveDrawing(shown); break;
   case 'copy': copyWalkthrough(shown); break;
+  case 'self-check': toggleSelfCheck(shown); break;
+  case 'check-self': checkSelf(shown); break;
+  case 'import-self-check': shown.querySelector('[data-name=File1]').click(); break;
   case 'print':
     // The walkthrough with each mode's inputs and results after it.
     document.getElementById('printout').innerHTML = resultTablesHtml(session.reportTables());
@@ -382,6 +418,15 @@ function addScreenControls(shown) {
   });
   for (const button of form.querySelectorAll('button[type=button][data-action]'))
     button.addEventListener('click', () => act(button.dataset.action, shown));
+  const check = shown.querySelector('form[data-name=Frame1]');
+  if (!check) return;
+  check.addEventListener('submit', (event) => {
+    event.preventDefault();
+    act('check-self', shown);
+  });
+  check.querySelector('[data-action=import-self-check]').addEventListener('click', () => act('import-self-check', shown));
+  const file = check.querySelector('[data-name=File1]');
+  file.addEventListener('change', () => importSelfCheck(file));
 }
 
 // «Отчёт (PDF)…»: the calculation note as a page of its own, to print or

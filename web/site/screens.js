@@ -10,12 +10,16 @@ function element(tag, attributes = {}, text = undefined) {
   return made;
 }
 
-const kActions = { ok: 'ok', close: 'close', showDrawing: 'drawing', saveDrawing: 'save-drawing', copy: 'copy', print: 'print' };
+const kActions = {
+  ok: 'ok', close: 'close', showDrawing: 'drawing', saveDrawing: 'save-drawing', copy: 'copy', print: 'print',
+  selfCheck: 'self-check', checkSelf: 'check-self', importSelfCheck: 'import-self-check',
+};
 
-// The screen's buttons in a row; the first is the one Enter presses.
-function buttonRow(screen, extra = {}) {
+// The screen's buttons in a row (those `which` keeps); the first is the one
+// Enter presses.
+function buttonRow(screen, extra = {}, which = () => true) {
   const row = element('div', { class: 'buttons' });
-  screen.buttons.forEach((button, i) => {
+  screen.buttons.filter(which).forEach((button, i) => {
     const action = kActions[button.action];
     row.append(element('button', { type: i === 0 ? 'submit' : 'button', 'data-name': button.control, 'data-action': action, ...(i === 0 ? extra : {}) },
       button.caption));
@@ -331,13 +335,28 @@ const builders = {
     return section;
   },
 
+  // The walkthrough, and in its place on «Самопроверка» the self-check: a
+  // form of its own, whose Enter is «Проверить», with the rows the page
+  // writes from the session's and the tolerance field.
   walkthrough(screen) {
     const aside = element('aside', { id: screen.name, class: 'screen walkthrough', 'aria-labelledby': `${screen.name}-title` });
     aside.hidden = true;
+    const own = (button) => ['checkSelf', 'importSelfCheck'].includes(button.action);
     const form = element('form');
-    form.append(element('div', { 'data-name': 'Text1', class: 'steps', tabindex: '0', role: 'region', 'aria-labelledby': `${screen.name}-title` }), buttonRow(screen),
+    form.append(element('div', { 'data-name': 'Text1', class: 'steps', tabindex: '0', role: 'region', 'aria-labelledby': `${screen.name}-title` }), buttonRow(screen, {}, (b) => !own(b)),
       element('p', { class: 'copy-status', role: 'status' }));
-    aside.append(element('h2', { id: `${screen.name}-title` }, screen.title), form);
+    const check = element('form', { 'data-name': 'Frame1', class: 'selfcheck' });
+    check.hidden = true;
+    const tolerance = screen.captions.find((c) => c.control === 'Label2');
+    const bar = element('div', { class: 'bar' });
+    const file = element('input', { type: 'file', accept: '.csv,.txt', 'data-name': 'File1', 'aria-hidden': 'true', tabindex: '-1' });
+    file.hidden = true;
+    bar.append(element('label', { for: `${screen.name}-Text2`, 'data-name': 'Label2' }, tolerance?.text ?? ''),
+      element('input', { id: `${screen.name}-Text2`, 'data-name': 'Text2', inputmode: 'decimal', autocomplete: 'off', size: '5' }),
+      ...buttonRow(screen, {}, own).children, file);
+    check.append(element('div', { class: 'rows steps' }), bar,
+      element('p', { 'data-name': 'Label1', class: 'summary', 'aria-live': 'polite' }));
+    aside.append(element('h2', { id: `${screen.name}-title` }, screen.title), form, check);
     return aside;
   },
 };

@@ -44,6 +44,34 @@ export function walkthroughHtml(sections) {
   return html;
 }
 
+// The self-check's rows: a heading for each mode and screen, then each value
+// line's symbol and formula, its field, its mark and, on a wrong line, the
+// formula redone with the student's own values (the names the session's
+// replies write into).
+export function selfCheckHtml(rows, screen) {
+  let html = '';
+  let section = null;
+  let heading = null;
+  rows.forEach((row, i) => {
+    const n = i + 1;
+    if (row.section !== section) {
+      section = row.section;
+      heading = null;
+      html += `<h3>${escaped(section)}</h3>`;
+    }
+    if (row.heading !== heading) {
+      heading = row.heading;
+      html += `<h4>${escaped(heading)}</h4>`;
+    }
+    const formula = symbolHtml(row.quantity) + (row.symbolic ? ` = ${symbolHtml(row.symbolic)}` : '');
+    html += `<p class="selfline"><label for="${screen}-Self${n}">${formula} =</label> `
+      + `<input id="${screen}-Self${n}" data-name="Self${n}" inputmode="decimal" autocomplete="off" size="9" value="${escaped(row.typed)}"> `
+      + `${escaped(row.unit)} <span data-name="Mark${n}" class="mark">${escaped(row.mark)}</span>`
+      + `<span data-name="Own${n}" class="own">${escaped(row.own)}</span></p>`;
+  });
+  return html;
+}
+
 // The inputs and results tables of each mode that reached its results, for
 // the printout.
 export function resultTablesHtml(tables) {

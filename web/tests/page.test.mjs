@@ -335,6 +335,29 @@ describe('the page', () => {
     assert.ok(box.x >= desk.x + desk.width, 'beside the screens on a laptop');
   });
 
+  test('marks the student\'s own values in the self-check, as the desktop does', async () => {
+    const page = await openPage(session);
+    await designUpToModule(page, '4.0');
+    await finishDesign(page, '2.5', '');
+    await menu(page, 'mnuSteps');
+    await ok(page, 'hodRascheta', 'Command3');
+    assert.equal(await control(page, 'hodRascheta', 'Text1').isVisible(), false, 'no numbers to copy');
+    // H1, H2, SH, then σH1 = 17·H1 + 200 and σH2 = 17·H2 + 200.
+    await type(page, 'hodRascheta', 'Self1', '59,5');
+    await type(page, 'hodRascheta', 'Self2', '60');
+    await type(page, 'hodRascheta', 'Self4', '1200');
+    await type(page, 'hodRascheta', 'Self5', '1220');
+    await control(page, 'hodRascheta', 'Self5').press('Enter');
+    assert.equal(await control(page, 'hodRascheta', 'Mark1').textContent(), '✓');
+    assert.equal(await control(page, 'hodRascheta', 'Mark2').textContent(), '✗');
+    assert.equal(await control(page, 'hodRascheta', 'Mark4').textContent(), '✗');
+    assert.match(await control(page, 'hodRascheta', 'Own4').textContent(), /17·59\.5 \+ 200 = 1211\.5/);
+    assert.equal(await control(page, 'hodRascheta', 'Mark5').textContent(), '✓ верно по вашим данным');
+    assert.match(await control(page, 'hodRascheta', 'Label1').textContent(), /^Верно: 1, верно по вашим данным: 1, неверно: 2/);
+    assert.match(await page.evaluate(() => document.title), /\*/, 'the values are work to save');
+    assert.deepEqual(page.errors, []);
+  });
+
   test('reads and shows numbers with the comma of a Russian browser', async () => {
     const page = await openPage(session, { locale: 'ru-RU' });
     await designUpToModule(page, '4,0');
