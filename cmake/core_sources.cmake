@@ -38,6 +38,7 @@ set(GEAR_CORE_SOURCES
     src/geometry/preferred_size.h src/geometry/preferred_size.cpp
     src/geometry/wheel_body.h src/geometry/wheel_body.cpp
     src/geometry/module_choice.h src/geometry/module_choice.cpp
+    src/geometry/pair_checks.h src/geometry/pair_checks.cpp
     src/geometry/results.h src/geometry/results.cpp
     src/geometry/drawing.h src/geometry/drawing.cpp
     src/geometry/gear_outline.h src/geometry/gear_outline.cpp

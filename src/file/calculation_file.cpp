@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "file/calculation_file.h"
 
+#include "geometry/mesh_checks.h"
+#include "geometry/pair_checks.h"
+#include "geometry/standard_series.h"
+
 #include "file/excerpt.h"
 #include "geometry/module_choice.h"
 #include "geometry/wheel_input.h"
@@ -8,16 +12,16 @@
 #include "material/hardness_recommendation.h"
 #include "material/manufacturing_requirements.h"
 #include "material/steel_grade.h"
+#include "material/steel_table.h"
 #include "material/treatment_method.h"
 #include "screens/screen_catalogue.h"
+#include "screens/walkthrough_text.h"
 #include "shell/angle.h"
 #include "shell/input_range.h"
 #include "shell/mode_commands.h"
 #include "shell/number_text.h"
 #include "shell/parameters.h"
-#include "material/steel_table.h"
 #include "shell/reference_tables.h"
-#include "screens/walkthrough_text.h"
 #include "strength/check_calculation.h"
 #include "strength/transmission_design.h"
 
@@ -45,6 +49,9 @@ struct ScreenForm {
     std::string_view choiceField;
     std::vector<std::string_view> textFields;
     bool startsChain;
+    // A text the Ok may go without, after the others: written only when
+    // typed, so that a file of a version without it reads the same.
+    std::string_view optionalText = {};
 };
 
 const std::vector<ScreenForm>& screenForms()
@@ -59,7 +66,7 @@ const std::vector<ScreenForm>& screenForms()
         {ScreenId::stal3, "option", {}, false},
         {ScreenId::stal4, "option", {}, false},
         {ScreenId::stal5, "option", {}, false},
-        {ScreenId::Vvod2, {}, {"Z1", "beta", "T1", "U"}, false},
+        {ScreenId::Vvod2, {}, {"Z1", "beta", "T1", "U"}, false, "n1"},
         {ScreenId::Vibor, {}, {"row1", "row2"}, false},
         {ScreenId::okon, "steel", {}, false},
         {ScreenId::Vvod, {}, {"Z1", "beta", "dv", "da", "bw", "Lst"}, true},
@@ -340,6 +347,24 @@ public:
                 return;
             }
             step.given.texts.push_back(std::move(typed));
+        }
+        if (!form->optionalText.empty()) {
+            known.push_back(form->optionalText);
+            const auto optional = entry.find(std::string(form->optionalText));
+            if (optional != entry.end()) {
+                const std::string textPath = path + "." + std::string(form->optionalText);
+                if (!expect(*optional, Json::value_t::string, textPath))
+                    return;
+                std::string typed = optional->get<std::string>();
+                if (utf8Length(typed) > kMaxGivenTextLength) {
+                    fail(GEAR_TR("file", "Текст в поле %1 длиннее %2 знаков.")
+                             .arg(textPath)
+                             .arg(std::to_string(kMaxGivenTextLength)));
+                    return;
+                }
+                if (!typed.empty())
+                    step.given.texts.push_back(std::move(typed));
+            }
         }
         if (!onlyKnown(entry, known, path))
             return;
@@ -1021,6 +1046,9 @@ std::string calculationText(const Calculation& calculation)
             }
             for (size_t t = 0; t < form->textFields.size(); ++t)
                 entry[std::string(form->textFields[t])] = t < step.given.texts.size() ? step.given.texts[t] : "";
+            if (const size_t t = form->textFields.size();
+                !form->optionalText.empty() && t < step.given.texts.size() && !step.given.texts[t].empty())
+                entry[std::string(form->optionalText)] = step.given.texts[t];
             screens.push_back(std::move(entry));
         }
         const auto& kept = calculation.results[m];
@@ -1043,6 +1071,64 @@ std::string calculationText(const Calculation& calculation)
         modes[std::string(kModeKeys[m])] = std::move(modeJson);
     }
     document["modes"] = std::move(modes);
+    return document.dump(2, ' ', false, Json::error_handler_t::strict) + '\n';
+}
+
+std::string calculationWithChecksText(const CalcState& state)
+{
+    Json document = Json::parse(calculationText(calculationOf(state)));
+    const auto& kept = state.results[static_cast<size_t>(Mode::Transmission)];
+    if (!kept)
+        return document.dump(2, ' ', false, Json::error_handler_t::strict) + '\n';
+    const Quantities& q = kept->values;
+    Json checks = Json::object();
+    for (const VerdictRow& row : strengthVerdicts(q)) {
+        const LoadWord word = row.verdict.word;
+        checks[std::string(row.key)] = {{"sigma_MPa", numberJson(row.verdict.sigma)},
+                                        {"allowed_MPa", numberJson(row.verdict.allowed)},
+                                        {"delta_pct", numberJson(row.verdict.delta)},
+                                        {"word", word == LoadWord::Overload  ? "overload"
+                                                 : word == LoadWord::Reserve ? "reserve"
+                                                                             : "normal"}};
+    }
+    if (q.d > 0.0 && q.Z1 > 0.0) {
+        const RatioCheck ratio = ratioCheck(q.U, q.Z1, q.Z2);
+        checks["Z2"] = numberJson(q.Z2);
+        checks["Uf"] = numberJson(ratio.Uf);
+        checks["Uf_deviation_pct"] = numberJson(ratio.deviation);
+        checks["Uf_within"] = ratio.within;
+        const double standard = standardCentreDistance(q.aw);
+        checks["aw_std_mm"] = numberJson(standard);
+        if (q.beta > 0.0) {
+            if (const auto beta = helixForCentreDistance(q.m, q.Z1, q.Z2, standard))
+                checks["beta_for_aw_std_deg"] = numberJson(*beta);
+        }
+        if (q.n1.isWritten()) {
+            const double v = pitchLineSpeed(q.d, q.n1);
+            checks["v_m_s"] = numberJson(v);
+            checks["accuracy_grade"] = accuracyGrade(v, q.beta > 0.0);
+        }
+        const MeshForces forces = meshForces(q.T1, q.d, q.beta);
+        checks["Ft_N"] = numberJson(forces.Ft);
+        checks["Fr_N"] = numberJson(forces.Fr);
+        checks["Fa_N"] = numberJson(forces.Fa);
+        const Undercut undercut = undercutOf(q.Z1, q.beta);
+        checks["undercut"] = undercut.cut;
+        if (undercut.cut)
+            checks["x_min"] = numberJson(undercut.xmin);
+        checks["epsilon_alpha"] = numberJson(transverseContactRatio(q.Z1, q.Z2, q.beta));
+        if (q.beta > 0.0)
+            checks["epsilon_beta"] = numberJson(faceContactRatio(q.bw2, q.beta, q.m));
+        checks["bw1_recommended_mm"] = numberJson(q.bw2 + kPinionRimExtra);
+        checks["blank_D_mm"] = numberJson(q.da + kBlankDiameterExtra);
+        checks["blank_S_mm"] = numberJson(q.bw2 + kBlankThicknessExtra);
+        if (q.steelRow > 0.0) {
+            if (const auto limit = steelSizeLimit(static_cast<int>(q.steelRow)))
+                checks["steel_size_limit_mm"] = numberJson(*limit);
+        }
+    }
+    if (!checks.empty())
+        document["checks"] = {{"transmission", std::move(checks)}};
     return document.dump(2, ' ', false, Json::error_handler_t::strict) + '\n';
 }
 
@@ -1102,7 +1188,9 @@ OpenedCalculation openCalculation(std::string_view text)
         opened.refusal = GEAR_TR("file", "Поле version должно быть не меньше 1.");
         return opened;
     }
-    read.onlyKnown(document, {"format", "version", "defaults", "modes"}, "");
+    // "checks" is what gearcalc --json says of the pair; a file reads
+    // without it, so it is passed over.
+    read.onlyKnown(document, {"format", "version", "defaults", "modes", "checks"}, "");
     Calculation& calculation = opened.calculation;
     if (const auto defaults = document.find("defaults"); defaults != document.end() && !read.failed())
         read.readDefaults(*defaults, calculation.defaults);
