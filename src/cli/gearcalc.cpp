@@ -200,7 +200,7 @@ int computeFile(const std::string& path, bool steps, bool json)
     if (!opened.notice.empty())
         std::cerr << path << ": " << gear::noticeText(opened.notice) << '\n';
     if (json) {
-        std::cout << gear::calculationText(gear::calculationOf(opened.state));
+        std::cout << gear::calculationWithChecksText(opened.state);
         return kDone;
     }
     const std::vector<gear::ResultTable> tables = gear::reportTables(opened.state, ".");
