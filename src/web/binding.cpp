@@ -143,6 +143,13 @@ val preview(Session& session, const std::string& screen, const val& input)
     return replyValue(session.preview(*id, given));
 }
 
+// The window's title with the session's own mark of unsaved work; embind
+// takes no std::string_view and no default argument.
+std::string titleOf(Session& session)
+{
+    return session.title();
+}
+
 val showDrawing(Session& session)
 {
     return replyValue(session.showDrawing());
@@ -407,7 +414,7 @@ EMSCRIPTEN_BINDINGS(gear)
         .function("saved", &Session::saved)
         .function("modified", &Session::modified)
         .function("fileName", &Session::fileName)
-        .function("title", &Session::title)
+        .function("title", &titleOf)
         .function("drawingSvg", &drawingSvgOf)
         .function("drawingFile", &drawingFileOf)
         .function("state", &stateOf)

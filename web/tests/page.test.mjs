@@ -120,7 +120,7 @@ describe('the page', () => {
     const names = [
       ['Vvod2', 'Text2', 'textbox', 'Введите угол наклона зубьев β'],
       ['Vibor', 'Combo2', 'combobox', 'Второй ряд Значение модуля m, мм, ГОСТ 9563-80'],
-      ['nastroyka', 'Text2', 'textbox', 'kf коэффициент нагрузки при расчёте на изгиб KF'],
+      ['nastroyka', 'Text2', 'textbox', 'kf коэффициент нагрузки при расчёте на изгиб KF не входит в расчёт по этой методике'],
       ['okon', 'Combo1', 'combobox', 'Марка стали'],
     ];
     for (const [screen, name, role, accessible] of names) {
