@@ -16,6 +16,7 @@ set(GEAR_CORE_SOURCES
     src/shell/reference_tables.h src/shell/reference_tables.cpp
     src/material/steel_table.h src/material/steel_table.cpp
     src/geometry/standard_series.h src/geometry/standard_series.cpp
+    src/geometry/mesh_checks.h src/geometry/mesh_checks.cpp
     src/strength/strength_tables.h src/strength/strength_tables.cpp
     src/shell/screen_id.h src/shell/screen_id.cpp
     src/shell/mode_commands.h src/shell/mode_commands.cpp
@@ -32,11 +33,13 @@ set(GEAR_CORE_SOURCES
     src/strength/strength.h
     src/strength/transmission_design.h src/strength/transmission_design.cpp
     src/strength/check_calculation.h src/strength/check_calculation.cpp
+    src/strength/strength_verdict.h src/strength/strength_verdict.cpp
     src/geometry/geometry.h
     src/geometry/wheel_input.h src/geometry/wheel_input.cpp
     src/geometry/preferred_size.h src/geometry/preferred_size.cpp
     src/geometry/wheel_body.h src/geometry/wheel_body.cpp
     src/geometry/module_choice.h src/geometry/module_choice.cpp
+    src/geometry/pair_checks.h src/geometry/pair_checks.cpp
     src/geometry/results.h src/geometry/results.cpp
     src/geometry/drawing.h src/geometry/drawing.cpp
     src/geometry/gear_outline.h src/geometry/gear_outline.cpp

@@ -71,6 +71,26 @@
         <source>коэффициент запаса прочности по контактным напряжениям SH</source>
         <translation>safety factor for contact stress SH</translation>
     </message>
+    <message>
+        <source>ширина венца: ψbm = ψbd·Z1, bw = m·ψbm</source>
+        <translation>face width: ψbm = ψbd·Z1, bw = m·ψbm</translation>
+    </message>
+    <message>
+        <source>рабочее σH после выбора модуля</source>
+        <translation>working σH after the module choice</translation>
+    </message>
+    <message>
+        <source>рабочее σF после выбора модуля</source>
+        <translation>working σF after the module choice</translation>
+    </message>
+    <message>
+        <source>[σH] = 0.9·σHlim/SH, когда термообработка не задаёт SH</source>
+        <translation>[σH] = 0.9·σHlim/SH, when the heat treatment sets no SH</translation>
+    </message>
+    <message>
+        <source>не входит в расчёт по этой методике</source>
+        <translation>not used by this method&apos;s calculation</translation>
+    </message>
 </context>
 <context>
     <name>drawing</name>
@@ -439,6 +459,10 @@
     <message>
         <source>{U}·{Z_1}, округлённое до целого</source>
         <translation>{U}·{Z_1}, rounded to a whole number</translation>
+    </message>
+    <message>
+        <source>ближайшее к {a_w} по ГОСТ 2185-66</source>
+        <translation>nearest to {a_w} in GOST 2185-66</translation>
     </message>
 </context>
 <context>
@@ -836,6 +860,10 @@
         <source>Отчёт.pdf</source>
         <translation>Report.pdf</translation>
     </message>
+    <message>
+        <source>Проверка прочности</source>
+        <translation>Strength check</translation>
+    </message>
 </context>
 <context>
     <name>gear::ui::Screens</name>
@@ -1016,6 +1044,10 @@
         <source>не выбрана</source>
         <translation>not chosen</translation>
     </message>
+    <message>
+        <source>Частота вращения шестерни n1</source>
+        <translation>Pinion speed n1</translation>
+    </message>
 </context>
 <context>
     <name>mode</name>
@@ -1189,6 +1221,14 @@
     <message>
         <source>Ширина ступицы Lст должна быть больше 0 и не больше %1 мм.</source>
         <translation>The hub length Lh must be above 0 and at most %1 mm.</translation>
+    </message>
+    <message>
+        <source>Введите частоту вращения шестерни n1 числом или оставьте поле пустым.</source>
+        <translation>Enter the pinion speed n1 as a number or leave the field empty.</translation>
+    </message>
+    <message>
+        <source>Частота вращения шестерни n1 должна быть больше 0 и не больше %1 об/мин.</source>
+        <translation>The pinion speed n1 must be above 0 and at most %1 rpm.</translation>
     </message>
 </context>
 <context>
@@ -1672,6 +1712,10 @@ strength</translation>
         <source>Допуск, %</source>
         <translation>Tolerance, %</translation>
     </message>
+    <message>
+        <source>Частота вращения шестерни n1, об/мин</source>
+        <translation>Pinion speed n1, rpm</translation>
+    </message>
 </context>
 <context>
     <name>selfcheck</name>
@@ -1999,6 +2043,10 @@ strength</translation>
         <source>30Х2МЮА</source>
         <translation>30Kh2MYuA</translation>
     </message>
+    <message>
+        <source>  ← подходит</source>
+        <translation>  ← carries the pair</translation>
+    </message>
 </context>
 <context>
     <name>symbol</name>
@@ -2045,6 +2093,14 @@ strength</translation>
     <message>
         <source>ΔU</source>
         <translation>ΔU</translation>
+    </message>
+    <message>
+        <source>a_w ГОСТ</source>
+        <translation>a_w GOST</translation>
+    </message>
+    <message>
+        <source>β ГОСТ</source>
+        <translation>β GOST</translation>
     </message>
 </context>
 <context>
@@ -2103,6 +2159,141 @@ strength</translation>
     <message>
         <source>Нм</source>
         <translation>N·m</translation>
+    </message>
+    <message>
+        <source>об/мин</source>
+        <translation>rpm</translation>
+    </message>
+    <message>
+        <source>м/с</source>
+        <translation>m/s</translation>
+    </message>
+</context>
+<context>
+    <name>verdict</name>
+    <message>
+        <source>Контактная прочность</source>
+        <translation>Contact strength</translation>
+    </message>
+    <message>
+        <source>Изгиб зубьев шестерни</source>
+        <translation>Bending of the pinion teeth</translation>
+    </message>
+    <message>
+        <source>Изгиб зубьев колеса</source>
+        <translation>Bending of the wheel teeth</translation>
+    </message>
+    <message>
+        <source>перегрузка</source>
+        <translation>overload</translation>
+    </message>
+    <message>
+        <source>норма</source>
+        <translation>normal</translation>
+    </message>
+    <message>
+        <source>запас</source>
+        <translation>reserve</translation>
+    </message>
+    <message>
+        <source>: возьмите больший модуль или более прочную сталь</source>
+        <translation>: take a larger module or a stronger steel</translation>
+    </message>
+    <message>
+        <source>: может хватить меньшего модуля или более узкого венца</source>
+        <translation>: a smaller module or a narrower rim may do</translation>
+    </message>
+    <message>
+        <source>%1: %2 = %3 МПа, [%2] = %4 МПа, Δ = %5 % — %6%7</source>
+        <translation>%1: %2 = %3 MPa, [%2] = %4 MPa, Δ = %5 % — %6%7</translation>
+    </message>
+    <message>
+        <source>Проверка условий прочности</source>
+        <translation>Strength conditions</translation>
+    </message>
+    <message>
+        <source>Z2 = %1, Uф = Z2/Z1 = %2: отклонение от U = %3 составляет %4 % при допустимых ±%5 %%6</source>
+        <translation>Z2 = %1, Uact = Z2/Z1 = %2: %4 % from U = %3, ±%5 % allowed%6</translation>
+    </message>
+    <message>
+        <source> — подберите другое Z1 или U</source>
+        <translation> — choose another Z1 or U</translation>
+    </message>
+    <message>
+        <source>aw = %1 мм; ближайшее по ГОСТ 2185-66 — %2 мм%3</source>
+        <translation>aw = %1 mm; the nearest in GOST 2185-66 is %2 mm%3</translation>
+    </message>
+    <message>
+        <source>: его даёт β = %1°</source>
+        <translation>, given by β = %1°</translation>
+    </message>
+    <message>
+        <source>v = π·d1·n1/60000 = %1 м/с: %2-я степень точности по ГОСТ 1643-81</source>
+        <translation>v = π·d1·n1/60000 = %1 m/s: accuracy grade %2 of GOST 1643-81</translation>
+    </message>
+    <message>
+        <source>Силы в зацеплении: окружная Ft = %1 Н, радиальная Fr = %2 Н, осевая Fa = %3 Н</source>
+        <translation>Forces in the mesh: tangential Ft = %1 N, radial Fr = %2 N, axial Fa = %3 N</translation>
+    </message>
+    <message>
+        <source>Z1 = %1 &lt; 17·cos³β = %2: подрезание ножки зуба шестерни; его устраняет смещение x ≥ %3</source>
+        <translation>Z1 = %1 &lt; 17·cos³β = %2: the pinion teeth are undercut; a shift x ≥ %3 avoids it</translation>
+    </message>
+    <message>
+        <source>εα = %1 (нужно не меньше 1.2)</source>
+        <translation>εα = %1 (at least 1.2 needed)</translation>
+    </message>
+    <message>
+        <source>%1, εβ = %2 (нужно не меньше 1.1)</source>
+        <translation>%1, εβ = %2 (at least 1.1 needed)</translation>
+    </message>
+    <message>
+        <source>Венец шестерни делают шире колеса: bw1 = bw2 + 5 = %1 мм</source>
+        <translation>The pinion rim is made wider than the wheel&apos;s: bw1 = bw2 + 5 = %1 mm</translation>
+    </message>
+    <message>
+        <source>Заготовка шестерни Dзаг = da1 + 6 = %1 мм, колеса Sзаг = bw2 + 4 = %2 мм; свойства стали даны для сечений до %3 мм%4</source>
+        <translation>Blank of the pinion Dbl = da1 + 6 = %1 mm, of the wheel Sbl = bw2 + 4 = %2 mm; the steel&apos;s properties hold for sections up to %3 mm%4</translation>
+    </message>
+    <message>
+        <source> — заготовка больше: выберите сталь для большего сечения</source>
+        <translation> — the blank is larger: choose a steel for a larger section</translation>
+    </message>
+    <message>
+        <source>Условие</source>
+        <translation>Condition</translation>
+    </message>
+    <message>
+        <source>σ, МПа</source>
+        <translation>σ, MPa</translation>
+    </message>
+    <message>
+        <source>[σ], МПа</source>
+        <translation>[σ], MPa</translation>
+    </message>
+    <message>
+        <source>Δ, %</source>
+        <translation>Δ, %</translation>
+    </message>
+    <message>
+        <source>Вывод</source>
+        <translation>Verdict</translation>
+    </message>
+    <message>
+        <source>Геометрия, скорость и силы в зацеплении</source>
+        <translation>Geometry, speed and forces in the mesh</translation>
+    </message>
+    <message>
+        <source>Модуль %1 мм меньше расчётного %2 мм: зубья будут перегружены по изгибу примерно на %3 %.</source>
+        <translation>The module %1 mm is below the computed %2 mm: the teeth will be overloaded in bending by about %3 %.</translation>
+    </message>
+    <message>
+        <source>Модуль %1 мм меньше расчётного %2 мм: контактные напряжения превысят допускаемые примерно на %3 %.</source>
+        <translation>The module %1 mm is below the computed %2 mm: the contact stress will exceed the allowable one by about %3 %.</translation>
+    </message>
+    <message>
+        <source>Модуль %1 мм больше расчётного %2 мм более чем на ступень ряда: передача получится больше, чем нужно.</source>
+        <translation>The module %1 mm is more than one step of the series above the computed %2 mm: the pair will be larger than it needs to be.</translation>
     </message>
 </context>
 <context>

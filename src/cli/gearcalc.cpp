@@ -222,7 +222,7 @@ int computeFile(const std::string& path, bool steps, bool json)
     if (opened.messageKind == gear::MessageKind::Notice)
         std::cerr << path << ": " << opened.message << '\n';
     if (json) {
-        std::cout << gear::calculationText(gear::calculationOf(session.state()));
+        std::cout << gear::calculationWithChecksText(session.state());
         return kDone;
     }
     const std::vector<gear::ResultTable> tables = session.reportTables();

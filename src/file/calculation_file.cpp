@@ -4,6 +4,9 @@
 #include "file/calculation_check.h"
 
 #include "file/excerpt.h"
+#include "geometry/mesh_checks.h"
+#include "geometry/pair_checks.h"
+#include "geometry/standard_series.h"
 #include "material/steel_table.h"
 #include "screens/screen_catalogue.h"
 #include "screens/walkthrough_text.h"
@@ -214,6 +217,10 @@ public:
             const std::string_view field = input.fileKey;
             known.push_back(field);
             const std::string textPath = path + "." + std::string(field);
+            // A text the Ok may go without is written only when typed, so a
+            // file of a version without it reads the same.
+            if (input.optional && !entry.contains(std::string(field)))
+                continue;
             const Json* text = required(entry, field, path);
             if (!text || !expect(*text, Json::value_t::string, textPath))
                 return false;
@@ -644,8 +651,11 @@ std::string calculationText(const Calculation& calculation)
                 if (!nameKey.empty() && step.given.choice >= 1 && step.given.choice <= static_cast<int>(names.size()))
                     entry[std::string(nameKey)] = names[static_cast<size_t>(step.given.choice - 1)];
             }
-            for (size_t t = 0; t < form->texts.size(); ++t)
-                entry[std::string(form->texts[t].fileKey)] = t < step.given.texts.size() ? step.given.texts[t] : "";
+            for (size_t t = 0; t < form->texts.size(); ++t) {
+                const std::string typed = t < step.given.texts.size() ? step.given.texts[t] : "";
+                if (!form->texts[t].optional || !typed.empty())
+                    entry[std::string(form->texts[t].fileKey)] = typed;
+            }
             screens.push_back(std::move(entry));
         }
         const auto& kept = calculation.results[m];
@@ -686,6 +696,64 @@ std::string calculationText(const Calculation& calculation)
         section["values"] = std::move(values);
         document["selfCheck"] = std::move(section);
     }
+    return document.dump(2, ' ', false, Json::error_handler_t::strict) + '\n';
+}
+
+std::string calculationWithChecksText(const CalcState& state)
+{
+    Json document = Json::parse(calculationText(calculationOf(state)));
+    const auto& kept = state.results[static_cast<size_t>(Mode::Transmission)];
+    if (!kept)
+        return document.dump(2, ' ', false, Json::error_handler_t::strict) + '\n';
+    const Quantities& q = kept->values;
+    Json checks = Json::object();
+    for (const VerdictRow& row : strengthVerdicts(q)) {
+        const LoadWord word = row.verdict.word;
+        checks[std::string(row.key)] = {{"sigma_MPa", numberJson(row.verdict.sigma)},
+                                        {"allowed_MPa", numberJson(row.verdict.allowed)},
+                                        {"delta_pct", numberJson(row.verdict.delta)},
+                                        {"word", word == LoadWord::Overload  ? "overload"
+                                                 : word == LoadWord::Reserve ? "reserve"
+                                                                             : "normal"}};
+    }
+    if (q.d > 0.0 && q.Z1 > 0.0) {
+        const RatioCheck ratio = ratioCheck(q.U, q.Z1, q.Z2);
+        checks["Z2"] = numberJson(q.Z2);
+        checks["Uf"] = numberJson(ratio.Uf);
+        checks["Uf_deviation_pct"] = numberJson(ratio.deviation);
+        checks["Uf_within"] = ratio.within;
+        const double standard = standardCentreDistance(q.aw);
+        checks["aw_std_mm"] = numberJson(standard);
+        if (q.beta > 0.0) {
+            if (const auto beta = helixForCentreDistance(q.m, q.Z1, q.Z2, standard))
+                checks["beta_for_aw_std_deg"] = numberJson(*beta);
+        }
+        if (q.n1.isWritten()) {
+            const double v = pitchLineSpeed(q.d, q.n1);
+            checks["v_m_s"] = numberJson(v);
+            checks["accuracy_grade"] = accuracyGrade(v, q.beta > 0.0);
+        }
+        const MeshForces forces = meshForces(q.T1, q.d, q.beta);
+        checks["Ft_N"] = numberJson(forces.Ft);
+        checks["Fr_N"] = numberJson(forces.Fr);
+        checks["Fa_N"] = numberJson(forces.Fa);
+        const Undercut undercut = undercutOf(q.Z1, q.beta);
+        checks["undercut"] = undercut.cut;
+        if (undercut.cut)
+            checks["x_min"] = numberJson(undercut.xmin);
+        checks["epsilon_alpha"] = numberJson(transverseContactRatio(q.Z1, q.Z2, q.beta));
+        if (q.beta > 0.0)
+            checks["epsilon_beta"] = numberJson(faceContactRatio(q.bw2, q.beta, q.m));
+        checks["bw1_recommended_mm"] = numberJson(q.bw2 + kPinionRimExtra);
+        checks["blank_D_mm"] = numberJson(q.da + kBlankDiameterExtra);
+        checks["blank_S_mm"] = numberJson(q.bw2 + kBlankThicknessExtra);
+        if (q.steelRow > 0.0) {
+            if (const auto limit = steelSizeLimit(static_cast<int>(q.steelRow)))
+                checks["steel_size_limit_mm"] = numberJson(*limit);
+        }
+    }
+    if (!checks.empty())
+        document["checks"] = {{"transmission", std::move(checks)}};
     return document.dump(2, ' ', false, Json::error_handler_t::strict) + '\n';
 }
 
@@ -793,7 +861,9 @@ OpenedCalculation openCalculation(std::string_view text)
     const std::optional<int> version = readVersion(document, read, opened.refusal);
     if (!version)
         return opened;
-    read.onlyKnown(document, {"format", "version", "defaults", "modes", "variant", "selfCheck"}, "");
+    // "checks" is what gearcalc --json says of the pair; a file reads
+    // without it, so it is passed over.
+    read.onlyKnown(document, {"format", "version", "defaults", "modes", "checks", "variant", "selfCheck"}, "");
     Calculation& calculation = opened.calculation;
     if (const auto defaults = document.find("defaults"); defaults != document.end() && !read.failed())
         read.readDefaults(*defaults, calculation.defaults);

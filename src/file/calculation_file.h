@@ -83,6 +83,12 @@ std::vector<ScreenId> reopen(CalcState& state, const Calculation& calculation, c
 // The file's text for a calculation: indented UTF-8 JSON ending in a newline.
 std::string calculationText(const Calculation& calculation);
 
+// The file of the state's calculation with what the program checks of a
+// designed pair under "checks": the verdicts, the ratio, the standard centre
+// distance, speed, forces and geometry notes. A file read back passes them
+// over.
+std::string calculationWithChecksText(const CalcState& state);
+
 // A calculation file read, run again and checked, or one sentence saying
 // what is wrong with it and where. A file of an older version, or one with
 // a coefficient out of its range, opens with `notice`: what was taken

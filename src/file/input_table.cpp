@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "file/input_table.h"
 
+#include "geometry/pair_checks.h"
+
 #include "material/manufacturing_requirements.h"
 #include "material/steel_grade.h"
-#include "material/treatment_method.h"
-#include "shell/number_text.h"
 #include "material/steel_table.h"
+#include "material/treatment_method.h"
 #include "screens/walkthrough_text.h"
+#include "shell/number_text.h"
 
 #include <array>
 #include <string>
@@ -160,7 +162,15 @@ ResultTable inputTable(const CalcState& state, Mode mode, std::string_view decim
                         given.choice);
             rows.recorded(group);
             break;
-        case ScreenId::Vvod2: rows.typed(kTransmissionFields, given); break;
+        case ScreenId::Vvod2:
+            rows.typed(kTransmissionFields, given);
+            // The speed is optional: a row only when it was typed.
+            if (given.texts.size() > kTransmissionFields.size() && !given.texts[kTransmissionFields.size()].empty())
+                rows.add(
+                    rows.words("inputs", GEAR_TR_NOOP("inputs", "Частота вращения шестерни n1")),
+                    numberToText(Number(numberFromText(given.texts[kTransmissionFields.size()])), decimalSeparator),
+                    rows.words("unit", GEAR_TR_NOOP("unit", "об/мин")));
+            break;
         case ScreenId::Vvod: rows.typed(kWheelFields, given); break;
         case ScreenId::Vvod3: rows.typed(kCheckFields, given); break;
         case ScreenId::Vibor: {
@@ -197,6 +207,10 @@ std::vector<ResultTable> reportTables(const CalcState& state, std::string_view d
             continue;
         tables.push_back(inputTable(state, mode, decimalSeparator, translate));
         tables.push_back(std::move(results[next++]));
+        if (mode == Mode::Transmission) {
+            for (ResultTable& check : strengthCheckTables(state, decimalSeparator, translate))
+                tables.push_back(std::move(check));
+        }
     }
     return tables;
 }

@@ -3,8 +3,11 @@
 
 #include "file/variant_list.h"
 #include "file/variant_steps.h"
+#include "geometry/mesh_checks.h"
 #include "geometry/module_choice.h"
+#include "geometry/pair_checks.h"
 #include "geometry/results.h"
+#include "geometry/standard_series.h"
 #include "shell/number_text.h"
 
 #include <algorithm>
@@ -38,15 +41,39 @@ std::vector<std::string> answersOf(const CalcState& s, double designModule, Mode
     const auto& kept = s.results[static_cast<size_t>(mode)];
     const Quantities& q = kept ? kept->values : static_cast<const Quantities&>(s);
     switch (mode) {
-    case Mode::Transmission:
-        return {shownNumber(designModule), shownNumber(q.m),
-                shownNumber(q.d),          shownNumber(q.d2),
-                shownNumber(q.da),         shownNumber(q.da2),
-                shownNumber(q.df),         shownNumber(q.df2),
-                shownNumber(q.aw),         shownNumber(q.bw1),
-                shownNumber(q.bw2),        shownNumber(q.sigmaF1),
-                shownNumber(q.sigmaF2),    shownNumber(q.sigmaH1),
-                shownNumber(q.sigmaH2),    kept ? kept->steelGrade : std::string()};
+    case Mode::Transmission: {
+        std::vector<std::string> answers{shownNumber(designModule), shownNumber(q.m),
+                                         shownNumber(q.d),          shownNumber(q.d2),
+                                         shownNumber(q.da),         shownNumber(q.da2),
+                                         shownNumber(q.df),         shownNumber(q.df2),
+                                         shownNumber(q.aw),         shownNumber(q.bw1),
+                                         shownNumber(q.bw2),        shownNumber(q.sigmaF1),
+                                         shownNumber(q.sigmaF2),    shownNumber(q.sigmaH1),
+                                         shownNumber(q.sigmaH2),    kept ? kept->steelGrade : std::string()};
+        // The verdicts of contact, pinion and wheel bending, by key words
+        // that read the same in every language.
+        const std::vector<VerdictRow> verdicts = kept ? strengthVerdicts(q) : std::vector<VerdictRow>();
+        for (size_t i = 0; i < 3; ++i) {
+            if (i < verdicts.size()) {
+                const LoadWord word = verdicts[i].verdict.word;
+                answers.push_back(shownNumber(verdicts[i].verdict.delta));
+                answers.push_back(word == LoadWord::Overload  ? "overload"
+                                  : word == LoadWord::Reserve ? "reserve"
+                                                              : "normal");
+            } else {
+                answers.insert(answers.end(), 2, std::string());
+            }
+        }
+        const bool pair = kept && q.d > 0.0;
+        const MeshForces forces = pair ? meshForces(q.T1, q.d, q.beta) : MeshForces{};
+        const auto shownIf = [&](double value) { return pair ? shownNumber(value) : std::string(); };
+        answers.push_back(pair && q.Z1 > 0.0 ? shownNumber(q.Z2 / q.Z1) : std::string());
+        answers.push_back(shownIf(standardCentreDistance(q.aw)));
+        answers.push_back(shownIf(forces.Ft));
+        answers.push_back(shownIf(forces.Fr));
+        answers.push_back(shownIf(forces.Fa));
+        return answers;
+    }
     case Mode::Wheel: {
         const ScreenId sketch = wheelSketchScreen(q.da);
         const std::string design = sketch == ScreenId::vivod1   ? "solid"
@@ -77,12 +104,33 @@ std::vector<std::string_view> answerColumns(Mode mode)
 {
     switch (mode) {
     case Mode::Transmission:
-        return {"transmission.m_design_mm", "transmission.m_mm",        "transmission.d1_mm",
-                "transmission.d2_mm",       "transmission.da1_mm",      "transmission.da2_mm",
-                "transmission.df1_mm",      "transmission.df2_mm",      "transmission.aw_mm",
-                "transmission.bw1_mm",      "transmission.bw2_mm",      "transmission.sigmaF1_MPa",
-                "transmission.sigmaF2_MPa", "transmission.sigmaH1_MPa", "transmission.sigmaH2_MPa",
-                "transmission.steel"};
+        return {"transmission.m_design_mm",
+                "transmission.m_mm",
+                "transmission.d1_mm",
+                "transmission.d2_mm",
+                "transmission.da1_mm",
+                "transmission.da2_mm",
+                "transmission.df1_mm",
+                "transmission.df2_mm",
+                "transmission.aw_mm",
+                "transmission.bw1_mm",
+                "transmission.bw2_mm",
+                "transmission.sigmaF1_MPa",
+                "transmission.sigmaF2_MPa",
+                "transmission.sigmaH1_MPa",
+                "transmission.sigmaH2_MPa",
+                "transmission.steel",
+                "transmission.contact_delta_pct",
+                "transmission.contact_word",
+                "transmission.bending1_delta_pct",
+                "transmission.bending1_word",
+                "transmission.bending2_delta_pct",
+                "transmission.bending2_word",
+                "transmission.Uf",
+                "transmission.aw_std_mm",
+                "transmission.Ft_N",
+                "transmission.Fr_N",
+                "transmission.Fa_N"};
     case Mode::Wheel:
         return {"wheel.mcalc_mm", "wheel.m_mm",      "wheel.design",    "wheel.d_mm",      "wheel.df_mm", "wheel.da_mm",
                 "wheel.dvStd_mm", "wheel.bw1_mm",    "wheel.dstStd_mm", "wheel.LstStd_mm", "wheel.D0_mm", "wheel.d0_mm",

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "geometry/module_choice.h"
 
+#include "geometry/mesh_checks.h"
+#include "geometry/pair_checks.h"
 #include "geometry/preferred_size.h"
+#include "geometry/standard_series.h"
 #include "shell/angle.h"
 #include "shell/draft.h"
 #include "shell/input_range.h"
@@ -72,6 +75,50 @@ void checkStresses(CalcState& s, StepRecorder& record)
     // contact line: the contact stress is the same for both gears.
     s.sigmaH2 = s.sigmaH1;
     record.step("σ_H2", "{σ_H1}", {s.sigmaH1}, s.sigmaH2, unit::MPa);
+}
+
+// What the course checks once the pair stands: none of it changes a result,
+// each is said where it asks for a change.
+void checkPair(CalcState& s, StepRecorder& record)
+{
+    // A final steel is judged again once it is taken on the next screen.
+    s.sigmaHPfinal = Number();
+    s.sigmaFP1final = Number();
+    s.sigmaFP2final = Number();
+    s.steelRow = Number();
+    if (Message note = moduleTakenNote(s.mdesign, s.m, s.isHRC); !note.empty())
+        record.decision(std::move(note));
+    const RatioCheck ratio = ratioCheck(s.U, s.Z1, s.Z2);
+    if (!ratio.within)
+        record.decision(ratioNote(s));
+    const double standard = standardCentreDistance(s.aw);
+    record.step(GEAR_TR_NOOP("symbol", "a_w ГОСТ"), GEAR_TR_NOOP("formula", "ближайшее к {a_w} по ГОСТ 2185-66"),
+                {s.aw}, standard, unit::mm);
+    if (s.beta > 0.0) {
+        if (const auto beta = helixForCentreDistance(s.m, s.Z1, s.Z2, standard))
+            record.step(GEAR_TR_NOOP("symbol", "β ГОСТ"), "arccos({m}·({Z_1} + {Z_2})/(2·{a_w}))",
+                        {s.m, s.Z1, s.Z2, standard}, *beta, GEAR_TR_NOOP("unit", "град"));
+    }
+    if (s.n1.isWritten()) {
+        const double v = pitchLineSpeed(s.d, s.n1);
+        record.step("v", "π·{d_1}·{n_1}/60000", {s.d, s.n1}, v, GEAR_TR_NOOP("unit", "м/с"));
+        record.decision(speedNote(s));
+    }
+    const MeshForces forces = meshForces(s.T1, s.d, s.beta);
+    record.step("F_r", "{F_t1}·tg 20°/{cos β}", {forces.Ft, cosDegrees(s.beta)}, forces.Fr, unit::N);
+    record.step("F_a", "{F_t1}·tg {β}", {forces.Ft, s.beta}, forces.Fa, unit::N);
+    if (Message note = undercutNote(s); !note.empty())
+        record.decision(std::move(note));
+    const double ea = transverseContactRatio(s.Z1, s.Z2, s.beta);
+    record.step("ε_α", "(1.88 − 3.2·(1/{Z_1} + 1/{Z_2}))·{cos β}", {s.Z1, s.Z2, cosDegrees(s.beta)}, ea);
+    if (s.beta > 0.0) {
+        const double eb = faceContactRatio(s.bw2, s.beta, s.m);
+        record.step("ε_β", "{b_w2}·sin {β}/(π·{m})", {s.bw2, s.beta, s.m}, eb);
+    }
+    if (contactRatioLow(s))
+        record.decision(contactRatioNote(s));
+    if (Message note = rimNote(s); !note.empty())
+        record.decision(std::move(note));
 }
 
 // The sentence of a wheel's construction by its tip diameter.
@@ -233,6 +280,7 @@ Outcome chooseModule(CalcState& state, std::string_view row1, std::string_view r
         record.step("b_w2", GEAR_TR_NOOP("formula", "ближайший нормальный размер к {m}·{ψ_bm}"), {s.m, s.Psibm}, s.bw2,
                     unit::mm);
         checkStresses(s, record);
+        checkPair(s, record);
     }
     if (!allFinite(s)) {
         return refuse(GEAR_TR("refusal", "При этих данных прочностной расчёт не даёт конечного результата: "

@@ -12,3 +12,16 @@ extern const std::array<std::string_view, 13> kModuleRow1;
 extern const std::array<std::string_view, 12> kModuleRow2;
 
 } // namespace gear
+
+namespace gear {
+
+// Centre distances of ГОСТ 2185-66, mm, in their two rows; the first row
+// is preferred.
+extern const std::array<double, 22> kCentreDistanceRow1;
+extern const std::array<double, 21> kCentreDistanceRow2;
+
+// The value of the first row nearest to aw (on a tie the larger); 0 for a
+// centre distance that is not positive.
+double standardCentreDistance(double aw);
+
+} // namespace gear

@@ -2,6 +2,7 @@
 #include "screens/screen_catalogue.h"
 
 #include "geometry/module_choice.h"
+#include "geometry/pair_checks.h"
 #include "geometry/results.h"
 #include "geometry/standard_series.h"
 #include "geometry/wheel_input.h"
@@ -95,6 +96,11 @@ Outcome okParameters(CalcState& s, ScreenId, const GivenInputs& given)
     for (size_t i = 0; i < texts.size(); ++i)
         texts[i] = textAt(given, i);
     return applyParameters(s, texts);
+}
+
+Message noNote(const Quantities&)
+{
+    return {};
 }
 
 // The module the design or the wheel's tip diameter gave, which the module
@@ -301,6 +307,9 @@ ScreenEntry designInputScreen()
         {"Text2", "Label3", GEAR_TEXT("screen", " Введите угол наклона зубьев"), "beta", ItemList::None, true},
         {"Text3", "Label6", GEAR_TEXT("screen", "Введите вращающий момент Т,н м"), "T1"},
         {"Combo1", "Label7", GEAR_TEXT("screen", "Выберете передаточное отношение U"), "U", ItemList::GearRatios},
+        // Optional: with it the pair gets its speed and accuracy grade.
+        {"Text4", "Label8", GEAR_TEXT("screen", "Частота вращения шестерни n1, об/мин"), "n1", ItemList::None, false,
+         false, true},
     };
     e.walkthroughTitles = everyMode(GEAR_TEXT("walkthrough", "Проектный расчёт передачи"));
     e.ok = okDesign;
@@ -360,7 +369,9 @@ ScreenEntry moduleScreen()
         {"Combo1", "Label3", GEAR_TEXT("screen", "Первый ряд"), "row1", ItemList::ModuleRow1},
         {"Combo2", "Label4", GEAR_TEXT("screen", "Второй ряд"), "row2", ItemList::ModuleRow2},
     };
-    e.displays = {{"Label6", nullptr, calculatedModule}};
+    // The warning of the module taken, which the session's preview writes
+    // while the student picks; every visit starts without it.
+    e.displays = {{"Label6", nullptr, calculatedModule}, {kModuleNoteName, nullptr, nullptr, noNote}};
     e.walkthroughTitles = everyMode(GEAR_TEXT("walkthrough", "Стандартный модуль, геометрия и рабочие напряжения"));
     e.walkthroughTitles[static_cast<size_t>(Mode::Wheel)] =
         GEAR_TEXT("walkthrough", "Стандартный модуль и размеры колеса");
@@ -429,6 +440,19 @@ ScreenEntry pairResultsScreen()
         e.displays.push_back({entry.wheelName, entry.wheel});
         ++row;
     }
+    // Under the table, each shown only when it says something.
+    e.displays.push_back({kVerdictHeadingName, nullptr, nullptr, verdictHeading});
+    e.displays.push_back({"Label27", nullptr, nullptr, contactVerdict, contactOverloaded});
+    e.displays.push_back({"Label28", nullptr, nullptr, pinionBendingVerdict, pinionBendingOverloaded});
+    e.displays.push_back({"Label29", nullptr, nullptr, wheelBendingVerdict, wheelBendingOverloaded});
+    e.displays.push_back({"Label30", nullptr, nullptr, ratioNote, ratioOutOfTolerance});
+    e.displays.push_back({"Label31", nullptr, nullptr, centreDistanceNote});
+    e.displays.push_back({"Label32", nullptr, nullptr, speedNote});
+    e.displays.push_back({"Label33", nullptr, nullptr, forcesNote});
+    e.displays.push_back({"Label34", nullptr, nullptr, undercutNote, undercutFound});
+    e.displays.push_back({"Label35", nullptr, nullptr, contactRatioNote, contactRatioLow});
+    e.displays.push_back({"Label36", nullptr, nullptr, rimNote});
+    e.displays.push_back({"Label37", nullptr, nullptr, blankNote, blankTooLarge});
     e.buttons = {{"Command1", GEAR_TEXT("screen", "Показать рисунок"), ButtonAction::ShowDrawing},
                  {"Command2", {{}, "Ok"}, ButtonAction::Close}};
     e.next = {ScreenId::vivod4};
@@ -484,8 +508,21 @@ ScreenEntry parametersScreen()
         plainScreen(ScreenId::nastroyka, ScreenLayout::Parameters, GEAR_TEXT("screen", "Изменение параметров"));
     for (int row = 0; row < kCoefficientCount; ++row) {
         const CoefficientInfo& info = kCoefficients[static_cast<size_t>(row)];
-        e.texts.push_back({numbered("Text", row + 1), numbered("Label", row + 1), {{}, info.name}, info.name});
+        const bool unused = info.use.empty();
+        e.texts.push_back({numbered("Text", row + 1),
+                           numbered("Label", row + 1),
+                           {{}, info.name},
+                           info.name,
+                           ItemList::None,
+                           false,
+                           unused});
         e.captions.push_back({numbered("Label", row + 1 + kCoefficientCount), {"coefficient", info.meaning}});
+    }
+    // Where each enters, after the meanings, in the rows' order.
+    for (int row = 0; row < kCoefficientCount; ++row) {
+        const CoefficientInfo& info = kCoefficients[static_cast<size_t>(row)];
+        e.captions.push_back({numbered("Label", row + 1 + 2 * kCoefficientCount),
+                              {"coefficient", info.use.empty() ? kUnusedCoefficient : info.use}});
     }
     e.ok = okParameters;
     e.buttons = {kOk};

@@ -52,6 +52,11 @@ struct TextInput {
     std::string_view fileKey; // the field's name in the calculation file
     ItemList items = ItemList::None;
     bool helixAngle = false; // the caption is followed by the β sign
+    // Shown greyed: kept and saved, but no formula of the method reads it.
+    bool muted = false;
+    // The Ok goes without it (the last texts only): a file holds it only
+    // when it was typed.
+    bool optional = false;
 };
 
 // An option of the screen's one group, numbered from 1 in this order.
@@ -107,6 +112,8 @@ struct Display {
     Number Quantities::*value = nullptr;
     Number (*compute)(const CalcState& state) = nullptr;
     Message (*note)(const Quantities& values) = nullptr;
+    // A note that, when this says so, is a warning (shown in red).
+    bool (*warns)(const Quantities& values) = nullptr;
 };
 
 // What a screen's Ok does with what it was given.
@@ -167,6 +174,16 @@ std::vector<std::string> listItems(ItemList list, std::string_view decimalSepara
 
 // The names of the choices of a screen, 1 first.
 std::vector<std::string_view> choiceNames(ScreenId screen);
+
+// The notes under the pair's results table: the verdicts of strength, then
+// the checks of the pair's geometry, speed and forces.
+inline constexpr std::string_view kVerdictHeadingName = "Label26";
+
+// The module choice's warning of the module taken, written by the session's
+// preview as the student picks.
+inline constexpr std::string_view kModuleNoteName = "Label7";
+// What a steel that carries the pair has after its row on the final choice.
+inline constexpr std::string_view kPassingSteelMark = GEAR_TR_NOOP("steel table", "  ← подходит");
 
 // Runs a screen's Ok on the state.
 Outcome runOk(CalcState& state, ScreenId screen, const GivenInputs& given);

@@ -5,12 +5,16 @@
 #include "file/input_table.h"
 #include "geometry/dxf_writer.h"
 #include "geometry/module_choice.h"
+#include "geometry/pair_checks.h"
 #include "geometry/svg_writer.h"
+#include "material/steel_table.h"
 #include "screens/screen_catalogue.h"
+#include "shell/input_range.h"
 #include "shell/mode_commands.h"
 #include "shell/number_text.h"
 #include "shell/parameters.h"
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -147,6 +151,9 @@ void Session::fill(ScreenId screen, Reply& reply)
             // A sentence shown only when there is something to say.
             text = withDecimalSeparator(display.note(values).text(m_translate), m_separator);
             reply.shown.push_back({screen, std::string(display.control), !text.empty()});
+            reply.texts.push_back({screen, std::string(display.control), std::move(text),
+                                   display.warns != nullptr && display.warns(values)});
+            continue;
         } else if (display.compute) {
             text = shown(display.compute(m_state));
         } else if (display.value) {
@@ -162,6 +169,23 @@ void Session::fill(ScreenId screen, Reply& reply)
         for (const TextInput& input : entry.texts)
             reply.texts.push_back({screen, std::string(input.control), {}});
         break;
+    case ScreenLayout::SteelList: {
+        // The steels whose limits carry the stresses shown are marked, so
+        // that the student sees them before taking one.
+        const double Sh = m_state.materials[static_cast<size_t>(Mode::Transmission)].Sh;
+        const std::vector<int> passing =
+            values.sigmaH1.isWritten()
+                ? passingSteels(values.sigmaH1, values.sigmaF1, values.sigmaF2, Sh > 0.0 ? Sh : m_state.defaults.Sh)
+                : std::vector<int>();
+        const std::string mark = words("steel table", kPassingSteelMark);
+        for (int index = 1; index <= static_cast<int>(kSteelRows.size()); ++index) {
+            std::string item = steelItemText(index, m_translate);
+            if (std::find(passing.begin(), passing.end(), index) != passing.end())
+                item += mark;
+            reply.items.push_back({screen, std::string(entry.listControl), index, std::move(item)});
+        }
+        break;
+    }
     case ScreenLayout::Sketch:
         reply.pictures.push_back({screen, "Image1", designOfSketch(screen)});
         keepDrawing({screen, "Image1", values, designOfSketch(screen), false});
@@ -194,6 +218,25 @@ void Session::keepDrawing(ShownDrawing drawing)
     // A screen's pictures show one drawing at a time.
     std::erase_if(m_drawings, [&](const ShownDrawing& d) { return d.screen == drawing.screen; });
     m_drawings.push_back(std::move(drawing));
+}
+
+Reply Session::preview(ScreenId screen, const GivenInputs& given) const
+{
+    Reply reply;
+    if (screen != ScreenId::Vibor)
+        return reply;
+    const auto text = [&](size_t i) { return i < given.texts.size() ? given.texts[i] : std::string(); };
+    std::string note;
+    // Only a single module taken from a row of a design says anything.
+    if (m_state.mode == Mode::Transmission && text(0).empty() != text(1).empty()) {
+        const std::string taken = text(0).empty() ? text(1) : text(0);
+        if (holdsNumber(taken))
+            note = moduleTakenNote(m_state.mdesign, numberFromText(taken), m_state.isHRC).text(m_translate);
+    }
+    note = withDecimalSeparator(note, m_separator);
+    reply.shown.push_back({screen, std::string(kModuleNoteName), !note.empty()});
+    reply.texts.push_back({screen, std::string(kModuleNoteName), std::move(note), true});
+    return reply;
 }
 
 Reply Session::showDrawing()

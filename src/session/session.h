@@ -31,6 +31,7 @@ struct ControlText {
     ScreenId screen;
     std::string control;
     std::string text;
+    bool warning = false; // a note to be read as a warning: shown in red
 
     bool operator==(const ControlText&) const = default;
 };
@@ -50,6 +51,17 @@ struct ItemChosen {
     int index;
 
     bool operator==(const ItemChosen&) const = default;
+};
+
+// The text of one item of a fixed list, rewritten: a mark on the steels
+// that carry the pair.
+struct ItemText {
+    ScreenId screen;
+    std::string control;
+    int index;
+    std::string text;
+
+    bool operator==(const ItemText&) const = default;
 };
 
 // A picture of a screen shown or hidden.
@@ -92,6 +104,7 @@ struct Reply {
     std::vector<ControlText> texts;
     std::vector<OptionMarked> marked;
     std::vector<ItemChosen> chosen;
+    std::vector<ItemText> items;
     std::vector<ControlShown> shown;
     std::vector<Picture> pictures;
     MessageKind messageKind = MessageKind::None;
@@ -150,6 +163,11 @@ public:
     // the texts of its fields in the catalogue's order, the option marked
     // or the list's item chosen.
     Reply ok(ScreenId screen, const GivenInputs& given);
+
+    // What a screen says of what is typed or chosen on it before its Ok:
+    // the module choice warns of a module below the computed one or far
+    // above it. Nothing is calculated or kept.
+    Reply preview(ScreenId screen, const GivenInputs& given) const;
 
     // "Показать рисунок" of the pair's results.
     Reply showDrawing();

@@ -126,6 +126,13 @@ struct Quantities {
     Number L;      // spoke thickness at the rim
     Number dvStd;  // shaft diameter, preferred size
     Number dstStd; // hub diameter, preferred size
+    // What the course checks once the pair stands.
+    Number n1;            // speed of the pinion, rpm; unwritten when not typed
+    Number mdesign;       // module the design computed, before a standard one was taken
+    Number steelRow;      // row of the steel taken on the final choice, 0 for none
+    Number sigmaHPfinal;  // allowable contact stress of the final steel
+    Number sigmaFP1final; // allowable bending stress of the final steel, pinion
+    Number sigmaFP2final; // allowable bending stress of the final steel, wheel
 };
 
 // The material a mode's chain chose: the hardness and its kind, the
@@ -263,6 +270,12 @@ inline constexpr std::array<NumberField, sizeof(Quantities) / sizeof(Number)> kN
     {"L", &Quantities::L},
     {"dvStd", &Quantities::dvStd},
     {"dstStd", &Quantities::dstStd},
+    {"n1", &Quantities::n1},
+    {"mdesign", &Quantities::mdesign},
+    {"steelRow", &Quantities::steelRow},
+    {"sigmaHPfinal", &Quantities::sigmaHPfinal},
+    {"sigmaFP1final", &Quantities::sigmaFP1final},
+    {"sigmaFP2final", &Quantities::sigmaFP2final},
 }};
 
 namespace detail {

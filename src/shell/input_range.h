@@ -17,6 +17,9 @@ inline constexpr double kMostPinionTeeth = 200;
 inline constexpr double kMostWheelTeeth = 2000;
 // Torque on the pinion shaft, N·m: far beyond any gear a course designs.
 inline constexpr double kMostTorque = 100000;
+// Speed of the pinion, rpm: the fastest industrial gear drives run at about
+// 20 000 rpm.
+inline constexpr double kMostSpeed = 30000;
 // A single stage of a cylindrical pair: from 1 (the pinion is the smaller
 // gear) to 10, the end of the ratio list.
 inline constexpr double kLeastRatio = 1;

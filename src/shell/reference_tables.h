@@ -20,7 +20,14 @@ struct CoefficientInfo {
     bool lowExcluded = false;
     // A load, distribution or dynamic factor: at least 1 by definition.
     bool loadFactor = false;
+    // Where the method's formulas take it, in the student's words; empty
+    // for a coefficient the method keeps but no formula of it reads.
+    std::string_view use = {};
 };
+
+// What the parameters screen says of a coefficient no formula reads.
+inline constexpr std::string_view kUnusedCoefficient =
+    GEAR_TR_NOOP("coefficient", "не входит в расчёт по этой методике");
 
 // In the order the textbook lists them and the program writes them.
 extern const std::array<CoefficientInfo, kCoefficientCount> kCoefficients;

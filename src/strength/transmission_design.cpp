@@ -5,8 +5,8 @@
 #include "shell/draft.h"
 #include "shell/input_range.h"
 #include "shell/number_text.h"
-#include "strength/strength_tables.h"
 #include "shell/walkthrough.h"
+#include "strength/strength_tables.h"
 
 #include <algorithm>
 #include <array>
@@ -173,6 +173,16 @@ Message readInput(CalcState& s, const TransmissionInput& input)
     s.U = numberFromText(input.U);
     if (!(s.U >= kLeastRatio && s.U <= kMostRatio))
         return range(GEAR_TR("refusal", "Передаточное отношение U должно быть от %1 до %2."), kLeastRatio, kMostRatio);
+    s.n1 = Number();
+    if (!isBlankText(input.n1)) {
+        if (!holdsNumber(input.n1))
+            return GEAR_TR("refusal", "Введите частоту вращения шестерни n1 числом или оставьте поле пустым.");
+        const double n1 = numberFromText(input.n1);
+        if (!(n1 > 0.0 && n1 <= kMostSpeed))
+            return GEAR_TR("refusal", "Частота вращения шестерни n1 должна быть больше 0 и не больше %1 об/мин.")
+                .arg(numberToText(Number(kMostSpeed)));
+        s.n1 = n1;
+    }
     return {};
 }
 
@@ -193,13 +203,17 @@ Message checkMaterial(const CalcState& s)
 
 GivenInputs inputsOf(const TransmissionInput& input)
 {
-    return {0, {input.Z1, input.beta, input.T1, input.U}};
+    // The speed is optional, and a calculation without it reads as one of
+    // a version that did not ask for it.
+    if (input.n1.empty())
+        return {0, {input.Z1, input.beta, input.T1, input.U}};
+    return {0, {input.Z1, input.beta, input.T1, input.U, input.n1}};
 }
 
 TransmissionInput transmissionInputOf(const GivenInputs& given)
 {
     const auto text = [&](size_t i) { return i < given.texts.size() ? given.texts[i] : std::string(); };
-    return {text(0), text(1), text(2), text(3)};
+    return {text(0), text(1), text(2), text(3), text(4)};
 }
 
 double helixFactor(double beta)
@@ -266,6 +280,9 @@ Outcome designTransmission(CalcState& state, const TransmissionInput& input)
         return refuse(GEAR_TR("refusal", "При этих данных расчёт не даёт конечного результата."));
     if ((s.isHRC || s.isHB) && !isPositive(s.m))
         return refuse(GEAR_TR("refusal", "При этих данных модуль не получается положительным числом."));
+    s.mdesign = s.m;
+    if (s.n1.isWritten())
+        record.step("n_1", "", {}, s.n1, GEAR_TR_NOOP("unit", "об/мин"));
     // The module choice that follows belongs to this chain.
     s.mode = Mode::Transmission;
     draft.commit();

@@ -11,10 +11,11 @@ namespace gear {
 
 // The texts of the transmission input screen.
 struct TransmissionInput {
-    std::string Z1;   // teeth of the pinion
-    std::string beta; // helix angle, degrees; empty for spur teeth
-    std::string T1;   // torque on the pinion shaft, N·m
-    std::string U;    // gear ratio
+    std::string Z1;      // teeth of the pinion
+    std::string beta;    // helix angle, degrees; empty for spur teeth
+    std::string T1;      // torque on the pinion shaft, N·m
+    std::string U;       // gear ratio
+    std::string n1 = {}; // speed of the pinion, rpm; empty when not known
 };
 
 // The texts as the screen's Ok was given them, and back.

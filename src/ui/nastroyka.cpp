@@ -7,9 +7,17 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPushButton>
 
 namespace gear::ui {
+
+namespace {
+
+// Grey that still reads on the window's background (contrast above 4.5).
+const QColor kMutedText(0x5f, 0x5f, 0x5f);
+
+} // namespace
 
 Nastroyka::Nastroyka(Screens& screens) : Screen(ScreenId::nastroyka, screens)
 {
@@ -24,11 +32,26 @@ Nastroyka::Nastroyka(Screens& screens) : Screen(ScreenId::nastroyka, screens)
         QLabel* caption = makeLabel(this, captionName.c_str(), text(fields[i].caption));
         grid->addWidget(caption, row, 0);
         const QString meaning = text(entry().captions[i].text);
-        grid->addWidget(makeLabel(this, meaningName.c_str(), meaning), row, 1);
+        QLabel* meaningLabel = makeLabel(this, meaningName.c_str(), meaning);
+        grid->addWidget(meaningLabel, row, 1);
         QLineEdit* field = makeTextField(this, fieldName.c_str());
-        nameField(caption, field, QStringLiteral(", ") + meaning);
+        // Where the coefficient enters, after its field.
+        const Caption& use = entry().captions[i + fields.size()];
+        const std::string useName(use.control);
+        QLabel* useLabel = makeLabel(this, useName.c_str(), text(use.text));
+        nameField(caption, field, QStringLiteral(", ") + meaning + QStringLiteral(", ") + useLabel->text());
         field->setMaximumWidth(90);
         grid->addWidget(field, row, 2);
+        grid->addWidget(useLabel, row, 3);
+        // A coefficient no formula reads stays editable and saved, greyed.
+        if (fields[i].muted) {
+            for (QWidget* shown : std::initializer_list<QWidget*>{caption, meaningLabel, field, useLabel}) {
+                QPalette grey = shown->palette();
+                grey.setColor(QPalette::WindowText, kMutedText);
+                grey.setColor(QPalette::Text, kMutedText);
+                shown->setPalette(grey);
+            }
+        }
     }
     auto* ok = makeButtons().front();
     auto* layout = new QHBoxLayout(this);

@@ -33,6 +33,22 @@ Okonchanie::Okonchanie(Screens& screens) : Screen(ScreenId::okonchanie, screens)
     }
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(table);
+    // The verdicts and checks under the table, each shown when it says
+    // something; the first is their heading.
+    bool heading = true;
+    for (const Display& display : entry().displays) {
+        if (!display.note)
+            continue;
+        const std::string name(display.control);
+        QLabel* note = makeLabel(this, name.c_str(), QString());
+        note->setWordWrap(true);
+        note->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        if (heading)
+            makeBold(note);
+        heading = false;
+        note->hide();
+        layout->addWidget(note);
+    }
     layout->addLayout(buttonRow(makeButtons()));
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }

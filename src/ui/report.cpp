@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/report.h"
 
+#include "geometry/pair_checks.h"
+
 #include "screens/walkthrough_text.h"
 
 #include "file/input_table.h"
@@ -155,6 +157,14 @@ std::unique_ptr<QTextDocument> reportDocument(const CalcState& state, const Repo
             html += QStringLiteral("<h2>%1</h2>").arg(qt(tables[tableIndex].title).toHtmlEscaped());
             html += tableHtml(tables[tableIndex]);
             ++tableIndex;
+        }
+        if (mode == Mode::Transmission) {
+            const std::vector<ResultTable> checks = strengthCheckTables(state, decimalSeparator(), coreTranslator());
+            if (!checks.empty())
+                html += QStringLiteral("<h2 style=\"page-break-before: always\">%1</h2>")
+                            .arg(QCoreApplication::translate("gear::ui::Report", "Проверка прочности"));
+            for (const ResultTable& check : checks)
+                html += QStringLiteral("<h3>%1</h3>").arg(qt(check.title).toHtmlEscaped()) + tableHtml(check);
         }
         if (mode != Mode::Check)
             html += QStringLiteral("<h2 style=\"page-break-before: always\">%1</h2><p>&#xFFFC;%2</p>")

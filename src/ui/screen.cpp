@@ -122,6 +122,11 @@ void Screen::runOk()
     m_screens.ok(m_id, given());
 }
 
+void Screen::runPreview()
+{
+    m_screens.preview(m_id, given());
+}
+
 std::vector<QPushButton*> Screen::makeButtons()
 {
     std::vector<QPushButton*> made;

@@ -49,6 +49,8 @@ protected:
     GivenInputs given() const;
     // Ok: the session runs the screen's Ok on what it holds.
     void runOk();
+    // What the session says of what the screen holds before its Ok.
+    void runPreview();
 
     // The screen's buttons from the catalogue, each doing what it says.
     std::vector<QPushButton*> makeButtons();

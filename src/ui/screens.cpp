@@ -79,6 +79,11 @@ void Screens::ok(ScreenId screen, const GivenInputs& given)
     apply(m_session.ok(screen, given));
 }
 
+void Screens::preview(ScreenId screen, const GivenInputs& given)
+{
+    apply(m_session.preview(screen, given));
+}
+
 void Screens::showDrawing()
 {
     apply(m_session.showDrawing());
@@ -86,8 +91,17 @@ void Screens::showDrawing()
 
 void Screens::apply(const Reply& reply, QWidget* over)
 {
-    for (const ControlText& t : reply.texts)
-        writeText(load(t.screen).control(t.control), qt(t.text));
+    for (const ControlText& t : reply.texts) {
+        QWidget* control = load(t.screen).control(t.control);
+        writeText(control, qt(t.text));
+        // A warning reads in red; the other notes in the screen's own colour.
+        if (auto* label = qobject_cast<QLabel*>(control))
+            label->setStyleSheet(t.warning ? QStringLiteral("color: #b00000;") : QString());
+    }
+    for (const ItemText& item : reply.items) {
+        if (auto* list = qobject_cast<QComboBox*>(load(item.screen).control(item.control)))
+            list->setItemText(item.index, qt(item.text));
+    }
     for (const OptionMarked& m : reply.marked)
         markOption(load(m.screen).options(), m.option);
     for (const ItemChosen& c : reply.chosen) {

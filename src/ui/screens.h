@@ -52,6 +52,8 @@ public:
     void menu(std::string_view command);
     void ok(ScreenId screen, const GivenInputs& given);
     void showDrawing();
+    // What the screen says of what is typed or chosen on it before its Ok.
+    void preview(ScreenId screen, const GivenInputs& given);
 
     // Carries out a reply: the controls written, the message said, the beep,
     // the screens shown and hidden, in that order. `over` is the window a

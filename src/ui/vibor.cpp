@@ -36,6 +36,13 @@ Vibor::Vibor(Screens& screens) : Screen(ScreenId::Vibor, screens)
     };
     QComboBox* row1 = makeRow(firstRow);
     QComboBox* row2 = makeRow(secondRow);
+    // The session says what the module picked does to the teeth, before the Ok.
+    for (QComboBox* row : {row1, row2})
+        connect(row, &QComboBox::currentTextChanged, this, &Vibor::runPreview);
+    const std::string noteName(entry().displays.back().control);
+    auto* note = makeLabel(this, noteName.c_str(), QString());
+    note->setWordWrap(true);
+    note->hide();
     auto* ok = makeButtons().front();
 
     for (QLabel* label : {caption, module, heading})
@@ -62,6 +69,7 @@ Vibor::Vibor(Screens& screens) : Screen(ScreenId::Vibor, screens)
     layout->addSpacing(8);
     layout->addWidget(heading);
     layout->addLayout(rows);
+    layout->addWidget(note);
     layout->addSpacing(8);
     layout->addWidget(ok, 0, Qt::AlignHCenter);
     setFixedWidth(420);

@@ -143,6 +143,7 @@ val replyValue(const Reply& reply)
                    entry.set("screen", screenValue(t.screen));
                    entry.set("control", text(t.control));
                    entry.set("text", text(t.text));
+                   entry.set("warning", t.warning);
                    return entry;
                }));
     result.set("marked", arrayOf(reply.marked, [](const OptionMarked& m) {
@@ -156,6 +157,14 @@ val replyValue(const Reply& reply)
                    entry.set("screen", screenValue(c.screen));
                    entry.set("control", text(c.control));
                    entry.set("index", c.index);
+                   return entry;
+               }));
+    result.set("items", arrayOf(reply.items, [](const ItemText& i) {
+                   val entry = val::object();
+                   entry.set("screen", screenValue(i.screen));
+                   entry.set("control", text(i.control));
+                   entry.set("index", i.index);
+                   entry.set("text", text(i.text));
                    return entry;
                }));
     result.set("shown", arrayOf(reply.shown, [](const ControlShown& s) {
@@ -214,6 +223,26 @@ val ok(Session& session, const std::string& screen, const val& input)
     if (input["choice"].isNumber())
         given.choice = input["choice"].as<int>();
     return replyValue(session.ok(*id, given));
+}
+
+val preview(Session& session, const std::string& screen, const val& input)
+{
+    const std::optional<ScreenId> id = screenByName(screen);
+    if (!id)
+        return replyValue({});
+    GivenInputs given;
+    if (input["texts"].isArray())
+        given.texts = emscripten::vecFromJSArray<std::string>(input["texts"]);
+    if (input["choice"].isNumber())
+        given.choice = input["choice"].as<int>();
+    return replyValue(session.preview(*id, given));
+}
+
+// The window's title with the session's own mark of unsaved work; embind
+// takes no std::string_view and no default argument.
+std::string titleOf(Session& session)
+{
+    return session.title();
 }
 
 val showDrawing(Session& session)
@@ -491,6 +520,7 @@ val catalogue(const std::string& separator)
                        t.set("items", arrayOf(listItems(input.items, separator),
                                               [](const std::string& item) { return text(item); }));
                        t.set("helixAngle", input.helixAngle);
+                       t.set("muted", input.muted);
                        return t;
                    }));
         val options = val::array();
@@ -528,6 +558,11 @@ val catalogue(const std::string& separator)
                        return b;
                    }));
         screen.set("displays", arrayOf(entry.displays, [](const Display& display) { return text(display.control); }));
+        // The displays that are sentences, shown only when they say something.
+        std::vector<Display> notes;
+        std::copy_if(entry.displays.begin(), entry.displays.end(), std::back_inserter(notes),
+                     [](const Display& display) { return display.note != nullptr; });
+        screen.set("notes", arrayOf(notes, [](const Display& display) { return text(display.control); }));
         screen.set("listControl", text(entry.listControl));
         screen.set("listCaption", text(translated(words, entry.listCaption)));
         return screen;
@@ -558,6 +593,7 @@ EMSCRIPTEN_BINDINGS(gear)
         .constructor(&newSession, emscripten::allow_raw_pointers())
         .function("menu", &menu)
         .function("ok", &ok)
+        .function("preview", &preview)
         .function("showDrawing", &showDrawing)
         .function("open", &open)
         .function("fileToSave", &fileToSave)

@@ -164,7 +164,9 @@ TEST(InputTable, EachModesInputsStandBeforeItsResultsAndAFileGivesTheSame)
     std::vector<std::string> titles;
     for (const ResultTable& table : tables)
         titles.push_back(table.title);
+    // The checks of the pair follow its results.
     EXPECT_EQ(titles, (std::vector<std::string>{"Исходные данные передачи", "Результаты расчёта передачи",
+                                                "Проверка условий прочности", "Геометрия, скорость и силы в зацеплении",
                                                 "Исходные данные колеса", "Размеры колеса", "Исходные данные проверки",
                                                 "Результат проверки"}));
     EXPECT_EQ(tables[0].rows[1][1], "59,5") << "the separator asked for";

@@ -3,6 +3,7 @@
 
 #include "file/calculation_file.h"
 #include "geometry/module_choice.h"
+#include "screens/screen_catalogue.h"
 #include "shell/number_text.h"
 
 #include <gtest/gtest.h>
@@ -130,6 +131,86 @@ TEST(Session, TheModuleTakenFillsTheStressesAndTheSteelTakenTheResultsTable)
     EXPECT_EQ(textOf(steel, ScreenId::okonchanie, "Label25"), "Сталь 18ХГТ");
 }
 
+// The items of a list the reply marks with the passing sign, by index.
+std::vector<int> markedItems(const Reply& reply, ScreenId screen)
+{
+    std::vector<int> marked;
+    for (const ItemText& item : reply.items) {
+        if (item.screen == screen && item.text.find("подходит") != std::string::npos)
+            marked.push_back(item.index);
+    }
+    return marked;
+}
+
+bool warns(const Reply& reply, ScreenId screen, const std::string& control)
+{
+    for (const ControlText& t : reply.texts) {
+        if (t.screen == screen && t.control == control)
+            return t.warning;
+    }
+    return false;
+}
+
+// The course's hardened pair: σH = 880, σF1 = 263.68, σF2 = 239.36 MPa with
+// S_H = 1.2 of carburising. Contact needs σH_lim ≥ 880/(1.05·0.9/1.2) =
+// 1117.5 MPa, bending σF_lim ≥ 263.68/(1.05·0.4) = 627.8 MPa: the five
+// carburised rows. 18ХГТ of row 21: [σH] = 1035, Δ = −14.98 % (normal,
+// just inside −15 %); [σF] = 380, −30.6 % and −37.0 % (reserve).
+TEST(Session, TheSteelsThatCarryThePairAreMarkedAndTheOneTakenIsJudged)
+{
+    Session page(",");
+    designPair(page);
+    const Reply list = page.ok(ScreenId::Vibor, {0, {"2.5", ""}});
+    EXPECT_EQ(markedItems(list, ScreenId::okon), (std::vector<int>{21, 22, 26, 27, 28}));
+    const Reply results = page.ok(ScreenId::okon, {21, {}});
+    const std::pair<const char*, const char*> says[] = {
+        {"Label26", "Проверка условий прочности"},
+        {"Label27", "Δ = -14,98 % — норма"},
+        {"Label28", "Δ = -30,61 % — запас"},
+        {"Label29", "Δ = -37,01 % — запас"},
+        {"Label33", "Ft = 4000 Н"},
+        {"Label31", "ближайшее по ГОСТ 2185-66 — 125 мм"},
+    };
+    for (const auto& [control, part] : says)
+        EXPECT_NE(textOf(results, ScreenId::okonchanie, control).find(part), std::string::npos)
+            << control << ": " << textOf(results, ScreenId::okonchanie, control);
+    EXPECT_FALSE(warns(results, ScreenId::okonchanie, "Label27"));
+    // Without a speed there is nothing to say of it; without undercut neither.
+    EXPECT_EQ(textOf(results, ScreenId::okonchanie, "Label32"), "");
+    EXPECT_EQ(textOf(results, ScreenId::okonchanie, "Label34"), "");
+
+    // Row 1, Сталь 40 improved: [σH] = 0.9·590/1.2 = 442.5, +98.9 %.
+    const Reply weak = page.ok(ScreenId::okon, {1, {}});
+    EXPECT_NE(textOf(weak, ScreenId::okonchanie, "Label27").find("перегрузка"), std::string::npos);
+    EXPECT_TRUE(warns(weak, ScreenId::okonchanie, "Label27"));
+}
+
+// The design gave 2.53358 mm: 2.5 overloads the bending by
+// (2.53358/2.5)³ − 1 = 4.08 %; 2.75 and 3 are the right step and the next;
+// 3.5 is two steps above.
+TEST(Session, TheModuleChoiceSaysWhatTheModulePickedDoesBeforeTheOk)
+{
+    Session page(".");
+    designPair(page);
+    const double mdesign = page.state().m;
+    ASSERT_NEAR(mdesign, 2.53358, 1e-5);
+    const std::pair<std::vector<std::string>, const char*> cases[] = {
+        {{"2.5", ""}, "4.08 %"}, {{"", "2.75"}, ""}, {{"3", ""}, ""}, {{"", "3.5"}, "больше расчётного"},
+        {{"2.5", "2.75"}, ""},   {{"", ""}, ""},
+    };
+    for (const auto& [rows, part] : cases) {
+        const Reply said = page.preview(ScreenId::Vibor, {0, rows});
+        const std::string text = textOf(said, ScreenId::Vibor, std::string(kModuleNoteName));
+        if (*part == '\0')
+            EXPECT_EQ(text, "") << rows[0] << "|" << rows[1];
+        else
+            EXPECT_NE(text.find(part), std::string::npos) << rows[0] << "|" << rows[1] << ": " << text;
+        EXPECT_TRUE(said.screens.empty() && !said.calculated);
+    }
+    // Nothing was taken: the design's module stands.
+    EXPECT_EQ(page.state().m, mdesign);
+}
+
 TEST(Session, AWheelEndsOnTheSketchOfItsSizeWithItsDimensions)
 {
     struct Case {
@@ -234,6 +315,53 @@ TEST(Session, TheParametersShowTheCoefficientsInForceAndTakeNewOnes)
     EXPECT_EQ(page.ok(ScreenId::nastroyka, typed).message,
               "Коэффициент kf не может быть меньше 1: коэффициент нагрузки, её неравномерности или динамики по "
               "определению не меньше единицы.");
+}
+
+// What «Параметры» says of each coefficient holds: one marked as not used
+// changes nothing of a hardened or a soft design when raised, one marked as
+// used changes something (Sh only enters where no treatment sets it).
+TEST(Session, TheParametersMarkOnlyTheCoefficientsNoResultReadsAsUnused)
+{
+    const auto results = [](size_t raised) {
+        Session page(".");
+        GivenInputs typed;
+        for (const ControlText& t : page.menu("mnuParam").texts)
+            typed.texts.push_back(t.text);
+        if (raised < typed.texts.size())
+            typed.texts[raised] = raised == 0 ? "0.7" : "1.3";
+        EXPECT_FALSE(page.ok(ScreenId::nastroyka, typed).refused()) << raised;
+        std::string shown;
+        for (const bool hardened : {true, false}) {
+            page.menu("mnuPer");
+            if (hardened) {
+                page.ok(ScreenId::ATverd, {5, {}});
+                page.ok(ScreenId::Czakalka2, {3, {}});
+                page.ok(ScreenId::stal4, {1, {}});
+            } else {
+                page.ok(ScreenId::ATverd, {2, {}});
+                page.ok(ScreenId::BNormal2, {2, {}});
+                page.ok(ScreenId::stal2, {3, {}});
+            }
+            page.ok(ScreenId::Vvod2, {0, {"20", "12", "100", "4"}});
+            page.ok(ScreenId::Vibor, {0, {"3.0", ""}});
+            page.ok(ScreenId::okon, {21, {}});
+            for (const ResultTable& table : page.reportTables())
+                for (const auto& row : table.rows)
+                    for (const std::string& cell : row)
+                        shown += cell + "|";
+        }
+        return shown;
+    };
+    const std::string plain = results(99);
+    const ScreenEntry& parameters = screenEntry(ScreenId::nastroyka);
+    for (size_t i = 0; i < parameters.texts.size(); ++i) {
+        const std::string_view name = parameters.texts[i].caption.source;
+        if (parameters.texts[i].muted) {
+            EXPECT_EQ(results(i), plain) << name << " is marked as not used";
+        } else if (name != "Sh") {
+            EXPECT_NE(results(i), plain) << name << " is marked as used";
+        }
+    }
 }
 
 // The option a reply leaves marked on a screen, the last it writes

@@ -143,7 +143,10 @@ TEST(Variants, AnswersAreTheHandWorkedNumbersUnderUniqueNamesWithUnits)
         "line,variant,mode,transmission.m_design_mm,transmission.m_mm,transmission.d1_mm,transmission.d2_mm,"
         "transmission.da1_mm,transmission.da2_mm,transmission.df1_mm,transmission.df2_mm,transmission.aw_mm,"
         "transmission.bw1_mm,transmission.bw2_mm,transmission.sigmaF1_MPa,transmission.sigmaF2_MPa,"
-        "transmission.sigmaH1_MPa,transmission.sigmaH2_MPa,transmission.steel,wheel.mcalc_mm,wheel.m_mm,"
+        "transmission.sigmaH1_MPa,transmission.sigmaH2_MPa,transmission.steel,transmission.contact_delta_pct,"
+        "transmission.contact_word,transmission.bending1_delta_pct,transmission.bending1_word,"
+        "transmission.bending2_delta_pct,transmission.bending2_word,transmission.Uf,transmission.aw_std_mm,"
+        "transmission.Ft_N,transmission.Fr_N,transmission.Fa_N,wheel.mcalc_mm,wheel.m_mm,"
         "wheel.design,wheel.d_mm,wheel.df_mm,wheel.da_mm,wheel.dvStd_mm,wheel.bw1_mm,wheel.dstStd_mm,"
         "wheel.LstStd_mm,wheel.D0_mm,wheel.d0_mm,wheel.C_mm,wheel.Delta0_mm,wheel.R_mm,wheel.L_mm,check.m_mm,"
         "check.Psibm,check.T_Nm\n";
@@ -155,12 +158,18 @@ TEST(Variants, AnswersAreTheHandWorkedNumbersUnderUniqueNamesWithUnits)
         std::string::npos)
         << csv;
     EXPECT_NE(csv.find(",Сталь 18ХГТ,"), std::string::npos);
+    // Against 18ХГТ (S_H 1.2): (880 − 1035)/1035, (263.68 − 380)/380, (239.36 − 380)/380 in per cent; Uф = 80/20,
+    // aw 125 is standard, Ft = 2000·100/50, Fr = Ft·tg 20°, no axial force of spur teeth.
+    EXPECT_NE(csv.find(",Сталь 18ХГТ,-14.975845410628,normal,-30.6105263157895,reserve,-37.0105263157895,reserve,4,"
+                       "125,4000,1455.88093706481,0,"),
+              std::string::npos)
+        << csv;
     // The wheel of tip 105: d = 100, the solid design; the hub 1.7·30 = 51 → 50.
-    EXPECT_NE(csv.find("4,3,wheel," + std::string(16, ',') + "2.5,2.5,solid,100,93.75,105,30,20,50,40,,,,,,"),
+    EXPECT_NE(csv.find("4,3,wheel," + std::string(27, ',') + "2.5,2.5,solid,100,93.75,105,30,20,50,40,,,,,,"),
               std::string::npos)
         << csv;
     // 0.4·950·60·10·4³/(2·3.73·1.5)/1000.
-    EXPECT_NE(csv.find("5,4,check," + std::string(32, ',') + "4,10,1304.02144772"), std::string::npos) << csv;
+    EXPECT_NE(csv.find("5,4,check," + std::string(43, ',') + "4,10,1304.02144772"), std::string::npos) << csv;
     // A module of 1 mm: d1 = 1·20.
     EXPECT_NE(csv.find("14,13,transmission,2.5335819684367,1,20,80,"), std::string::npos) << csv;
     EXPECT_EQ(variantFileName(run.results[0]), "1.txt");
@@ -170,8 +179,11 @@ TEST(Variants, AnswersAreTheHandWorkedNumbersUnderUniqueNamesWithUnits)
     for (const Mode mode : {Mode::Transmission, Mode::Wheel, Mode::Check}) {
         for (const std::string_view name : answerColumns(mode)) {
             EXPECT_TRUE(names.insert(name).second) << name;
-            const bool unitless = name.ends_with(".steel") || name.ends_with(".design") || name.ends_with(".Psibm");
-            EXPECT_TRUE(unitless || name.ends_with("_mm") || name.ends_with("_MPa") || name.ends_with("_Nm")) << name;
+            const bool unitless = name.ends_with(".steel") || name.ends_with(".design") || name.ends_with(".Psibm") ||
+                                  name.ends_with("_word") || name.ends_with(".Uf");
+            EXPECT_TRUE(unitless || name.ends_with("_mm") || name.ends_with("_MPa") || name.ends_with("_Nm") ||
+                        name.ends_with("_N") || name.ends_with("_pct"))
+                << name;
         }
     }
 }

@@ -144,10 +144,11 @@ TEST(Walkthrough, ModuleChoiceGeometryAndStresses)
     EXPECT_EQ(groups[1].screen, ScreenId::Vvod2);
     const StepGroup& choice = groups[2];
     EXPECT_EQ(choice.screen, ScreenId::Vibor);
-    EXPECT_EQ(quantities(choice),
-              (std::vector<std::string>{"m",    "cos β", "d_1",  "d_2",  "d_a1", "d_a2", "a_w",  "ψ_bm",
-                                        "b_w",  "d_f1",  "d_f2", "b_w1", "b_w2", "z_v1", "z_v2", "Y_F1",
-                                        "Y_F2", "F_t1",  "σ_F1", "σ_F2", "σ_H1", "σ_H2"}));
+    EXPECT_EQ(
+        quantities(choice),
+        (std::vector<std::string>{"m",    "cos β", "d_1",      "d_2",    "d_a1", "d_a2", "a_w",  "ψ_bm", "b_w",  "d_f1",
+                                  "d_f2", "b_w1",  "b_w2",     "z_v1",   "z_v2", "Y_F1", "Y_F2", "F_t1", "σ_F1", "σ_F2",
+                                  "σ_H1", "σ_H2",  "a_w ГОСТ", "β ГОСТ", "F_r",  "F_a",  "ε_α",  "ε_β"}));
     EXPECT_EQ(resultOf(choice, "d_1"), s.d);
     EXPECT_EQ(resultOf(choice, "d_a2"), s.da2);
     EXPECT_EQ(resultOf(choice, "a_w"), s.aw);

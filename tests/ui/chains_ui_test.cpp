@@ -43,9 +43,19 @@ TEST(TransmissionMode, HardenedDesignFromTheMenuToTheDrawing)
     EXPECT_EQ(app.text("Vibor", "Combo1"), QString());
 
     app.type("Vibor", "Combo1", QStringLiteral("2.5"));
+    // Before the Ok: 2.5 below 2.53358 overloads the bending by 1.01343³ − 1.
+    EXPECT_TRUE(app.control<QWidget>("Vibor", "Label7")->isVisible());
+    EXPECT_TRUE(app.caption("Vibor", "Label7").contains(QStringLiteral("4.08 %")))
+        << app.caption("Vibor", "Label7").toStdString();
     app.click("Vibor", "Command1");
     ASSERT_TRUE(app.isVisible("okon"));
     EXPECT_FALSE(app.isVisible("Vibor"));
+    // The five carburised steels carry 880 and 263.68 MPa.
+    auto* steels = app.control<QComboBox>("okon", "Combo1");
+    for (int row = 1; row <= 29; ++row)
+        EXPECT_EQ(steels->itemText(row).contains(QStringLiteral("подходит")),
+                  row == 21 || row == 22 || row == 26 || row == 27 || row == 28)
+            << row;
     // σF1 = 4.12·4000/(25·2.5), σF2 = σF1·3.74/4.12; one contact stress
     // 440·√(4000/(25·50)·5/4) for both gears; the set's load factors are 1.
     EXPECT_EQ(app.caption("okon", "Label13"), QStringLiteral("263.68"));
@@ -63,6 +73,11 @@ TEST(TransmissionMode, HardenedDesignFromTheMenuToTheDrawing)
         {"Label18", "Сталь 18ХГТ"}, {"Label25", "Сталь 18ХГТ"}};
     for (const auto& [label, text] : cells)
         EXPECT_EQ(app.caption("okonchanie", label), QString::fromUtf8(text)) << label;
+    // [σH] = 0.9·1380/1.2 = 1035: −14.98 %, still normal; bending in reserve.
+    EXPECT_TRUE(app.control<QWidget>("okonchanie", "Label27")->isVisible());
+    EXPECT_TRUE(app.caption("okonchanie", "Label27").contains(QStringLiteral("-14.98 % — норма")))
+        << app.caption("okonchanie", "Label27").toStdString();
+    EXPECT_TRUE(app.caption("okonchanie", "Label28").contains(QStringLiteral("запас")));
 
     app.click("okonchanie", "Command1");
     ASSERT_TRUE(app.isVisible("vivod4"));

@@ -210,7 +210,8 @@ TEST(TabOrder, TheDesignAndCheckInputsRunDownTheirFields)
     app.choose("Czakalka2", "Option5"); // nitriding leads straight to the input
     app.click("Czakalka2", "Command1");
     ASSERT_TRUE(app.isVisible("Vvod2"));
-    EXPECT_EQ(app.tabOrder("Vvod2", 6), (QStringList{"Text1", "Text2", "Text3", "Combo1", "Command1", "Text1"}));
+    EXPECT_EQ(app.tabOrder("Vvod2", 7),
+              (QStringList{"Text1", "Text2", "Text3", "Combo1", "Text4", "Command1", "Text1"}));
     app.menu("mnuProv");
     app.choose("trebov2", "Option1");
     app.click("trebov2", "Command1");

@@ -222,9 +222,15 @@ function setText(screenName, name, text) {
 function follow(reply) {
   if (reply.calculated) showWalkthrough();
   showTitle();
-  for (const { screen: name, control: field, text } of reply.texts) setText(name, field, text);
+  for (const { screen: name, control: field, text, warning } of reply.texts) {
+    setText(name, field, text);
+    control(name, field)?.classList.toggle('warning', warning);
+  }
   for (const { screen: name, option } of reply.marked) markOption(name, option);
   for (const { screen: name, control: field, index } of reply.chosen) control(name, field).selectedIndex = index;
+  // The rows line up by their blanks, which an option would run together.
+  for (const { screen: name, control: field, index, text } of reply.items)
+    control(name, field).options[index].textContent = text.replaceAll(' ', '\u00a0');
   for (const { screen: name, control: field, shown } of reply.shown) control(name, field).hidden = !shown;
   for (const { screen: name, control: field } of reply.pictures) {
     const start = performance.now();
@@ -418,6 +424,10 @@ function addScreenControls(shown) {
   });
   for (const button of form.querySelectorAll('button[type=button][data-action]'))
     button.addEventListener('click', () => act(button.dataset.action, shown));
+  // What the core says of what is typed or chosen before the Ok (the module
+  // taken against the computed one).
+  if (entries.get(shown.id)?.notes.length)
+    form.addEventListener('input', () => follow(session.preview(shown.id, inputOf(shown))));
   const check = shown.querySelector('form[data-name=Frame1]');
   if (!check) return;
   check.addEventListener('submit', (event) => {

@@ -219,8 +219,11 @@ const builders = {
         datalist(`${id}-list`, input.items));
       columns.append(column);
     }
+    // The warning of the module taken, which the core writes as the student picks.
+    const note = element('p', { 'data-name': screen.notes[0], class: 'note', role: 'status' });
+    note.hidden = true;
     form.append(line, element('p', { 'data-name': 'Label2' }, caption(screen, 'Label2')),
-      element('p', { id: heading, 'data-name': 'Label5', class: 'head' }, caption(screen, 'Label5')), columns, buttonRow(screen));
+      element('p', { id: heading, 'data-name': 'Label5', class: 'head' }, caption(screen, 'Label5')), columns, note, buttonRow(screen));
     return section;
   },
 
@@ -261,7 +264,14 @@ const builders = {
         else if (cell.column === 0 && cell.row > 0) td.classList.add('left');
       },
     });
-    form.append(scrolling(table), buttonRow(screen));
+    // The verdicts and checks under the table, each shown when it says
+    // something; the first is their heading.
+    const notes = screen.notes.map((name, i) => {
+      const note = element(i === 0 ? 'h3' : 'p', { 'data-name': name, class: 'note' });
+      note.hidden = true;
+      return note;
+    });
+    form.append(scrolling(table), ...notes, buttonRow(screen));
     return section;
   },
 
@@ -323,13 +333,18 @@ const builders = {
     const rows = element('div', { class: 'parameters' });
     screen.texts.forEach((input, i) => {
       const meaning = screen.captions[i];
+      const use = screen.captions[i + screen.texts.length];
       const field = `${screen.name}-${input.control}`;
       const symbol = `${screen.name}-${input.label}`;
       const described = `${screen.name}-${meaning.control}`;
-      // A screen reader says the symbol and what it means.
-      rows.append(element('label', { for: field, id: symbol, 'data-name': input.label, class: 'symbol' }, input.caption),
-        element('span', { id: described, 'data-name': meaning.control, class: 'meaning' }, meaning.text),
-        element('input', { id: field, 'data-name': input.control, autocomplete: 'off', inputmode: 'decimal', 'aria-labelledby': `${symbol} ${described}` }));
+      const used = `${screen.name}-${use.control}`;
+      // A screen reader says the symbol, what it means and where it enters;
+      // a coefficient no formula reads stays editable, greyed.
+      const muted = input.muted ? 'muted' : undefined;
+      rows.append(element('label', { for: field, id: symbol, 'data-name': input.label, class: `symbol ${muted ?? ''}`.trim() }, input.caption),
+        element('span', { id: described, 'data-name': meaning.control, class: `meaning ${muted ?? ''}`.trim() }, meaning.text),
+        element('input', { id: field, 'data-name': input.control, autocomplete: 'off', inputmode: 'decimal', class: muted, 'aria-labelledby': `${symbol} ${described} ${used}` }),
+        element('span', { id: used, 'data-name': use.control, class: `use ${muted ?? ''}`.trim() }, use.text));
     });
     form.append(rows, buttonRow(screen));
     return section;

@@ -120,7 +120,7 @@ describe('the page', () => {
     const names = [
       ['Vvod2', 'Text2', 'textbox', 'Введите угол наклона зубьев β'],
       ['Vibor', 'Combo2', 'combobox', 'Второй ряд Значение модуля m, мм, ГОСТ 9563-80'],
-      ['nastroyka', 'Text2', 'textbox', 'kf коэффициент нагрузки при расчёте на изгиб KF'],
+      ['nastroyka', 'Text2', 'textbox', 'kf коэффициент нагрузки при расчёте на изгиб KF не входит в расчёт по этой методике'],
       ['okon', 'Combo1', 'combobox', 'Марка стали'],
     ];
     for (const [screen, name, role, accessible] of names) {
@@ -154,9 +154,21 @@ describe('the page', () => {
     await designUpToModule(page, '4.0');
     assert.equal(await shown(page, 'Vvod2'), false);
     assert.equal(await shown(page, 'Vibor'), true);
+    // Before the Ok the core says what 2.5 against 2.53358 does: 1.01343³ − 1.
+    await type(page, 'Vibor', 'Combo1', '2.5');
+    assert.match(await control(page, 'Vibor', 'Label7').textContent(), /4\.08 %/);
+    assert.equal(await control(page, 'Vibor', 'Label7').isVisible(), true);
     await finishDesign(page, '2.5', '');
     assert.equal(await shown(page, 'okon'), false);
     assert.equal(await shown(page, 'okonchanie'), true);
+    // 18ХГТ: [σH] = 0.9·1380/1.2 = 1035 MPa against 880, −14.98 %: normal;
+    // the list marked it among the five carburised steels before.
+    assert.match(await control(page, 'okonchanie', 'Label27').textContent(), /-14\.98 % — норма/);
+    assert.equal(await control(page, 'okonchanie', 'Label27').isVisible(), true);
+    assert.equal(await control(page, 'okonchanie', 'Label27').evaluate((e) => e.classList.contains('warning')), false);
+    assert.match(await control(page, 'okonchanie', 'Label28').textContent(), /запас/);
+    assert.match(await control(page, 'okon', 'Combo1').locator('option').nth(21).textContent(), /подходит/);
+    assert.doesNotMatch(await control(page, 'okon', 'Combo1').locator('option').nth(1).textContent(), /подходит/);
     const expected = withoutPictures(desktop['.'].transmission);
     assert.deepEqual(await captions(page, expected), expected);
     const state = await page.evaluate(() => window.gear.state());
