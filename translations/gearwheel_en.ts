@@ -87,10 +87,6 @@
         <translation>Number of teeth</translation>
     </message>
     <message>
-        <source>Угол наклона зубьев</source>
-        <translation>Helix angle</translation>
-    </message>
-    <message>
         <source>Делительный диаметр</source>
         <translation>Pitch diameter</translation>
     </message>
@@ -101,14 +97,6 @@
     <message>
         <source>Колесо зубчатое</source>
         <translation>Gear wheel</translation>
-    </message>
-    <message>
-        <source>Диаметр вершин</source>
-        <translation>Tip diameter</translation>
-    </message>
-    <message>
-        <source>Диаметр впадин</source>
-        <translation>Root diameter</translation>
     </message>
     <message>
         <source>Передача зубчатая цилиндрическая</source>
@@ -127,8 +115,63 @@
         <translation>Wheel</translation>
     </message>
     <message>
-        <source>Межосевое расстояние</source>
-        <translation>Centre distance</translation>
+        <source>Тип зуба</source>
+        <translation>Tooth type</translation>
+    </message>
+    <message>
+        <source>Угол наклона зуба</source>
+        <translation>Helix angle</translation>
+    </message>
+    <message>
+        <source>Направление линии зуба</source>
+        <translation>Hand of the tooth line</translation>
+    </message>
+    <message>
+        <source>Нормальный исходный контур</source>
+        <translation>Basic rack profile</translation>
+    </message>
+    <message>
+        <source>Коэффициент смещения</source>
+        <translation>Profile shift coefficient</translation>
+    </message>
+    <message>
+        <source>Степень точности по ГОСТ 1643-81</source>
+        <translation>Accuracy grade, ГОСТ 1643-81</translation>
+    </message>
+    <message>
+        <source>Прямой</source>
+        <translation>Spur</translation>
+    </message>
+    <message>
+        <source>Косой</source>
+        <translation>Helical</translation>
+    </message>
+    <message>
+        <source>Левое</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>Правое</source>
+        <translation>Right</translation>
+    </message>
+</context>
+<context>
+    <name>drawing requirement</name>
+    <message>
+        <source>Твёрдость зубьев %1.</source>
+        <translation>Tooth hardness %1.</translation>
+    </message>
+    <message>
+        <source>Неуказанные предельные отклонения размеров: H14, h14, ±IT14/2.</source>
+        <translation>Unspecified limit deviations: H14, h14, ±IT14/2.</translation>
+    </message>
+    <message>
+        <source>Неуказанные радиусы скруглений 1,6 мм, фаски 1×45°.</source>
+        <translation>Unspecified fillet radii 1.6 mm, chamfers 1×45°.</translation>
+    </message>
+    <message>
+        <source>Степень точности 8-B принята по умолчанию: частота вращения не задана.</source>
+        <translation>Accuracy grade 8-B taken by default: no speed was given.</translation>
     </message>
 </context>
 <context>
@@ -1754,6 +1797,73 @@ strength</translation>
     <message>
         <source>ΔU</source>
         <translation>ΔU</translation>
+    </message>
+</context>
+<context>
+    <name>title block</name>
+    <message>
+        <source>Изм.</source>
+        <translation>Rev.</translation>
+    </message>
+    <message>
+        <source>Лист</source>
+        <translation>Sheet</translation>
+    </message>
+    <message>
+        <source>№ докум.</source>
+        <translation>Document No.</translation>
+    </message>
+    <message>
+        <source>Подп.</source>
+        <translation>Sign.</translation>
+    </message>
+    <message>
+        <source>Дата</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Разраб.</source>
+        <translation>Drawn</translation>
+    </message>
+    <message>
+        <source>Пров.</source>
+        <translation>Checked</translation>
+    </message>
+    <message>
+        <source>Т.контр.</source>
+        <translation>Tech. ctrl</translation>
+    </message>
+    <message>
+        <source>Н.контр.</source>
+        <translation>Std. ctrl</translation>
+    </message>
+    <message>
+        <source>Утв.</source>
+        <translation>Approved</translation>
+    </message>
+    <message>
+        <source>Лит.</source>
+        <translation>Letter</translation>
+    </message>
+    <message>
+        <source>Масса</source>
+        <translation>Mass</translation>
+    </message>
+    <message>
+        <source>Масштаб</source>
+        <translation>Scale</translation>
+    </message>
+    <message>
+        <source>Листов</source>
+        <translation>Sheets</translation>
+    </message>
+    <message>
+        <source>У</source>
+        <translation>T</translation>
+    </message>
+    <message>
+        <source>гр. %1</source>
+        <translation>gr. %1</translation>
     </message>
 </context>
 <context>

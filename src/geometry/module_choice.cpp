@@ -6,8 +6,8 @@
 #include "shell/draft.h"
 #include "shell/input_range.h"
 #include "shell/number_text.h"
-#include "strength/strength_tables.h"
 #include "shell/walkthrough.h"
+#include "strength/strength_tables.h"
 
 #include <cmath>
 

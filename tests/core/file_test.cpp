@@ -2,11 +2,11 @@
 #include "file/calculation_file.h"
 #include "file/excerpt.h"
 #include "geometry/results.h"
+#include "geometry/standard_series.h"
+#include "screens/walkthrough_text.h"
 #include "shell/mode_commands.h"
 #include "shell/parameters.h"
-#include "geometry/standard_series.h"
 #include "strength/strength_tables.h"
-#include "screens/walkthrough_text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "material/steel_table.h"
 #include "geometry/standard_series.h"
+#include "material/steel_table.h"
 #include "strength/strength_tables.h"
 
 #include "test_support.h"

@@ -6,8 +6,8 @@
 #include "shell/input_range.h"
 #include "shell/mode_commands.h"
 #include "shell/number_text.h"
-#include "strength/strength_tables.h"
 #include "strength/check_calculation.h"
+#include "strength/strength_tables.h"
 #include "strength/transmission_design.h"
 
 #include "design_states.h"
