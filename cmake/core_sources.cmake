@@ -57,6 +57,7 @@ set(GEAR_CORE_SOURCES
     src/file/variant_list.h src/file/variant_list.cpp
     src/file/text_report.h src/file/text_report.cpp
     src/file/input_table.h src/file/input_table.cpp
+    src/file/conclusions.h src/file/conclusions.cpp
     src/session/session.h src/session/session.cpp
 )
 list(TRANSFORM GEAR_CORE_SOURCES PREPEND "${CMAKE_CURRENT_LIST_DIR}/../")

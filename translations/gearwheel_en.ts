@@ -73,6 +73,57 @@
     </message>
 </context>
 <context>
+    <name>conclusion</name>
+    <message>
+        <source>Спроектирована цилиндрическая зубчатая передача с модулем m = %1 мм: числа зубьев z1 = %2 и z2 = %3, межосевое расстояние aw = %4 мм, ширина венца bw = %5 мм, материал зубчатых венцов — %6.</source>
+        <translation>A cylindrical gear pair was designed with module m = %1 mm: teeth z1 = %2 and z2 = %3, centre distance aw = %4 mm, face width bw = %5 mm, rim material %6.</translation>
+    </message>
+    <message>
+        <source>Фактическое передаточное число Uф = %1 отличается от заданного на %2 % — не более допускаемых %3 %: условие выполнено.</source>
+        <translation>The actual gear ratio Ua = %1 differs from the one asked by %2 %, within the allowed %3 %: the condition holds.</translation>
+    </message>
+    <message>
+        <source>Фактическое передаточное число Uф = %1 отличается от заданного на %2 % — больше допускаемых %3 %: условие не выполнено, следует изменить z1.</source>
+        <translation>The actual gear ratio Ua = %1 differs from the one asked by %2 %, more than the allowed %3 %: the condition fails; change z1.</translation>
+    </message>
+    <message>
+        <source>Модуль принят стандартным (ГОСТ 9563-60) не меньше расчётного; рабочие напряжения сопоставлены с допускаемыми в разделе результатов.</source>
+        <translation>The module was taken standard (ГОСТ 9563-60) and not below the calculated one; the working stresses are compared with the allowable ones in the results.</translation>
+    </message>
+    <message>
+        <source>цельное с плоским диском</source>
+        <translation>solid, with a plain disc</translation>
+    </message>
+    <message>
+        <source>кованое с отверстиями в диске</source>
+        <translation>forged, with holes in the disc</translation>
+    </message>
+    <message>
+        <source>литое со спицами</source>
+        <translation>cast, with spokes</translation>
+    </message>
+    <message>
+        <source>Сконструировано зубчатое колесо, %1: модуль m = %2 мм, z = %3, da = %4 мм, d = %5 мм, df = %6 мм, ширина венца bw = %7 мм, ступица dст = %8 мм длиной Lст = %9 мм.</source>
+        <translation>A gear wheel was designed, %1: module m = %2 mm, z = %3, da = %4 mm, d = %5 mm, df = %6 mm, face width bw = %7 mm, hub dh = %8 mm of length Lh = %9 mm.</translation>
+    </message>
+    <message>
+        <source>Вал dв = %1 мм соединяется со ступицей призматической шпонкой %2×%3 по ГОСТ 23360-78.</source>
+        <translation>The shaft ds = %1 mm is joined to the hub by a parallel key %2×%3 of ГОСТ 23360-78.</translation>
+    </message>
+    <message>
+        <source>Диаметр вершин со стандартным модулем совпадает с заданным в пределах 1 %: условие выполнено.</source>
+        <translation>The tip diameter with the standard module matches the one given within 1 %: the condition holds.</translation>
+    </message>
+    <message>
+        <source>Диаметр вершин со стандартным модулем отличается от заданного больше чем на 1 %: колесо построено по стандартному модулю.</source>
+        <translation>The tip diameter with the standard module differs from the one given by more than 1 %: the wheel is built on the standard module.</translation>
+    </message>
+    <message>
+        <source>Проверено колесо с делительным диаметром d = %1 мм, z = %2, шириной венца bw = %3 мм: по прочности зубьев оно передаёт момент не более T = %4 Н·м.</source>
+        <translation>A wheel of pitch diameter d = %1 mm, z = %2, face width bw = %3 mm was checked: by the strength of its teeth it carries a torque of at most T = %4 N·m.</translation>
+    </message>
+</context>
+<context>
     <name>drawing</name>
     <message>
         <source>Масштаб %1</source>
@@ -716,6 +767,50 @@
     <message>
         <source>Отчёт.pdf</source>
         <translation>Report.pdf</translation>
+    </message>
+    <message>
+        <source>Расчёт зубчатой передачи. Пояснительная записка</source>
+        <translation>Gear pair calculation. Explanatory note</translation>
+    </message>
+    <message>
+        <source>Заключение</source>
+        <translation>Conclusions</translation>
+    </message>
+    <message>
+        <source>Список использованных источников</source>
+        <translation>References</translation>
+    </message>
+    <message>
+        <source>Кафедра «Детали машин»</source>
+        <translation>Department of Machine Elements</translation>
+    </message>
+    <message>
+        <source>ПОЯСНИТЕЛЬНАЯ ЗАПИСКА</source>
+        <translation>EXPLANATORY NOTE</translation>
+    </message>
+    <message>
+        <source>к расчёту цилиндрической зубчатой передачи</source>
+        <translation>to the calculation of a cylindrical gear pair</translation>
+    </message>
+    <message>
+        <source>Содержание</source>
+        <translation>Contents</translation>
+    </message>
+    <message>
+        <source>ДМ ПЗ</source>
+        <translation>ME EN</translation>
+    </message>
+    <message>
+        <source>ДМ.%1.000 ПЗ</source>
+        <translation>ME.%1.000 EN</translation>
+    </message>
+    <message>
+        <source>Не удалось составить документ OpenDocument.</source>
+        <translation>The OpenDocument document could not be made.</translation>
+    </message>
+    <message>
+        <source>Документ OpenDocument (*.odt)</source>
+        <translation>OpenDocument text (*.odt)</translation>
     </message>
 </context>
 <context>
@@ -1581,6 +1676,49 @@ strength</translation>
     <message>
         <source>Эскиз зубчатого колеса при dа&gt;600 мм</source>
         <translation>Sketch of the gear wheel, da &gt; 600 mm</translation>
+    </message>
+</context>
+<context>
+    <name>sources</name>
+    <message>
+        <source>Чернавский С. А. и др. Курсовое проектирование деталей машин. — М.: Машиностроение, 1988.</source>
+        <translation>Chernavsky S. A. et al. Course design of machine elements. Moscow: Mashinostroenie, 1988.</translation>
+    </message>
+    <message>
+        <source>Шейнблит А. Е. Курсовое проектирование деталей машин. — Калининград: Янтарный сказ, 2002.</source>
+        <translation>Sheinblit A. E. Course design of machine elements. Kaliningrad: Yantarny skaz, 2002.</translation>
+    </message>
+    <message>
+        <source>Дунаев П. Ф., Леликов О. П. Конструирование узлов и деталей машин. — М.: Академия, 2004.</source>
+        <translation>Dunaev P. F., Lelikov O. P. Design of machine units and parts. Moscow: Akademiya, 2004.</translation>
+    </message>
+    <message>
+        <source>Иванов М. Н. Детали машин. — М.: Высшая школа, 2008.</source>
+        <translation>Ivanov M. N. Machine elements. Moscow: Vysshaya shkola, 2008.</translation>
+    </message>
+    <message>
+        <source>Передачи зубчатые цилиндрические эвольвентные внешнего зацепления. Расчёт на прочность.</source>
+        <translation>Involute cylindrical gears of external mesh. Strength calculation.</translation>
+    </message>
+    <message>
+        <source>Колёса зубчатые. Модули.</source>
+        <translation>Gear wheels. Modules.</translation>
+    </message>
+    <message>
+        <source>Передачи зубчатые цилиндрические эвольвентные. Исходный контур.</source>
+        <translation>Involute cylindrical gears. Basic rack.</translation>
+    </message>
+    <message>
+        <source>Передачи зубчатые цилиндрические. Допуски.</source>
+        <translation>Cylindrical gears. Tolerances.</translation>
+    </message>
+    <message>
+        <source>Соединения шпоночные с призматическими шпонками.</source>
+        <translation>Parallel key joints.</translation>
+    </message>
+    <message>
+        <source>ЕСКД.</source>
+        <translation>Unified system for design documentation.</translation>
     </message>
 </context>
 <context>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "file/conclusions.h"
 #include "geometry/drawing_rules.h"
 #include "geometry/dxf_writer.h"
 #include "geometry/module_choice.h"
@@ -986,6 +987,42 @@ TEST(Writers, WriteTheSameBytesWhereTheLocaleWritesADecimalComma)
         EXPECT_EQ(drawingSvg(d), files[i++]) << d.title;
         EXPECT_EQ(drawingDxf(d), files[i++]) << d.title;
     }
+}
+
+} // namespace
+} // namespace gear
+
+namespace gear {
+namespace {
+
+struct ConclusionCase {
+    const char* name;
+    CalcState state;
+    Mode mode;
+    std::vector<std::string> says;
+};
+
+// One paragraph per mode with results: what was designed, with its
+// numbers, and whether the conditions hold.
+TEST(Conclusions, SayWhatWasDesignedAndWhichConditionsHold)
+{
+    CalcState offRatio = designedPair();
+    offRatio.results[static_cast<size_t>(Mode::Transmission)]->values.Uf = 4.3; // 7,5 % off the 4 asked
+    const std::vector<ConclusionCase> cases{
+        {"pair", designedPair(), Mode::Transmission, {"z2 = 80", "aw = 125 мм", "на 0 %", "условие выполнено"}},
+        {"pair off its ratio", offRatio, Mode::Transmission, {"на 7,5 %", "условие не выполнено"}},
+        {"wheel", wheel(105, 20, 30), Mode::Wheel, {"da = 105 мм", "шпонкой 8×7", "цельное"}},
+        {"spoked wheel", wheel(840, 20, 30), Mode::Wheel, {"литое со спицами"}},
+    };
+    for (const ConclusionCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::vector<Conclusion> said = conclusions(c.state, ",");
+        ASSERT_EQ(said.size(), 1U);
+        EXPECT_EQ(said[0].mode, c.mode);
+        for (const std::string& part : c.says)
+            EXPECT_NE(said[0].text.find(part), std::string::npos) << part << " in " << said[0].text;
+    }
+    EXPECT_TRUE(conclusions(startUpState(), ",").empty());
 }
 
 } // namespace
