@@ -31,7 +31,14 @@ namespace {
 double number(const std::string& text)
 {
     double value = 0;
+#if defined(__cpp_lib_to_chars)
     std::from_chars(text.data(), text.data() + text.size(), value);
+#else
+    // emscripten's libc++ reads no floating numbers with from_chars.
+    std::istringstream in(text);
+    in.imbue(std::locale::classic());
+    in >> value;
+#endif
     return value;
 }
 
