@@ -46,6 +46,8 @@ set(GEAR_CORE_SOURCES
     src/geometry/annotation_layout.h src/geometry/annotation_layout.cpp
     src/geometry/section_view.h src/geometry/section_view.cpp
     src/geometry/drawing_sheet.h src/geometry/drawing_sheet.cpp
+    src/geometry/drawing_rules.h src/geometry/drawing_rules.cpp
+    src/geometry/keyway.h src/geometry/keyway.cpp
     src/geometry/wheel_drawing.h src/geometry/wheel_drawing.cpp
     src/geometry/svg_writer.h src/geometry/svg_writer.cpp
     src/geometry/dxf_writer.h src/geometry/dxf_writer.cpp
@@ -62,6 +64,7 @@ set(GEAR_CORE_SOURCES
     src/file/input_table.h src/file/input_table.cpp
     src/file/grading.h src/file/grading.cpp
     src/file/moodle_quiz.h src/file/moodle_quiz.cpp
+    src/file/conclusions.h src/file/conclusions.cpp
     src/session/session.h src/session/session.cpp
 )
 list(TRANSFORM GEAR_CORE_SOURCES PREPEND "${CMAKE_CURRENT_LIST_DIR}/../")

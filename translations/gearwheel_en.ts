@@ -93,6 +93,57 @@
     </message>
 </context>
 <context>
+    <name>conclusion</name>
+    <message>
+        <source>Спроектирована цилиндрическая зубчатая передача с модулем m = %1 мм: числа зубьев z1 = %2 и z2 = %3, межосевое расстояние aw = %4 мм, ширина венца bw = %5 мм, материал зубчатых венцов — %6.</source>
+        <translation>A cylindrical gear pair was designed with module m = %1 mm: teeth z1 = %2 and z2 = %3, centre distance aw = %4 mm, face width bw = %5 mm, rim material %6.</translation>
+    </message>
+    <message>
+        <source>Фактическое передаточное число Uф = %1 отличается от заданного на %2 % — не более допускаемых %3 %: условие выполнено.</source>
+        <translation>The actual gear ratio Ua = %1 differs from the one asked by %2 %, within the allowed %3 %: the condition holds.</translation>
+    </message>
+    <message>
+        <source>Фактическое передаточное число Uф = %1 отличается от заданного на %2 % — больше допускаемых %3 %: условие не выполнено, следует изменить z1.</source>
+        <translation>The actual gear ratio Ua = %1 differs from the one asked by %2 %, more than the allowed %3 %: the condition fails; change z1.</translation>
+    </message>
+    <message>
+        <source>Модуль принят стандартным (ГОСТ 9563-60) не меньше расчётного; рабочие напряжения сопоставлены с допускаемыми в разделе результатов.</source>
+        <translation>The module was taken standard (ГОСТ 9563-60) and not below the calculated one; the working stresses are compared with the allowable ones in the results.</translation>
+    </message>
+    <message>
+        <source>цельное с плоским диском</source>
+        <translation>solid, with a plain disc</translation>
+    </message>
+    <message>
+        <source>кованое с отверстиями в диске</source>
+        <translation>forged, with holes in the disc</translation>
+    </message>
+    <message>
+        <source>литое со спицами</source>
+        <translation>cast, with spokes</translation>
+    </message>
+    <message>
+        <source>Сконструировано зубчатое колесо, %1: модуль m = %2 мм, z = %3, da = %4 мм, d = %5 мм, df = %6 мм, ширина венца bw = %7 мм, ступица dст = %8 мм длиной Lст = %9 мм.</source>
+        <translation>A gear wheel was designed, %1: module m = %2 mm, z = %3, da = %4 mm, d = %5 mm, df = %6 mm, face width bw = %7 mm, hub dh = %8 mm of length Lh = %9 mm.</translation>
+    </message>
+    <message>
+        <source>Вал dв = %1 мм соединяется со ступицей призматической шпонкой %2×%3 по ГОСТ 23360-78.</source>
+        <translation>The shaft ds = %1 mm is joined to the hub by a parallel key %2×%3 of ГОСТ 23360-78.</translation>
+    </message>
+    <message>
+        <source>Диаметр вершин со стандартным модулем совпадает с заданным в пределах 1 %: условие выполнено.</source>
+        <translation>The tip diameter with the standard module matches the one given within 1 %: the condition holds.</translation>
+    </message>
+    <message>
+        <source>Диаметр вершин со стандартным модулем отличается от заданного больше чем на 1 %: колесо построено по стандартному модулю.</source>
+        <translation>The tip diameter with the standard module differs from the one given by more than 1 %: the wheel is built on the standard module.</translation>
+    </message>
+    <message>
+        <source>Проверено колесо с делительным диаметром d = %1 мм, z = %2, шириной венца bw = %3 мм: по прочности зубьев оно передаёт момент не более T = %4 Н·м.</source>
+        <translation>A wheel of pitch diameter d = %1 mm, z = %2, face width bw = %3 mm was checked: by the strength of its teeth it carries a torque of at most T = %4 N·m.</translation>
+    </message>
+</context>
+<context>
     <name>drawing</name>
     <message>
         <source>Масштаб %1</source>
@@ -107,10 +158,6 @@
         <translation>Number of teeth</translation>
     </message>
     <message>
-        <source>Угол наклона зубьев</source>
-        <translation>Helix angle</translation>
-    </message>
-    <message>
         <source>Делительный диаметр</source>
         <translation>Pitch diameter</translation>
     </message>
@@ -121,14 +168,6 @@
     <message>
         <source>Колесо зубчатое</source>
         <translation>Gear wheel</translation>
-    </message>
-    <message>
-        <source>Диаметр вершин</source>
-        <translation>Tip diameter</translation>
-    </message>
-    <message>
-        <source>Диаметр впадин</source>
-        <translation>Root diameter</translation>
     </message>
     <message>
         <source>Передача зубчатая цилиндрическая</source>
@@ -147,8 +186,63 @@
         <translation>Wheel</translation>
     </message>
     <message>
-        <source>Межосевое расстояние</source>
-        <translation>Centre distance</translation>
+        <source>Тип зуба</source>
+        <translation>Tooth type</translation>
+    </message>
+    <message>
+        <source>Угол наклона зуба</source>
+        <translation>Helix angle</translation>
+    </message>
+    <message>
+        <source>Направление линии зуба</source>
+        <translation>Hand of the tooth line</translation>
+    </message>
+    <message>
+        <source>Нормальный исходный контур</source>
+        <translation>Basic rack profile</translation>
+    </message>
+    <message>
+        <source>Коэффициент смещения</source>
+        <translation>Profile shift coefficient</translation>
+    </message>
+    <message>
+        <source>Степень точности по ГОСТ 1643-81</source>
+        <translation>Accuracy grade, ГОСТ 1643-81</translation>
+    </message>
+    <message>
+        <source>Прямой</source>
+        <translation>Spur</translation>
+    </message>
+    <message>
+        <source>Косой</source>
+        <translation>Helical</translation>
+    </message>
+    <message>
+        <source>Левое</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>Правое</source>
+        <translation>Right</translation>
+    </message>
+</context>
+<context>
+    <name>drawing requirement</name>
+    <message>
+        <source>Твёрдость зубьев %1.</source>
+        <translation>Tooth hardness %1.</translation>
+    </message>
+    <message>
+        <source>Неуказанные предельные отклонения размеров: H14, h14, ±IT14/2.</source>
+        <translation>Unspecified limit deviations: H14, h14, ±IT14/2.</translation>
+    </message>
+    <message>
+        <source>Неуказанные радиусы скруглений 1,6 мм, фаски 1×45°.</source>
+        <translation>Unspecified fillet radii 1.6 mm, chamfers 1×45°.</translation>
+    </message>
+    <message>
+        <source>Степень точности 8-B принята по умолчанию: частота вращения не задана.</source>
+        <translation>Accuracy grade 8-B taken by default: no speed was given.</translation>
     </message>
 </context>
 <context>
@@ -863,6 +957,50 @@
     <message>
         <source>Проверка прочности</source>
         <translation>Strength check</translation>
+    </message>
+    <message>
+        <source>Расчёт зубчатой передачи. Пояснительная записка</source>
+        <translation>Gear pair calculation. Explanatory note</translation>
+    </message>
+    <message>
+        <source>Заключение</source>
+        <translation>Conclusions</translation>
+    </message>
+    <message>
+        <source>Список использованных источников</source>
+        <translation>References</translation>
+    </message>
+    <message>
+        <source>Кафедра «Детали машин»</source>
+        <translation>Department of Machine Elements</translation>
+    </message>
+    <message>
+        <source>ПОЯСНИТЕЛЬНАЯ ЗАПИСКА</source>
+        <translation>EXPLANATORY NOTE</translation>
+    </message>
+    <message>
+        <source>к расчёту цилиндрической зубчатой передачи</source>
+        <translation>to the calculation of a cylindrical gear pair</translation>
+    </message>
+    <message>
+        <source>Содержание</source>
+        <translation>Contents</translation>
+    </message>
+    <message>
+        <source>ДМ ПЗ</source>
+        <translation>ME EN</translation>
+    </message>
+    <message>
+        <source>ДМ.%1.000 ПЗ</source>
+        <translation>ME.%1.000 EN</translation>
+    </message>
+    <message>
+        <source>Не удалось составить документ OpenDocument.</source>
+        <translation>The OpenDocument document could not be made.</translation>
+    </message>
+    <message>
+        <source>Документ OpenDocument (*.odt)</source>
+        <translation>OpenDocument text (*.odt)</translation>
     </message>
 </context>
 <context>
@@ -1876,6 +2014,49 @@ strength</translation>
     </message>
 </context>
 <context>
+    <name>sources</name>
+    <message>
+        <source>Чернавский С. А. и др. Курсовое проектирование деталей машин. — М.: Машиностроение, 1988.</source>
+        <translation>Chernavsky S. A. et al. Course design of machine elements. Moscow: Mashinostroenie, 1988.</translation>
+    </message>
+    <message>
+        <source>Шейнблит А. Е. Курсовое проектирование деталей машин. — Калининград: Янтарный сказ, 2002.</source>
+        <translation>Sheinblit A. E. Course design of machine elements. Kaliningrad: Yantarny skaz, 2002.</translation>
+    </message>
+    <message>
+        <source>Дунаев П. Ф., Леликов О. П. Конструирование узлов и деталей машин. — М.: Академия, 2004.</source>
+        <translation>Dunaev P. F., Lelikov O. P. Design of machine units and parts. Moscow: Akademiya, 2004.</translation>
+    </message>
+    <message>
+        <source>Иванов М. Н. Детали машин. — М.: Высшая школа, 2008.</source>
+        <translation>Ivanov M. N. Machine elements. Moscow: Vysshaya shkola, 2008.</translation>
+    </message>
+    <message>
+        <source>Передачи зубчатые цилиндрические эвольвентные внешнего зацепления. Расчёт на прочность.</source>
+        <translation>Involute cylindrical gears of external mesh. Strength calculation.</translation>
+    </message>
+    <message>
+        <source>Колёса зубчатые. Модули.</source>
+        <translation>Gear wheels. Modules.</translation>
+    </message>
+    <message>
+        <source>Передачи зубчатые цилиндрические эвольвентные. Исходный контур.</source>
+        <translation>Involute cylindrical gears. Basic rack.</translation>
+    </message>
+    <message>
+        <source>Передачи зубчатые цилиндрические. Допуски.</source>
+        <translation>Cylindrical gears. Tolerances.</translation>
+    </message>
+    <message>
+        <source>Соединения шпоночные с призматическими шпонками.</source>
+        <translation>Parallel key joints.</translation>
+    </message>
+    <message>
+        <source>ЕСКД.</source>
+        <translation>Unified system for design documentation.</translation>
+    </message>
+</context>
+<context>
     <name>steel</name>
     <message>
         <source>Сталь 40</source>
@@ -2101,6 +2282,73 @@ strength</translation>
     <message>
         <source>β ГОСТ</source>
         <translation>β GOST</translation>
+    </message>
+</context>
+<context>
+    <name>title block</name>
+    <message>
+        <source>Изм.</source>
+        <translation>Rev.</translation>
+    </message>
+    <message>
+        <source>Лист</source>
+        <translation>Sheet</translation>
+    </message>
+    <message>
+        <source>№ докум.</source>
+        <translation>Document No.</translation>
+    </message>
+    <message>
+        <source>Подп.</source>
+        <translation>Sign.</translation>
+    </message>
+    <message>
+        <source>Дата</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Разраб.</source>
+        <translation>Drawn</translation>
+    </message>
+    <message>
+        <source>Пров.</source>
+        <translation>Checked</translation>
+    </message>
+    <message>
+        <source>Т.контр.</source>
+        <translation>Tech. ctrl</translation>
+    </message>
+    <message>
+        <source>Н.контр.</source>
+        <translation>Std. ctrl</translation>
+    </message>
+    <message>
+        <source>Утв.</source>
+        <translation>Approved</translation>
+    </message>
+    <message>
+        <source>Лит.</source>
+        <translation>Letter</translation>
+    </message>
+    <message>
+        <source>Масса</source>
+        <translation>Mass</translation>
+    </message>
+    <message>
+        <source>Масштаб</source>
+        <translation>Scale</translation>
+    </message>
+    <message>
+        <source>Листов</source>
+        <translation>Sheets</translation>
+    </message>
+    <message>
+        <source>У</source>
+        <translation>T</translation>
+    </message>
+    <message>
+        <source>гр. %1</source>
+        <translation>gr. %1</translation>
     </message>
 </context>
 <context>

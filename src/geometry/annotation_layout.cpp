@@ -110,6 +110,18 @@ void Layout::circle(Layer layer, Point c, double r)
 std::string Layout::label(const std::string& symbol, std::optional<double> value, const std::string& suffix) const
 {
     const std::string shown = translated(m_translate, "symbol", symbol);
+    if (value && m_working) {
+        const auto tolerance = m_tolerances.find(symbol);
+        const std::string number = dimensionValue(*value, m_sep) + suffix +
+                                   (tolerance == m_tolerances.end() ? std::string() : tolerance->second);
+        if (symbol == "R")
+            return "R" + number;
+        // Every diameter's symbol begins with d or D: da, df, dв, dст, Dк,
+        // D0, d0, d1 …; «dв + t2» is the depth of a keyway from the bore.
+        const bool diameter = !symbol.empty() && (symbol.front() == 'd' || symbol.front() == 'D') &&
+                              symbol.find('+') == std::string::npos;
+        return diameter ? "⌀" + number : number;
+    }
     return value ? shown + " = " + dimensionValue(*value, m_sep) + suffix : shown;
 }
 
@@ -215,6 +227,29 @@ void Layout::note(const std::string& text, std::optional<double> value, const st
     Point knee;
     placeOnLeader(a, target, knee);
     a.arrows.push_back(arrow(target, unit(target - knee)));
+    commit(std::move(a));
+}
+
+void Layout::roughness(double ra, const std::string& symbol, Point target)
+{
+    if (m_sketchOnly)
+        return;
+    Annotation a;
+    a.symbol = symbol;
+    a.value = ra;
+    // Room before the parameter for the sign, drawn in the text's own box:
+    // no-break spaces, which no renderer drops.
+    a.text = makeText("\u00A0\u00A0\u00A0\u00A0\u00A0Ra " + dimensionValue(ra, m_sep), false);
+    Point knee;
+    placeOnLeader(a, target, knee);
+    a.arrows.push_back(arrow(target, unit(target - knee)));
+    const Box box = a.text.box();
+    const Point tip{box.left + 0.6 * m_h, box.bottom};
+    const Point shortEnd{tip.x - 0.577 * 0.5 * m_h, tip.y - 0.5 * m_h};
+    const Point longEnd{tip.x + 0.577 * m_h, box.top};
+    a.lines.push_back({shortEnd, tip});
+    a.lines.push_back({tip, longEnd});
+    a.lines.push_back({shortEnd, {tip.x + 0.577 * 0.5 * m_h, shortEnd.y}});
     commit(std::move(a));
 }
 

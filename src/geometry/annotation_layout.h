@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstddef>
+#include <map>
 #include <optional>
 #include <string>
 #include <utility>
@@ -68,6 +69,13 @@ public:
     double s() const { return m_s; }
     const std::string& separator() const { return m_sep; }
     bool sketchOnly() const { return m_sketchOnly; }
+    // A working drawing writes a dimension as ЕСКД does: its number, with
+    // ⌀ before a diameter and R before a radius; a sketch names it.
+    void setWorking(bool working) { m_working = working; }
+    bool working() const { return m_working; }
+    // What a working drawing writes after a dimension's number: a fit
+    // ("H7"), a deviation ("+0,2").
+    void setTolerance(const std::string& symbol, std::string tolerance) { m_tolerances[symbol] = std::move(tolerance); }
 
     void outline(std::vector<Point> points, bool closed, Layer layer = Layer::Outline);
     void material(std::vector<Point> contour) { m_material.push_back(std::move(contour)); }
@@ -99,6 +107,10 @@ public:
 
     // A note on a leader with its arrow at `target`.
     void note(const std::string& text, std::optional<double> value, const std::string& symbol, Point target);
+
+    // The roughness of a surface (ГОСТ 2.309) on a leader to `target`: the
+    // sign of a surface cut, then its Ra, µm.
+    void roughness(double ra, const std::string& symbol, Point target);
 
 private:
     Annotation start(const std::string& symbol, std::optional<double> value, std::vector<Point> measured) const;
@@ -132,6 +144,8 @@ private:
     std::string m_sep;
     const Translator& m_translate;
     bool m_sketchOnly;
+    bool m_working = false;
+    std::map<std::string, std::string> m_tolerances;
     Obstacles m_solid;
     Obstacles m_centre;
     std::vector<Segment> m_reserved;

@@ -41,6 +41,7 @@ std::string_view layerName(Layer layer)
     case Layer::Hatch: return "HATCH";
     case Layer::Dimension: return "DIMENSIONS";
     case Layer::Frame: return "FRAME";
+    case Layer::FrameThin: return "FRAME_THIN";
     }
     return "0";
 }
@@ -84,7 +85,7 @@ Box Drawing::extents() const
 {
     Box box = Box::empty();
     for (const Polyline& line : lines) {
-        if (line.layer != Layer::Frame) {
+        if (line.layer != Layer::Frame && line.layer != Layer::FrameThin) {
             for (Point p : line.points)
                 box.include(p);
         }
@@ -167,11 +168,13 @@ double advance(char32_t c)
         return 0.636;
     switch (c) {
     case ' ':
+    case U'\u00A0':
     case '.':
     case ',': return 0.318;
     case ':': return 0.337;
     case '=':
-    case U'×': return 0.838;
+    case U'×':
+    case U'⌀': return 0.838;
     case U'°': return 0.5;
     case '(':
     case ')': return 0.39;

@@ -57,9 +57,10 @@ enum class Layer {
     Centre,    // axes and pitch lines, dash-dot
     Hatch,     // section hatching and the black of narrow sections
     Dimension, // dimension, extension and leader lines, arrows, their texts
-    Frame      // the sheet's frame, title block and table
+    Frame,     // the sheet's frame, title block and table
+    FrameThin  // the thin lines inside the title block and the table
 };
-inline constexpr int kLayerCount = 7;
+inline constexpr int kLayerCount = 8;
 std::string_view layerName(Layer layer);
 
 struct Polyline {

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "geometry/drawing_sheet.h"
 
-#include "gear_version.h"
 #include "geometry/annotation_layout.h"
+#include "geometry/drawing_rules.h"
 #include "shell/message.h"
 
 #include <algorithm>
@@ -66,47 +66,73 @@ bool frameInArea(Drawing& d, const DrawingTarget& target, double scale)
 }
 
 // The frame of ГОСТ 2.104: 20 mm left for binding, 5 mm elsewhere; the
-// title block at the bottom right, the parameters' table at the top right.
-// In millimetres of the sheet.
+// title block of form 1 at the bottom right with the technical
+// requirements over it, the parameters' table of ГОСТ 2.403 at the top
+// right with the general roughness to its left. In millimetres of the sheet.
 struct SheetPlan {
     std::vector<double> columns; // of the parameters' table
     double tableWidth = 0;
     double tableHeight = 0;
-    std::string program;
-    std::string scaleCaption;
-    double titleWidth = 0;
-    double titleHeight = 0;
+    std::vector<std::string> requirements; // broken into lines that fit
+    double requirementsHeight = 0;
     Box frame;
-    Box area; // for the drawing, inside the frame, the table and the title block
+    Box area;     // for the drawing, inside the frame, the table and the title block
+    Box sideArea; // left of the table and the title block, where the sheet is wide
 };
 
-// The height of a row of the title block and of the table, and of their
-// texts, mm of the sheet.
-constexpr double kRow = 7;
-constexpr double kTitleTextHeight = 5;
+// The pitch of the lines of the requirements, mm: at least 17/10 of the
+// font's size (ГОСТ 2.304).
+constexpr double kRequirementsPitch = 7;
+// The room the general roughness mark takes left of the table.
+constexpr double kGeneralRoughnessWidth = 32;
 
-SheetPlan planSheet(const Subject& subject, const Sheet& sheet, std::string scaleCaption)
+// Breaks a text into lines no wider than `width` at its spaces.
+std::vector<std::string> brokenLines(const std::string& text, double width, double height)
+{
+    std::vector<std::string> lines;
+    std::string line;
+    size_t at = 0;
+    while (at <= text.size()) {
+        size_t space = text.find(' ', at);
+        if (space == std::string::npos)
+            space = text.size();
+        const std::string word = text.substr(at, space - at);
+        const std::string longer = line.empty() ? word : line + " " + word;
+        if (!line.empty() && textWidth(longer, height) > width) {
+            lines.push_back(line);
+            line = "   " + word;
+        } else {
+            line = longer;
+        }
+        at = space + 1;
+    }
+    if (!line.empty())
+        lines.push_back(line);
+    return lines;
+}
+
+SheetPlan planSheet(const Subject& subject, const Sheet& sheet)
 {
     SheetPlan plan;
-    const double h = kTextHeight;
-    for (const auto& r : subject.table) {
-        for (size_t i = 0; i < r.size(); ++i) {
-            if (plan.columns.size() <= i)
-                plan.columns.push_back(0);
-            plan.columns[i] = std::max(plan.columns[i], textWidth(r[i], h) + 4);
-        }
-    }
+    const size_t columns = subject.table.empty() ? 0 : subject.table.front().size();
+    for (size_t i = 0; i < columns; ++i)
+        plan.columns.push_back(i < 2 ? kGearTableColumns[i] : kGearTableColumns[2]);
     for (double c : plan.columns)
         plan.tableWidth += c;
-    plan.tableHeight = kRow * static_cast<double>(subject.table.size());
-    plan.program = "gearwheel " GEAR_VERSION;
-    plan.scaleCaption = std::move(scaleCaption);
-    plan.titleWidth = std::max({120.0, textWidth(subject.title, kTitleTextHeight) + 10,
-                                textWidth(plan.program, h) + textWidth(plan.scaleCaption, h) + 12});
-    plan.titleHeight = 2 * kRow + 2;
-    plan.frame = {20, 5, sheet.width - 5, sheet.height - 5};
-    plan.area = {plan.frame.left + 3, plan.frame.top + plan.tableHeight + 3, plan.frame.right - 3,
-                 plan.frame.bottom - plan.titleHeight - 3};
+    plan.tableHeight = kGearTableRow * static_cast<double>(subject.table.size());
+    const TitleForm& form = titleForm1();
+    for (const std::string& r : subject.requirements) {
+        for (std::string& line : brokenLines(r, form.width - 2, kTextHeight))
+            plan.requirements.push_back(std::move(line));
+    }
+    plan.requirementsHeight =
+        kRequirementsPitch * static_cast<double>(plan.requirements.size()) + (plan.requirements.empty() ? 0 : 3);
+    plan.frame = {kFrameLeft, kFrameOther, sheet.width - kFrameOther, sheet.height - kFrameOther};
+    const double top = plan.frame.top + std::max(plan.tableHeight, subject.roughness.empty() ? 0 : 12.0) + 3;
+    const double bottom = plan.frame.bottom - form.height - plan.requirementsHeight - 3;
+    plan.area = {plan.frame.left + 3, top, plan.frame.right - 3, bottom};
+    const double right = plan.frame.right - std::max({plan.tableWidth + kGeneralRoughnessWidth, form.width}) - 3;
+    plan.sideArea = {plan.frame.left + 3, plan.frame.top + 3, right, plan.frame.bottom - 3};
     return plan;
 }
 
@@ -131,19 +157,39 @@ public:
     {
         m_d.lines.push_back({Layer::Frame, {model(l, t), model(r, t), model(r, b), model(l, b)}, true});
     }
-    void line(double x0, double y0, double x1, double y1)
+    void line(double x0, double y0, double x1, double y1, bool thick = true)
     {
-        m_d.lines.push_back({Layer::Frame, {model(x0, y0), model(x1, y1)}, false});
+        m_d.lines.push_back({thick ? Layer::Frame : Layer::FrameThin, {model(x0, y0), model(x1, y1)}, false});
     }
-    void write(const std::string& text, double x, double y, double size)
+    // A text centred at (x, y), no wider than `room` when given: a size of
+    // ГОСТ 2.304 down to 2.5 mm that fits, squeezed only below that.
+    static double fitted(const std::string& text, double size, double room)
     {
+        while (room > 0 && size > kCaptionFont && textWidth(text, size) > room) {
+            const auto smaller = std::find(kFontSizes.begin(), kFontSizes.end(), size);
+            size = smaller == kFontSizes.begin() || smaller == kFontSizes.end() ? kCaptionFont : *(smaller - 1);
+        }
+        return size;
+    }
+    void write(const std::string& text, double x, double y, double size, double room = 0)
+    {
+        if (text.empty())
+            return;
+        size = fitted(text, size, room);
         Text t;
         t.content = text;
         t.height = size * m_scale;
         t.width = textWidth(text, t.height);
+        if (room > 0)
+            t.width = std::min(t.width, room * m_scale);
         t.centre = model(x, y);
         t.layer = Layer::Frame;
         m_d.texts.push_back(std::move(t));
+    }
+    // A text beginning at x.
+    void writeFrom(const std::string& text, double x, double y, double size)
+    {
+        write(text, x + textWidth(text, size) / 2, y, size);
     }
 
 private:
@@ -153,20 +199,59 @@ private:
     Point m_areaMiddle;
 };
 
-// The title above, the scale and the program below it.
-void drawTitleBlock(SheetPen& pen, const SheetPlan& plan, const std::string& title)
+std::string fieldText(TitleField field, const Subject& subject, const Drawing& d, const DrawingTarget& target)
 {
-    const Box& frame = plan.frame;
-    const double h = kTextHeight;
-    const double tl = frame.right - plan.titleWidth;
-    const double tt = frame.bottom - plan.titleHeight;
-    pen.rect(tl, tt, frame.right, frame.bottom);
-    pen.line(tl, tt + kRow + 2, frame.right, tt + kRow + 2);
-    pen.write(title, (tl + frame.right) / 2, tt + (kRow + 2) / 2, kTitleTextHeight);
-    const double split = tl + textWidth(plan.scaleCaption, h) + 6;
-    pen.line(split, tt + kRow + 2, split, frame.bottom);
-    pen.write(plan.scaleCaption, (tl + split) / 2, tt + kRow + 2 + kRow / 2, h);
-    pen.write(plan.program, (split + frame.right) / 2, tt + kRow + 2 + kRow / 2, h);
+    const SheetTitle& t = target.title;
+    switch (field) {
+    case TitleField::None: return {};
+    case TitleField::Designation: return t.designation;
+    case TitleField::Name: return subject.name.empty() ? subject.title : subject.name;
+    case TitleField::Material: return t.material;
+    // A student's project: the letter «У», for a teaching document.
+    case TitleField::Letter: return translated(target.translate, "title block", GEAR_TR_NOOP("title block", "У"));
+    case TitleField::Mass: return t.mass;
+    case TitleField::Scale: return d.scaleText;
+    case TitleField::Sheet:
+    case TitleField::Sheets: return "1";
+    case TitleField::Organisation: {
+        const std::string group =
+            t.group.empty()
+                ? std::string()
+                : fillPlaceholders(translated(target.translate, "title block", GEAR_TR_NOOP("title block", "гр. %1")),
+                                   {t.group});
+        return t.organisation.empty() ? group : group.empty() ? t.organisation : t.organisation + " " + group;
+    }
+    case TitleField::Developer: return t.developer;
+    case TitleField::DeveloperDate: return t.date;
+    case TitleField::Checker: return {};
+    }
+    return {};
+}
+
+// Form 1 of ГОСТ 2.104 at the bottom right corner of the frame.
+void drawTitleBlock(SheetPen& pen, const SheetPlan& plan, const Subject& subject, const Drawing& d,
+                    const DrawingTarget& target)
+{
+    const TitleForm& form = titleForm1();
+    const double left = plan.frame.right - form.width;
+    const double top = plan.frame.bottom - form.height;
+    for (const TitleLine& l : form.lines)
+        pen.line(left + l.x0, top + l.y0, left + l.x1, top + l.y1, l.thick);
+    for (const TitleCell& c : form.cells) {
+        const double x = left + c.x + c.width / 2;
+        const double y = top + c.y + c.height / 2;
+        const std::string value = fieldText(c.field, subject, d, target);
+        const std::string caption =
+            c.caption.empty() ? std::string() : translated(target.translate, "title block", c.caption);
+        if (!caption.empty() && !value.empty()) {
+            pen.write(caption + " " + value, x, y, kCaptionFont, c.width - 1);
+        } else if (!caption.empty()) {
+            pen.write(caption, x, y, kCaptionFont, c.width - 1);
+        } else {
+            const bool large = c.field == TitleField::Designation || c.field == TitleField::Name;
+            pen.write(value, x, y, large ? kNameFont : kTextHeight, c.width - 2);
+        }
+    }
 }
 
 void drawTable(SheetPen& pen, const SheetPlan& plan, const Subject& subject)
@@ -174,12 +259,65 @@ void drawTable(SheetPen& pen, const SheetPlan& plan, const Subject& subject)
     double y = plan.frame.top;
     for (const auto& r : subject.table) {
         double x = plan.frame.right - plan.tableWidth;
-        for (size_t i = 0; i < r.size(); ++i) {
-            pen.rect(x, y, x + plan.columns[i], y + kRow);
-            pen.write(r[i], x + plan.columns[i] / 2, y + kRow / 2, kTextHeight);
+        for (size_t i = 0; i < r.size() && i < plan.columns.size(); ++i) {
+            pen.line(x, y + kGearTableRow, x + plan.columns[i], y + kGearTableRow, false);
+            pen.line(x, y, x, y + kGearTableRow);
+            // The names stand at the left of their column, the rest in the middle.
+            if (i == 0) {
+                const double room = plan.columns[i] - 2;
+                const double size = SheetPen::fitted(r[i], kTextHeight, room);
+                pen.write(r[i], x + std::min(textWidth(r[i], size), room) / 2 + 1, y + kGearTableRow / 2, size, room);
+            } else
+                pen.write(r[i], x + plan.columns[i] / 2, y + kGearTableRow / 2, kTextHeight, plan.columns[i] - 2);
             x += plan.columns[i];
         }
-        y += kRow;
+        y += kGearTableRow;
+    }
+    if (!subject.table.empty())
+        pen.line(plan.frame.right - plan.tableWidth, y, plan.frame.right, y);
+}
+
+// The general roughness of ГОСТ 2.309 at the top right corner, left of the
+// table: the mark with its parameter, and the sign in brackets that says
+// the marks on the drawing differ.
+void drawGeneralRoughness(SheetPen& pen, const SheetPlan& plan, const Subject& subject)
+{
+    if (subject.roughness.empty())
+        return;
+    const double h = kTextHeight;
+    const double right = plan.frame.right - plan.tableWidth - 3;
+    const double base = plan.frame.top + 10;
+    // "(√)" drawn: the brackets as text, the sign between them as lines.
+    const double signWidth = 1.6 * h;
+    const double bracket = textWidth("(", h);
+    pen.write(")", right - bracket / 2, base - h / 2, h);
+    const double signRight = right - bracket - 0.3;
+    const double signLeft = signRight - signWidth;
+    pen.write("(", signLeft - 0.3 - bracket / 2, base - h / 2, h);
+    const double tip = signLeft + 0.577 * h;
+    pen.line(signLeft, base - h, tip, base, false);
+    pen.line(tip, base, tip + 0.577 * 1.6 * h, base - 1.6 * h, false);
+    // The mark itself: its sign with the bar of a surface cut, the shelf
+    // carrying the parameter.
+    const double textW = textWidth(subject.roughness, h);
+    const double markRight = signLeft - bracket - 2;
+    const double shelfLeft = markRight - textW - 1;
+    const double mTip = shelfLeft - 0.577 * 2 * h;
+    pen.line(mTip - 0.577 * h, base - h, mTip, base, false);
+    pen.line(mTip, base, shelfLeft, base - 2 * h, false);
+    pen.line(mTip - 0.577 * h, base - h, mTip + 0.577 * h, base - h, false);
+    pen.line(shelfLeft, base - 2 * h, markRight, base - 2 * h, false);
+    pen.write(subject.roughness, shelfLeft + textW / 2 + 0.5, base - 2 * h - h / 2 - 0.5, h);
+}
+
+// The technical requirements over the title block, numbered as written.
+void drawRequirements(SheetPen& pen, const SheetPlan& plan)
+{
+    const double left = plan.frame.right - titleForm1().width;
+    double y = plan.frame.bottom - titleForm1().height - plan.requirementsHeight + kRequirementsPitch / 2;
+    for (const std::string& line : plan.requirements) {
+        pen.writeFrom(line, left + 1, y, kTextHeight);
+        y += kRequirementsPitch;
     }
 }
 
@@ -190,16 +328,24 @@ bool frameOnSheet(Drawing& d, const Subject& subject, const Sheet& sheet, const 
     const Box content = d.extents();
     const double margin = 2 * scale;
     d.sheetName = sheet.name;
-    const SheetPlan plan = planSheet(subject, sheet, scaleLine(d, target));
-    const bool fits = plan.tableWidth <= plan.frame.width() && plan.titleWidth <= plan.frame.width() &&
-                      content.width() + 2 * margin <= plan.area.width() * scale &&
-                      content.height() + 2 * margin <= plan.area.height() * scale;
-    SheetPen pen(d, scale, content, plan.area);
+    const SheetPlan plan = planSheet(subject, sheet);
+    auto holds = [&](const Box& area) {
+        return !area.isEmpty() && content.width() + 2 * margin <= area.width() * scale &&
+               content.height() + 2 * margin <= area.height() * scale;
+    };
+    // Between the table and the title block; where that is too low, beside
+    // them on a wide sheet.
+    const Box area = holds(plan.area) || !holds(plan.sideArea) ? plan.area : plan.sideArea;
+    const bool fits = plan.tableWidth + kGeneralRoughnessWidth <= plan.frame.width() &&
+                      titleForm1().width <= plan.frame.width() && holds(area);
+    SheetPen pen(d, scale, content, area);
     const Point origin = pen.model(0, 0);
     d.sheet = {origin.x, origin.y, origin.x + sheet.width * scale, origin.y + sheet.height * scale};
     pen.rect(plan.frame.left, plan.frame.top, plan.frame.right, plan.frame.bottom);
-    drawTitleBlock(pen, plan, subject.title);
+    drawTitleBlock(pen, plan, subject, d, target);
     drawTable(pen, plan, subject);
+    drawGeneralRoughness(pen, plan, subject);
+    drawRequirements(pen, plan);
     return fits;
 }
 
@@ -213,6 +359,7 @@ Drawing layOut(const Subject& subject, double scale, const DrawingTarget& target
     d.scale = scale;
     d.scaleText = scaleText(scale, target.decimalSeparator);
     Layout lay(d, scale, target.decimalSeparator, target.translate, sketchOnly);
+    lay.setWorking(sheet != nullptr);
     subject.draw(d, lay);
     if (sketchOnly)
         return d;

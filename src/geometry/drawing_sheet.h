@@ -22,6 +22,12 @@ struct Subject {
     std::string title;
     std::function<void(Drawing&, Layout&)> draw;
     std::vector<std::vector<std::string>> table; // the parameters' table of a sheet
+    // The technical requirements over the title block, one a line, and the
+    // roughness of the surfaces not marked ("Ra 6,3"), both only on paper.
+    std::vector<std::string> requirements;
+    std::string roughness;
+    // The sheet's title block: the name of the part (`title` when empty).
+    std::string name;
 };
 
 // The subject laid out at the scale and on the sheet that fit the target;

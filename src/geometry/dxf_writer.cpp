@@ -23,6 +23,7 @@ constexpr std::array<LayerStyle, kLayerCount> kLayers{{
     {Layer::Hatch, 8, "CONTINUOUS"},
     {Layer::Dimension, 3, "CONTINUOUS"},
     {Layer::Frame, 7, "CONTINUOUS"},
+    {Layer::FrameThin, 7, "CONTINUOUS"},
 }};
 
 // The style every text is written in. LibreCAD (2.2) takes the name of a

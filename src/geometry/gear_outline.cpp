@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "geometry/gear_outline.h"
 
+#include "geometry/keyway.h"
+
 #include "geometry/module_choice.h"
 #include "geometry/wheel_body.h"
 
@@ -163,6 +165,13 @@ std::vector<Part> Gear::parts() const
     return all;
 }
 
+Gear Gear::throughKeyway() const
+{
+    Gear g = *this;
+    g.rBore += keyDepth;
+    return g;
+}
+
 double Gear::halfLength() const
 {
     return std::max({bw, Lst, web, webAtRim}) / 2;
@@ -193,6 +202,16 @@ Gear wheelGear(const Quantities& v, WheelDesign design)
     }
     g.chamfer = 0.5 * v.m;
     g.fillet = design == WheelDesign::Solid ? 0 : static_cast<double>(v.R);
+    // A keyway where the hub, or the rim of a wheel without a hub, leaves
+    // it a wall of at least its own depth.
+    if (const std::optional<Keyway> key = keywayFor(v.dvStd)) {
+        const double wall = (g.rHub > g.rBore ? g.rHub : g.rRimIn) - g.rBore;
+        if (g.rBore * 2 == static_cast<double>(v.dvStd) && wall > 2 * key->t2 && key->b < g.rBore) {
+            g.keyWidth = key->b;
+            g.keyDepth = key->t2;
+            g.keyTolerance = key->t2Tolerance;
+        }
+    }
     return g;
 }
 

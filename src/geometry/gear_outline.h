@@ -82,8 +82,16 @@ struct Gear {
     double holeOut = 0;
     double chamfer = 0;
     double fillet = 0;
+    // The keyway of the bore (ГОСТ 23360), cut through the hub's length:
+    // its width and its depth t2 past the bore; none where 0.
+    double keyWidth = 0;
+    double keyDepth = 0;
+    double keyTolerance = 0;
 
     std::vector<Part> parts() const;
+    // The gear as its section through the keyway shows it: the bore out to
+    // the keyway's bottom.
+    Gear throughKeyway() const;
     double halfLength() const;
 };
 

@@ -142,25 +142,30 @@ void drawLinesOfHalf(Layout& lay, const Gear& g, const Half& place)
 
 DrawnSection drawSection(Drawing& d, Layout& lay, const Gear& g, Point centre, bool rising)
 {
-    const std::vector<Part> parts = g.parts();
-    std::vector<std::vector<Point>> outlines = profile(parts);
-    std::vector<Point> fillets = roundCorners(outlines, g, centre);
-    std::vector<Part> cut;
-    for (const Part& p : parts) {
-        if (p.hatched)
-            cut.push_back(p);
-    }
-    const std::vector<std::vector<Point>> cutContours = profile(cut);
-    const std::vector<Reach> pieces = cutReaches(cutContours, lay.s());
-
     Box box = Box::empty();
     Section section;
     std::vector<std::vector<Point>> hatched;
+    std::vector<Point> fillets;
+    // The section is cut through the keyway: the half above the axis shows
+    // the bore out to the keyway's bottom.
     for (int half : {-1, 1}) {
+        const Gear shown = half < 0 && g.keyDepth > 0 ? g.throughKeyway() : g;
+        const std::vector<Part> parts = shown.parts();
+        std::vector<std::vector<Point>> outlines = profile(parts);
+        std::vector<Point> rounded = roundCorners(outlines, shown, centre);
+        if (half < 0)
+            fillets = std::move(rounded);
+        std::vector<Part> cut;
+        for (const Part& p : parts) {
+            if (p.hatched)
+                cut.push_back(p);
+        }
+        const std::vector<std::vector<Point>> cutContours = profile(cut);
+        const std::vector<Reach> pieces = cutReaches(cutContours, lay.s());
         const Half place{centre, half};
         drawOutlines(lay, outlines, place, box);
         cutHalf(section, hatched, cutContours, pieces, cut, place);
-        drawLinesOfHalf(lay, g, place);
+        drawLinesOfHalf(lay, shown, place);
     }
     // The pass that only measures the part needs no hatching, which at full
     // size would be a line every 2 mm of however large a part.
@@ -172,13 +177,40 @@ DrawnSection drawSection(Drawing& d, Layout& lay, const Gear& g, Point centre, b
     return {box, std::move(fillets)};
 }
 
+void drawKeyway(Layout& lay, const Gear& g, Point c, bool bareOutline)
+{
+    const double r = g.rBore;
+    const double w = std::min(g.keyWidth / 2, 0.9 * r);
+    const double bottom = r + g.keyDepth;
+    std::vector<Point> points;
+    const double from = std::asin(w / r);
+    constexpr int kSteps = 96;
+    for (int k = 0; k <= kSteps; ++k) {
+        const double phi = from + (2 * std::numbers::pi - 2 * from) * k / kSteps;
+        points.push_back({c.x + r * std::sin(phi), c.y - r * std::cos(phi)});
+    }
+    points.push_back({c.x - w, c.y - bottom});
+    points.push_back({c.x + w, c.y - bottom});
+    lay.outline(points, true);
+    if (bareOutline)
+        return;
+    lay.circle(Layer::Outline, c, g.rHub);
+    const double over = kCentreOvershoot * lay.s();
+    lay.centreLine(c - Point{g.rHub + over, 0}, c + Point{g.rHub + over, 0});
+    lay.centreLine(c - Point{0, g.rHub + over}, c + Point{0, g.rHub + over});
+    lay.outside({{"b", g.keyWidth, {c.x - w, c.y - bottom}, {c.x + w, c.y - bottom}, Side::Top, c.y - g.rHub},
+                 {"dв + t2", 2 * r + g.keyDepth, {c.x + w, c.y - bottom}, {c.x, c.y + r}, Side::Right, c.x + g.rHub}});
+}
+
 void drawSpokedView(Layout& lay, const Gear& g, Point c, const Quantities& v)
 {
     lay.circle(Layer::Outline, c, g.ra);
     lay.circle(Layer::Centre, c, g.rPitch);
     lay.circle(Layer::Outline, c, g.rRimIn);
     lay.circle(Layer::Outline, c, g.rHub);
-    if (g.rBore > 0)
+    if (g.rBore > 0 && g.keyDepth > 0)
+        drawKeyway(lay, g, c, true);
+    else if (g.rBore > 0)
         lay.circle(Layer::Outline, c, g.rBore);
     const double over = kCentreOvershoot * lay.s();
     lay.centreLine(c - Point{g.ra + over, 0}, c + Point{g.ra + over, 0});
@@ -216,12 +248,14 @@ void drawSpokedView(Layout& lay, const Gear& g, Point c, const Quantities& v)
     const double xRim = c.x + rimAlong - 0.15 * (rimAlong - hubAlong);
     const double hAt = halfWidth(xHub - c.x);
     const double hRim = halfWidth(xRim - c.x);
-    lay.between("H", std::nullopt, {{{xHub, c.y - hAt}, {xHub, c.y + hAt}}});
-    lay.between("0" + lay.separator() + "8H", std::nullopt, {{{xRim, c.y - hRim}, {xRim, c.y + hRim}}});
+    // A sheet writes their numbers; a screen's sketch names them.
+    const auto onSheet = [&](double value) { return lay.working() ? std::optional<double>(value) : std::nullopt; };
+    lay.between("H", onSheet(H), {{{xHub, c.y - hAt}, {xHub, c.y + hAt}}});
+    lay.between("0" + lay.separator() + "8H", onSheet(0.8 * H), {{{xRim, c.y - hRim}, {xRim, c.y + hRim}}});
     const double a60 = std::numbers::pi / 3;
     const Point u60{std::cos(-a60), std::sin(-a60)};
     const Point n60{-u60.y, u60.x};
-    lay.note(lay.label(GEAR_TR_NOOP("symbol", "δр"), std::nullopt), std::nullopt, "δр",
+    lay.note(lay.label(GEAR_TR_NOOP("symbol", "δр"), onSheet(rib)), onSheet(rib), "δр",
              c + u60 * ((g.rHub + g.rRimIn) / 2) + n60 * (rib / 2));
     lay.note(lay.label("R", v.R), static_cast<double>(v.R), "R", c + Point{rimAlong, -0.4 * H});
 }

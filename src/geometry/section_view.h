@@ -29,6 +29,11 @@ struct DrawnSection {
 // where too narrow to hatch), the root line, the pitch lines and the axis.
 DrawnSection drawSection(Drawing& d, Layout& lay, const Gear& g, Point centre, bool rising);
 
+// The bore with its keyway, seen along the axis, its centre at `c`: the
+// outline and, unless `bareOutline`, the hub's circle, the axes and the
+// keyway's width and depth.
+void drawKeyway(Layout& lay, const Gear& g, Point c, bool bareOutline);
+
 // The view along the axis of a spoked wheel, its centre at `c`.
 void drawSpokedView(Layout& lay, const Gear& g, Point c, const Quantities& v);
 

@@ -1,31 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "geometry/svg_writer.h"
 
+#include "geometry/drawing_rules.h"
 #include "shell/number_text.h"
 
 namespace gear {
 
 namespace {
-
-// Stroke widths of ГОСТ 2.303 for a main line of 0.5 mm, on the sheet.
-struct Pen {
-    double width;
-    const char* dashes;
-};
-
-Pen penOf(Layer layer)
-{
-    switch (layer) {
-    case Layer::Outline: return {0.5, nullptr};
-    case Layer::Thin: return {0.25, nullptr};
-    case Layer::Hidden: return {0.3, "2 1.5"};
-    case Layer::Centre: return {0.25, "8 1.5 1 1.5"};
-    case Layer::Hatch: return {0.18, nullptr};
-    case Layer::Dimension: return {0.2, nullptr};
-    case Layer::Frame: return {0.5, nullptr};
-    }
-    return {0.25, nullptr};
-}
 
 // Sheet millimetres to the thousandth, far finer than any printer draws.
 std::string number(double value)
@@ -63,10 +44,13 @@ public:
     }
     std::string stroke(Layer layer) const
     {
-        const Pen pen = penOf(layer);
+        const LinePen pen = linePen(layer);
         std::string out = " stroke-width=\"" + number(pen.width) + "\"";
-        if (pen.dashes)
-            out += std::string(" stroke-dasharray=\"") + pen.dashes + "\"";
+        std::string dashes;
+        for (double d : dashPattern(pen))
+            dashes += (dashes.empty() ? "" : " ") + number(d);
+        if (!dashes.empty())
+            out += " stroke-dasharray=\"" + dashes + "\"";
         return out;
     }
     std::string text(const Text& t) const
@@ -113,7 +97,7 @@ std::string drawingSvg(const Drawing& d)
             out += "<polygon points=\"" + w.points(piece) + "\" fill=\"black\" stroke=\"none\"/>\n";
     }
     out += "</g>\n";
-    for (Layer layer : {Layer::Outline, Layer::Thin, Layer::Hidden, Layer::Centre, Layer::Frame}) {
+    for (Layer layer : {Layer::Outline, Layer::Thin, Layer::Hidden, Layer::Centre, Layer::Frame, Layer::FrameThin}) {
         out += "<g id=\"" + std::string(layerName(layer)) + "\"" + w.stroke(layer) + ">\n";
         for (const Polyline& l : d.lines) {
             if (l.layer == layer)

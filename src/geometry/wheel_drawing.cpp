@@ -9,6 +9,7 @@
 #include "shell/number_text.h"
 
 #include <algorithm>
+#include <cmath>
 #include <string_view>
 #include <vector>
 
@@ -36,28 +37,116 @@ namespace {
 // sheet.
 constexpr double kViewGap = 12.0;
 
-// The rows both parameter tables have.
+// The rows of the table of a gear's parameters (ГОСТ 2.403): the data to
+// cut the teeth by, then the pitch diameter for reference.
 constexpr std::string_view kModule = GEAR_TR_NOOP("drawing", "Модуль");
 constexpr std::string_view kTeeth = GEAR_TR_NOOP("drawing", "Число зубьев");
-constexpr std::string_view kHelixAngle = GEAR_TR_NOOP("drawing", "Угол наклона зубьев");
+constexpr std::string_view kToothType = GEAR_TR_NOOP("drawing", "Тип зуба");
+constexpr std::string_view kHelixAngle = GEAR_TR_NOOP("drawing", "Угол наклона зуба");
+constexpr std::string_view kDirection = GEAR_TR_NOOP("drawing", "Направление линии зуба");
+constexpr std::string_view kRack = GEAR_TR_NOOP("drawing", "Нормальный исходный контур");
+constexpr std::string_view kShift = GEAR_TR_NOOP("drawing", "Коэффициент смещения");
+constexpr std::string_view kAccuracy = GEAR_TR_NOOP("drawing", "Степень точности по ГОСТ 1643-81");
 constexpr std::string_view kPitchDiameter = GEAR_TR_NOOP("drawing", "Делительный диаметр");
+// The course's grade where no speed tells a finer one.
+constexpr std::string_view kDefaultAccuracy = "8-B";
 
 std::string text(Number value, const std::string& separator)
 {
     return numberToText(value, separator);
 }
 
-std::vector<std::vector<std::string>> wheelTable(const Quantities& v, const DrawingTarget& target)
+struct Toothing {
+    std::string type;
+    std::string direction;
+};
+
+// Spur or helical, and the hand of a helical tooth line.
+Toothing toothing(double beta, bool leftHand, const DrawingTarget& target)
+{
+    const auto words = [&](std::string_view source) { return translated(target.translate, "drawing", source); };
+    if (!(std::abs(beta) > 0))
+        return {words(GEAR_TR_NOOP("drawing", "Прямой")), "—"};
+    return {words(GEAR_TR_NOOP("drawing", "Косой")),
+            leftHand ? words(GEAR_TR_NOOP("drawing", "Левое")) : words(GEAR_TR_NOOP("drawing", "Правое"))};
+}
+
+std::string accuracyOf(const DrawingTarget& target)
+{
+    return target.title.accuracy.empty() ? std::string(kDefaultAccuracy) : target.title.accuracy;
+}
+
+// The table of one gear, or of the pair with a column each; the hands of
+// the pair's teeth are opposite.
+std::vector<std::vector<std::string>> gearTable(const std::vector<std::pair<Number, Number>>& gears,
+                                                const Quantities& v, const DrawingTarget& target, bool withHead)
 {
     const auto words = [&](std::string_view source) { return translated(target.translate, "drawing", source); };
     const std::string& sep = target.decimalSeparator;
-    return {{words(kModule), "m", dimensionValue(v.m, sep)},
-            {words(kTeeth), "z", text(v.Z1, sep)},
-            {words(kHelixAngle), "β", text(v.beta, sep) + "°"},
-            {words(kPitchDiameter), "d", dimensionValue(v.d, sep)},
-            {words(GEAR_TR_NOOP("drawing", "Диаметр вершин")), "da", dimensionValue(v.da, sep)},
-            {words(GEAR_TR_NOOP("drawing", "Диаметр впадин")), "df", dimensionValue(v.df, sep)}};
+    std::vector<std::vector<std::string>> rows;
+    if (withHead) {
+        rows.push_back({words(GEAR_TR_NOOP("drawing", "Параметр")), "", words(GEAR_TR_NOOP("drawing", "Шестерня")),
+                        words(GEAR_TR_NOOP("drawing", "Колесо"))});
+    }
+    auto row = [&](std::string_view name, std::string symbol, auto value) {
+        std::vector<std::string> r{words(name), std::move(symbol)};
+        for (size_t i = 0; i < gears.size(); ++i)
+            r.push_back(value(i));
+        rows.push_back(std::move(r));
+    };
+    row(kModule, "m", [&](size_t) { return dimensionValue(v.m, sep); });
+    row(kTeeth, "z", [&](size_t i) { return text(gears[i].first, sep); });
+    row(kToothType, "—", [&](size_t i) { return toothing(v.beta, target.title.leftHand != (i == 1), target).type; });
+    row(kHelixAngle, "β", [&](size_t) { return text(v.beta, sep) + "°"; });
+    row(kDirection, "—",
+        [&](size_t i) { return toothing(v.beta, target.title.leftHand != (i == 1), target).direction; });
+    row(kRack, "—", [&](size_t) { return std::string("ГОСТ 13755-81"); });
+    row(kShift, "x", [&](size_t) { return std::string("0"); });
+    row(kAccuracy, "—", [&](size_t) { return accuracyOf(target); });
+    row(kPitchDiameter, "d", [&](size_t i) { return dimensionValue(gears[i].second, sep); });
+    return rows;
 }
+
+std::vector<std::vector<std::string>> wheelTable(const Quantities& v, const DrawingTarget& target)
+{
+    return gearTable({{v.Z1, v.d}}, v, target, false);
+}
+
+std::vector<std::vector<std::string>> pairTable(const Quantities& v, const DrawingTarget& target)
+{
+    return gearTable({{v.Z1, v.d}, {v.Z2, v.d2}}, v, target, true);
+}
+
+// The technical requirements of a working drawing (ГОСТ 2.316): the
+// hardness of the teeth, the tolerances and the radii and chamfers not
+// shown, and why the accuracy grade is the one it is.
+std::vector<std::string> requirements(const DrawingTarget& target)
+{
+    const auto words = [&](std::string_view source) {
+        return translated(target.translate, "drawing requirement", source);
+    };
+    std::vector<std::string> lines;
+    if (!target.title.hardness.empty())
+        lines.push_back(fillPlaceholders(words(GEAR_TR_NOOP("drawing requirement", "Твёрдость зубьев %1.")),
+                                         {target.title.hardness}));
+    lines.push_back(
+        words(GEAR_TR_NOOP("drawing requirement", "Неуказанные предельные отклонения размеров: H14, h14, ±IT14/2.")));
+    lines.push_back(words(GEAR_TR_NOOP("drawing requirement", "Неуказанные радиусы скруглений 1,6 мм, фаски 1×45°.")));
+    if (target.title.accuracy.empty())
+        lines.push_back(words(GEAR_TR_NOOP("drawing requirement",
+                                           "Степень точности 8-B принята по умолчанию: частота вращения не задана.")));
+    for (size_t i = 0; i < lines.size(); ++i)
+        lines[i] = std::to_string(i + 1) + ". " + lines[i];
+    return lines;
+}
+
+// The surfaces' roughness, Ra µm (Чернавский; Дунаев–Леликов): flanks of
+// teeth of the 8th grade and the bore of a fit 1,6; the hub's faces 3,2;
+// the rest 6,3.
+constexpr double kFlankRa = 1.6;
+constexpr double kBoreRa = 1.6;
+constexpr double kFaceRa = 3.2;
+constexpr std::string_view kGeneralRa = "6,3";
 
 // Widths above and below; diameters with the hub and the tip on the right,
 // the bore, the circle of holes and the rim on the left; the section's box
@@ -156,6 +245,12 @@ void wheelNotes(Layout& lay, const Gear& g, const Quantities& v, const DrawnSect
 
 void drawWheel(Drawing& d, Layout& lay, const Gear& g, const Quantities& v, WheelDesign design)
 {
+    // The bore's fit and the keyway's of a normal key joint (ГОСТ 23360).
+    lay.setTolerance(GEAR_TR_NOOP("symbol", "dв"), "H7");
+    if (g.keyDepth > 0) {
+        lay.setTolerance("b", "Js9");
+        lay.setTolerance("dв + t2", "+" + dimensionValue(g.keyTolerance, lay.separator()));
+    }
     const DrawnSection section = drawSection(d, lay, g, {0, 0}, true);
     lay.outside(wheelDimensions(g, v, design, section.box));
     if (g.holeOut > g.holeIn)
@@ -163,25 +258,22 @@ void drawWheel(Drawing& d, Layout& lay, const Gear& g, const Quantities& v, Whee
                     {{{0, -g.holeOut}, {0, -g.holeIn}}, {{0, g.holeIn}, {0, g.holeOut}}});
     dimensionWeb(lay, g, v, design);
     wheelNotes(lay, g, v, section);
+    if (lay.working()) {
+        lay.roughness(kFlankRa, "Ra flanks", {0, -g.rPitch});
+        if (g.rBore > 0)
+            lay.roughness(kBoreRa, "Ra bore", {0, g.rBore});
+        if (g.rHub > g.rBore && g.Lst > 0)
+            lay.roughness(kFaceRa, "Ra faces", {g.Lst / 2, (g.rBore + g.rHub) / 2});
+    }
     if (design == WheelDesign::Spoked) {
         const Box placed = d.extents();
         const Point front{placed.right + kViewGap * lay.s() + g.ra, 0};
         drawSpokedView(lay, g, front, v);
+    } else if (g.keyDepth > 0 && lay.working()) {
+        // The keyway in a view of the hub along the axis, beside the section.
+        const Box placed = d.extents();
+        drawKeyway(lay, g, {placed.right + kViewGap * lay.s() + g.rHub, 0}, false);
     }
-}
-
-std::vector<std::vector<std::string>> pairTable(const Quantities& v, const DrawingTarget& target)
-{
-    const auto words = [&](std::string_view source) { return translated(target.translate, "drawing", source); };
-    const std::string& sep = target.decimalSeparator;
-    return {{words(GEAR_TR_NOOP("drawing", "Параметр")), "", words(GEAR_TR_NOOP("drawing", "Шестерня")),
-             words(GEAR_TR_NOOP("drawing", "Колесо"))},
-            {words(kModule), "m", dimensionValue(v.m, sep), dimensionValue(v.m, sep)},
-            {words(kTeeth), "z", text(v.Z1, sep), text(v.Z2, sep)},
-            {words(kHelixAngle), "β", text(v.beta, sep) + "°", text(v.beta, sep) + "°"},
-            {words(kPitchDiameter), "d", dimensionValue(v.d, sep), dimensionValue(v.d2, sep)},
-            {words(GEAR_TR_NOOP("drawing", "Межосевое расстояние")), "aw", dimensionValue(v.aw, sep),
-             dimensionValue(v.aw, sep)}};
 }
 
 // The wheel's outlines, drawn from line `first` on, edge by edge: hidden
@@ -284,6 +376,8 @@ Drawing wheelDrawing(const Quantities& v, WheelDesign design, const DrawingTarge
                                design == WheelDesign::Spoked ? GEAR_TR_NOOP("drawing", "Колесо зубчатое литое")
                                                              : GEAR_TR_NOOP("drawing", "Колесо зубчатое"));
     subject.table = detail::wheelTable(v, target);
+    subject.requirements = detail::requirements(target);
+    subject.roughness = "Ra " + std::string(detail::kGeneralRa);
     subject.draw = [&g, &v, design](Drawing& d, detail::Layout& lay) { detail::drawWheel(d, lay, g, v, design); };
     return detail::fitted(subject, target);
 }
@@ -296,6 +390,7 @@ Drawing transmissionDrawing(const Quantities& v, WheelDesign design, const Drawi
     subject.title =
         translated(target.translate, "drawing", GEAR_TR_NOOP("drawing", "Передача зубчатая цилиндрическая"));
     subject.table = detail::pairTable(v, target);
+    subject.requirements = detail::requirements(target);
     subject.draw = [&pinion, &wheel, &v](Drawing& d, detail::Layout& lay) {
         detail::drawPair(d, lay, pinion, wheel, v);
     };
@@ -308,9 +403,17 @@ std::optional<Drawing> modeDrawing(const CalcState& state, Mode mode, const Draw
     if (!kept || mode == Mode::Check)
         return std::nullopt;
     const Quantities& v = kept->values;
+    // The steel and the hardness of the teeth the mode's chain chose, where
+    // the sheet is not told otherwise.
+    DrawingTarget sheet = target;
+    if (sheet.title.material.empty())
+        sheet.title.material = kept->steelGrade;
+    const Material& material = state.materials[static_cast<size_t>(mode)];
+    if (sheet.title.hardness.empty() && (material.isHB || material.isHRC) && static_cast<double>(material.H2) > 0)
+        sheet.title.hardness = numberToText(material.H2, target.decimalSeparator) + (material.isHRC ? " HRC" : " HB");
     if (mode == Mode::Wheel)
-        return wheelDrawing(v, wheelDesignOf(v.da), target);
-    return transmissionDrawing(v, transmissionDesignOf(v.da), target);
+        return wheelDrawing(v, wheelDesignOf(v.da), sheet);
+    return transmissionDrawing(v, transmissionDesignOf(v.da), sheet);
 }
 
 } // namespace gear

@@ -15,6 +15,26 @@ namespace gear {
 // with spokes (above).
 enum class WheelDesign { Solid, Disc, Spoked };
 
+// What the main title block of a sheet says besides the drawing's own
+// numbers, and what its gear table takes that the calculation does not
+// give. Empty texts leave their columns empty.
+struct SheetTitle {
+    std::string designation;
+    std::string developer; // the student
+    std::string group;
+    std::string date;         // as written, "08.12.2026"
+    std::string organisation; // the school, before the group
+    std::string material;     // the steel of the final choice
+    std::string mass;         // kg, where computed
+    // The accuracy grade of ГОСТ 1643-81; empty for the course's default,
+    // 8-B, with a note that no speed was given to choose it by.
+    std::string accuracy;
+    bool leftHand = false; // the direction of a helical tooth line
+    // The hardness of the teeth as the treatment gave it, for the
+    // technical requirements; empty leaves that requirement out.
+    std::string hardness;
+};
+
 // Where a drawing goes. On paper it takes an A4 or A3 sheet with a frame, a
 // title block and the table of the gear's parameters, at 1:1 or the first
 // standard reduced scale at which it fits; in an area (a screen, a page of
@@ -29,6 +49,7 @@ struct DrawingTarget {
     // The language of the drawing's words and of the symbols named after
     // Russian words; empty for Russian.
     Translator translate;
+    SheetTitle title;
 };
 
 // Legibility on the sheet, in millimetres of the sheet: the size of every

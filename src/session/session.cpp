@@ -347,8 +347,13 @@ std::optional<Drawing> Session::drawing(ScreenId screen, std::string_view contro
 {
     target.decimalSeparator = m_separator;
     for (const ShownDrawing& d : m_drawings) {
-        if (d.screen == screen && d.control == control)
+        if (d.screen == screen && d.control == control) {
+            // The steel of the final choice, where the mode kept one.
+            const auto& kept = m_state.results[static_cast<size_t>(d.pair ? Mode::Transmission : Mode::Wheel)];
+            if (target.title.material.empty() && kept)
+                target.title.material = kept->steelGrade;
             return d.pair ? transmissionDrawing(d.values, d.design, target) : wheelDrawing(d.values, d.design, target);
+        }
     }
     return std::nullopt;
 }

@@ -5,11 +5,13 @@
 #include "geometry/svg_writer.h"
 #include "screens/walkthrough_text.h"
 #include "ui/drawing_painter.h"
+#include "ui/report.h"
 #include "ui/screens.h"
 #include "ui/text_conversion.h"
 #include "ui/translation.h"
 
 #include <QCoreApplication>
+#include <QDate>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QImage>
@@ -131,6 +133,17 @@ QString writeDrawing(const Drawing& d, const QString& path, DrawingFormat format
         }
         return false;
     });
+}
+
+SheetTitle sheetTitle(Screens& screens)
+{
+    SheetTitle title;
+    title.date = QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")).toStdString();
+    if (const std::optional<ReportAuthor>& author = screens.reportAuthor()) {
+        title.developer = author->name.toStdString();
+        title.group = author->group.toStdString();
+    }
+    return title;
 }
 
 void saveDrawingAs(QWidget* parent, Screens& screens, const QString& name,

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "geometry/drawing.h"
+#include "geometry/wheel_drawing.h"
 #include "shell/mode.h"
 
 #include <QString>
@@ -37,6 +38,10 @@ QString writeDrawing(const Drawing& drawing, const QString& path, DrawingFormat 
 // filter or the name's suffix), proposing the drawing's mode as its name,
 // writes the drawing `build` gives and says in a message box why, if it
 // could not.
+// What a sheet's title block says of the student (from the report's
+// dialog, once asked) and today's date.
+SheetTitle sheetTitle(Screens& screens);
+
 void saveDrawingAs(QWidget* parent, Screens& screens, const QString& name,
                    std::function<std::optional<Drawing>()> build);
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/drawing_painter.h"
 
+#include "geometry/drawing_rules.h"
 #include "ui/text_conversion.h"
 
 #include <QFont>
@@ -18,28 +19,14 @@ namespace {
 // Line widths on the sheet, mm, and dashes in mm of the sheet.
 QPen penFor(Layer layer, double scale)
 {
-    double width = 0.25;
-    QList<qreal> dashes;
-    switch (layer) {
-    case Layer::Outline:
-    case Layer::Frame: width = 0.5; break;
-    case Layer::Thin: width = 0.25; break;
-    case Layer::Hidden:
-        width = 0.3;
-        dashes = {2, 1.5};
-        break;
-    case Layer::Centre:
-        width = 0.25;
-        dashes = {8, 1.5, 1, 1.5};
-        break;
-    case Layer::Hatch: width = 0.18; break;
-    case Layer::Dimension: width = 0.2; break;
-    }
-    QPen pen(Qt::black, width * scale, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-    if (!dashes.isEmpty()) {
+    const LinePen rule = linePen(layer);
+    QPen pen(Qt::black, rule.width * scale, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    const std::vector<double> pattern = dashPattern(rule);
+    if (!pattern.empty()) {
         // Qt counts dashes in widths of the pen.
-        for (qreal& d : dashes)
-            d /= width;
+        QList<qreal> dashes;
+        for (double d : pattern)
+            dashes.push_back(d / rule.width);
         pen.setDashPattern(dashes);
         pen.setCapStyle(Qt::FlatCap);
     }

@@ -23,11 +23,12 @@ void DrawingView::setBuilder(Builder builder)
     update();
 }
 
-std::optional<Drawing> DrawingView::paperDrawing() const
+std::optional<Drawing> DrawingView::paperDrawing(const SheetTitle& title) const
 {
     if (!m_builder)
         return std::nullopt;
     DrawingTarget paper;
+    paper.title = title;
     paper.decimalSeparator = decimalSeparator();
     paper.translate = coreTranslator();
     return m_builder(paper);

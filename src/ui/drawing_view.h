@@ -23,8 +23,9 @@ public:
     // What to draw; nothing when empty.
     void setBuilder(Builder builder);
     bool hasDrawing() const { return static_cast<bool>(m_builder); }
-    // The drawing as it goes to a sheet of paper.
-    std::optional<Drawing> paperDrawing() const;
+    // The drawing as it goes to a sheet of paper, with what its title
+    // block says of the student.
+    std::optional<Drawing> paperDrawing(const SheetTitle& title = {}) const;
 
     QSize sizeHint() const override { return m_preferred; }
 

@@ -10,6 +10,7 @@
 #include <memory>
 
 class QPagedPaintDevice;
+class QPaintDevice;
 class QTextDocument;
 class QWidget;
 
@@ -24,17 +25,23 @@ struct ReportAuthor {
     QString variant;
 };
 
-// The calculation note: a title block, then for each mode that reached its
-// results its inputs, its walkthrough, its results table and its drawing,
-// vector and dimensioned.
-std::unique_ptr<QTextDocument> reportDocument(const CalcState& state, const ReportAuthor& author, QDate date);
+// The calculation note: a title page, the contents, then for each mode that
+// reached its results its inputs, its walkthrough, its results table and its
+// drawing, vector and dimensioned; the conclusions and the sources. Laid
+// out on the pages of `device` when given, the contents with their sheets.
+std::unique_ptr<QTextDocument> reportDocument(const CalcState& state, const ReportAuthor& author, QDate date,
+                                              QPaintDevice* device = nullptr);
 
-// Prints the report on `device` (a PDF writer or a printer), page by page.
+// Prints the report on `device` (a PDF writer or a printer), page by page,
+// each sheet in the frame of ГОСТ 2.104 with its title block.
 void printReport(const CalcState& state, const ReportAuthor& author, QPagedPaintDevice& device);
 
 // Writes the report as a PDF file, whole or not at all; the reason of a
 // failure in Russian, or the empty text.
 QString writeReportPdf(const CalcState& state, const ReportAuthor& author, const QString& path);
+
+// Writes the report as OpenDocument text, the drawings as pictures.
+QString writeReportOdt(const CalcState& state, const ReportAuthor& author, const QString& path);
 
 // Asks for the author, unless known already, then calls `next`.
 void withReportAuthor(QWidget* parent, Screens& screens, const std::function<void()>& next);

@@ -34,7 +34,7 @@ void Vivod4::saveDrawing()
     saveDrawingAs(this, screens(), qt(screens().session().drawingName(id())), [this]() -> std::optional<Drawing> {
         for (DrawingView* picture : m_pictures) {
             if (picture->isVisibleTo(this))
-                return picture->paperDrawing();
+                return picture->paperDrawing(sheetTitle(screens()));
         }
         return std::nullopt;
     });

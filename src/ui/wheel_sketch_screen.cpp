@@ -71,7 +71,7 @@ WheelSketchScreen::WheelSketchScreen(ScreenId id, Screens& screens) : Screen(id,
 void WheelSketchScreen::saveDrawing()
 {
     saveDrawingAs(this, screens(), qt(screens().session().drawingName(id())),
-                  [this] { return m_sketch->paperDrawing(); });
+                  [this] { return m_sketch->paperDrawing(sheetTitle(screens())); });
 }
 
 } // namespace gear::ui

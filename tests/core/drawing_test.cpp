@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "file/conclusions.h"
+#include "geometry/drawing_rules.h"
 #include "geometry/dxf_writer.h"
 #include "geometry/module_choice.h"
 #include "geometry/svg_writer.h"
@@ -209,6 +211,17 @@ std::string nameOf(const testing::TestParamInfo<WorkedWheel>& info)
 
 class WorkedWheelDrawing : public testing::TestWithParam<WorkedWheel> {};
 
+// A working drawing writes a diameter ⌀30, a radius R6, a length 20, the
+// bore with its fit.
+std::string workingText(const std::string& symbol, double value)
+{
+    static const std::map<std::string, std::string> written{{"da", "⌀%"}, {"dст", "⌀%"}, {"dв", "⌀%H7"}, {"Dк", "⌀%"},
+                                                            {"D0", "⌀%"}, {"d0", "⌀%"},  {"R", "R%"}};
+    const auto it = written.find(symbol);
+    std::string text = it == written.end() ? "%" : it->second;
+    return text.replace(text.find('%'), 1, dimensionValue(value, ","));
+}
+
 TEST_P(WorkedWheelDrawing, CarriesEveryDimensionWithTheStatesNumberAtTrueSize)
 {
     const WorkedWheel& c = GetParam();
@@ -224,7 +237,7 @@ TEST_P(WorkedWheelDrawing, CarriesEveryDimensionWithTheStatesNumberAtTrueSize)
         ASSERT_TRUE(a->value) << symbol;
         const double state = kept.*wheelFields().at(symbol);
         EXPECT_DOUBLE_EQ(*a->value, state) << symbol;
-        EXPECT_EQ(a->text.content, symbol + " = " + dimensionValue(state, ",")) << symbol;
+        EXPECT_EQ(a->text.content, workingText(symbol, state)) << symbol;
         // Drawn to scale: what the dimension measures is its number, except
         // a fillet's radius, which points at the fillet.
         if (a->measured.size() == 2) {
@@ -241,11 +254,12 @@ TEST_P(WorkedWheelDrawing, CarriesEveryDimensionWithTheStatesNumberAtTrueSize)
     // The section is the wheel's own size: da high, the hub, the rim or the
     // disc wide.
     Box section = Box::empty();
+    const double widest = std::max<double>({kept.bw1, kept.LstStd, kept.C});
     for (const Polyline& line : d->lines) {
-        if (line.layer == Layer::Outline && line.closed)
+        // Beside the section, the views along the axis.
+        if (line.layer == Layer::Outline && line.closed && line.points.front().x < widest)
             for (Point p : line.points)
-                if (p.x < kept.da)
-                    section.include(p);
+                section.include(p);
     }
     EXPECT_NEAR(section.height(), kept.da, 1e-9);
     EXPECT_NEAR(section.width(), std::max<double>({kept.bw1, kept.LstStd, kept.C}), 1e-9);
@@ -254,7 +268,7 @@ TEST_P(WorkedWheelDrawing, CarriesEveryDimensionWithTheStatesNumberAtTrueSize)
 INSTANTIATE_TEST_SUITE_P(
     CourseExamples, WorkedWheelDrawing,
     testing::Values(
-        WorkedWheel{"Solid105", 105, WheelDesign::Solid, {"da", "bw", "Lст", "dст", "dв", "S", "C"}, "1:1", "A4"},
+        WorkedWheel{"Solid105", 105, WheelDesign::Solid, {"da", "bw", "Lст", "dст", "dв", "S", "C"}, "1:1", "A3"},
         WorkedWheel{"Disc420",
                     420,
                     WheelDesign::Disc,
@@ -286,8 +300,8 @@ TEST(TransmissionDrawing, CarriesThePinionsAndTheWheelsMainDimensions)
     for (const Polyline& line : d->lines)
         hidden = hidden || line.layer == Layer::Hidden;
     EXPECT_TRUE(hidden);
-    EXPECT_EQ(d->find("da1")->text.content, "da1 = 55");
-    EXPECT_EQ(d->find("df2")->text.content, "df2 = 193,75");
+    EXPECT_EQ(d->find("da1")->text.content, "⌀55");
+    EXPECT_EQ(d->find("df2")->text.content, "⌀193,75");
 }
 
 struct DesignCase {
@@ -319,7 +333,7 @@ TEST(ModeDrawing, FollowsTheKeptResultsNotTheSharedFields)
     s.da = 999; // a later pass of another mode writes the shared fields
     const std::optional<Drawing> after = modeDrawing(s, Mode::Wheel, paper());
     ASSERT_TRUE(before && after);
-    EXPECT_EQ(after->find("da")->text.content, "da = 105");
+    EXPECT_EQ(after->find("da")->text.content, "⌀105");
     EXPECT_FALSE(modeDrawing(startUpState(), Mode::Wheel, paper()));
     EXPECT_FALSE(modeDrawing(s, Mode::Check, paper()));
 }
@@ -374,9 +388,12 @@ void expectLegible(const Drawing& d)
         EXPECT_TRUE(d.sheet.contains(a.text.box())) << a.text.content;
         EXPECT_GE(a.text.height / d.scale, kTextHeight - 1e-9) << a.text.content;
     }
+    // The title block's captions and a squeezed table cell may go down to
+    // 2,5 mm; every size one of ГОСТ 2.304.
     for (const Text& t : d.texts) {
         EXPECT_TRUE(d.sheet.contains(t.box())) << t.content;
-        EXPECT_GE(t.height / d.scale, kTextHeight - 1e-9) << t.content;
+        EXPECT_GE(t.height / d.scale, kCaptionFont - 1e-9) << t.content;
+        EXPECT_TRUE(isStandardFontSize(std::round(t.height / d.scale * 1000) / 1000)) << t.content;
     }
     for (size_t i = 0; i < texts.size(); ++i) {
         for (size_t j = i + 1; j < texts.size(); ++j)
@@ -508,12 +525,18 @@ void expectWellDrawn(const Drawing& d)
         for (size_t i = 0; i + 1 < l.points.size(); ++i)
             partLines.push_back({l.points[i], l.points[i + 1]});
     }
+    // The roughness of the flanks stands on the pitch line (ГОСТ 2.309).
+    std::vector<Segment> pitchLines;
+    for (const Polyline& l : d.lines) {
+        if (l.layer == Layer::Centre && l.points.size() == 2)
+            pitchLines.push_back({l.points[0], l.points[1]});
+    }
     for (const Annotation& a : d.annotations) {
         if (a.dimensionLine || a.arrows.empty())
             continue;
         const Point tip = a.arrows.front()[0];
         double nearest = std::numeric_limits<double>::infinity();
-        for (const Segment& s : partLines)
+        for (const Segment& s : a.symbol == "Ra flanks" ? pitchLines : partLines)
             nearest = std::min(nearest, offSegment(tip, s));
         EXPECT_LT(nearest / sheetMm, 0.1) << a.symbol << ": its arrow stands " << nearest / sheetMm << " mm off";
     }
@@ -765,7 +788,8 @@ TEST(Sections, FilletsFillTheInsideCornersAndChamfersCutTheTips)
     int fillets = 0;
     int chamfers = 0;
     for (const Polyline& l : d.lines) {
-        if (l.layer != Layer::Outline || !l.closed)
+        // The keyway's view stands beside the section.
+        if (l.layer != Layer::Outline || !l.closed || l.points.front().x > 100)
             continue;
         for (const EasedCorner& e : easedCorners(l.points)) {
             // A fillet adds material into an inside corner, so the corner
@@ -925,24 +949,25 @@ TEST(PaperScale, AWheelLargerThanA3GoesToTheFirstStandardReductionThatFits)
     EXPECT_EQ(modeDrawing(wheel(4000, 5, 30), Mode::Wheel, paper())->scaleText, "1:25");
     const Drawing d = *modeDrawing(wheel(420, 20, 30), Mode::Wheel, paper());
     EXPECT_EQ(d.scaleText, "1:2");
-    // The sheet itself, in the part's millimetres: A3 upright at 1:2.
-    EXPECT_NEAR(d.sheet.width(), 297 * 2, 1e-9);
-    EXPECT_NEAR(d.sheet.height(), 420 * 2, 1e-9);
+    // The sheet itself, in the part's millimetres: A3 across at 1:2, the
+    // wheel left of the table and the title block.
+    EXPECT_NEAR(d.sheet.width(), 420 * 2, 1e-9);
+    EXPECT_NEAR(d.sheet.height(), 297 * 2, 1e-9);
 }
 
 TEST(Writers, SvgIsTheSheetInMillimetresAndDxfHasItsLayers)
 {
     const Drawing d = *modeDrawing(wheel(105, 20, 30), Mode::Wheel, paper());
     const std::string svg = drawingSvg(d);
-    EXPECT_NE(svg.find("width=\"210mm\" height=\"297mm\" viewBox=\"0 0 210 297\""), std::string::npos);
-    EXPECT_NE(svg.find(">da = 105</text>"), std::string::npos);
-    EXPECT_NE(svg.find(">Lст = 40</text>"), std::string::npos);
+    EXPECT_NE(svg.find("width=\"420mm\" height=\"297mm\" viewBox=\"0 0 420 297\""), std::string::npos);
+    EXPECT_NE(svg.find(">⌀105</text>"), std::string::npos);
+    EXPECT_NE(svg.find(">Колесо зубчатое</text>"), std::string::npos);
     const std::string dxf = drawingDxf(d);
     EXPECT_EQ(dxf.rfind("0\nEOF\n"), dxf.size() - 6);
     for (const char* layer : {"OUTLINE", "HATCH", "CENTRE", "DIMENSIONS"})
         EXPECT_NE(dxf.find(std::string("2\n") + layer + "\n"), std::string::npos) << layer;
-    // Cyrillic as \U+XXXX: "Lст" is L, с (U+0441), т (U+0442).
-    EXPECT_NE(dxf.find("L\\U+0441\\U+0442 = 40"), std::string::npos);
+    // Letters outside ASCII as \U+XXXX: "⌀30H7" is ⌀ (U+2300), 30H7.
+    EXPECT_NE(dxf.find("\\U+230030H7"), std::string::npos);
 }
 
 // Qt sets the C library's locale from the desktop's; on a Russian one the
@@ -962,6 +987,42 @@ TEST(Writers, WriteTheSameBytesWhereTheLocaleWritesADecimalComma)
         EXPECT_EQ(drawingSvg(d), files[i++]) << d.title;
         EXPECT_EQ(drawingDxf(d), files[i++]) << d.title;
     }
+}
+
+} // namespace
+} // namespace gear
+
+namespace gear {
+namespace {
+
+struct ConclusionCase {
+    const char* name;
+    CalcState state;
+    Mode mode;
+    std::vector<std::string> says;
+};
+
+// One paragraph per mode with results: what was designed, with its
+// numbers, and whether the conditions hold.
+TEST(Conclusions, SayWhatWasDesignedAndWhichConditionsHold)
+{
+    CalcState offRatio = designedPair();
+    offRatio.results[static_cast<size_t>(Mode::Transmission)]->values.Uf = 4.3; // 7,5 % off the 4 asked
+    const std::vector<ConclusionCase> cases{
+        {"pair", designedPair(), Mode::Transmission, {"z2 = 80", "aw = 125 мм", "на 0 %", "условие выполнено"}},
+        {"pair off its ratio", offRatio, Mode::Transmission, {"на 7,5 %", "условие не выполнено"}},
+        {"wheel", wheel(105, 20, 30), Mode::Wheel, {"da = 105 мм", "шпонкой 8×7", "цельное"}},
+        {"spoked wheel", wheel(840, 20, 30), Mode::Wheel, {"литое со спицами"}},
+    };
+    for (const ConclusionCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::vector<Conclusion> said = conclusions(c.state, ",");
+        ASSERT_EQ(said.size(), 1U);
+        EXPECT_EQ(said[0].mode, c.mode);
+        for (const std::string& part : c.says)
+            EXPECT_NE(said[0].text.find(part), std::string::npos) << part << " in " << said[0].text;
+    }
+    EXPECT_TRUE(conclusions(startUpState(), ",").empty());
 }
 
 } // namespace

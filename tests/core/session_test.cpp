@@ -598,8 +598,8 @@ TEST(Session, EachPictureDrawsTheNumbersItsScreenWasGiven)
     const auto svg = page.drawingFile(ScreenId::vivod1, "Image1", DrawingFormat::Svg);
     ASSERT_TRUE(svg.has_value());
     EXPECT_EQ(svg->name, "Колесо.svg");
-    EXPECT_NE(svg->text.find("Масштаб 1:1"), std::string::npos) << "on its sheet, with the title block";
-    EXPECT_NE(svg->text.find(">da = 105<"), std::string::npos);
+    EXPECT_NE(svg->text.find(">1:1<"), std::string::npos) << "on its sheet, with the title block";
+    EXPECT_NE(svg->text.find(">⌀105<"), std::string::npos);
     const auto dxf = page.drawingFile(ScreenId::vivod4, "Image1", DrawingFormat::Dxf);
     ASSERT_TRUE(dxf.has_value());
     EXPECT_EQ(dxf->name, "Передача.dxf");

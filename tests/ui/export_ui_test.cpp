@@ -6,6 +6,7 @@
 #include "geometry/wheel_input.h"
 #include "shell/mode_commands.h"
 #include "ui/drawing_export.h"
+#include "ui/report.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -16,6 +17,7 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
@@ -87,20 +89,21 @@ TEST_P(SaveDrawing, WritesTheFormatTheDialogAsksFor)
         QXmlStreamReader xml(bytes);
         ASSERT_TRUE(xml.readNextStartElement());
         EXPECT_EQ(xml.name(), QStringLiteral("svg"));
-        EXPECT_EQ(xml.attributes().value(QStringLiteral("width")), QStringLiteral("210mm"));
+        // A3 across: the wheel beside the gear table and the title block.
+        EXPECT_EQ(xml.attributes().value(QStringLiteral("width")), QStringLiteral("420mm"));
         EXPECT_EQ(xml.attributes().value(QStringLiteral("height")), QStringLiteral("297mm"));
         while (!xml.atEnd())
             xml.readNext();
         EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
-        EXPECT_TRUE(bytes.contains("da = 105"));
+        EXPECT_TRUE(bytes.contains("⌀105"));
     } else if (format == "Dxf") {
         EXPECT_TRUE(bytes.startsWith("0\nSECTION\n2\nHEADER\n"));
         EXPECT_TRUE(bytes.endsWith("0\nEOF\n"));
     } else if (format == "Png") {
         const QImage image = QImage::fromData(bytes, "PNG");
         ASSERT_FALSE(image.isNull());
-        // A4 at 300 dpi, with the resolution written in the file.
-        EXPECT_EQ(image.size(), QSize(2480, 3508));
+        // A3 at 300 dpi, with the resolution written in the file.
+        EXPECT_EQ(image.size(), QSize(4961, 3508));
         EXPECT_NEAR(image.dotsPerMeterX() * 0.0254, 300, 0.5);
         EXPECT_NEAR(image.dotsPerMeterY() * 0.0254, 300, 0.5);
     } else {
@@ -108,7 +111,7 @@ TEST_P(SaveDrawing, WritesTheFormatTheDialogAsksFor)
         if (!havePdftotext())
             GTEST_SKIP() << "pdftotext is not installed";
         const QString text = pdfText(path);
-        for (const char* expected : {"da = 105", "dст = 50", "Lст = 40", "bw = 20", "Делительный диаметр", "93.75"})
+        for (const char* expected : {"⌀105", "⌀50", "⌀30H7", "Делительный диаметр", "ГОСТ 13755-81", "Колесо зубчатое"})
             EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected << "\n" << text.toStdString();
     }
 }
@@ -216,8 +219,7 @@ TEST(SaveDrawing, TheTransmissionDrawingCarriesBothGears)
     const QString path = dir.filePath(QStringLiteral("pair.pdf"));
     saveAs(app.screen("vivod4"), "saveDrawing", path);
     const QString text = pdfText(path);
-    for (const char* expected :
-         {"da1 = 55", "d1 = 50", "df1 = 43.75", "da2 = 205", "d2 = 200", "df2 = 193.75", "aw = 125", "bw1 = 25"})
+    for (const char* expected : {"⌀55", "⌀50", "⌀43.75", "⌀205", "⌀200", "⌀193.75", "125", "Шестерня", "ГОСТ 13755-81"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected;
 }
 
@@ -285,11 +287,58 @@ TEST(Report, OnePdfWithEachModesInputsWalkthroughResultsAndDrawing)
     saveAs(&main, "saveReport", path);
     ASSERT_TRUE(QFile::exists(path));
     const QString text = pdfText(path);
-    for (const char* expected :
-         {"Иванов И. И.", "МТ-31", "Вариант", "gearwheel", "Исходные данные", "Ход расчёта", "Делительный диаметр",
-          "93.75", "da = 105", "dст = 50", "Lст = 40", "Исходные данные передачи",
-          "Вращающий момент на валу шестерни T1", "Исходные данные проверки", "Делительный диаметр d", "Сталь 45"})
+    for (const char* expected : {"Иванов И. И.",
+                                 "МТ-31",
+                                 "Вариант",
+                                 "gearwheel",
+                                 "Исходные данные",
+                                 "Ход расчёта",
+                                 "Делительный диаметр",
+                                 "93.75",
+                                 "da = 105",
+                                 "dст = 50",
+                                 "Lст = 40",
+                                 "Исходные данные передачи",
+                                 "Вращающий момент на валу шестерни T1",
+                                 "Исходные данные проверки",
+                                 "Делительный диаметр d",
+                                 "Сталь 45",
+                                 "Проверка прочности",
+                                 "Содержание",
+                                 "Заключение",
+                                 "Сконструировано зубчатое колесо",
+                                 "Список использованных источников",
+                                 "ДМ.7.000 ПЗ",
+                                 "Разраб."})
         EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected << "\n" << text.toStdString();
+    // The contents give each section's sheet: the first mode's begins on
+    // the third (title page, contents), the conclusions later.
+    const QRegularExpression wheelLine(QStringLiteral("Колесо\\s+(\\d+)"));
+    const QRegularExpression conclusionsLine(QStringLiteral("Заключение\\s+(\\d+)"));
+    const QRegularExpressionMatch wheelMatch = wheelLine.match(text);
+    const QRegularExpressionMatch conclusionsMatch = conclusionsLine.match(text);
+    ASSERT_TRUE(wheelMatch.hasMatch() && conclusionsMatch.hasMatch()) << text.toStdString();
+    EXPECT_EQ(wheelMatch.captured(1).toInt(), 3);
+    EXPECT_GT(conclusionsMatch.captured(1).toInt(), 3);
+    // pdftotext puts a page break between sheets: the section stands on the sheet its line says.
+    const QStringList sheets = text.split(QChar(0x0C));
+    ASSERT_GT(sheets.size(), conclusionsMatch.captured(1).toInt());
+    EXPECT_TRUE(sheets[conclusionsMatch.captured(1).toInt() - 1].contains(QStringLiteral("Сконструировано")));
+
+    // The same note as OpenDocument text, which a word processor opens.
+    const QString odt = dir.filePath(QStringLiteral("report.odt"));
+    EXPECT_TRUE(ui::writeReportOdt(app.state(),
+                                   {QStringLiteral("Иванов И. И."), QStringLiteral("МТ-31"), QStringLiteral("7")}, odt)
+                    .isEmpty());
+    if (!QStandardPaths::findExecutable(QStringLiteral("unzip")).isEmpty()) {
+        QProcess unzip;
+        unzip.start(QStringLiteral("unzip"), {QStringLiteral("-p"), odt, QStringLiteral("content.xml")});
+        ASSERT_TRUE(unzip.waitForFinished(20000));
+        const QString content = QString::fromUtf8(unzip.readAllStandardOutput());
+        for (const char* expected : {"Содержание", "Заключение", "Сконструировано зубчатое колесо", "Ход расчёта",
+                                     "Иванов И. И.", "draw:image"})
+            EXPECT_TRUE(content.contains(QString::fromUtf8(expected))) << expected;
+    }
 
     // The author is asked once a session: the next report goes straight to the file.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -159,7 +159,7 @@ describe('drawings and files', () => {
     const svg = await downloaded(page, () => dialog.locator('[data-name=Command1]').click());
     assert.equal(await dialog.isVisible(), false);
     assert.equal(svg.name, 'Колесо.svg', 'named after the mode of a work no file holds');
-    assert.match(svg.text, /^<\?xml version="1.0" encoding="UTF-8"\?>\n<svg [^>]*width="297mm" height="420mm"/, 'an upright A3 sheet');
+    assert.match(svg.text, /^<\?xml version="1.0" encoding="UTF-8"\?>\n<svg [^>]*width="420mm" height="297mm"/, 'an A3 sheet across, the wheel beside the table');
     assert.equal(svgTexts(svg.text), desktop.discWheel['vivod2.Image1.sheet']);
 
     await ok(page, 'vivod2', 'Command2');
@@ -167,7 +167,7 @@ describe('drawings and files', () => {
     const dxf = await downloaded(page, () => dialog.locator('[data-name=Command1]').click());
     assert.equal(dxf.name, 'Колесо.dxf');
     assert.match(dxf.text, /^0\nSECTION\n2\nHEADER\n/);
-    assert.match(dxf.text, /\nda = 420\n/);
+    assert.match(dxf.text, /\n\\U\+2300420\n/, 'the tip diameter as a working drawing writes it, ⌀420');
 
     // Cancel and Esc save nothing.
     await ok(page, 'vivod2', 'Command2');
