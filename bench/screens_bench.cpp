@@ -4,6 +4,7 @@
 #include "file/calculation_file.h"
 #include "geometry/module_choice.h"
 #include "geometry/wheel_input.h"
+#include "session/session.h"
 #include "shell/mode_commands.h"
 #include "ui/application.h"
 #include "ui/calculation_document.h"
@@ -44,7 +45,7 @@ void timeShowing(benchmark::State& run, Make make)
 // window grows with its area, so the empty window takes the same size.
 void EmptyMainWindow(benchmark::State& run)
 {
-    const QSize size = gear::ui::Session().mainWindow().size();
+    const QSize size = gear::ui::Program().mainWindow().size();
     timeShowing(run, [size] {
         auto window = std::make_unique<QMainWindow>();
         window->setFixedSize(size);
@@ -57,7 +58,7 @@ BENCHMARK(EmptyMainWindow)->Unit(benchmark::kMicrosecond);
 void StartUp(benchmark::State& run)
 {
     timeShowing(run, [] {
-        auto session = std::make_unique<gear::ui::Session>();
+        auto session = std::make_unique<gear::ui::Program>();
         session->mainWindow().show();
         return session;
     });
@@ -77,9 +78,9 @@ BENCHMARK(EmptyDialog)->Unit(benchmark::kMicrosecond);
 void FirstOpening(benchmark::State& run)
 {
     const auto id = static_cast<gear::ScreenId>(run.range(0));
-    gear::CalcState state = gear::startUpState();
-    timeShowing(run, [&state, id] {
-        auto screens = std::make_unique<gear::ui::Screens>(state);
+    gear::Session session(".", {});
+    timeShowing(run, [&session, id] {
+        auto screens = std::make_unique<gear::ui::Screens>(session);
         screens->open(id);
         return screens;
     });
@@ -116,7 +117,7 @@ void OpenFileOnTheScreens(benchmark::State& run)
     file.close();
     for (auto _ : run) {
         run.PauseTiming();
-        auto session = std::make_unique<gear::ui::Session>();
+        auto session = std::make_unique<gear::ui::Program>();
         session->mainWindow().show();
         QApplication::processEvents();
         run.ResumeTiming();
