@@ -108,7 +108,7 @@
     </message>
     <message>
         <source>Модуль принят стандартным (ГОСТ 9563-60) не меньше расчётного; рабочие напряжения сопоставлены с допускаемыми в разделе результатов.</source>
-        <translation>The module was taken standard (ГОСТ 9563-60) and not below the calculated one; the working stresses are compared with the allowable ones in the results.</translation>
+        <translation>The module was taken standard (GOST 9563-60) and not below the calculated one; the working stresses are compared with the allowable ones in the results.</translation>
     </message>
     <message>
         <source>цельное с плоским диском</source>
@@ -128,7 +128,7 @@
     </message>
     <message>
         <source>Вал dв = %1 мм соединяется со ступицей призматической шпонкой %2×%3 по ГОСТ 23360-78.</source>
-        <translation>The shaft ds = %1 mm is joined to the hub by a parallel key %2×%3 of ГОСТ 23360-78.</translation>
+        <translation>The shaft ds = %1 mm is joined to the hub by a parallel key %2×%3 of GOST 23360-78.</translation>
     </message>
     <message>
         <source>Диаметр вершин со стандартным модулем совпадает с заданным в пределах 1 %: условие выполнено.</source>
@@ -207,7 +207,7 @@
     </message>
     <message>
         <source>Степень точности по ГОСТ 1643-81</source>
-        <translation>Accuracy grade, ГОСТ 1643-81</translation>
+        <translation>Accuracy grade, GOST 1643-81</translation>
     </message>
     <message>
         <source>Прямой</source>
@@ -224,6 +224,10 @@
     <message>
         <source>Правое</source>
         <translation>Right</translation>
+    </message>
+    <message>
+        <source>ГОСТ 13755-81</source>
+        <translation>GOST 13755-81</translation>
     </message>
 </context>
 <context>
@@ -2054,6 +2058,10 @@ strength</translation>
     <message>
         <source>ЕСКД.</source>
         <translation>Unified system for design documentation.</translation>
+    </message>
+    <message>
+        <source>ГОСТ</source>
+        <translation>GOST</translation>
     </message>
 </context>
 <context>

@@ -122,6 +122,7 @@ std::vector<Conclusion> conclusions(const CalcState& state, std::string_view dec
 std::vector<std::string> noteSources(const Translator& translate)
 {
     const auto words = [&](std::string_view source) { return translated(translate, "sources", source); };
+    const std::string gost = words(GEAR_TR_NOOP("sources", "ГОСТ")) + " ";
     return {
         words(GEAR_TR_NOOP("sources", "Чернавский С. А. и др. Курсовое проектирование деталей машин. — М.: "
                                       "Машиностроение, 1988.")),
@@ -130,14 +131,16 @@ std::vector<std::string> noteSources(const Translator& translate)
         words(GEAR_TR_NOOP("sources", "Дунаев П. Ф., Леликов О. П. Конструирование узлов и деталей машин. — М.: "
                                       "Академия, 2004.")),
         words(GEAR_TR_NOOP("sources", "Иванов М. Н. Детали машин. — М.: Высшая школа, 2008.")),
-        "ГОСТ 21354-87. " + words(GEAR_TR_NOOP("sources", "Передачи зубчатые цилиндрические эвольвентные "
-                                                          "внешнего зацепления. Расчёт на прочность.")),
-        "ГОСТ 9563-60. " + words(GEAR_TR_NOOP("sources", "Колёса зубчатые. Модули.")),
-        "ГОСТ 13755-81. " + words(GEAR_TR_NOOP("sources", "Передачи зубчатые цилиндрические эвольвентные. "
-                                                          "Исходный контур.")),
-        "ГОСТ 1643-81. " + words(GEAR_TR_NOOP("sources", "Передачи зубчатые цилиндрические. Допуски.")),
-        "ГОСТ 23360-78. " + words(GEAR_TR_NOOP("sources", "Соединения шпоночные с призматическими шпонками.")),
-        "ГОСТ 2.104-2006, ГОСТ 2.403-75, ГОСТ 2.309-73. " + words(GEAR_TR_NOOP("sources", "ЕСКД.")),
+        gost + "21354-87. " +
+            words(GEAR_TR_NOOP("sources", "Передачи зубчатые цилиндрические эвольвентные "
+                                          "внешнего зацепления. Расчёт на прочность.")),
+        gost + "9563-60. " + words(GEAR_TR_NOOP("sources", "Колёса зубчатые. Модули.")),
+        gost + "13755-81. " +
+            words(GEAR_TR_NOOP("sources", "Передачи зубчатые цилиндрические эвольвентные. "
+                                          "Исходный контур.")),
+        gost + "1643-81. " + words(GEAR_TR_NOOP("sources", "Передачи зубчатые цилиндрические. Допуски.")),
+        gost + "23360-78. " + words(GEAR_TR_NOOP("sources", "Соединения шпоночные с призматическими шпонками.")),
+        gost + "2.104-2006, " + gost + "2.403-75, " + gost + "2.309-73. " + words(GEAR_TR_NOOP("sources", "ЕСКД.")),
     };
 }
 

@@ -100,7 +100,7 @@ std::vector<std::vector<std::string>> gearTable(const std::vector<std::pair<Numb
     row(kHelixAngle, "β", [&](size_t) { return text(v.beta, sep) + "°"; });
     row(kDirection, "—",
         [&](size_t i) { return toothing(v.beta, target.title.leftHand != (i == 1), target).direction; });
-    row(kRack, "—", [&](size_t) { return std::string("ГОСТ 13755-81"); });
+    row(kRack, "—", [&](size_t) { return words(GEAR_TR_NOOP("drawing", "ГОСТ 13755-81")); });
     row(kShift, "x", [&](size_t) { return std::string("0"); });
     row(kAccuracy, "—", [&](size_t) { return accuracyOf(target); });
     row(kPitchDiameter, "d", [&](size_t i) { return dimensionValue(gears[i].second, sep); });

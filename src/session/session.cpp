@@ -351,7 +351,7 @@ std::optional<Drawing> Session::drawing(ScreenId screen, std::string_view contro
             // The steel of the final choice, where the mode kept one.
             const auto& kept = m_state.results[static_cast<size_t>(d.pair ? Mode::Transmission : Mode::Wheel)];
             if (target.title.material.empty() && kept)
-                target.title.material = kept->steelGrade;
+                target.title.material = words("steel", kept->steelGrade);
             return d.pair ? transmissionDrawing(d.values, d.design, target) : wheelDrawing(d.values, d.design, target);
         }
     }

@@ -99,9 +99,16 @@ TEST(Grading, MarksTheScriptedGroupAsItsSlipsDeserve)
     EXPECT_LT(late.mark, 100);
     EXPECT_EQ(early.firstWrong.rfind("Проектный расчёт передачи: T2", 0), 0u) << early.firstWrong;
     EXPECT_EQ(late.firstWrong.rfind("Окончательный выбор материала", 0), 0u) << late.firstWrong;
-    // The final steel changes only its own name among the key results.
-    for (const KeyResult& key : late.keys)
-        EXPECT_EQ(key.right, key.column != "transmission.steel") << key.column;
+    // The final steel changes its own name among the key results, and may
+    // change the verdicts judged against its limits; nothing before it.
+    for (const KeyResult& key : late.keys) {
+        const bool judged =
+            key.column.find("_delta_pct") != std::string::npos || key.column.find("_word") != std::string::npos;
+        if (key.column == "transmission.steel")
+            EXPECT_FALSE(key.right);
+        else if (!judged)
+            EXPECT_TRUE(key.right) << key.column;
+    }
 
     const StudentMark& edited = of(marks, "hand-edited.gear");
     EXPECT_EQ(edited.status, MarkStatus::HandEdited);
@@ -144,7 +151,10 @@ TEST(Grading, TheListsToleranceDecides)
     const GroupMarks marks = markGroup(wide, {{"a.gear", studentFile("1", "105", 21)}});
     ASSERT_EQ(marks.students.size(), 1u);
     EXPECT_EQ(marks.students[0].tolerance, 10);
-    EXPECT_EQ(marks.students[0].mark, 100) << "5 % off is within 10 %";
+    // Every value 5 % off is within 10 %; only the verdicts' per-cent
+    // differences from [σ], which a 5 % load moves by far more than 10 %
+    // of themselves, are not.
+    EXPECT_GE(marks.students[0].mark, 90) << "5 % off is within 10 %";
     const GroupMarks bad = markGroup("variant,mode,row,treatment,steel,Z1,beta,T1,U,m,final_steel,tolerance\n"
                                      "1,transmission,5,Цементация,18ХГТ,20,,100,4.0,2.5,21,0\n",
                                      {});
