@@ -238,13 +238,6 @@ val preview(Session& session, const std::string& screen, const val& input)
     return replyValue(session.preview(*id, given));
 }
 
-// The window's title with the session's own mark of unsaved work; embind
-// takes no std::string_view and no default argument.
-std::string titleOf(Session& session)
-{
-    return session.title();
-}
-
 val showDrawing(Session& session)
 {
     return replyValue(session.showDrawing());
