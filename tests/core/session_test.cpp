@@ -470,7 +470,7 @@ TEST(Session, AnOpenedFilePutsWhatEachOkWasGivenOnItsScreenAndTheSameResults)
     EXPECT_EQ(opened(reply), (std::vector<ScreenId>{ScreenId::Vvod3, ScreenId::result}));
     const std::vector<ScreenId> gone = hidden(reply);
     for (const ScreenId screen : {ScreenId::vivod1, ScreenId::vivod2, ScreenId::okonchanie, ScreenId::Vibor})
-        EXPECT_NE(std::ranges::find(gone, screen), gone.end()) << screenName(screen);
+        EXPECT_NE(std::find(gone.begin(), gone.end(), screen), gone.end()) << screenName(screen);
     ASSERT_EQ(reply.pictures.size(), 1U);
     EXPECT_EQ(reply.pictures[0].screen, ScreenId::vivod2);
     EXPECT_FALSE(page.modified());
@@ -617,7 +617,8 @@ TEST(Session, AWheelBuiltOnAnotherTipDiameterSaysSoBesideItsSketch)
     const std::string note = textOf(reply, ScreenId::vivod1, "Label30");
     EXPECT_EQ(note, withDecimalSeparator(wheelTipNote(page.state()).text(), ","));
     EXPECT_NE(note.find("107,5 мм, а введено 105 мм"), std::string::npos) << note;
-    EXPECT_NE(std::ranges::find(reply.shown, ControlShown{ScreenId::vivod1, "Label30", true}), reply.shown.end());
+    EXPECT_NE(std::find(reply.shown.begin(), reply.shown.end(), ControlShown{ScreenId::vivod1, "Label30", true}),
+              reply.shown.end());
 }
 
 TEST(Session, AnOlderFileOpensWithWhatChangedAndIsUnsavedUntilWritten)
