@@ -364,7 +364,9 @@ const builders = {
     check.hidden = true;
     const tolerance = screen.captions.find((c) => c.control === 'Label2');
     const bar = element('div', { class: 'bar' });
-    const file = element('input', { type: 'file', accept: '.csv,.txt', 'data-name': 'File1', 'aria-hidden': 'true', tabindex: '-1' });
+    // Hidden behind its button, but named by it for whoever reaches it.
+    const importing = screen.buttons.find((b) => kActions[b.action] === 'import-self-check');
+    const file = element('input', { type: 'file', accept: '.csv,.txt', 'data-name': 'File1', 'aria-hidden': 'true', tabindex: '-1', 'aria-label': importing?.caption ?? 'CSV' });
     file.hidden = true;
     bar.append(element('label', { for: `${screen.name}-Text2`, 'data-name': 'Label2' }, tolerance?.text ?? ''),
       element('input', { id: `${screen.name}-Text2`, 'data-name': 'Text2', inputmode: 'decimal', autocomplete: 'off', size: '5' }),

@@ -18,12 +18,14 @@ export function desktopShows(separator, files = []) {
 }
 
 // The native core's sentence for a calculation file it refuses, as gearcalc
-// says it after the file's name.
+// says it after «Файл «…» не открыт.».
 export function coreRefusal(path) {
   try {
     execFileSync(gearcalc, [path], { encoding: 'utf8', stdio: 'pipe' });
   } catch (failed) {
-    return failed.stderr.trim().slice(`${path}: `.length);
+    const said = failed.stderr.trim();
+    const opening = '» не открыт. ';
+    return said.slice(said.indexOf(opening) + opening.length);
   }
   throw new Error(`gearcalc took ${path}`);
 }
