@@ -85,7 +85,7 @@ describe('the page', () => {
     const page = await openPage(session);
     const facts = await page.evaluate(() => {
       const screens = [...document.querySelectorAll('.screen')];
-      const unlabelled = [...document.querySelectorAll('.screen input, .screen select')]
+      const unlabelled = [...document.querySelectorAll('.screen input:not([type=file][hidden]), .screen select')]
         .filter((field) => !field.labels || field.labels.length === 0 || !field.labels[0].textContent.trim())
         .map((field) => `${field.closest('.screen').id}.${field.dataset.name}`);
       const nameless = [...document.querySelectorAll('.screen input, .screen select, .screen button:not(.close)')]
