@@ -1,6 +1,5 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The core's sources, in one list for the program's build and for the
-# fuzzers, which build the core on their own with clang.
+# The core's sources: the program's, the web edition's and the tests'.
 set(GEAR_CORE_SOURCES
     src/shell/shell.h
     src/shell/angle.h

@@ -22,6 +22,9 @@ ensure_packages() {
 BUILD_PACKAGES=(g++ cmake ninja-build nlohmann-json3-dev qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools
     qt6-translations-l10n fonts-liberation2 fonts-dejavu-core)
 
+# The tests' build: clang with its sanitizer and libFuzzer runtimes.
+SANITIZER_BUILD_PACKAGES=(clang libclang-rt-dev)
+
 # What reads the exported drawings back in the tests: ezdxf the DXF files,
 # pdftotext the text of the PDF files; locales, for the Russian desktop the
 # tests run on as well.
