@@ -35,10 +35,22 @@ export ASAN_OPTIONS="detect_leaks=1"
 export GEAR_REQUIRE_COMMA_LOCALE=1
 ctest --test-dir build/test --output-on-failure -j2
 
+# The Debian package, from a Release build of its own, checked by lintian,
+# desktop-file-validate and appstreamcli. It is built while the web
+# edition's tests run: those wait on a browser and leave a core idle.
+mkdir -p build
+./packaging/build-deb.sh >build/package.log 2>&1 &
+package=$!
+
 # The web edition: the core's tests as WebAssembly under Node, and the page
 # in headless Chromium, its numbers against the native core's.
-GEAR_WORKED_NUMBERS=$PWD/build/test/tests/worked_numbers ./tools/web.sh test
-
-# The Debian package, from a Release build of its own, checked by lintian,
-# desktop-file-validate and appstreamcli.
-./packaging/build-deb.sh
+web_status=0
+GEAR_WORKED_NUMBERS=$PWD/build/test/tests/worked_numbers ./tools/web.sh test || web_status=$?
+package_status=0
+wait "$package" || package_status=$?
+cat build/package.log
+if [ "$web_status" -ne 0 ] || [ "$package_status" -ne 0 ]; then
+    [ "$web_status" -ne 0 ] && echo "The web edition's tests failed (exit status $web_status)."
+    [ "$package_status" -ne 0 ] && echo "The Debian package failed (exit status $package_status)."
+    exit 1
+fi
