@@ -250,13 +250,17 @@ Outcome chooseModule(CalcState& state, std::string_view row1, std::string_view r
     CalcState& s = draft.state();
     auto refuse = [&](Message why) { return draft.refuse(ScreenId::Vibor, std::move(why), given); };
     const std::string_view taken = s.row1Chosen ? row1 : row2;
+    const int takenField = s.row1Chosen ? 0 : 1;
     if (!holdsNumber(taken))
-        return refuse(GEAR_TR("refusal", "Введите модуль числом или возьмите его из списка."));
+        return draft.refuse(ScreenId::Vibor, GEAR_TR("refusal", "Введите модуль числом или возьмите его из списка."),
+                            given, takenField);
     s.m = numberFromText(taken);
     if (!(s.m > 0.0 && s.m <= kLargestModule))
-        return refuse(GEAR_TR("refusal", "Модуль должен быть больше 0 и не больше %1 мм: так кончается ряд модулей "
-                                         "ГОСТ 9563-80.")
-                          .arg(numberToText(Number(kLargestModule))));
+        return draft.refuse(ScreenId::Vibor,
+                            GEAR_TR("refusal", "Модуль должен быть больше 0 и не больше %1 мм: так кончается ряд "
+                                               "модулей ГОСТ 9563-80.")
+                                .arg(numberToText(Number(kLargestModule))),
+                            given, takenField);
     StepRecorder record(s, ScreenId::Vibor);
     record.given(given);
     record.keepsResults();

@@ -17,10 +17,12 @@ struct WheelNumbers {
 };
 
 // Reads the screen's texts; a text that holds no number or a number out of
-// its range is refused with the sentence returned.
-Message readWheelInput(const WheelInput& input, WheelNumbers& w)
+// its range is refused with the sentence returned, and `field` left at the
+// text refused.
+Message readWheelInput(const WheelInput& input, WheelNumbers& w, int& field)
 {
     const std::string largest = numberToText(Number(kLargestSize));
+    field = 0;
     if (!holdsNumber(input.Z1))
         return GEAR_TR("refusal", "Введите число зубьев Z.");
     w.Z1 = numberFromText(input.Z1);
@@ -29,6 +31,7 @@ Message readWheelInput(const WheelInput& input, WheelNumbers& w)
                                   "нарезать.")
             .arg(numberToText(Number(kFewestTeeth)))
             .arg(numberToText(Number(kMostWheelTeeth)));
+    field = 1;
     if (!isBlankText(input.beta)) {
         if (!holdsNumber(input.beta))
             return GEAR_TR("refusal", "Введите угол наклона зубьев в градусах или оставьте поле пустым для прямых "
@@ -39,11 +42,13 @@ Message readWheelInput(const WheelInput& input, WheelNumbers& w)
                 .arg("0")
                 .arg(numberToText(Number(kMaxHelixAngle)));
     }
+    field = 2;
     if (!holdsNumber(input.dv))
         return GEAR_TR("refusal", "Введите диаметр вала dв, мм.");
     w.dv = numberFromText(input.dv);
     if (!(w.dv > 0.0 && w.dv <= kLargestSize))
         return GEAR_TR("refusal", "Диаметр вала dв должен быть больше 0 и не больше %1 мм.").arg(largest);
+    field = 3;
     if (!holdsNumber(input.da))
         return GEAR_TR("refusal", "Введите диаметр окружности вершин da, мм.");
     w.da = numberFromText(input.da);
@@ -53,16 +58,19 @@ Message readWheelInput(const WheelInput& input, WheelNumbers& w)
             .arg(largest);
     // The root circle is known once the module is taken; the shaft must at
     // least be thinner than the wheel.
+    field = 2;
     if (!(w.dv < w.da))
         return GEAR_TR("refusal", "Вал dв = %1 мм не помещается в колесо: диаметр вала должен быть меньше диаметра "
                                   "вершин da = %2 мм.")
             .arg(numberToText(Number(w.dv)))
             .arg(numberToText(Number(w.da)));
+    field = 4;
     if (!holdsNumber(input.bw))
         return GEAR_TR("refusal", "Введите ширину зубчатого венца bw, мм.");
     w.bw = numberFromText(input.bw);
     if (!(w.bw > 0.0 && w.bw <= kLargestSize))
         return GEAR_TR("refusal", "Ширина зубчатого венца bw должна быть больше 0 и не больше %1 мм.").arg(largest);
+    field = 5;
     if (!holdsNumber(input.Lst))
         return GEAR_TR("refusal", "Введите ширину ступицы Lст, мм.");
     w.Lst = numberFromText(input.Lst);
@@ -87,11 +95,12 @@ WheelInput wheelInputOf(const GivenInputs& given)
 Outcome enterWheel(CalcState& state, const WheelInput& input)
 {
     WheelNumbers w;
-    if (Message refusal = readWheelInput(input, w); !refusal.empty()) {
+    int field = -1;
+    if (Message refusal = readWheelInput(input, w, field); !refusal.empty()) {
         StepRecorder record(state, ScreenId::Vvod, true);
         record.given(inputsOf(input));
         record.refuse(refusal);
-        return Outcome::refuse(std::move(refusal));
+        return Outcome::refuse(std::move(refusal), field);
     }
 
     // The module choice that follows belongs to this chain.

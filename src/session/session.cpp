@@ -128,6 +128,9 @@ void Session::follow(ScreenId screen, const Outcome& outcome, Reply& reply)
         // A number in the sentence reads as the screens' numbers do.
         reply.message = withDecimalSeparator(outcome.refusal.text(m_translate), m_separator);
         reply.messageScreen = screen;
+        const auto& texts = screenEntry(screen).texts;
+        if (outcome.field >= 0 && static_cast<size_t>(outcome.field) < texts.size())
+            reply.messageField = texts[static_cast<size_t>(outcome.field)].control;
         reply.beep = true;
         return;
     }

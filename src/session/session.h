@@ -110,6 +110,9 @@ struct Reply {
     MessageKind messageKind = MessageKind::None;
     std::string message;
     std::optional<ScreenId> messageScreen; // the screen the message is about, if any
+    // The control of that screen a refusal is about, given the focus once the
+    // sentence is read: "Text3" …; empty when it is about no one field.
+    std::string messageField;
     bool beep = false;
     std::vector<ScreenShown> screens;
     // The calculation changed: the walkthrough, the title's mark and

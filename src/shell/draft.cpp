@@ -61,12 +61,12 @@ void Draft::commit()
     }
 }
 
-Outcome Draft::refuse(ScreenId screen, Message why, GivenInputs given)
+Outcome Draft::refuse(ScreenId screen, Message why, GivenInputs given, int field)
 {
     StepRecorder record(m_original, screen);
     record.given(std::move(given));
     record.refuse(why);
-    return Outcome::refuse(std::move(why));
+    return Outcome::refuse(std::move(why), field);
 }
 
 } // namespace gear

@@ -25,7 +25,7 @@ public:
 
     // Says in the walkthrough why the screen's Ok did not run, with what it
     // was given; the draft is left uncommitted.
-    Outcome refuse(ScreenId screen, Message why, GivenInputs given);
+    Outcome refuse(ScreenId screen, Message why, GivenInputs given, int field = -1);
 
 private:
     CalcState& m_original;

@@ -44,10 +44,11 @@ Outcome applyParameters(CalcState& state, const std::array<std::string, kCoeffic
     for (size_t i = 0; i < kCoefficients.size(); ++i) {
         if (!holdsNumber(texts[i]))
             return Outcome::refuse(
-                GEAR_TR("refusal", "Введите коэффициент %1 числом.").arg(std::string(kCoefficients[i].name)));
+                GEAR_TR("refusal", "Введите коэффициент %1 числом.").arg(std::string(kCoefficients[i].name)),
+                static_cast<int>(i));
         const double value = numberFromText(texts[i]);
         if (Message refusal = coefficientRangeRefusal(kCoefficients[i], value); !refusal.empty())
-            return Outcome::refuse(std::move(refusal));
+            return Outcome::refuse(std::move(refusal), static_cast<int>(i));
         typed.*kCoefficients[i].preset = value;
     }
     // Only the set changes: the coefficients a chain in progress has already

@@ -27,18 +27,21 @@ CheckInput checkInputOf(const GivenInputs& given)
 namespace {
 
 // Reads the screen's texts; a text that holds no number or a number out of
-// its range is refused with the sentence returned.
-Message readCheckInput(const CheckInput& input, double& d, double& z, double& beta, double& b)
+// its range is refused with the sentence returned, and `field` left at the
+// text refused.
+Message readCheckInput(const CheckInput& input, double& d, double& z, double& beta, double& b, int& field)
 {
     const auto range = [](Message sentence, double low, double high) {
         return std::move(sentence).arg(numberToText(Number(low))).arg(numberToText(Number(high)));
     };
+    field = 0;
     if (!holdsNumber(input.d))
         return GEAR_TR("refusal", "Введите делительный диаметр колеса d, мм.");
     d = numberFromText(input.d);
     if (!(d > 0.0 && d <= kLargestSize))
         return GEAR_TR("refusal", "Делительный диаметр колеса должен быть больше 0 и не больше %1 мм.")
             .arg(numberToText(Number(kLargestSize)));
+    field = 1;
     if (!holdsNumber(input.z))
         return GEAR_TR("refusal", "Введите число зубьев колеса z.");
     z = numberFromText(input.z);
@@ -46,6 +49,7 @@ Message readCheckInput(const CheckInput& input, double& d, double& z, double& be
         return range(GEAR_TR("refusal", "Число зубьев колеса z должно быть целым, от %1 до %2: меньше 10 зубьев без "
                                         "смещения не нарезать."),
                      kFewestTeeth, kMostWheelTeeth);
+    field = 2;
     if (isBlankText(input.beta)) {
         beta = 0;
     } else {
@@ -57,6 +61,7 @@ Message readCheckInput(const CheckInput& input, double& d, double& z, double& be
             return range(GEAR_TR("refusal", "Угол наклона зубьев должен быть от %1 до %2 градусов."), 0,
                          kMaxHelixAngle);
     }
+    field = 3;
     if (!holdsNumber(input.b))
         return GEAR_TR("refusal", "Введите ширину зубчатого венца b, мм.");
     b = numberFromText(input.b);
@@ -77,8 +82,9 @@ Outcome checkPermissibleLoad(CalcState& state, const CheckInput& input)
     Draft draft(state);
     const GivenInputs given = inputsOf(input);
     auto refuse = [&](Message why) { return draft.refuse(ScreenId::Vvod3, std::move(why), given); };
-    if (Message refusal = readCheckInput(input, d, z, beta, b); !refusal.empty())
-        return refuse(std::move(refusal));
+    int field = -1;
+    if (Message refusal = readCheckInput(input, d, z, beta, b, field); !refusal.empty())
+        return draft.refuse(ScreenId::Vvod3, std::move(refusal), given, field);
 
     // The check computes with the steel of its own chain, whatever a design
     // since left in the shared fields, and with the default transverse load

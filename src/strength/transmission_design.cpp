@@ -138,12 +138,14 @@ void designByContact(CalcState& s, StepRecorder& record)
 }
 
 // Reads the screen's texts into the state; a text that holds no number or
-// a number out of its range is refused with the sentence returned.
-Message readInput(CalcState& s, const TransmissionInput& input)
+// a number out of its range is refused with the sentence returned, and
+// `field` left at the text refused.
+Message readInput(CalcState& s, const TransmissionInput& input, int& field)
 {
     const auto range = [](Message sentence, double low, double high) {
         return std::move(sentence).arg(numberToText(Number(low))).arg(numberToText(Number(high)));
     };
+    field = 0;
     if (!holdsNumber(input.Z1))
         return GEAR_TR("refusal", "Введите число зубьев шестерни Z1.");
     s.Z1 = numberFromText(input.Z1);
@@ -151,6 +153,7 @@ Message readInput(CalcState& s, const TransmissionInput& input)
         return range(GEAR_TR("refusal", "Число зубьев шестерни Z1 должно быть целым, от %1 до %2: меньше 10 зубьев "
                                         "без смещения не нарезать."),
                      kFewestTeeth, kMostPinionTeeth);
+    field = 1;
     if (isBlankText(input.beta)) {
         s.beta = 0;
     } else {
@@ -162,18 +165,21 @@ Message readInput(CalcState& s, const TransmissionInput& input)
             return range(GEAR_TR("refusal", "Угол наклона зубьев должен быть от %1 до %2 градусов."), 0,
                          kMaxHelixAngle);
     }
+    field = 2;
     if (!holdsNumber(input.T1))
         return GEAR_TR("refusal", "Введите вращающий момент T, Н·м.");
     s.T1 = numberFromText(input.T1);
     if (!(s.T1 > 0.0 && s.T1 <= kMostTorque))
         return GEAR_TR("refusal", "Вращающий момент T должен быть больше 0 и не больше %1 Н·м.")
             .arg(numberToText(Number(kMostTorque)));
+    field = 3;
     if (!holdsNumber(input.U))
         return GEAR_TR("refusal", "Введите передаточное отношение U или выберите его из списка.");
     s.U = numberFromText(input.U);
     if (!(s.U >= kLeastRatio && s.U <= kMostRatio))
         return range(GEAR_TR("refusal", "Передаточное отношение U должно быть от %1 до %2."), kLeastRatio, kMostRatio);
     s.n1 = Number();
+    field = 4;
     if (!isBlankText(input.n1)) {
         if (!holdsNumber(input.n1))
             return GEAR_TR("refusal", "Введите частоту вращения шестерни n1 числом или оставьте поле пустым.");
@@ -235,8 +241,9 @@ Outcome designTransmission(CalcState& state, const TransmissionInput& input)
     takeMaterial(s, Mode::Transmission);
     const GivenInputs given = inputsOf(input);
     auto refuse = [&](Message why) { return draft.refuse(ScreenId::Vvod2, std::move(why), given); };
-    if (Message refusal = readInput(s, input); !refusal.empty())
-        return refuse(std::move(refusal));
+    int field = -1;
+    if (Message refusal = readInput(s, input, field); !refusal.empty())
+        return draft.refuse(ScreenId::Vvod2, std::move(refusal), given, field);
     if (Message refusal = checkMaterial(s); !refusal.empty())
         return refuse(std::move(refusal));
 

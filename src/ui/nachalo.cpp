@@ -83,7 +83,7 @@ void Nachalo::load()
 
 void Nachalo::buildMenu()
 {
-    auto addAction = [this](QMenu* menu, const char* name, const QString& caption) {
+    auto addAction = [](QMenu* menu, const char* name, const QString& caption) {
         QAction* action = menu->addAction(caption);
         action->setObjectName(QString::fromLatin1(name));
         return action;

@@ -127,7 +127,7 @@ void Screens::apply(const Reply& reply, QWidget* over)
     QWidget* beside = reply.messageScreen ? &load(*reply.messageScreen) : over;
     // A refusal changes no screen; a notice is read once the screens stand.
     if (reply.refused()) {
-        refuse(beside, qt(reply.message));
+        refuse(beside, qt(reply.message), qt(reply.messageField));
         return;
     }
     if (reply.beep)
@@ -168,7 +168,7 @@ void Screens::beep()
     QApplication::beep();
 }
 
-void Screens::refuse(QWidget* over, const QString& why)
+void Screens::refuse(QWidget* over, const QString& why, const QString& field)
 {
     auto* box = new QMessageBox(QMessageBox::Warning,
                                 QCoreApplication::translate("gear::ui::Screens", "Расчёт зубчатого колеса"), why,
@@ -178,7 +178,15 @@ void Screens::refuse(QWidget* over, const QString& why)
     // as markup that Qt guesses from a "<".
     box->setTextFormat(Qt::PlainText);
     box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setTextFormat(Qt::PlainText);
+    if (QWidget* target = field.isEmpty() || !over ? nullptr : over->findChild<QWidget*>(field)) {
+        QObject::connect(box, &QDialog::finished, target, [target] {
+            target->setFocus(Qt::OtherFocusReason);
+            if (auto* line = qobject_cast<QLineEdit*>(target))
+                line->selectAll();
+            else if (auto* list = qobject_cast<QComboBox*>(target); list && list->lineEdit())
+                list->lineEdit()->selectAll();
+        });
+    }
     beep();
     box->open();
 }

@@ -71,8 +71,10 @@ public:
     void beep();
     int beepCount() const { return m_beeps; }
 
-    // Says in a message box, with the beep, why something was not done.
-    void refuse(QWidget* over, const QString& why);
+    // Says in a message box, with the beep, why something was not done; once
+    // it is read, the field of `over` named `field` (if any) takes the focus
+    // with its text selected, to be corrected.
+    void refuse(QWidget* over, const QString& why, const QString& field = {});
     // Says in a message box what the student is to know of what was done.
     void tell(QWidget* over, const QString& what);
 

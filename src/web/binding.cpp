@@ -184,6 +184,7 @@ val replyValue(const Reply& reply)
     result.set("message", text(reply.message));
     result.set("refused", reply.refused());
     result.set("messageScreen", reply.messageScreen ? screenValue(*reply.messageScreen) : val::null());
+    result.set("messageField", text(reply.messageField));
     result.set("beep", reply.beep);
     result.set("screens", arrayOf(reply.screens, [](const ScreenShown& s) {
                    val entry = val::object();
@@ -405,13 +406,6 @@ val reportTablesOf(Session& session)
     return tablesValue(session.reportTables());
 }
 
-// Whether the core reads a typed text as a number: the page takes a refused
-// screen's first field that does not as the one to correct.
-bool holdsNumberText(const std::string& typed)
-{
-    return holdsNumber(typed);
-}
-
 // The calculation note: for each mode that reached its results, its
 // inputs, walkthrough, results and drawing (SVG laid out for an A4 page's
 // text width), as the desktop's report holds them.
@@ -611,7 +605,6 @@ EMSCRIPTEN_BINDINGS(gear)
     emscripten::function("referenceTables", &referenceTables);
     emscripten::function("useTranslations", &useTranslations);
     emscripten::function("pageTexts", &pageTexts);
-    emscripten::function("holdsNumber", &holdsNumberText);
 }
 
 } // namespace gear::web

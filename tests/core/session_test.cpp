@@ -268,6 +268,53 @@ TEST(Session, ARefusalWritesNoCaption)
     EXPECT_FALSE(next(reply));
 }
 
+// A refused Ok names the field its sentence is about, wherever the field
+// stands and whatever is wrong with it, so that every front-end takes the
+// student back to that field and to no other.
+TEST(Session, ARefusalNamesTheFieldItIsAbout)
+{
+    struct Case {
+        ScreenId screen;
+        std::vector<std::string> sound; // texts the Ok takes
+        const char* commands[4];        // menu command and the options before the screen
+    };
+    const Case cases[] = {
+        {ScreenId::Vvod2, {"20", "", "100", "4.0", "1450"}, {"mnuPer"}},
+        {ScreenId::Vvod, {"40", "", "30", "84", "20", "40"}, {"mnuKol"}},
+        {ScreenId::Vvod3, {"240", "60", "", "40"}, {"mnuProv"}},
+        {ScreenId::nastroyka, {}, {"mnuParam"}},
+    };
+    for (const Case& c : cases) {
+        const ScreenEntry& entry = screenEntry(c.screen);
+        for (size_t field = 0; field < entry.texts.size(); ++field) {
+            for (const char* wrong : {"x", "1e9"}) {
+                Session page(".");
+                const Reply shown = page.menu(c.commands[0]);
+                std::vector<std::string> texts = c.sound;
+                if (texts.empty()) {
+                    for (const ControlText& t : shown.texts)
+                        texts.push_back(t.text);
+                }
+                ASSERT_EQ(texts.size(), entry.texts.size()) << screenName(c.screen);
+                texts[field] = wrong;
+                const Reply reply = page.ok(c.screen, {0, texts});
+                ASSERT_TRUE(reply.refused()) << screenName(c.screen) << ' ' << field << ' ' << wrong;
+                EXPECT_EQ(reply.messageField, entry.texts[field].control)
+                    << screenName(c.screen) << ' ' << field << ' ' << wrong << ": " << reply.message;
+            }
+        }
+    }
+    // The shaft wider than the wheel is the shaft's to correct; a module
+    // from the second row, the second row's.
+    Session page(".");
+    page.menu("mnuKol");
+    EXPECT_EQ(page.ok(ScreenId::Vvod, {0, {"40", "", "90", "84", "20", "40"}}).messageField, "Text4");
+    EXPECT_EQ(page.ok(ScreenId::Vvod, {0, {"40", "", "30", "84", "20", "40"}}).messageField, "");
+    EXPECT_EQ(page.ok(ScreenId::Vibor, {0, {"", "x"}}).messageField, "Combo2");
+    // What no one field holds names none.
+    EXPECT_EQ(page.ok(ScreenId::Vibor, {0, {"", ""}}).messageField, "");
+}
+
 TEST(Session, ARefusalWritesItsNumbersWithThePagesSeparator)
 {
     Session page(",");

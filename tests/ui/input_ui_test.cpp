@@ -413,7 +413,9 @@ TEST(TreatmentScreens, SayEachWordOfTheHardnessHeadOnce)
 }
 
 // What a student types that the method cannot take, on the screen it is
-// typed on, in both locales: the sentence says why, the screen stays open.
+// typed on, in both locales: the sentence says why, the screen stays open,
+// and once the sentence is read (Enter) the field refused has the focus with
+// its text selected, to be typed over.
 struct OutOfRange {
     const char* name;
     const char* screen;
@@ -451,18 +453,27 @@ void toScreen(Driver& app, const char* screen)
 
 class RefusedInput : public testing::TestWithParam<std::tuple<OutOfRange, bool>> {};
 
-TEST_P(RefusedInput, SaysWhyAndKeepsTheScreenOpen)
+TEST_P(RefusedInput, SaysWhyAndTakesTheStudentBackToTheField)
 {
     const auto& [c, russian] = GetParam();
     if (russian)
         QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
     Driver app;
     toScreen(app, c.screen);
+    auto* field = app.control<QLineEdit>(c.screen, c.field);
     app.type(c.screen, c.field, decimal(c.typed, russian ? QLatin1Char(',') : QLatin1Char('.')));
-    app.pressEnter(c.screen, c.field);
-    const QString said = app.answerRefusal();
-    EXPECT_TRUE(said.contains(QString::fromUtf8(c.said))) << said.toStdString();
+    // Elsewhere before the Ok, so that the focus has to come back.
+    app.control<QWidget>(c.screen, "Command1")->setFocus();
+    app.click(c.screen, "Command1");
+    QMessageBox* box = app.refusal();
+    ASSERT_TRUE(box);
+    EXPECT_TRUE(box->text().contains(QString::fromUtf8(c.said))) << box->text().toStdString();
+    QTest::keyClick(box, Qt::Key_Return);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(app.refusal());
     EXPECT_TRUE(app.isVisible(c.screen));
+    EXPECT_EQ(app.screen(c.screen)->focusWidget(), field);
+    EXPECT_EQ(field->selectedText(), field->text());
     QLocale::setDefault(QLocale::c());
 }
 

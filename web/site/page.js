@@ -171,20 +171,6 @@ function refuse(message, from) {
 let refusedField = null;
 let core;
 
-// The field a refusal sends the student back to: the first whose text the
-// core does not read as a number (a helix angle may stay empty), else the
-// screen's first field.
-function fieldToCorrect(shown) {
-  const entry = entries.get(shown.id);
-  for (const input of entry?.texts ?? []) {
-    const field = control(shown.id, input.control);
-    if (!field) continue;
-    if (input.helixAngle && field.value.trim() === '') continue;
-    if (!core.holdsNumber(field.value)) return field;
-  }
-  return null;
-}
-
 function dismissRefusal() {
   backdrop.hidden = true;
   setPageInert(false);
@@ -240,7 +226,8 @@ function follow(reply) {
   const over = reply.messageScreen ? screen(reply.messageScreen) : null;
   // A refusal changes no screen; a notice is read once the screens stand.
   if (reply.refused) {
-    refusedField = over ? fieldToCorrect(over) : null;
+    // Back to the field the sentence is about, else the screen's first.
+    refusedField = over && reply.messageField ? control(over.id, reply.messageField) : null;
     refuse(reply.message, over);
     return;
   }

@@ -139,14 +139,21 @@ describe('the keyboard alone', () => {
     await page.focus('#Nachalo [data-name=mnuKol]');
     await page.keyboard.press('Enter');
     assert.equal(await page.evaluate(() => document.activeElement.dataset.name), 'Text1');
-    // Z, the helix angle, then a shaft wider than the wheel: the refusal is
-    // about a field after the first.
+    // A shaft wider than the wheel, and a hub that is no number: the
+    // refusal is about the shaft, a field that holds a number, and the focus
+    // goes there and nowhere else.
     for (const [field, text] of [['Text1', '40'], ['Text4', '30'], ['Text5', '20'], ['Text6', '20'], ['Text7', 'abc']])
       await type(page, 'Vvod', field, text);
     await page.keyboard.press('Enter');
     assert.ok(await page.locator('[role=alertdialog]').isVisible());
     await page.keyboard.press('Enter');
     assert.equal(await page.locator('[role=alertdialog]').isVisible(), false);
+    assert.deepEqual(await page.evaluate(() => [document.activeElement.closest('.screen')?.id, document.activeElement.dataset.name]),
+      ['Vvod', 'Text4']);
+    // Typed over, the next refusal is about the hub.
+    await page.keyboard.type('5');
+    await page.keyboard.press('Enter');
+    await page.keyboard.press('Enter');
     assert.deepEqual(await page.evaluate(() => [document.activeElement.closest('.screen')?.id, document.activeElement.dataset.name]),
       ['Vvod', 'Text7']);
     // A second Enter, on the field, asks again rather than closing the screen.
