@@ -323,6 +323,73 @@ bool openAnswers(const std::string& output, std::ofstream& file, bool& removable
     return true;
 }
 
+// Where a list's answers go besides standard output: the answers' file, the
+// question bank and the folder of walkthroughs.
+struct VariantOutputs {
+    std::optional<WalkthroughFolder> walkthroughs;
+    std::ofstream file;
+    bool removable = false;
+    std::ofstream quiz;
+};
+
+// Opens what --steps, --output and --quiz name; false, said, when one cannot
+// be made.
+bool openVariantOutputs(const std::string& path, const std::string& output, const std::string& stepsFolder,
+                        const std::string& quizPath, VariantOutputs& out)
+{
+    if (!stepsFolder.empty()) {
+        std::error_code failed;
+        std::filesystem::create_directories(stepsFolder, failed);
+        if (failed) {
+            std::cerr << "gearcalc: не удаётся создать папку " << stepsFolder << ": " << failed.message() << '\n';
+            return false;
+        }
+        out.walkthroughs.emplace(stepsFolder);
+    }
+    if (!output.empty() && !openAnswers(output, out.file, out.removable))
+        return false;
+    if (!quizPath.empty()) {
+        out.quiz.open(quizPath, std::ios::binary | std::ios::trunc);
+        if (!out.quiz) {
+            std::cerr << "gearcalc: не удаётся создать " << quizPath << ": " << std::strerror(errno) << '\n';
+            return false;
+        }
+        out.quiz << gear::quizHead(std::filesystem::path(path).stem().string());
+    }
+    return true;
+}
+
+// Ends the question bank and the answers' file, raising `failed` when either
+// cannot be written to its end; what is cut short is removed, lest it pass
+// for a shorter list.
+void closeVariantOutputs(const std::string& output, const std::string& quizPath, VariantOutputs& out, bool& failed)
+{
+    if (out.quiz.is_open()) {
+        out.quiz << gear::quizTail();
+        out.quiz.close();
+        if (!out.quiz && !failed) {
+            std::cerr << "gearcalc: не удаётся записать " << quizPath << '\n';
+            failed = true;
+        }
+        if (failed) {
+            std::error_code ignored;
+            std::filesystem::remove(quizPath, ignored);
+        }
+    }
+    if (!output.empty()) {
+        errno = 0;
+        out.file.close();
+        if (!failed && !out.file) {
+            std::cerr << "gearcalc: не удаётся записать ответы в " << output << reason() << "; ответы неполны.\n";
+            failed = true;
+        }
+        if (failed && out.removable) {
+            std::error_code ignored;
+            std::filesystem::remove(output, ignored);
+        }
+    }
+}
+
 int computeVariants(const std::string& path, const std::string& output, const std::string& stepsFolder,
                     const std::string& quizPath)
 {
@@ -330,31 +397,10 @@ int computeVariants(const std::string& path, const std::string& output, const st
     gear::VariantListSurvey survey;
     if (const int unusable = openList(path, list, survey); unusable != kDone)
         return unusable;
-
-    std::optional<WalkthroughFolder> walkthroughs;
-    if (!stepsFolder.empty()) {
-        std::error_code failed;
-        std::filesystem::create_directories(stepsFolder, failed);
-        if (failed) {
-            std::cerr << "gearcalc: не удаётся создать папку " << stepsFolder << ": " << failed.message() << '\n';
-            return kUnusable;
-        }
-        walkthroughs.emplace(stepsFolder);
-    }
-    std::ofstream file;
-    bool removable = false;
-    if (!output.empty() && !openAnswers(output, file, removable))
+    VariantOutputs out;
+    if (!openVariantOutputs(path, output, stepsFolder, quizPath, out))
         return kUnusable;
-    std::ofstream quiz;
-    if (!quizPath.empty()) {
-        quiz.open(quizPath, std::ios::binary | std::ios::trunc);
-        if (!quiz) {
-            std::cerr << "gearcalc: не удаётся создать " << quizPath << ": " << std::strerror(errno) << '\n';
-            return kUnusable;
-        }
-        quiz << gear::quizHead(std::filesystem::path(path).stem().string());
-    }
-    std::ostream& answers = output.empty() ? std::cout : file;
+    std::ostream& answers = output.empty() ? std::cout : out.file;
     const std::string answersName = output.empty() ? "стандартный вывод" : output;
     bool failed = false;
     const auto written = [&] {
@@ -364,66 +410,41 @@ int computeVariants(const std::string& path, const std::string& output, const st
         }
         return !failed;
     };
+    // One variant's answers, question and walkthrough; false stops the list.
+    const auto writeRow = [&](const gear::VariantResult& result, const gear::CalcState& calculation) {
+        errno = 0;
+        answers << gear::answersRow(result, survey.modes);
+        if (!written())
+            return false;
+        if (out.quiz.is_open()) {
+            out.quiz << gear::quizQuestion(result, calculation, gear::kDefaultSelfCheckTolerance);
+            if (!out.quiz) {
+                std::cerr << "gearcalc: не удаётся записать " << quizPath << reason() << '\n';
+                failed = true;
+                return false;
+            }
+        }
+        if (out.walkthroughs && !writeFile(out.walkthroughs->place(result), variantPage(result, calculation))) {
+            failed = true;
+            return false;
+        }
+        return true;
+    };
     errno = 0;
     answers << gear::answersHeader(survey.modes);
     bool refused = false;
     bool read = true;
     if (written()) {
-        read = gear::computeVariants(
-            list,
-            [&](const gear::VariantResult& result, const gear::CalcState& calculation) {
-                errno = 0;
-                answers << gear::answersRow(result, survey.modes);
-                if (!written())
-                    return false;
-                if (quiz.is_open()) {
-                    quiz << gear::quizQuestion(result, calculation, gear::kDefaultSelfCheckTolerance);
-                    if (!quiz) {
-                        std::cerr << "gearcalc: не удаётся записать " << quizPath << reason() << '\n';
-                        failed = true;
-                        return false;
-                    }
-                }
-                if (walkthroughs) {
-                    if (!writeFile(walkthroughs->place(result), variantPage(result, calculation))) {
-                        failed = true;
-                        return false;
-                    }
-                }
-                return true;
-            },
-            [&](const gear::VariantError& error) {
-                refused = true;
-                std::cerr << path << ":" << error.line << ": " << error.message << '\n';
-            });
+        read = gear::computeVariants(list, writeRow, [&](const gear::VariantError& error) {
+            refused = true;
+            std::cerr << path << ":" << error.line << ": " << error.message << '\n';
+        });
     }
     if (!read) {
         std::cerr << "gearcalc: не удаётся прочитать " << path << " до конца\n";
         failed = true;
     }
-    if (quiz.is_open()) {
-        quiz << gear::quizTail();
-        quiz.close();
-        if (!quiz && !failed) {
-            std::cerr << "gearcalc: не удаётся записать " << quizPath << '\n';
-            failed = true;
-        }
-        // A bank cut short would import as a shorter one.
-        if (failed) {
-            std::error_code ignored;
-            std::filesystem::remove(quizPath, ignored);
-        }
-    }
-    if (!output.empty()) {
-        errno = 0;
-        file.close();
-        if (!failed && !file)
-            written();
-        if (failed && removable) {
-            std::error_code ignored;
-            std::filesystem::remove(output, ignored);
-        }
-    }
+    closeVariantOutputs(output, quizPath, out, failed);
     if (failed)
         return kUnusable;
     return refused ? kRefused : kDone;
@@ -467,8 +488,7 @@ int gradeGroup(const std::string& listPath, const std::vector<std::string>& path
     return allMarked && marks.listRows.empty() ? kDone : kRefused;
 }
 
-int run(const std::vector<std::string>& args)
-{
+struct Arguments {
     bool steps = false;
     bool json = false;
     std::string variants;
@@ -477,6 +497,12 @@ int run(const std::vector<std::string>& args)
     std::string output;
     std::string stepsFolder;
     std::vector<std::string> files;
+};
+
+// Reads the command line; an exit status when that answers it already
+// (--help, --version) or it cannot be used, said on standard error.
+std::optional<int> readArguments(const std::vector<std::string>& args, Arguments& a)
+{
     // With a list of variants --steps names a folder; with a file it takes
     // no value.
     const auto optionsEnd = std::find(args.begin(), args.end(), "--");
@@ -492,8 +518,9 @@ int run(const std::vector<std::string>& args)
             into = args[++i];
             return true;
         };
+        bool valueRead = true;
         if (!options || arg.empty() || arg[0] != '-' || arg == "-") {
-            files.push_back(arg);
+            a.files.push_back(arg);
         } else if (arg == "--") {
             options = false;
         } else if (arg == "--help" || arg == "-h") {
@@ -503,60 +530,64 @@ int run(const std::vector<std::string>& args)
             std::cout << "gearcalc " << GEAR_VERSION << '\n';
             return kDone;
         } else if (arg == "--json") {
-            json = true;
+            a.json = true;
         } else if (arg == "--variants") {
-            if (!value(variants))
-                return kUnusable;
+            valueRead = value(a.variants);
         } else if (arg == "--grade") {
-            if (!value(grade))
-                return kUnusable;
+            valueRead = value(a.grade);
         } else if (arg == "--quiz") {
-            if (!value(quiz))
-                return kUnusable;
+            valueRead = value(a.quiz);
         } else if (arg == "--output" || arg == "-o") {
-            if (!value(output))
-                return kUnusable;
+            valueRead = value(a.output);
         } else if (arg == "--steps") {
-            if (forVariants) {
-                if (!value(stepsFolder))
-                    return kUnusable;
-            } else {
-                steps = true;
-            }
+            if (forVariants)
+                valueRead = value(a.stepsFolder);
+            else
+                a.steps = true;
         } else {
             std::cerr << "gearcalc: неизвестный параметр " << arg << ".\n" << usage();
             return kUnusable;
         }
+        if (!valueRead)
+            return kUnusable;
     }
-    if (!grade.empty()) {
-        if (!variants.empty() || json || steps || !quiz.empty() || files.empty()) {
+    return std::nullopt;
+}
+
+int run(const std::vector<std::string>& args)
+{
+    Arguments a;
+    if (const std::optional<int> answered = readArguments(args, a))
+        return *answered;
+    if (!a.grade.empty()) {
+        if (!a.variants.empty() || a.json || a.steps || !a.quiz.empty() || a.files.empty()) {
             std::cerr << "gearcalc: с --grade задают список и файлы работ, и только --output.\n" << usage();
             return kUnusable;
         }
-        return gradeGroup(grade, files, output);
+        return gradeGroup(a.grade, a.files, a.output);
     }
-    if (!quiz.empty() && variants.empty()) {
+    if (!a.quiz.empty() && a.variants.empty()) {
         std::cerr << "gearcalc: --quiz пишет вопросы по списку вариантов (--variants).\n" << usage();
         return kUnusable;
     }
-    if (!variants.empty()) {
-        if (!files.empty() || json) {
+    if (!a.variants.empty()) {
+        if (!a.files.empty() || a.json) {
             std::cerr << "gearcalc: с --variants не задают ни ФАЙЛ.gear, ни --json.\n" << usage();
             return kUnusable;
         }
-        return computeVariants(variants, output, stepsFolder, quiz);
+        return computeVariants(a.variants, a.output, a.stepsFolder, a.quiz);
     }
-    if (!output.empty()) {
+    if (!a.output.empty()) {
         std::cerr << "gearcalc: --output записывает ответы списка вариантов (--variants); результаты файла расчёта "
                      "выводятся в стандартный вывод: gearcalc ФАЙЛ.gear > ИМЯ.txt\n";
         return kUnusable;
     }
-    if (files.size() != 1) {
-        std::cerr << (files.empty() ? "gearcalc: не задан файл расчёта.\n" : "gearcalc: файл расчёта задают один.\n")
+    if (a.files.size() != 1) {
+        std::cerr << (a.files.empty() ? "gearcalc: не задан файл расчёта.\n" : "gearcalc: файл расчёта задают один.\n")
                   << usage();
         return kUnusable;
     }
-    return computeFile(files.front(), steps, json);
+    return computeFile(a.files.front(), a.steps, a.json);
 }
 
 } // namespace
