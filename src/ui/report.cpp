@@ -148,80 +148,69 @@ QString noteTitle()
     return QCoreApplication::translate("gear::ui::Report", "Расчёт зубчатой передачи. Пояснительная записка");
 }
 
-// The note's HTML: a title page, the contents (with the sheet of each
-// section where `pages` knows it), each mode's inputs, walkthrough, results
-// and drawing, the conclusions and the sources. A drawing is the object
-// replacement character and its mode, or an image of it when `images`.
-QString noteHtml(const CalcState& state, const ReportAuthor& author, QDate date, const QMap<QString, int>& pages,
-                 bool images)
+// One mode's part of the note: its inputs, walkthrough, results (the next
+// of `tables`), the strength checks of a pair and the drawing; the sections
+// the contents list are added to `sections`.
+QString modeHtml(const CalcState& state, Mode mode, const ResultTable* results, bool images,
+                 std::vector<NoteSection>& sections)
 {
-    std::vector<NoteSection> sections;
-    QString body;
-    const std::vector<ResultTable> tables = resultTables(state, decimalSeparator(), coreTranslator());
-    size_t tableIndex = 0;
-    bool any = false;
-    for (Mode mode : {Mode::Transmission, Mode::Wheel, Mode::Check}) {
-        const auto& kept = state.results[static_cast<size_t>(mode)];
-        if (!kept)
-            continue;
-        any = true;
-        const QString anchor = QStringLiteral("mode%1").arg(static_cast<int>(mode));
-        const QString title = translated("mode", modeTitle(mode));
-        sections.push_back({title, anchor});
-        body += QStringLiteral("<h1 style=\"page-break-before: always\"><a name=\"%1\"></a>%2</h1>").arg(anchor, title);
-        const ResultTable inputs = inputTable(state, mode, decimalSeparator(), coreTranslator());
-        body += QStringLiteral("<h2>%1</h2>").arg(qt(inputs.title).toHtmlEscaped()) + tableHtml(inputs);
-        body += QStringLiteral("<h2>%1</h2>").arg(QCoreApplication::translate("gear::ui::Report", "Ход расчёта")) +
-                walkthroughHtml(state, mode);
-        if (tableIndex < tables.size()) {
-            body += QStringLiteral("<h2>%1</h2>").arg(qt(tables[tableIndex].title).toHtmlEscaped());
-            body += tableHtml(tables[tableIndex]);
-            ++tableIndex;
+    const QString anchor = QStringLiteral("mode%1").arg(static_cast<int>(mode));
+    const QString title = translated("mode", modeTitle(mode));
+    sections.push_back({title, anchor});
+    QString body =
+        QStringLiteral("<h1 style=\"page-break-before: always\"><a name=\"%1\"></a>%2</h1>").arg(anchor, title);
+    const ResultTable inputs = inputTable(state, mode, decimalSeparator(), coreTranslator());
+    body += QStringLiteral("<h2>%1</h2>").arg(qt(inputs.title).toHtmlEscaped()) + tableHtml(inputs);
+    body += QStringLiteral("<h2>%1</h2>").arg(QCoreApplication::translate("gear::ui::Report", "Ход расчёта")) +
+            walkthroughHtml(state, mode);
+    if (results)
+        body += QStringLiteral("<h2>%1</h2>").arg(qt(results->title).toHtmlEscaped()) + tableHtml(*results);
+    if (mode == Mode::Transmission) {
+        const std::vector<ResultTable> checks = strengthCheckTables(state, decimalSeparator(), coreTranslator());
+        if (!checks.empty()) {
+            const QString checked = QCoreApplication::translate("gear::ui::Report", "Проверка прочности");
+            sections.push_back({checked, QStringLiteral("strength")});
+            body +=
+                QStringLiteral("<h2 style=\"page-break-before: always\"><a name=\"strength\"></a>%1</h2>").arg(checked);
         }
-        if (mode == Mode::Transmission) {
-            const std::vector<ResultTable> checks = strengthCheckTables(state, decimalSeparator(), coreTranslator());
-            if (!checks.empty()) {
-                const QString title = QCoreApplication::translate("gear::ui::Report", "Проверка прочности");
-                sections.push_back({title, QStringLiteral("strength")});
-                body += QStringLiteral("<h2 style=\"page-break-before: always\"><a name=\"strength\"></a>%1</h2>")
-                            .arg(title);
-            }
-            for (const ResultTable& check : checks)
-                body += QStringLiteral("<h3>%1</h3>").arg(qt(check.title).toHtmlEscaped()) + tableHtml(check);
-        }
-        if (mode != Mode::Check) {
-            body += QStringLiteral("<h2 style=\"page-break-before: always\">%1</h2>")
-                        .arg(QCoreApplication::translate("gear::ui::Report", "Чертёж"));
-            body += images ? QStringLiteral("<p><img src=\"drawing%1\" width=\"600\"/></p>").arg(static_cast<int>(mode))
-                           : QStringLiteral("<p>&#xFFFC;%1</p>").arg(static_cast<int>(mode));
-        }
+        for (const ResultTable& check : checks)
+            body += QStringLiteral("<h3>%1</h3>").arg(qt(check.title).toHtmlEscaped()) + tableHtml(check);
     }
-    if (!any)
-        body +=
-            QStringLiteral("<p><i>%1</i></p>")
-                .arg(QCoreApplication::translate("gear::ui::Report", "Ни один расчёт ещё не доведён до результатов."));
+    if (mode != Mode::Check) {
+        body += QStringLiteral("<h2 style=\"page-break-before: always\">%1</h2>")
+                    .arg(QCoreApplication::translate("gear::ui::Report", "Чертёж"));
+        body += images ? QStringLiteral("<p><img src=\"drawing%1\" width=\"600\"/></p>").arg(static_cast<int>(mode))
+                       : QStringLiteral("<p>&#xFFFC;%1</p>").arg(static_cast<int>(mode));
+    }
+    return body;
+}
 
+// The conclusions, when any mode reached them, and the list of sources.
+QString closingHtml(const CalcState& state, std::vector<NoteSection>& sections)
+{
+    QString body;
     const std::vector<Conclusion> said = conclusions(state, decimalSeparator(), coreTranslator());
     if (!said.empty()) {
-        sections.push_back(
-            {QCoreApplication::translate("gear::ui::Report", "Заключение"), QStringLiteral("conclusions")});
-        body += QStringLiteral("<h1 style=\"page-break-before: always\"><a name=\"conclusions\"></a>%1</h1>")
-                    .arg(QCoreApplication::translate("gear::ui::Report", "Заключение"));
+        const QString title = QCoreApplication::translate("gear::ui::Report", "Заключение");
+        sections.push_back({title, QStringLiteral("conclusions")});
+        body +=
+            QStringLiteral("<h1 style=\"page-break-before: always\"><a name=\"conclusions\"></a>%1</h1>").arg(title);
         for (const Conclusion& c : said)
             body += QStringLiteral("<p>%1</p>").arg(qt(c.text).toHtmlEscaped());
     }
-    sections.push_back({QCoreApplication::translate("gear::ui::Report", "Список использованных источников"),
-                        QStringLiteral("sources")});
-    body += QStringLiteral("<h1 style=\"page-break-before: always\"><a name=\"sources\"></a>%1</h1><ol>")
-                .arg(QCoreApplication::translate("gear::ui::Report", "Список использованных источников"));
+    const QString sources = QCoreApplication::translate("gear::ui::Report", "Список использованных источников");
+    sections.push_back({sources, QStringLiteral("sources")});
+    body += QStringLiteral("<h1 style=\"page-break-before: always\"><a name=\"sources\"></a>%1</h1><ol>").arg(sources);
     for (const std::string& source : noteSources(coreTranslator()))
         body += QStringLiteral("<li>%1</li>").arg(qt(source).toHtmlEscaped());
-    body += QStringLiteral("</ol>");
+    return body + QStringLiteral("</ol>");
+}
 
-    // The title page.
-    QString html = QStringLiteral("<html><body>");
-    html += QStringLiteral("<p align=\"center\">%1</p>")
-                .arg(QCoreApplication::translate("gear::ui::Report", "Кафедра «Детали машин»"));
+// The title page: the department, the note's name and who made it when.
+QString titlePageHtml(const ReportAuthor& author, QDate date)
+{
+    QString html = QStringLiteral("<p align=\"center\">%1</p>")
+                       .arg(QCoreApplication::translate("gear::ui::Report", "Кафедра «Детали машин»"));
     html += QStringLiteral("<p>&nbsp;</p><p>&nbsp;</p><p>&nbsp;</p><h1 align=\"center\">%1</h1>")
                 .arg(QCoreApplication::translate("gear::ui::Report", "ПОЯСНИТЕЛЬНАЯ ЗАПИСКА"));
     html += QStringLiteral("<p align=\"center\">%1</p>")
@@ -238,18 +227,47 @@ QString noteHtml(const CalcState& state, const ReportAuthor& author, QDate date,
     }};
     for (const auto& [caption, value] : title)
         html += QStringLiteral("<tr>") + cell(caption) + cell(value) + QStringLiteral("</tr>");
-    html += QStringLiteral("</table>");
-    // The contents, each section with its sheet.
-    html += QStringLiteral("<h1 style=\"page-break-before: always\">%1</h1>")
-                .arg(QCoreApplication::translate("gear::ui::Report", "Содержание"));
+    return html + QStringLiteral("</table>");
+}
+
+// The contents, each section with its sheet where `pages` knows it.
+QString contentsHtml(const std::vector<NoteSection>& sections, const QMap<QString, int>& pages)
+{
+    QString html = QStringLiteral("<h1 style=\"page-break-before: always\">%1</h1>")
+                       .arg(QCoreApplication::translate("gear::ui::Report", "Содержание"));
     html += QStringLiteral("<table width=\"100%\" cellspacing=\"0\" cellpadding=\"3\">");
     for (const NoteSection& section : sections) {
         const int page = pages.value(section.anchor, 0);
         html += QStringLiteral("<tr><td>%1</td><td align=\"right\" width=\"12%\">%2</td></tr>")
                     .arg(section.title.toHtmlEscaped(), page > 0 ? QString::number(page) : QStringLiteral("…"));
     }
-    html += QStringLiteral("</table>");
-    return html + body + QStringLiteral("</body></html>");
+    return html + QStringLiteral("</table>");
+}
+
+// The note's HTML: a title page, the contents (with the sheet of each
+// section where `pages` knows it), each mode's inputs, walkthrough, results
+// and drawing, the conclusions and the sources. A drawing is the object
+// replacement character and its mode, or an image of it when `images`.
+QString noteHtml(const CalcState& state, const ReportAuthor& author, QDate date, const QMap<QString, int>& pages,
+                 bool images)
+{
+    std::vector<NoteSection> sections;
+    QString body;
+    const std::vector<ResultTable> tables = resultTables(state, decimalSeparator(), coreTranslator());
+    size_t tableIndex = 0;
+    for (Mode mode : {Mode::Transmission, Mode::Wheel, Mode::Check}) {
+        if (!state.results[static_cast<size_t>(mode)])
+            continue;
+        const ResultTable* results = tableIndex < tables.size() ? &tables[tableIndex++] : nullptr;
+        body += modeHtml(state, mode, results, images, sections);
+    }
+    if (body.isEmpty())
+        body +=
+            QStringLiteral("<p><i>%1</i></p>")
+                .arg(QCoreApplication::translate("gear::ui::Report", "Ни один расчёт ещё не доведён до результатов."));
+    body += closingHtml(state, sections);
+    return QStringLiteral("<html><body>") + titlePageHtml(author, date) + contentsHtml(sections, pages) + body +
+           QStringLiteral("</body></html>");
 }
 
 // Each drawing's placeholder becomes the object that paints it.
