@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "geometry/dxf_writer.h"
 
+#include "geometry/drawing_rules.h"
 #include "shell/number_text.h"
 
 #include <array>
@@ -143,6 +144,16 @@ public:
 
     std::string write()
     {
+        header();
+        tables();
+        entities();
+        pair(0, "EOF");
+        return m_out;
+    }
+
+private:
+    void header()
+    {
         const Box& sheet = m_d.sheet;
         pair(0, "SECTION");
         pair(2, "HEADER");
@@ -169,15 +180,20 @@ public:
         pair(9, "$LTSCALE");
         real(40, m_d.scale);
         pair(0, "ENDSEC");
+    }
 
+    // The line types (the dashes the painter and the SVG draw), the layers
+    // and the text styles.
+    void tables()
+    {
         pair(0, "SECTION");
         pair(2, "TABLES");
         pair(0, "TABLE");
         pair(2, "LTYPE");
         pair(70, 3);
         lineType("CONTINUOUS", "Solid line", {});
-        lineType("DASHED", "Dashed __ __ __", {3.0, -1.5});
-        lineType("CENTER", "Center ____ _ ____", {8.0, -1.5, 1.0, -1.5});
+        lineType("DASHED", "Dashed __ __ __", dashPattern(linePen(Layer::Hidden)));
+        lineType("CENTER", "Center ____ _ ____", dashPattern(linePen(Layer::Centre)));
         pair(0, "ENDTAB");
         pair(0, "TABLE");
         pair(2, "LAYER");
@@ -194,7 +210,10 @@ public:
         textStyle(kTextStyle, kTextFont);
         pair(0, "ENDTAB");
         pair(0, "ENDSEC");
+    }
 
+    void entities()
+    {
         pair(0, "SECTION");
         pair(2, "ENTITIES");
         for (const Section& s : m_d.sections) {
@@ -220,11 +239,10 @@ public:
         for (const Text& t : m_d.texts)
             text(t);
         pair(0, "ENDSEC");
-        pair(0, "EOF");
-        return m_out;
     }
 
-private:
+    // `dashes`: dash, gap, dash … in turn, mm of the sheet; DXF writes a
+    // gap as a negative length.
     void lineType(const char* name, const char* description, const std::vector<double>& dashes)
     {
         pair(0, "LTYPE");
@@ -235,10 +253,10 @@ private:
         pair(73, static_cast<int>(dashes.size()));
         double total = 0;
         for (double d : dashes)
-            total += d < 0 ? -d : d;
+            total += d;
         real(40, total);
-        for (double d : dashes)
-            real(49, d);
+        for (size_t i = 0; i < dashes.size(); ++i)
+            real(49, i % 2 == 0 ? dashes[i] : -dashes[i]);
     }
     void textStyle(const char* name, const char* font)
     {

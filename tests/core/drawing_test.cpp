@@ -8,6 +8,7 @@
 #include "geometry/wheel_input.h"
 #include "material/final_material.h"
 #include "shell/mode_commands.h"
+#include "shell/number_text.h"
 #include "strength/transmission_design.h"
 
 #include "design_states.h"
@@ -19,6 +20,7 @@
 #include <cmath>
 #include <limits>
 #include <map>
+#include <sstream>
 #include <string_view>
 #include <vector>
 
@@ -968,6 +970,30 @@ TEST(Writers, SvgIsTheSheetInMillimetresAndDxfHasItsLayers)
         EXPECT_NE(dxf.find(std::string("2\n") + layer + "\n"), std::string::npos) << layer;
     // Letters outside ASCII as \U+XXXX: "⌀30H7" is ⌀ (U+2300), 30H7.
     EXPECT_NE(dxf.find("\\U+230030H7"), std::string::npos);
+}
+
+// A hidden or a centre line is broken the same in every program: the DXF
+// line types are the dashes the painter and the SVG draw, gaps negative.
+TEST(Writers, DxfLineTypesAreTheDashesOfTheOtherDrawings)
+{
+    // The file as its pairs of group code and value.
+    std::vector<std::pair<std::string, std::string>> pairs;
+    std::istringstream dxf(drawingDxf(*modeDrawing(wheel(105, 20, 30), Mode::Wheel, paper())));
+    for (std::string code, value; std::getline(dxf, code) && std::getline(dxf, value);)
+        pairs.emplace_back(code, value);
+    for (const auto& [type, layer] : {std::pair{"DASHED", Layer::Hidden}, std::pair{"CENTER", Layer::Centre}}) {
+        auto at = std::find(pairs.begin(), pairs.end(), std::pair<std::string, std::string>{"2", type});
+        ASSERT_NE(at, pairs.end()) << type;
+        std::vector<double> lengths;
+        for (++at; at != pairs.end() && at->first != "0"; ++at) {
+            if (at->first == "49")
+                lengths.push_back(numberFromText(at->second));
+        }
+        std::vector<double> expected = dashPattern(linePen(layer));
+        for (size_t i = 1; i < expected.size(); i += 2)
+            expected[i] = -expected[i];
+        EXPECT_EQ(lengths, expected) << type;
+    }
 }
 
 // Qt sets the C library's locale from the desktop's; on a Russian one the
