@@ -21,6 +21,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <unordered_set>
 
 namespace gear {
@@ -374,52 +375,60 @@ public:
         if (!expect(*values, Json::value_t::array, "selfCheck.values"))
             return;
         for (size_t i = 0; i < values->size(); ++i) {
-            const Json& entry = (*values)[i];
             const std::string path = "selfCheck.values[" + std::to_string(i) + "]";
-            if (!expect(entry, Json::value_t::object, path) ||
-                !onlyKnown(entry, {"mode", "symbol", "line", "text"}, path))
+            std::optional<TypedValue> typed = readTypedValue((*values)[i], path);
+            if (!typed)
                 return;
-            const Json* mode = required(entry, "mode", path);
-            const Json* symbol = required(entry, "symbol", path);
-            const Json* text = required(entry, "text", path);
-            if (!mode || !symbol || !text || !expect(*mode, Json::value_t::string, path + ".mode") ||
-                !expect(*symbol, Json::value_t::string, path + ".symbol") ||
-                !expect(*text, Json::value_t::string, path + ".text"))
-                return;
-            const auto which = std::find(kModeKeys.begin(), kModeKeys.end(), mode->get<std::string>());
-            if (which == kModeKeys.end()) {
-                fail(GEAR_TR("file", "Неизвестный расчёт %1.mode: бывают transmission, wheel и check.").arg(path));
-                return;
-            }
-            TypedValue typed{{static_cast<Mode>(which - kModeKeys.begin()), symbol->get<std::string>(), 1},
-                             text->get<std::string>()};
-            if (const auto line = entry.find("line"); line != entry.end()) {
-                const auto number = integer(*line, path + ".line");
-                if (!number)
-                    return;
-                if (*number < 1) {
-                    fail(GEAR_TR("file", "Поле %1.line должно быть положительным.").arg(path));
-                    return;
-                }
-                typed.line.occurrence = static_cast<int>(*number);
-            }
-            // A value as long as a screen's field takes, as typed there; a
-            // symbol is the walkthrough's, a few characters.
-            if (utf8Length(typed.text) > kMaxGivenTextLength || utf8Length(typed.line.symbol) > kMaxSymbolLength) {
-                fail(GEAR_TR("file", "Текст в поле %1 длиннее %2 знаков.")
-                         .arg(path)
-                         .arg(std::to_string(utf8Length(typed.text) > kMaxGivenTextLength ? kMaxGivenTextLength
-                                                                                          : kMaxSymbolLength)));
-                return;
-            }
             const bool twice = std::any_of(work.values.begin(), work.values.end(),
-                                           [&](const TypedValue& v) { return v.line == typed.line; });
+                                           [&](const TypedValue& v) { return v.line == typed->line; });
             if (twice) {
                 fail(GEAR_TR("file", "Строка %1 хода расчёта стоит в selfCheck.values дважды.").arg(path));
                 return;
             }
-            work.values.push_back(std::move(typed));
+            work.values.push_back(std::move(*typed));
         }
+    }
+
+    // One value the student typed beside a line of the walkthrough, at
+    // `path`; none when it cannot be read, said.
+    std::optional<TypedValue> readTypedValue(const Json& entry, const std::string& path)
+    {
+        if (!expect(entry, Json::value_t::object, path) || !onlyKnown(entry, {"mode", "symbol", "line", "text"}, path))
+            return std::nullopt;
+        const Json* mode = required(entry, "mode", path);
+        const Json* symbol = required(entry, "symbol", path);
+        const Json* text = required(entry, "text", path);
+        if (!mode || !symbol || !text || !expect(*mode, Json::value_t::string, path + ".mode") ||
+            !expect(*symbol, Json::value_t::string, path + ".symbol") ||
+            !expect(*text, Json::value_t::string, path + ".text"))
+            return std::nullopt;
+        const auto which = std::find(kModeKeys.begin(), kModeKeys.end(), mode->get<std::string>());
+        if (which == kModeKeys.end()) {
+            fail(GEAR_TR("file", "Неизвестный расчёт %1.mode: бывают transmission, wheel и check.").arg(path));
+            return std::nullopt;
+        }
+        TypedValue typed{{static_cast<Mode>(which - kModeKeys.begin()), symbol->get<std::string>(), 1},
+                         text->get<std::string>()};
+        if (const auto line = entry.find("line"); line != entry.end()) {
+            const auto number = integer(*line, path + ".line");
+            if (!number)
+                return std::nullopt;
+            if (*number < 1) {
+                fail(GEAR_TR("file", "Поле %1.line должно быть положительным.").arg(path));
+                return std::nullopt;
+            }
+            typed.line.occurrence = static_cast<int>(*number);
+        }
+        // A value as long as a screen's field takes, as typed there; a
+        // symbol is the walkthrough's, a few characters.
+        if (utf8Length(typed.text) > kMaxGivenTextLength || utf8Length(typed.line.symbol) > kMaxSymbolLength) {
+            fail(GEAR_TR("file", "Текст в поле %1 длиннее %2 знаков.")
+                     .arg(path)
+                     .arg(std::to_string(utf8Length(typed.text) > kMaxGivenTextLength ? kMaxGivenTextLength
+                                                                                      : kMaxSymbolLength)));
+            return std::nullopt;
+        }
+        return typed;
     }
 
     // A chain holds each screen once, in the order its Oks ran, and the
@@ -617,6 +626,82 @@ Message syntaxRefusal(std::string_view text, const DocumentBuilder& read)
 
 } // namespace
 
+namespace {
+
+// One Ok of a chain as the file keeps it: its place among all the Oks, its
+// screen, the option taken (with its name) and the texts typed.
+Json stepJson(const GivenStep& step, size_t order, const ScreenEntry& form)
+{
+    Json entry;
+    entry["order"] = order;
+    entry["screen"] = screenName(step.screen);
+    if (!form.choiceKey.empty()) {
+        entry[std::string(form.choiceKey)] = step.given.choice;
+        const std::vector<std::string_view> names = choiceNames(step.screen);
+        const std::string_view nameKey = form.choiceNameKey;
+        if (!nameKey.empty() && step.given.choice >= 1 && step.given.choice <= static_cast<int>(names.size()))
+            entry[std::string(nameKey)] = names[static_cast<size_t>(step.given.choice - 1)];
+    }
+    for (size_t t = 0; t < form.texts.size(); ++t) {
+        const std::string typed = t < step.given.texts.size() ? step.given.texts[t] : "";
+        if (!form.texts[t].optional || !typed.empty())
+            entry[std::string(form.texts[t].fileKey)] = typed;
+    }
+    return entry;
+}
+
+// A mode's screens and the results it kept; null when it has neither.
+Json modeJson(const Calculation& calculation, Mode mode)
+{
+    Json screens = Json::array();
+    for (size_t i = 0; i < calculation.steps.size(); ++i) {
+        const GivenStep& step = calculation.steps[i];
+        if (step.mode != mode)
+            continue;
+        if (const ScreenEntry* form = formOf(step.screen))
+            screens.push_back(stepJson(step, i + 1, *form));
+    }
+    const auto& kept = calculation.results[static_cast<size_t>(mode)];
+    if (screens.empty() && !kept)
+        return nullptr;
+    Json written;
+    if (!screens.empty())
+        written["screens"] = std::move(screens);
+    if (kept) {
+        Json results = Json::object();
+        for (const std::string_view name : resultFields(mode)) {
+            const Number value = kept->values.*numberField(name)->field;
+            if (value.isWritten())
+                results[std::string(name)] = numberJson(value);
+        }
+        if (mode == Mode::Transmission)
+            results["steelGrade"] = kept->steelGrade;
+        written["results"] = std::move(results);
+    }
+    return written;
+}
+
+// The values the student typed beside the walkthrough and the tolerance
+// they are judged by.
+Json selfCheckJson(const SelfCheckWork& work)
+{
+    Json section = Json::object();
+    section["tolerance"] = numberJson(work.tolerance);
+    Json values = Json::array();
+    for (const TypedValue& typed : work.values) {
+        Json entry;
+        entry["mode"] = kModeKeys[static_cast<size_t>(typed.line.mode)];
+        entry["symbol"] = typed.line.symbol;
+        entry["line"] = typed.line.occurrence;
+        entry["text"] = typed.text;
+        values.push_back(std::move(entry));
+    }
+    section["values"] = std::move(values);
+    return section;
+}
+
+} // namespace
+
 std::string calculationText(const Calculation& calculation)
 {
     Json document;
@@ -632,70 +717,15 @@ std::string calculationText(const Calculation& calculation)
         document["defaults"] = std::move(defaults);
     Json modes = Json::object();
     for (size_t m = 0; m < kModeCount; ++m) {
-        const Mode mode = static_cast<Mode>(m);
-        Json screens = Json::array();
-        for (size_t i = 0; i < calculation.steps.size(); ++i) {
-            const GivenStep& step = calculation.steps[i];
-            if (step.mode != mode)
-                continue;
-            const ScreenEntry* form = formOf(step.screen);
-            if (!form)
-                continue;
-            Json entry;
-            entry["order"] = i + 1;
-            entry["screen"] = screenName(step.screen);
-            if (!form->choiceKey.empty()) {
-                entry[std::string(form->choiceKey)] = step.given.choice;
-                const std::vector<std::string_view> names = choiceNames(step.screen);
-                const std::string_view nameKey = form->choiceNameKey;
-                if (!nameKey.empty() && step.given.choice >= 1 && step.given.choice <= static_cast<int>(names.size()))
-                    entry[std::string(nameKey)] = names[static_cast<size_t>(step.given.choice - 1)];
-            }
-            for (size_t t = 0; t < form->texts.size(); ++t) {
-                const std::string typed = t < step.given.texts.size() ? step.given.texts[t] : "";
-                if (!form->texts[t].optional || !typed.empty())
-                    entry[std::string(form->texts[t].fileKey)] = typed;
-            }
-            screens.push_back(std::move(entry));
-        }
-        const auto& kept = calculation.results[m];
-        if (screens.empty() && !kept)
-            continue;
-        Json modeJson;
-        if (!screens.empty())
-            modeJson["screens"] = std::move(screens);
-        if (kept) {
-            Json results = Json::object();
-            for (const std::string_view name : resultFields(mode)) {
-                const Number value = kept->values.*numberField(name)->field;
-                if (value.isWritten())
-                    results[std::string(name)] = numberJson(value);
-            }
-            if (mode == Mode::Transmission)
-                results["steelGrade"] = kept->steelGrade;
-            modeJson["results"] = std::move(results);
-        }
-        modes[std::string(kModeKeys[m])] = std::move(modeJson);
+        if (Json written = modeJson(calculation, static_cast<Mode>(m)); !written.is_null())
+            modes[std::string(kModeKeys[m])] = std::move(written);
     }
     document["modes"] = std::move(modes);
     const SelfCheckWork& work = calculation.selfCheck;
     if (!work.variant.empty())
         document["variant"] = work.variant;
-    if (!work.values.empty() || work.tolerance != kDefaultSelfCheckTolerance) {
-        Json section = Json::object();
-        section["tolerance"] = numberJson(work.tolerance);
-        Json values = Json::array();
-        for (const TypedValue& typed : work.values) {
-            Json entry;
-            entry["mode"] = kModeKeys[static_cast<size_t>(typed.line.mode)];
-            entry["symbol"] = typed.line.symbol;
-            entry["line"] = typed.line.occurrence;
-            entry["text"] = typed.text;
-            values.push_back(std::move(entry));
-        }
-        section["values"] = std::move(values);
-        document["selfCheck"] = std::move(section);
-    }
+    if (!work.values.empty() || work.tolerance != kDefaultSelfCheckTolerance)
+        document["selfCheck"] = selfCheckJson(work);
     return document.dump(2, ' ', false, Json::error_handler_t::strict) + '\n';
 }
 
