@@ -2,6 +2,7 @@
 #include "file/conclusions.h"
 #include "geometry/drawing_rules.h"
 #include "geometry/dxf_writer.h"
+#include "geometry/gear_outline.h"
 #include "geometry/module_choice.h"
 #include "geometry/svg_writer.h"
 #include "geometry/wheel_drawing.h"
@@ -573,6 +574,16 @@ TEST_P(Legibility, NoTextOverlapsAndNoDimensionCrossesAnother)
     expectLegible(*d);
     expectWellDrawn(*d);
     EXPECT_GE(d->annotations.size(), 7U);
+    // On a screen nothing, the scale's line included, comes nearer the
+    // area's edge than 2 mm of the screen.
+    if (!shape.target.paper) {
+        const Box drawn = d->extents();
+        const double margin = 2 * d->scale * (1 - 1e-9);
+        EXPECT_GE(drawn.left - d->sheet.left, margin);
+        EXPECT_GE(d->sheet.right - drawn.right, margin);
+        EXPECT_GE(drawn.top - d->sheet.top, margin);
+        EXPECT_GE(d->sheet.bottom - drawn.bottom, margin);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -589,6 +600,43 @@ INSTANTIATE_TEST_SUITE_P(
                     Shape{"Worked105OnScreenAtAStandardScale", 105, 20, 30, screenArea(106, 116, true)},
                     Shape{"Worked840OnScreenAtAStandardScale", 840, 20, 30, screenArea(200, 122, true)}),
     shapeName);
+
+// Where there is room, a dimension stands on its line, not on a leader:
+// the worked wheels on paper put every one of their dimensions so (the
+// chamfers' and roughness notes are leaders by nature).
+TEST(Legibility, DimensionsWithRoomStandOnTheirLines)
+{
+    for (double da : {105.0, 420.0}) {
+        const std::optional<Drawing> d = modeDrawing(wheel(da, 20, 30), Mode::Wheel, paper());
+        ASSERT_TRUE(d);
+        for (const Annotation& a : d->annotations) {
+            if (a.dimensionLine)
+                EXPECT_FALSE(a.leader) << da << ' ' << a.text.content;
+        }
+    }
+}
+
+// A gear of a pair has a disc only where the room between its rim and its
+// hub is at least twice the rim's thickness; with less it is drawn solid.
+TEST(PairGears, HaveADiscOnlyWhereTheRimLeavesRoomForIt)
+{
+    int discs = 0;
+    int solid = 0;
+    for (double m : {1.0, 2.5, 8.0}) {
+        for (int z = 17; z <= 200; ++z) {
+            const double d = m * z;
+            const detail::Gear g = detail::pairGear(d + 2 * m, d, d - 2.5 * m, 10 * m, m, WheelDesign::Disc);
+            if (g.rRimIn == g.rHub) {
+                ++solid;
+                continue;
+            }
+            ++discs;
+            EXPECT_GE(g.rRimIn - g.rHub, 2 * (g.rRoot - g.rRimIn) * (1 - 1e-9)) << "m " << m << ", z " << z;
+        }
+    }
+    EXPECT_GT(discs, 0);
+    EXPECT_GT(solid, 0);
+}
 
 // Every coordinate a writer or painter gets is a number.
 void expectFinite(const Drawing& d)
