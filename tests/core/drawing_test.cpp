@@ -638,6 +638,19 @@ TEST(PairGears, HaveADiscOnlyWhereTheRimLeavesRoomForIt)
     EXPECT_GT(solid, 0);
 }
 
+// A corner rounded or cut by nothing (a solid wheel has no fillet) stays as
+// it is: no points piled on the corner for the writers to draw.
+TEST(PairGears, ACornerRoundedByNothingStaysACorner)
+{
+    for (const bool chamfer : {false, true}) {
+        std::vector<Point> square{{0, 0}, {10, 0}, {10, 10}, {0, 10}};
+        EXPECT_FALSE(detail::roundCorner(square, 1, 0, chamfer));
+        EXPECT_EQ(square.size(), 4U);
+        EXPECT_TRUE(detail::roundCorner(square, 1, 2, chamfer));
+        EXPECT_GT(square.size(), 4U);
+    }
+}
+
 // Every coordinate a writer or painter gets is a number.
 void expectFinite(const Drawing& d)
 {
