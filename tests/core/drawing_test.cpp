@@ -1033,6 +1033,25 @@ TEST(Writers, SvgIsTheSheetInMillimetresAndDxfHasItsLayers)
     EXPECT_NE(dxf.find("\\U+230030H7"), std::string::npos);
 }
 
+// Whatever letters a student's name is written in, the DXF carries each
+// as its code point, of every length UTF-8 gives it.
+TEST(Writers, DxfEscapesEveryLetterOfTheTitleBlockByItsCodePoint)
+{
+    struct Case {
+        const char* typed;
+        const char* escaped;
+    };
+    for (const Case& c :
+         {Case{"Ω", "\\U+03A9"}, Case{"ࠀ", "\\U+0800"}, Case{"€", "\\U+20AC"}, Case{"\xF0\x9F\x98\x80", "\\U+1F600"}}) {
+        DrawingTarget target = paper();
+        target.title.developer = std::string("Иванов ") + c.typed;
+        const std::string dxf = drawingDxf(*modeDrawing(wheel(105, 20, 30), Mode::Wheel, target));
+        EXPECT_NE(dxf.find(std::string("\\U+0418\\U+0432\\U+0430\\U+043D\\U+043E\\U+0432 ") + c.escaped + "\n"),
+                  std::string::npos)
+            << c.escaped;
+    }
+}
+
 // A hidden or a centre line is broken the same in every program: the DXF
 // line types are the dashes the painter and the SVG draw, gaps negative.
 TEST(Writers, DxfLineTypesAreTheDashesOfTheOtherDrawings)
