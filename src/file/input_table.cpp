@@ -122,6 +122,64 @@ std::vector<std::string_view> finalSteels()
     return grades;
 }
 
+// The rows of what one Ok was given, as its screen names them.
+void addGivenRows(Rows& rows, const StepGroup& group, std::string_view decimalSeparator)
+{
+    const GivenInputs& given = group.given;
+    switch (group.screen) {
+    case ScreenId::ATverd:
+        rows.add(rows.words("inputs", GEAR_TR_NOOP("inputs", "Строка таблицы рекомендуемой твёрдости")),
+                 std::to_string(given.choice));
+        rows.recorded(group);
+        break;
+    case ScreenId::trebov2:
+        rows.choice(GEAR_TR_NOOP("inputs", "Требования к изготовлению"), "requirements",
+                    {kRequirementOptions.begin(), kRequirementOptions.end()}, given.choice);
+        break;
+    case ScreenId::BNormal2:
+    case ScreenId::Czakalka2:
+        rows.choice(GEAR_TR_NOOP("inputs", "Способ обработки"), "treatment", treatmentOptions(group.screen),
+                    given.choice);
+        rows.recorded(group);
+        break;
+    case ScreenId::stal1:
+    case ScreenId::stal2:
+    case ScreenId::stal3:
+    case ScreenId::stal4:
+    case ScreenId::stal5:
+        rows.choice(GEAR_TR_NOOP("inputs", "Марка стали"), "steel", steelScreenContent(group.screen).grades,
+                    given.choice);
+        rows.recorded(group);
+        break;
+    case ScreenId::Vvod2:
+        rows.typed(kTransmissionFields, given);
+        // The speed is optional: a row only when it was typed.
+        if (given.texts.size() > kTransmissionFields.size() && !given.texts[kTransmissionFields.size()].empty())
+            rows.add(rows.words("inputs", GEAR_TR_NOOP("inputs", "Частота вращения шестерни n1")),
+                     numberToText(Number(numberFromText(given.texts[kTransmissionFields.size()])), decimalSeparator),
+                     rows.words("unit", GEAR_TR_NOOP("unit", "об/мин")));
+        break;
+    case ScreenId::Vvod: rows.typed(kWheelFields, given); break;
+    case ScreenId::Vvod3: rows.typed(kCheckFields, given); break;
+    case ScreenId::Vibor: {
+        const std::string& taken = !given.texts.empty() && !given.texts[0].empty() ? given.texts[0]
+                                   : given.texts.size() > 1                        ? given.texts[1]
+                                                                                   : std::string();
+        rows.add(rows.words("inputs", GEAR_TR_NOOP("inputs", "Стандартный модуль m")),
+                 numberToText(Number(numberFromText(taken)), decimalSeparator), rows.words("unit", unit::mm));
+        break;
+    }
+    case ScreenId::okon:
+        if (given.choice >= 1)
+            rows.choice(GEAR_TR_NOOP("inputs", "Сталь окончательного выбора"), "steel", finalSteels(), given.choice);
+        else
+            rows.add(rows.words("inputs", GEAR_TR_NOOP("inputs", "Сталь окончательного выбора")),
+                     rows.words("inputs", GEAR_TR_NOOP("inputs", "не выбрана")));
+        break;
+    default: break;
+    }
+}
+
 } // namespace
 
 ResultTable inputTable(const CalcState& state, Mode mode, std::string_view decimalSeparator,
@@ -134,63 +192,8 @@ ResultTable inputTable(const CalcState& state, Mode mode, std::string_view decim
         return table;
     for (const StepGroup& group : *groups) {
         // A refused Ok gave the calculation nothing.
-        if (!group.refusal.empty())
-            continue;
-        const GivenInputs& given = group.given;
-        switch (group.screen) {
-        case ScreenId::ATverd:
-            rows.add(rows.words("inputs", GEAR_TR_NOOP("inputs", "Строка таблицы рекомендуемой твёрдости")),
-                     std::to_string(given.choice));
-            rows.recorded(group);
-            break;
-        case ScreenId::trebov2:
-            rows.choice(GEAR_TR_NOOP("inputs", "Требования к изготовлению"), "requirements",
-                        {kRequirementOptions.begin(), kRequirementOptions.end()}, given.choice);
-            break;
-        case ScreenId::BNormal2:
-        case ScreenId::Czakalka2:
-            rows.choice(GEAR_TR_NOOP("inputs", "Способ обработки"), "treatment", treatmentOptions(group.screen),
-                        given.choice);
-            rows.recorded(group);
-            break;
-        case ScreenId::stal1:
-        case ScreenId::stal2:
-        case ScreenId::stal3:
-        case ScreenId::stal4:
-        case ScreenId::stal5:
-            rows.choice(GEAR_TR_NOOP("inputs", "Марка стали"), "steel", steelScreenContent(group.screen).grades,
-                        given.choice);
-            rows.recorded(group);
-            break;
-        case ScreenId::Vvod2:
-            rows.typed(kTransmissionFields, given);
-            // The speed is optional: a row only when it was typed.
-            if (given.texts.size() > kTransmissionFields.size() && !given.texts[kTransmissionFields.size()].empty())
-                rows.add(
-                    rows.words("inputs", GEAR_TR_NOOP("inputs", "Частота вращения шестерни n1")),
-                    numberToText(Number(numberFromText(given.texts[kTransmissionFields.size()])), decimalSeparator),
-                    rows.words("unit", GEAR_TR_NOOP("unit", "об/мин")));
-            break;
-        case ScreenId::Vvod: rows.typed(kWheelFields, given); break;
-        case ScreenId::Vvod3: rows.typed(kCheckFields, given); break;
-        case ScreenId::Vibor: {
-            const std::string& taken = !given.texts.empty() && !given.texts[0].empty() ? given.texts[0]
-                                       : given.texts.size() > 1                        ? given.texts[1]
-                                                                                       : std::string();
-            rows.add(rows.words("inputs", GEAR_TR_NOOP("inputs", "Стандартный модуль m")),
-                     numberToText(Number(numberFromText(taken)), decimalSeparator), rows.words("unit", unit::mm));
-            break;
-        }
-        case ScreenId::okon:
-            if (given.choice >= 1)
-                rows.choice(GEAR_TR_NOOP("inputs", "Сталь окончательного выбора"), "steel", finalSteels(),
-                            given.choice);
-            else
-                rows.add(rows.words("inputs", GEAR_TR_NOOP("inputs", "Сталь окончательного выбора")),
-                         rows.words("inputs", GEAR_TR_NOOP("inputs", "не выбрана")));
-            break;
-        default: break;
-        }
+        if (group.refusal.empty())
+            addGivenRows(rows, group, decimalSeparator);
     }
     table.rows = rows.take();
     return table;
