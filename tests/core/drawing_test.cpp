@@ -21,6 +21,7 @@
 #include <cmath>
 #include <limits>
 #include <map>
+#include <numbers>
 #include <sstream>
 #include <string_view>
 #include <vector>
@@ -649,6 +650,33 @@ TEST(PairGears, ACornerRoundedByNothingStaysACorner)
         EXPECT_TRUE(detail::roundCorner(square, 1, 2, chamfer));
         EXPECT_GT(square.size(), 4U);
     }
+}
+
+// ГОСТ 2.309's sign of a surface machined: two legs 60° apart and the bar
+// that closes the triangle, from the short leg's end to the long leg.
+TEST(Legibility, RoughnessSignsAreClosedTriangles)
+{
+    using detail::length;
+    using detail::operator-;
+    const std::optional<Drawing> d = modeDrawing(wheel(105, 20, 30), Mode::Wheel, paper());
+    ASSERT_TRUE(d);
+    int signs = 0;
+    for (const Annotation& a : d->annotations) {
+        if (a.text.content.find("Ra ") == std::string::npos || a.lines.size() < 3)
+            continue;
+        ++signs;
+        const Segment& shortLeg = a.lines[a.lines.size() - 3];
+        const Segment& longLeg = a.lines[a.lines.size() - 2];
+        const Segment& bar = a.lines.back();
+        EXPECT_NEAR(length(bar.a - shortLeg.a), 0, 1e-9);
+        const Point along = longLeg.b - longLeg.a;
+        const Point to = bar.b - longLeg.a;
+        EXPECT_NEAR(along.x * to.y - along.y * to.x, 0, 1e-9 * length(along) * length(along)) << "on the long leg";
+        const Point shortDir = shortLeg.a - shortLeg.b; // from the tip, as the long leg
+        const double cosine = (shortDir.x * along.x + shortDir.y * along.y) / (length(shortDir) * length(along));
+        EXPECT_NEAR(std::acos(std::clamp(cosine, -1.0, 1.0)) * 180 / std::numbers::pi, 60, 1) << "legs 60° apart";
+    }
+    EXPECT_GE(signs, 3);
 }
 
 // Every coordinate a writer or painter gets is a number.
