@@ -1080,6 +1080,29 @@ TEST(Writers, DxfEscapesEveryLetterOfTheTitleBlockByItsCodePoint)
     }
 }
 
+// ГОСТ 2.304 sizes a font by the height of its capitals: the DXF, which
+// gives a text the height of its capitals, gives each text a standard size
+// on the sheet (the screen's and the SVG's 3.5 is the em of capitals 2.5).
+TEST(Writers, DxfTextsHaveTheStandardSizesOfCapitals)
+{
+    const Drawing d = *modeDrawing(wheel(105, 20, 30), Mode::Wheel, paper());
+    std::istringstream dxf(drawingDxf(d));
+    int texts = 0;
+    bool inText = false;
+    for (std::string code, value; std::getline(dxf, code) && std::getline(dxf, value);) {
+        if (code == "0")
+            inText = value == "TEXT";
+        if (!inText || code != "40")
+            continue;
+        ++texts;
+        const double mm = numberFromText(value) / d.scale;
+        const auto nearest = *std::min_element(kFontSizes.begin(), kFontSizes.end(),
+                                               [&](double a, double b) { return std::abs(a - mm) < std::abs(b - mm); });
+        EXPECT_NEAR(mm, nearest, 0.02 * nearest) << value;
+    }
+    EXPECT_GT(texts, 20);
+}
+
 // A hidden or a centre line is broken the same in every program: the DXF
 // line types are the dashes the painter and the SVG draw, gaps negative.
 TEST(Writers, DxfLineTypesAreTheDashesOfTheOtherDrawings)
