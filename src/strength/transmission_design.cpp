@@ -232,23 +232,12 @@ double wheelTeeth(double U, double Z1)
     return roundedHalfUp(U * Z1);
 }
 
-Outcome designTransmission(CalcState& state, const TransmissionInput& input)
-{
-    Draft draft(state);
-    CalcState& s = draft.state();
-    // The design computes with the material of its own chain, whatever
-    // another mode's chain chose since.
-    takeMaterial(s, Mode::Transmission);
-    const GivenInputs given = inputsOf(input);
-    auto refuse = [&](Message why) { return draft.refuse(ScreenId::Vvod2, std::move(why), given); };
-    int field = -1;
-    if (Message refusal = readInput(s, input, field); !refusal.empty())
-        return draft.refuse(ScreenId::Vvod2, std::move(refusal), given, field);
-    if (Message refusal = checkMaterial(s); !refusal.empty())
-        return refuse(std::move(refusal));
+namespace {
 
-    StepRecorder record(s, ScreenId::Vvod2);
-    record.given(given);
+// The wheel's teeth, the pair's actual ratio and torque, and the allowable
+// stresses the design sizes the pair by.
+void pairRatioAndAllowableStresses(CalcState& s, StepRecorder& record)
+{
     // A wheel has a whole number of teeth; from here on the pair's actual
     // ratio stands wherever the ratio enters.
     s.Z2 = wheelTeeth(s.U, s.Z1);
@@ -274,6 +263,28 @@ Outcome designTransmission(CalcState& state, const TransmissionInput& input)
     record.step("σ_HP1", "0.9·{σ_H1}/{S_H}", {s.sigmaH1, s.Sh}, s.sigmaHP1, unit::MPa);
     record.step("σ_HP2", "0.9·{σ_H2}/{S_H}", {s.sigmaH2, s.Sh}, s.sigmaHP2, unit::MPa);
     record.step("σ_HP", "min({σ_HP1}; {σ_HP2})", {s.sigmaHP1, s.sigmaHP2}, s.sigmaHP, unit::MPa);
+}
+
+} // namespace
+
+Outcome designTransmission(CalcState& state, const TransmissionInput& input)
+{
+    Draft draft(state);
+    CalcState& s = draft.state();
+    // The design computes with the material of its own chain, whatever
+    // another mode's chain chose since.
+    takeMaterial(s, Mode::Transmission);
+    const GivenInputs given = inputsOf(input);
+    auto refuse = [&](Message why) { return draft.refuse(ScreenId::Vvod2, std::move(why), given); };
+    int field = -1;
+    if (Message refusal = readInput(s, input, field); !refusal.empty())
+        return draft.refuse(ScreenId::Vvod2, std::move(refusal), given, field);
+    if (Message refusal = checkMaterial(s); !refusal.empty())
+        return refuse(std::move(refusal));
+
+    StepRecorder record(s, ScreenId::Vvod2);
+    record.given(given);
+    pairRatioAndAllowableStresses(s, record);
 
     if (s.isHRC) {
         record.decision(GEAR_TR("walkthrough", "Твёрдость в HRC: модуль из расчёта зубьев на изгиб"));
