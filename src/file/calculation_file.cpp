@@ -870,6 +870,27 @@ void checkByReplay(OpenedCalculation& opened, OlderFile older)
 
 } // namespace
 
+namespace {
+
+// What a file of an older version reads differently today, for the notice.
+OlderFile olderFile(const Json& document, int version)
+{
+    OlderFile older;
+    older.version = version;
+    // A file of version 1 leaves out the load factors that were 0.8 then,
+    // the set's own; they read as today's 1.
+    if (older.version < 2) {
+        const auto defaults = document.find("defaults");
+        for (const char* factor : {"khb", "kfb"}) {
+            if (defaults == document.end() || !defaults->is_object() || !defaults->contains(factor))
+                older.loadFactorsRaised = true;
+        }
+    }
+    return older;
+}
+
+} // namespace
+
 OpenedCalculation openCalculation(std::string_view text)
 {
     OpenedCalculation opened;
@@ -918,18 +939,7 @@ OpenedCalculation openCalculation(std::string_view text)
     for (Reader::Ordered& step : steps)
         calculation.steps.push_back(std::move(step.step));
 
-    OlderFile older;
-    older.version = *version;
-    // A file of version 1 leaves out the load factors that were 0.8 then,
-    // the set's own; they read as today's 1.
-    if (older.version < 2) {
-        const auto defaults = document.find("defaults");
-        for (const char* factor : {"khb", "kfb"}) {
-            if (defaults == document.end() || !defaults->is_object() || !defaults->contains(factor))
-                older.loadFactorsRaised = true;
-        }
-    }
-    checkByReplay(opened, older);
+    checkByReplay(opened, olderFile(document, *version));
     return opened;
 }
 

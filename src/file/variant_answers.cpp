@@ -36,44 +36,55 @@ bool isPlainName(std::string_view text)
 
 } // namespace
 
+namespace {
+
+// A pair's answers: the design and standard modules, the sizes, the
+// stresses, the steel, the verdicts with their margins, the actual ratio,
+// the standard centre distance and the forces in mesh.
+std::vector<std::string> transmissionAnswers(const Quantities& q, const std::optional<ModeResults>& kept,
+                                             double designModule)
+{
+    std::vector<std::string> answers{shownNumber(designModule), shownNumber(q.m),
+                                     shownNumber(q.d),          shownNumber(q.d2),
+                                     shownNumber(q.da),         shownNumber(q.da2),
+                                     shownNumber(q.df),         shownNumber(q.df2),
+                                     shownNumber(q.aw),         shownNumber(q.bw1),
+                                     shownNumber(q.bw2),        shownNumber(q.sigmaF1),
+                                     shownNumber(q.sigmaF2),    shownNumber(q.sigmaH1),
+                                     shownNumber(q.sigmaH2),    kept ? kept->steelGrade : std::string()};
+    // The verdicts of contact, pinion and wheel bending, by key words
+    // that read the same in every language.
+    const std::vector<VerdictRow> verdicts = kept ? strengthVerdicts(q) : std::vector<VerdictRow>();
+    for (size_t i = 0; i < 3; ++i) {
+        if (i < verdicts.size()) {
+            const LoadWord word = verdicts[i].verdict.word;
+            answers.push_back(shownNumber(verdicts[i].verdict.delta));
+            answers.push_back(word == LoadWord::Overload  ? "overload"
+                              : word == LoadWord::Reserve ? "reserve"
+                                                          : "normal");
+        } else {
+            answers.insert(answers.end(), 2, std::string());
+        }
+    }
+    const bool pair = kept && q.d > 0.0;
+    const MeshForces forces = pair ? meshForces(q.T1, q.d, q.beta) : MeshForces{};
+    const auto shownIf = [&](double value) { return pair ? shownNumber(value) : std::string(); };
+    answers.push_back(pair && q.Z1 > 0.0 ? shownNumber(q.Z2 / q.Z1) : std::string());
+    answers.push_back(shownIf(standardCentreDistance(q.aw)));
+    answers.push_back(shownIf(forces.Ft));
+    answers.push_back(shownIf(forces.Fr));
+    answers.push_back(shownIf(forces.Fa));
+    return answers;
+}
+
+} // namespace
+
 std::vector<std::string> answersOf(const CalcState& s, double designModule, Mode mode)
 {
     const auto& kept = s.results[static_cast<size_t>(mode)];
     const Quantities& q = kept ? kept->values : static_cast<const Quantities&>(s);
     switch (mode) {
-    case Mode::Transmission: {
-        std::vector<std::string> answers{shownNumber(designModule), shownNumber(q.m),
-                                         shownNumber(q.d),          shownNumber(q.d2),
-                                         shownNumber(q.da),         shownNumber(q.da2),
-                                         shownNumber(q.df),         shownNumber(q.df2),
-                                         shownNumber(q.aw),         shownNumber(q.bw1),
-                                         shownNumber(q.bw2),        shownNumber(q.sigmaF1),
-                                         shownNumber(q.sigmaF2),    shownNumber(q.sigmaH1),
-                                         shownNumber(q.sigmaH2),    kept ? kept->steelGrade : std::string()};
-        // The verdicts of contact, pinion and wheel bending, by key words
-        // that read the same in every language.
-        const std::vector<VerdictRow> verdicts = kept ? strengthVerdicts(q) : std::vector<VerdictRow>();
-        for (size_t i = 0; i < 3; ++i) {
-            if (i < verdicts.size()) {
-                const LoadWord word = verdicts[i].verdict.word;
-                answers.push_back(shownNumber(verdicts[i].verdict.delta));
-                answers.push_back(word == LoadWord::Overload  ? "overload"
-                                  : word == LoadWord::Reserve ? "reserve"
-                                                              : "normal");
-            } else {
-                answers.insert(answers.end(), 2, std::string());
-            }
-        }
-        const bool pair = kept && q.d > 0.0;
-        const MeshForces forces = pair ? meshForces(q.T1, q.d, q.beta) : MeshForces{};
-        const auto shownIf = [&](double value) { return pair ? shownNumber(value) : std::string(); };
-        answers.push_back(pair && q.Z1 > 0.0 ? shownNumber(q.Z2 / q.Z1) : std::string());
-        answers.push_back(shownIf(standardCentreDistance(q.aw)));
-        answers.push_back(shownIf(forces.Ft));
-        answers.push_back(shownIf(forces.Fr));
-        answers.push_back(shownIf(forces.Fa));
-        return answers;
-    }
+    case Mode::Transmission: return transmissionAnswers(q, kept, designModule);
     case Mode::Wheel: {
         const ScreenId sketch = wheelSketchScreen(q.da);
         const std::string design = sketch == ScreenId::vivod1   ? "solid"
