@@ -135,6 +135,37 @@ void HodRascheta::showSelfCheck(bool shown)
 // The rows as the session gives them: a heading for each mode and screen,
 // then each value line's symbol and formula, its field and its mark, and
 // under it, on a wrong line, the formula with the student's own values.
+// Row `n` of the self-check at line `at` of `grid`: the formula, the
+// student's field, the unit and the mark, and under them the student's
+// formula redone; `at` is left past them.
+QLineEdit* HodRascheta::addSelfCheckRow(QGridLayout& grid, int& at, int number, const SelfCheckRow& row)
+{
+    const QString n = QString::number(number);
+    QString formula = symbolHtml(qt(row.quantity));
+    if (!row.symbolic.empty())
+        formula += QStringLiteral(" = ") + symbolHtml(qt(row.symbolic));
+    formula += QStringLiteral(" =");
+    auto* symbol = new QLabel(formula, m_selfCheck);
+    symbol->setObjectName(QStringLiteral("Formula") + n);
+    symbol->setTextFormat(Qt::RichText);
+    auto* field = makeTextField(m_selfCheck, ("Self" + n.toStdString()).c_str());
+    field->setText(qt(row.typed));
+    field->setMaximumWidth(110);
+    symbol->setBuddy(field);
+    field->setAccessibleName(qt(plainSymbols(row.quantity) + (row.unit.empty() ? "" : ", " + row.unit)));
+    auto* unit = makeLabel(m_selfCheck, nullptr, qt(row.unit));
+    auto* mark = makeLabel(m_selfCheck, ("Mark" + n.toStdString()).c_str(), qt(row.markText));
+    auto* own = makeLabel(m_selfCheck, ("Own" + n.toStdString()).c_str(), qt(row.own));
+    own->setStyleSheet(QStringLiteral("color:#7a4b00"));
+    grid.addWidget(symbol, at, 0);
+    grid.addWidget(field, at, 1);
+    grid.addWidget(unit, at, 2);
+    grid.addWidget(mark, at++, 3);
+    grid.addWidget(own, at++, 0, 1, 4);
+    connect(field, &QLineEdit::returnPressed, this, &HodRascheta::checkSelf);
+    return field;
+}
+
 void HodRascheta::rebuildSelfCheck()
 {
     auto* area = static_cast<QScrollArea*>(m_views->widget(1));
@@ -169,29 +200,7 @@ void HodRascheta::rebuildSelfCheck()
             auto* title = new QLabel(QStringLiteral("<b>%1</b>").arg(qt(heading).toHtmlEscaped()), m_selfCheck);
             grid->addWidget(title, at++, 0, 1, 4);
         }
-        const QString n = QString::number(i + 1);
-        QString formula = symbolHtml(qt(row.quantity));
-        if (!row.symbolic.empty())
-            formula += QStringLiteral(" = ") + symbolHtml(qt(row.symbolic));
-        formula += QStringLiteral(" =");
-        auto* symbol = new QLabel(formula, m_selfCheck);
-        symbol->setObjectName(QStringLiteral("Formula") + n);
-        symbol->setTextFormat(Qt::RichText);
-        auto* field = makeTextField(m_selfCheck, ("Self" + n.toStdString()).c_str());
-        field->setText(qt(row.typed));
-        field->setMaximumWidth(110);
-        symbol->setBuddy(field);
-        field->setAccessibleName(qt(plainSymbols(row.quantity) + (row.unit.empty() ? "" : ", " + row.unit)));
-        auto* unit = makeLabel(m_selfCheck, nullptr, qt(row.unit));
-        auto* mark = makeLabel(m_selfCheck, ("Mark" + n.toStdString()).c_str(), qt(row.markText));
-        auto* own = makeLabel(m_selfCheck, ("Own" + n.toStdString()).c_str(), qt(row.own));
-        own->setStyleSheet(QStringLiteral("color:#7a4b00"));
-        grid->addWidget(symbol, at, 0);
-        grid->addWidget(field, at, 1);
-        grid->addWidget(unit, at, 2);
-        grid->addWidget(mark, at++, 3);
-        grid->addWidget(own, at++, 0, 1, 4);
-        connect(field, &QLineEdit::returnPressed, this, &HodRascheta::checkSelf);
+        QLineEdit* field = addSelfCheckRow(*grid, at, static_cast<int>(i) + 1, row);
         setTabOrder(previous, field);
         previous = field;
     }

@@ -10,6 +10,10 @@ class QStackedWidget;
 class QTextBrowser;
 class QWidget;
 
+namespace gear {
+struct SelfCheckRow;
+}
+
 namespace gear::ui {
 
 // "Ход расчёта": every formula of the last calculation of each mode with the
@@ -36,6 +40,7 @@ private:
     void openPrintDialog();
     void showSelfCheck(bool shown);
     void rebuildSelfCheck();
+    QLineEdit* addSelfCheckRow(QGridLayout& grid, int& at, int number, const SelfCheckRow& row);
     void checkSelf();
     void importSelfCheck();
 
