@@ -490,6 +490,71 @@ std::string_view actionName(ButtonAction action)
 
 // Every screen as the catalogue describes it, with its texts in the page's
 // language and its lists' numbers written with `separator`.
+// A screen's fields and options, each with its caption as the page shows it.
+val textsValue(const ScreenEntry& entry, const Translator& words, const std::string& separator)
+{
+    return arrayOf(entry.texts, [&](const TextInput& input) {
+        val t = val::object();
+        t.set("control", text(input.control));
+        t.set("label", text(input.label));
+        t.set("caption", text(translated(words, input.caption)));
+        t.set("items", arrayOf(listItems(input.items, separator), [](const std::string& item) { return text(item); }));
+        t.set("helixAngle", input.helixAngle);
+        t.set("muted", input.muted);
+        return t;
+    });
+}
+
+val optionsValue(const ScreenEntry& entry, const Translator& words)
+{
+    val options = val::array();
+    for (size_t i = 0; i < entry.options.size(); ++i) {
+        const OptionInput& option = entry.options[i];
+        val o = val::object();
+        o.set("control", text(option.control));
+        o.set("label", text(option.label));
+        o.set("caption", text(translated(words, option.caption)));
+        o.set("description", text(optionDescription(entry, i, words)));
+        options.call<void>("push", o);
+    }
+    return options;
+}
+
+// The texts a screen shows that nothing types: its table's cells, its
+// captions, its buttons and its displays.
+void setShownValues(val& screen, const ScreenEntry& entry, const Translator& words)
+{
+    screen.set("cells", arrayOf(entry.cells, [&](const TableCell& cell) {
+                   val c = val::object();
+                   c.set("control", text(cell.control));
+                   c.set("text", text(translated(words, cell.text)));
+                   c.set("row", cell.row);
+                   c.set("column", cell.column);
+                   c.set("rowSpan", cell.rowSpan);
+                   c.set("columnSpan", cell.columnSpan);
+                   return c;
+               }));
+    screen.set("captions", arrayOf(entry.captions, [&](const Caption& caption) {
+                   val c = val::object();
+                   c.set("control", text(caption.control));
+                   c.set("text", text(translated(words, caption.text)));
+                   return c;
+               }));
+    screen.set("buttons", arrayOf(entry.buttons, [&](const Button& button) {
+                   val b = val::object();
+                   b.set("control", text(button.control));
+                   b.set("caption", text(translated(words, button.caption)));
+                   b.set("action", text(actionName(button.action)));
+                   return b;
+               }));
+    screen.set("displays", arrayOf(entry.displays, [](const Display& display) { return text(display.control); }));
+    // The displays that are sentences, shown only when they say something.
+    std::vector<Display> notes;
+    std::copy_if(entry.displays.begin(), entry.displays.end(), std::back_inserter(notes),
+                 [](const Display& display) { return display.note != nullptr; });
+    screen.set("notes", arrayOf(notes, [](const Display& display) { return text(display.control); }));
+}
+
 val catalogue(const std::string& separator)
 {
     const Translator words = pageTranslator();
@@ -499,57 +564,9 @@ val catalogue(const std::string& separator)
         screen.set("layout", text(layoutName(entry.layout)));
         screen.set("title", text(screenTitle(entry.id, words)));
         screen.set("calculates", entry.ok != nullptr);
-        screen.set("texts", arrayOf(entry.texts, [&](const TextInput& input) {
-                       val t = val::object();
-                       t.set("control", text(input.control));
-                       t.set("label", text(input.label));
-                       t.set("caption", text(translated(words, input.caption)));
-                       t.set("items", arrayOf(listItems(input.items, separator),
-                                              [](const std::string& item) { return text(item); }));
-                       t.set("helixAngle", input.helixAngle);
-                       t.set("muted", input.muted);
-                       return t;
-                   }));
-        val options = val::array();
-        for (size_t i = 0; i < entry.options.size(); ++i) {
-            const OptionInput& option = entry.options[i];
-            val o = val::object();
-            o.set("control", text(option.control));
-            o.set("label", text(option.label));
-            o.set("caption", text(translated(words, option.caption)));
-            o.set("description", text(optionDescription(entry, i, words)));
-            options.call<void>("push", o);
-        }
-        screen.set("options", options);
-        screen.set("cells", arrayOf(entry.cells, [&](const TableCell& cell) {
-                       val c = val::object();
-                       c.set("control", text(cell.control));
-                       c.set("text", text(translated(words, cell.text)));
-                       c.set("row", cell.row);
-                       c.set("column", cell.column);
-                       c.set("rowSpan", cell.rowSpan);
-                       c.set("columnSpan", cell.columnSpan);
-                       return c;
-                   }));
-        screen.set("captions", arrayOf(entry.captions, [&](const Caption& caption) {
-                       val c = val::object();
-                       c.set("control", text(caption.control));
-                       c.set("text", text(translated(words, caption.text)));
-                       return c;
-                   }));
-        screen.set("buttons", arrayOf(entry.buttons, [&](const Button& button) {
-                       val b = val::object();
-                       b.set("control", text(button.control));
-                       b.set("caption", text(translated(words, button.caption)));
-                       b.set("action", text(actionName(button.action)));
-                       return b;
-                   }));
-        screen.set("displays", arrayOf(entry.displays, [](const Display& display) { return text(display.control); }));
-        // The displays that are sentences, shown only when they say something.
-        std::vector<Display> notes;
-        std::copy_if(entry.displays.begin(), entry.displays.end(), std::back_inserter(notes),
-                     [](const Display& display) { return display.note != nullptr; });
-        screen.set("notes", arrayOf(notes, [](const Display& display) { return text(display.control); }));
+        screen.set("texts", textsValue(entry, words, separator));
+        screen.set("options", optionsValue(entry, words));
+        setShownValues(screen, entry, words);
         screen.set("listControl", text(entry.listControl));
         screen.set("listCaption", text(translated(words, entry.listCaption)));
         return screen;
