@@ -394,7 +394,7 @@ describe('the page', () => {
     for (const right of widths.screens) assert.ok(right <= 360, `a screen reaches ${right} px`);
   });
 
-  test('is small and quick', async () => {
+  test('is small, and says how quick', async () => {
     const files = readdirSync(siteFolder);
     const gzipped = files.reduce((sum, file) => sum + gzipSync(readFileSync(`${siteFolder}/${file}`), { level: 9 }).length, 0);
     const page = await openPage(session);
@@ -439,9 +439,8 @@ describe('the page', () => {
       `drawing the pair ${pairDrawing.toFixed(1)} ms, the spoked wheel ${spokedDrawing.toFixed(1)} ms`);
     assert.ok(gzipped <= 250 * 1024, `${gzipped} bytes gzipped`);
     assert.ok(load.transfer <= 250 * 1024, `${load.transfer} bytes transferred`);
-    // Timing on a shared machine: the aims are 300 ms and 1 ms; these bounds
-    // only catch a page that got much slower.
-    assert.ok(load.ready <= 3000, `ready after ${load.ready} ms`);
-    assert.ok(okMs <= 5, `an Ok took ${okMs} ms`);
+    // The times are printed, not judged: a shared machine's timing is no
+    // test (tools/web.sh bench measures the first screen against a blank
+    // page in one run).
   });
 });
