@@ -7,27 +7,15 @@ import { execFileSync } from 'node:child_process';
 import { mkdtempSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { control, menu, ok, mark, openPage, startBrowser, type } from './tests/browser.mjs';
+import { designUpToModule, menu, ok, openPage, startBrowser, takeModuleAndSteel, type }
+  from './tests/browser.mjs';
 
 const folder = process.argv[2] ?? '.';
 const session = await startBrowser();
 
 async function designPass(page) {
-  await menu(page, 'mnuPer');
-  await mark(page, 'ATverd', 'Option5');
-  await ok(page, 'ATverd');
-  await mark(page, 'Czakalka2', 'Option3');
-  await ok(page, 'Czakalka2');
-  await mark(page, 'stal4', 'Option1');
-  await ok(page, 'stal4');
-  await type(page, 'Vvod2', 'Text1', '20');
-  await type(page, 'Vvod2', 'Text3', '100');
-  await type(page, 'Vvod2', 'Combo1', '4.0');
-  await ok(page, 'Vvod2');
-  await type(page, 'Vibor', 'Combo1', '2.5');
-  await ok(page, 'Vibor');
-  await control(page, 'okon', 'Combo1').selectOption({ index: 21 });
-  await ok(page, 'okon');
+  await designUpToModule(page, '4.0');
+  await takeModuleAndSteel(page, '2.5');
 }
 
 try {

@@ -213,30 +213,26 @@ val menu(Session& session, const std::string& command)
 }
 
 // What a screen was given: {choice, texts}.
-val ok(Session& session, const std::string& screen, const val& input)
+GivenInputs givenOf(const val& input)
 {
-    const std::optional<ScreenId> id = screenByName(screen);
-    if (!id)
-        return replyValue({});
     GivenInputs given;
     if (input["texts"].isArray())
         given.texts = emscripten::vecFromJSArray<std::string>(input["texts"]);
     if (input["choice"].isNumber())
         given.choice = input["choice"].as<int>();
-    return replyValue(session.ok(*id, given));
+    return given;
+}
+
+val ok(Session& session, const std::string& screen, const val& input)
+{
+    const std::optional<ScreenId> id = screenByName(screen);
+    return replyValue(id ? session.ok(*id, givenOf(input)) : Reply{});
 }
 
 val preview(Session& session, const std::string& screen, const val& input)
 {
     const std::optional<ScreenId> id = screenByName(screen);
-    if (!id)
-        return replyValue({});
-    GivenInputs given;
-    if (input["texts"].isArray())
-        given.texts = emscripten::vecFromJSArray<std::string>(input["texts"]);
-    if (input["choice"].isNumber())
-        given.choice = input["choice"].as<int>();
-    return replyValue(session.preview(*id, given));
+    return replyValue(id ? session.preview(*id, givenOf(input)) : Reply{});
 }
 
 val showDrawing(Session& session)

@@ -90,6 +90,36 @@ export async function type(page, screen, name, text) {
   await field.pressSequentially(text);
 }
 
+// «Передача» as a student walks it up to the module choice: «Цементация»
+// on both screens, «Сталь 18ХГТ», Z1 = 20, T = 100 and the ratio given;
+// `visit` is told of each screen as it opens.
+export async function designUpToModule(page, ratio, visit = async () => {}) {
+  await menu(page, 'mnuPer');
+  await visit('ATverd');
+  await mark(page, 'ATverd', 'Option5');
+  await ok(page, 'ATverd');
+  await mark(page, 'Czakalka2', 'Option3');
+  await ok(page, 'Czakalka2');
+  await mark(page, 'stal4', 'Option1');
+  await ok(page, 'stal4');
+  await visit('Vvod2');
+  await type(page, 'Vvod2', 'Text1', '20');
+  await type(page, 'Vvod2', 'Text3', '100');
+  await type(page, 'Vvod2', 'Combo1', ratio);
+  await ok(page, 'Vvod2');
+}
+
+// On from the module choice to the results: the module typed in the first
+// row, then the steel of row 21, «Сталь 18ХГТ».
+export async function takeModuleAndSteel(page, module, visit = async () => {}) {
+  await visit('Vibor');
+  await type(page, 'Vibor', 'Combo1', module);
+  await ok(page, 'Vibor');
+  await visit('okon');
+  await control(page, 'okon', 'Combo1').selectOption({ index: 21 });
+  await ok(page, 'okon');
+}
+
 export async function shown(page, screen) {
   return page.locator(`#${screen}`).isVisible();
 }

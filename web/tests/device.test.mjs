@@ -10,7 +10,8 @@ import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { catalogueOf } from '../../src/web/translations.mjs';
-import { control, mark, menu, ok, openPage, siteFolder, startBrowser, type } from './browser.mjs';
+import { control, designUpToModule, menu, ok, openPage, siteFolder, startBrowser, takeModuleAndSteel, type }
+  from './browser.mjs';
 
 const axeSource = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
 const english = JSON.parse(readFileSync(`${siteFolder}/gearwheel_en.json`, 'utf8'));
@@ -27,25 +28,8 @@ after(async () => {
 // screen a student stops at.
 async function designPass(page, visit) {
   await visit('start');
-  await menu(page, 'mnuPer');
-  await visit('ATverd');
-  await mark(page, 'ATverd', 'Option5');
-  await ok(page, 'ATverd');
-  await mark(page, 'Czakalka2', 'Option3');
-  await ok(page, 'Czakalka2');
-  await mark(page, 'stal4', 'Option1');
-  await ok(page, 'stal4');
-  await visit('Vvod2');
-  await type(page, 'Vvod2', 'Text1', '20');
-  await type(page, 'Vvod2', 'Text3', '100');
-  await type(page, 'Vvod2', 'Combo1', '4');
-  await ok(page, 'Vvod2');
-  await visit('Vibor');
-  await type(page, 'Vibor', 'Combo1', '2');
-  await ok(page, 'Vibor');
-  await visit('okon');
-  await control(page, 'okon', 'Combo1').selectOption({ index: 21 });
-  await ok(page, 'okon');
+  await designUpToModule(page, '4', visit);
+  await takeModuleAndSteel(page, '2', visit);
   await menu(page, 'mnuSteps');
   await visit('okonchanie with the walkthrough');
   await ok(page, 'okonchanie', 'Command1');

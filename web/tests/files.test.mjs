@@ -9,8 +9,8 @@ import assert from 'node:assert/strict';
 import { readFileSync, writeFileSync, mkdtempSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { control, coreRefusal, desktopShows, mark, menu, ok, openPage, sampleFiles, shown, startBrowser, type }
-  from './browser.mjs';
+import { control, coreRefusal, designUpToModule, desktopShows, mark, menu, ok, openPage, sampleFiles, shown, startBrowser,
+  takeModuleAndSteel, type } from './browser.mjs';
 
 const hardened = `${sampleFiles}/hardened.gear`;
 const wheelAndCheck = `${sampleFiles}/wheel_and_check.gear`;
@@ -38,21 +38,8 @@ async function wheelPass(page, tipDiameter) {
 }
 
 async function designPass(page) {
-  await menu(page, 'mnuPer');
-  await mark(page, 'ATverd', 'Option5');
-  await ok(page, 'ATverd');
-  await mark(page, 'Czakalka2', 'Option3');
-  await ok(page, 'Czakalka2');
-  await mark(page, 'stal4', 'Option1');
-  await ok(page, 'stal4');
-  await type(page, 'Vvod2', 'Text1', '20');
-  await type(page, 'Vvod2', 'Text3', '100');
-  await type(page, 'Vvod2', 'Combo1', '4.0');
-  await ok(page, 'Vvod2');
-  await type(page, 'Vibor', 'Combo1', '2.5');
-  await ok(page, 'Vibor');
-  await control(page, 'okon', 'Combo1').selectOption({ index: 21 });
-  await ok(page, 'okon');
+  await designUpToModule(page, '4.0');
+  await takeModuleAndSteel(page, '2.5');
 }
 
 async function checkPass(page) {

@@ -7,7 +7,8 @@ import { after, before, describe, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { readdirSync, readFileSync } from 'node:fs';
 import { gzipSync } from 'node:zlib';
-import { control, desktopShows, mark, menu, ok, openPage, shown, siteFolder, startBrowser, type } from './browser.mjs';
+import { control, designUpToModule, desktopShows, mark, menu, ok, openPage, shown, siteFolder, startBrowser, type }
+  from './browser.mjs';
 
 let session;
 const desktop = { '.': desktopShows('.'), ',': desktopShows(',') };
@@ -34,22 +35,6 @@ async function captions(page, expected) {
 function withoutPictures(expected) {
   return Object.fromEntries(Object.entries(expected)
     .filter(([key]) => key.split('.').length === 2 && !key.endsWith('.Image')));
-}
-
-// Передача up to the module choice: «Цементация», «Сталь 18ХГТ», Z1 = 20,
-// T = 100 and the ratio given.
-async function designUpToModule(page, ratio) {
-  await menu(page, 'mnuPer');
-  await mark(page, 'ATverd', 'Option5');
-  await ok(page, 'ATverd');
-  await mark(page, 'Czakalka2', 'Option3');
-  await ok(page, 'Czakalka2');
-  await mark(page, 'stal4', 'Option1');
-  await ok(page, 'stal4');
-  await type(page, 'Vvod2', 'Text1', '20');
-  await type(page, 'Vvod2', 'Text3', '100');
-  await type(page, 'Vvod2', 'Combo1', ratio);
-  await ok(page, 'Vvod2');
 }
 
 async function finishDesign(page, row1, row2) {
