@@ -679,6 +679,20 @@ TEST(Legibility, RoughnessSignsAreClosedTriangles)
     EXPECT_GE(signs, 3);
 }
 
+// What a drawing covers holds every circle whole: the front view's tip
+// circle decides where a sheet's margins fall.
+TEST(Legibility, ExtentsHoldEveryCircleWhole)
+{
+    Drawing d;
+    d.circles.push_back({Layer::Outline, {10, 20}, 5});
+    d.circles.push_back({Layer::Centre, {-30, 0}, 2});
+    const Box box = d.extents();
+    EXPECT_EQ(box.left, -32);
+    EXPECT_EQ(box.right, 15);
+    EXPECT_EQ(box.top, -2);
+    EXPECT_EQ(box.bottom, 25);
+}
+
 // Every coordinate a writer or painter gets is a number.
 void expectFinite(const Drawing& d)
 {

@@ -309,6 +309,7 @@ TEST(Session, ARefusalNamesTheFieldItIsAbout)
     Session page(".");
     page.menu("mnuKol");
     EXPECT_EQ(page.ok(ScreenId::Vvod, {0, {"40", "", "90", "84", "20", "40"}}).messageField, "Text4");
+    EXPECT_EQ(page.ok(ScreenId::Vvod, {0, {"40", "", "0", "84", "20", "40"}}).messageField, "Text4") << "no shaft";
     EXPECT_EQ(page.ok(ScreenId::Vvod, {0, {"40", "", "30", "84", "20", "40"}}).messageField, "");
     EXPECT_EQ(page.ok(ScreenId::Vibor, {0, {"", "x"}}).messageField, "Combo2");
     // What no one field holds names none.
