@@ -90,10 +90,8 @@ export async function type(page, screen, name, text) {
   await field.pressSequentially(text);
 }
 
-// «Передача» as a student walks it up to the module choice: «Цементация»
-// on both screens, «Сталь 18ХГТ», Z1 = 20, T = 100 and the ratio given;
-// `visit` is told of each screen as it opens.
-export async function designUpToModule(page, ratio, visit = async () => {}) {
+// «Передача» up to its input screen, nothing typed there yet.
+export async function toDesignInput(page, visit = async () => {}) {
   await menu(page, 'mnuPer');
   await visit('ATverd');
   await mark(page, 'ATverd', 'Option5');
@@ -103,6 +101,13 @@ export async function designUpToModule(page, ratio, visit = async () => {}) {
   await mark(page, 'stal4', 'Option1');
   await ok(page, 'stal4');
   await visit('Vvod2');
+}
+
+// «Передача» as a student walks it up to the module choice: «Цементация»
+// on both screens, «Сталь 18ХГТ», Z1 = 20, T = 100 and the ratio given;
+// `visit` is told of each screen as it opens.
+export async function designUpToModule(page, ratio, visit = async () => {}) {
+  await toDesignInput(page, visit);
   await type(page, 'Vvod2', 'Text1', '20');
   await type(page, 'Vvod2', 'Text3', '100');
   await type(page, 'Vvod2', 'Combo1', ratio);

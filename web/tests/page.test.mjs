@@ -7,8 +7,8 @@ import { after, before, describe, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { readdirSync, readFileSync } from 'node:fs';
 import { gzipSync } from 'node:zlib';
-import { control, designUpToModule, desktopShows, mark, menu, ok, openPage, shown, siteFolder, startBrowser, type }
-  from './browser.mjs';
+import { control, designUpToModule, desktopShows, mark, menu, ok, openPage, shown, siteFolder, startBrowser, toDesignInput,
+  type } from './browser.mjs';
 
 let session;
 const desktop = { '.': desktopShows('.'), ',': desktopShows(',') };
@@ -240,13 +240,7 @@ describe('the page', () => {
 
   test('refuses what it cannot use, in a dialog, and changes nothing', async () => {
     const page = await openPage(session);
-    await menu(page, 'mnuPer');
-    await mark(page, 'ATverd', 'Option5');
-    await ok(page, 'ATverd');
-    await mark(page, 'Czakalka2', 'Option3');
-    await ok(page, 'Czakalka2');
-    await mark(page, 'stal4', 'Option1');
-    await ok(page, 'stal4');
+    await toDesignInput(page);
     await type(page, 'Vvod2', 'Text3', '100');
     await type(page, 'Vvod2', 'Combo1', '4.0');
     const beeps = async () => Number(await page.evaluate(() => document.body.dataset.beeps ?? 0));
