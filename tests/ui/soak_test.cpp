@@ -325,7 +325,7 @@ TEST_P(RandomSession, LeavesTheProgramSound)
     EXPECT_GE(soak.screensReached(), 18U) << "seed " << GetParam() << " never reached " << soak.screensMissed();
 }
 
-INSTANTIATE_TEST_SUITE_P(Seeds, RandomSession, testing::Values(1u, 2u, 3u, 4u),
+INSTANTIATE_TEST_SUITE_P(Seeds, RandomSession, testing::Values(1u, 2u),
                          [](const testing::TestParamInfo<unsigned>& info) {
                              return "seed" + std::to_string(info.param);
                          });
