@@ -31,14 +31,21 @@ int main(int argc, char* argv[])
         if (parser.isSet(options->help))
             parser.showHelp();
     }
+    // The note needs fonts and a painter but no window: it is written on a
+    // machine with no display too.
+    const bool report = parser.isSet(options->report);
+    if (report && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
 
     QApplication app(argc, argv);
     // Wayland finds the menu entry, and with it the icon, by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral(GEAR_APP_ID));
     gear::ui::setUpApplication(app);
     parser.process(app);
-    if (parser.positionalArguments().size() > 1)
+    if (parser.positionalArguments().size() > (report ? 0 : 1))
         parser.showHelp(1);
+    if (report)
+        return gear::ui::writeReportCommand(parser, *options);
     gear::ui::Program program;
     QObject::connect(&program.mainWindow(), &gear::ui::Nachalo::exitConfirmed, &app, &QApplication::quit,
                      Qt::QueuedConnection);

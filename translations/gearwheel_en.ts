@@ -624,6 +624,30 @@
         <source>Файл расчёта (.gear), который нужно открыть.</source>
         <translation>A calculation file (.gear) to open.</translation>
     </message>
+    <message>
+        <source>Записать отчёт (пояснительную записку) по файлу расчёта, без окна.</source>
+        <translation>Write the calculation note of a calculation file, with no window.</translation>
+    </message>
+    <message>
+        <source>Файл отчёта: .pdf или .odt.</source>
+        <translation>The note&apos;s file: .pdf or .odt.</translation>
+    </message>
+    <message>
+        <source>Студент — для титульного листа и основной надписи.</source>
+        <translation>The student, for the title page and the title block.</translation>
+    </message>
+    <message>
+        <source>Группа студента.</source>
+        <translation>The student&apos;s group.</translation>
+    </message>
+    <message>
+        <source>Вариант; без него — записанный в файле.</source>
+        <translation>The variant; without it, the one the file records.</translation>
+    </message>
+    <message>
+        <source>отчёт записывается в файл .pdf или .odt: --report ФАЙЛ.gear -o ОТЧЁТ.pdf</source>
+        <translation>the note is written to a .pdf or .odt file: --report FILE.gear -o NOTE.pdf</translation>
+    </message>
 </context>
 <context>
     <name>gear::ui::DrawingExport</name>

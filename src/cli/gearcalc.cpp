@@ -44,6 +44,7 @@ constexpr int kUnusable = 2;
 constexpr const char* kUsageRussian = R"(Использование: gearcalc [--steps] [--json] [--] ФАЙЛ.gear
                gearcalc --variants СПИСОК.csv [--output ОТВЕТЫ.csv] [--steps ПАПКА] [--quiz ТЕСТ.xml]
                gearcalc --grade СПИСОК.csv ФАЙЛ.gear… [--output ОЦЕНКИ.csv]
+               gearcalc --report ФАЙЛ.gear -o ОТЧЁТ.pdf|ОТЧЁТ.odt [--author ИМЯ] [--group ГРУППА] [--variant ВАРИАНТ]
                gearcalc --version | --help
 
 Пересчитывает файл расчёта зубчатой передачи (.gear), сохранённый программой
@@ -63,6 +64,10 @@ gearwheel, и выводит таблицы исходных данных и р�
 ошибок). Файл с результатами, исправленными вручную, отмечается, а не
 оценивается.
 
+С --report пишет пояснительную записку по файлу расчёта, как «Файл → Отчёт
+(PDF)…» программы gearwheel (её и запускает, без окна): PDF или OpenDocument —
+по расширению имени.
+
 Код возврата: 0 — всё рассчитано; 1 — файл или строка списка отклонены;
 2 — командную строку, файл или запись нельзя использовать.
 )";
@@ -70,6 +75,7 @@ gearwheel, и выводит таблицы исходных данных и р�
 constexpr const char* kUsageEnglish = R"(Usage: gearcalc [--steps] [--json] [--] FILE.gear
        gearcalc --variants LIST.csv [--output ANSWERS.csv] [--steps DIR] [--quiz QUIZ.xml]
        gearcalc --grade LIST.csv FILE.gear… [--output MARKS.csv]
+       gearcalc --report FILE.gear -o NOTE.pdf|NOTE.odt [--author NAME] [--group GROUP] [--variant VARIANT]
        gearcalc --version | --help
 
 Recomputes a gear calculation file (.gear) saved by gearwheel and prints its
@@ -88,6 +94,10 @@ With --grade, marks a group's files: each file is compared with the variant
 of the list it records, line by line of the walkthrough; writes a CSV of
 marks (to standard output or --output) and a summary by step (to standard
 error). A file whose results were edited by hand is flagged, not marked.
+
+With --report, writes the calculation note of a file as gearwheel's «File →
+Report (PDF)…» does (it runs gearwheel, with no window): PDF or OpenDocument,
+by the name's suffix.
 
 Exit status: 0 when everything was computed, 1 when the file or a row was
 refused, 2 when the command line, a file or a write could not be used.
@@ -488,6 +498,36 @@ int gradeGroup(const std::string& listPath, const std::vector<std::string>& path
     return allMarked && marks.listRows.empty() ? kDone : kRefused;
 }
 
+// The note is laid out by the desktop program's own report, so that the
+// window and the command line give the same note while gearcalc needs no Qt:
+// gearcalc hands its command line to the gearwheel installed beside it.
+int writeReport(const std::vector<std::string>& args)
+{
+#ifdef GEAR_POSIX
+    std::error_code unknown;
+    const std::filesystem::path self = std::filesystem::canonical("/proc/self/exe", unknown);
+    const std::filesystem::path desktop = self.parent_path() / "gearwheel";
+    if (unknown || !std::filesystem::is_regular_file(desktop, unknown)) {
+        std::cerr << "gearcalc: отчёт составляет программа gearwheel, а рядом с gearcalc её нет"
+                  << (unknown ? "" : " (" + desktop.string() + ")") << ".\n";
+        return kUnusable;
+    }
+    std::vector<std::string> line{desktop.string()};
+    line.insert(line.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (std::string& arg : line)
+        argv.push_back(arg.data());
+    argv.push_back(nullptr);
+    std::cout.flush();
+    execv(argv.front(), argv.data());
+    std::cerr << "gearcalc: не удаётся запустить " << desktop.string() << reason() << '\n';
+#else
+    (void)args;
+    std::cerr << "gearcalc: отчёт здесь не составить; его пишет «Файл → Отчёт (PDF)…» программы gearwheel.\n";
+#endif
+    return kUnusable;
+}
+
 struct Arguments {
     bool steps = false;
     bool json = false;
@@ -556,6 +596,9 @@ std::optional<int> readArguments(const std::vector<std::string>& args, Arguments
 
 int run(const std::vector<std::string>& args)
 {
+    const auto optionsEnd = std::find(args.begin(), args.end(), "--");
+    if (std::find(args.begin(), optionsEnd, "--report") != optionsEnd)
+        return writeReport(args);
     Arguments a;
     if (const std::optional<int> answered = readArguments(args, a))
         return *answered;

@@ -53,30 +53,42 @@ void CalculationDocument::warn(const QString& text)
     m_screens.refuse(m_window, text);
 }
 
-bool CalculationDocument::open(const QString& path)
+std::optional<QByteArray> CalculationDocument::read(const QString& path, QString& failure)
 {
     // Only a regular file is read: a named pipe would hold the window until
     // something writes into it, a device such as /dev/zero never ends.
     const QFileInfo info(path);
     if (info.exists() && !info.isFile()) {
-        warn(info.isDir()
-                 ? tr("«%1» не открыт: это папка, а не файл.").arg(QDir::toNativeSeparators(path))
-                 : tr("Файл «%1» не открыт: это не обычный файл, а канал, устройство или сокет.").arg(fileName(path)));
-        return false;
+        failure =
+            info.isDir()
+                ? tr("«%1» не открыт: это папка, а не файл.").arg(QDir::toNativeSeparators(path))
+                : tr("Файл «%1» не открыт: это не обычный файл, а канал, устройство или сокет.").arg(fileName(path));
+        return std::nullopt;
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        warn(tr("Файл «%1» не открыт: %2.").arg(fileName(path), file.errorString()));
-        return false;
+        failure = tr("Файл «%1» не открыт: %2.").arg(fileName(path), file.errorString());
+        return std::nullopt;
     }
     // One byte past the limit tells a file that is too large.
-    const QByteArray bytes = file.read(static_cast<qint64>(kMaxCalculationFileSize) + 1);
+    QByteArray bytes = file.read(static_cast<qint64>(kMaxCalculationFileSize) + 1);
     if (file.error() != QFileDevice::NoError) {
-        warn(tr("Файл «%1» не прочитан: %2.").arg(fileName(path), file.errorString()));
+        failure = tr("Файл «%1» не прочитан: %2.").arg(fileName(path), file.errorString());
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+bool CalculationDocument::open(const QString& path)
+{
+    QString failure;
+    const std::optional<QByteArray> bytes = read(path, failure);
+    if (!bytes) {
+        warn(failure);
         return false;
     }
     const Reply reply = m_screens.session().open(
-        utf8(fileName(path)), std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+        utf8(fileName(path)), std::string_view(bytes->constData(), static_cast<size_t>(bytes->size())));
     m_screens.apply(reply, m_window);
     if (reply.refused())
         return false;

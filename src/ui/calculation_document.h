@@ -3,10 +3,12 @@
 
 #include "file/calculation_file.h"
 
+#include <QByteArray>
 #include <QObject>
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 class QWidget;
 
@@ -31,6 +33,9 @@ public:
     // used is refused in a message box and the work on screen stays as it
     // was. True when it opened.
     bool open(const QString& path);
+    // A calculation file's bytes, up to one past the largest a calculation
+    // may be; nothing, with the reason in `failure`, when it cannot be read.
+    static std::optional<QByteArray> read(const QString& path, QString& failure);
     // Saves into the file given, atomically; a failure is said in a message
     // box and leaves the work marked unsaved. True when it saved.
     bool saveAs(const QString& path);
