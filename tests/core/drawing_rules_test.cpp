@@ -147,7 +147,13 @@ TEST(Keyway, IsTheRowOfGost23360WhoseRangeHoldsTheShaft)
           KeyCase{38, 10, 8, 3.3, 0.2}, KeyCase{40, 12, 8, 3.3, 0.2}, KeyCase{44, 12, 8, 3.3, 0.2},
           KeyCase{45, 14, 9, 3.8, 0.2}, KeyCase{50, 14, 9, 3.8, 0.2}, KeyCase{52, 16, 10, 4.3, 0.2},
           KeyCase{130, 32, 18, 7.4, 0.2}, KeyCase{140, 36, 20, 8.4, 0.3}, KeyCase{500, 100, 50, 19.5, 0.3},
-          KeyCase{501, 0, 0, 0, 0}, KeyCase{nan, 0, 0, 0, 0}, KeyCase{-30, 0, 0, 0, 0}}) {
+          KeyCase{501, 0, 0, 0, 0}, KeyCase{nan, 0, 0, 0, 0}, KeyCase{-30, 0, 0, 0, 0},
+          // and within each of the other rows, as the standard prints them
+          KeyCase{9, 3, 3, 1.4, 0.1}, KeyCase{11, 4, 4, 1.8, 0.1}, KeyCase{60, 18, 11, 4.4, 0.2},
+          KeyCase{70, 20, 12, 4.9, 0.2}, KeyCase{80, 22, 14, 5.4, 0.2}, KeyCase{90, 25, 14, 5.4, 0.2},
+          KeyCase{100, 28, 16, 6.4, 0.2}, KeyCase{160, 40, 22, 9.4, 0.3}, KeyCase{180, 45, 25, 10.4, 0.3},
+          KeyCase{210, 50, 28, 11.4, 0.3}, KeyCase{240, 56, 32, 12.4, 0.3}, KeyCase{280, 63, 32, 12.4, 0.3},
+          KeyCase{300, 70, 36, 14.4, 0.3}, KeyCase{350, 80, 40, 15.4, 0.3}, KeyCase{400, 90, 45, 17.4, 0.3}}) {
         const std::optional<Keyway> key = keywayFor(c.shaft);
         SCOPED_TRACE(c.shaft);
         if (c.b == 0) {

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "file/conclusions.h"
+#include "geometry/annotation_layout.h"
 #include "geometry/drawing_rules.h"
 #include "geometry/dxf_writer.h"
 #include "geometry/gear_outline.h"
@@ -298,6 +299,34 @@ TEST(TransmissionDrawing, CarriesThePinionsAndTheWheelsMainDimensions)
         ASSERT_EQ(a->measured.size(), 2U) << symbol;
         EXPECT_NEAR(std::hypot(a->measured[1].x - a->measured[0].x, a->measured[1].y - a->measured[0].y), value, 1e-9)
             << symbol;
+    }
+    // The tips, roots and widths are measured between points of the gears
+    // drawn: their corners, past the chamfers, seen or hidden.
+    const auto offOutline = [&](Point p) {
+        double nearest = std::numeric_limits<double>::infinity();
+        const auto segment = [&](Point a, Point b) {
+            const double dx = b.x - a.x, dy = b.y - a.y;
+            const double t =
+                std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / std::max(dx * dx + dy * dy, 1e-300), 0.0, 1.0);
+            nearest = std::min(nearest, std::hypot(a.x + t * dx - p.x, a.y + t * dy - p.y));
+        };
+        for (const Polyline& line : d->lines) {
+            if (line.layer != Layer::Outline && line.layer != Layer::Hidden)
+                continue;
+            for (size_t i = 0; i + 1 < line.points.size(); ++i)
+                segment(line.points[i], line.points[i + 1]);
+        }
+        for (const Section& section : d->sections) {
+            for (const std::vector<Point>& contour : section.contours) {
+                for (size_t i = 0; i < contour.size(); ++i)
+                    segment(contour[i], contour[(i + 1) % contour.size()]);
+            }
+        }
+        return nearest;
+    };
+    for (const char* symbol : {"da1", "da2", "df1", "df2", "bw1", "bw2"}) {
+        for (const Point& p : d->find(symbol)->measured)
+            EXPECT_LT(offOutline(p), 1e-6) << symbol << " at " << p.x << ", " << p.y;
     }
     // The wheel's tip behind the pinion's teeth in the mesh is hidden.
     bool hidden = false;
@@ -613,6 +642,29 @@ TEST(Legibility, DimensionsWithRoomStandOnTheirLines)
         for (const Annotation& a : d->annotations) {
             if (a.dimensionLine)
                 EXPECT_FALSE(a.leader) << da << ' ' << a.text.content;
+        }
+    }
+}
+
+// A dimension with no free place anywhere still stands, forced, at the
+// nearest place; unforced it is left out and says so.
+TEST(Legibility, ADimensionWithNoFreePlaceIsForcedToTheNearest)
+{
+    const Translator untranslated;
+    for (const bool force : {true, false}) {
+        Drawing d;
+        detail::Layout lay(d, 1, ",", untranslated);
+        lay.setWorking(true);
+        lay.outline({{0, 0}, {20, 0}, {20, 10}, {0, 10}}, true);
+        // A line through every place to the right of the part.
+        lay.outline({{20, 5}, {1000, 5}}, false);
+        const bool free = lay.outside("da", 10, {20, 0}, {20, 10}, detail::Side::Right, 20, force);
+        SCOPED_TRACE(force ? "forced" : "not forced");
+        EXPECT_FALSE(free);
+        ASSERT_EQ(d.annotations.size(), force ? 1U : 0U);
+        if (force) {
+            ASSERT_TRUE(d.annotations[0].dimensionLine);
+            EXPECT_DOUBLE_EQ(d.annotations[0].dimensionLine->a.x, 20 + kFirstDimensionOffset);
         }
     }
 }
@@ -1045,6 +1097,31 @@ TEST(Sections, SpokesCutLengthwiseAreNotHatched)
     const Segment across{{-v.C, -r}, {v.C, -r}};
     for (const Segment& line : section.hatching)
         EXPECT_FALSE(segmentsCross(across, line, 0));
+}
+
+// Every line of form 1 is drawn, and drawn inside its 185 × 55 mm in the
+// frame's bottom right corner, whatever the sheet and its scale.
+TEST(PaperScale, TheTitleBlocksLinesStayInItsCornerOfTheFrame)
+{
+    const TitleForm& form = titleForm1();
+    for (const std::optional<Drawing>& d :
+         {modeDrawing(wheel(105, 20, 30), Mode::Wheel, paper()), modeDrawing(wheel(840, 20, 30), Mode::Wheel, paper()),
+          modeDrawing(designedPair(), Mode::Transmission, paper())}) {
+        ASSERT_TRUE(d);
+        SCOPED_TRACE(d->sheetName + " " + d->scaleText);
+        const double k = d->scale;
+        const double slack = 1e-6 * k;
+        const Box block{d->sheet.right - (kFrameOther + form.width) * k - slack,
+                        d->sheet.bottom - (kFrameOther + form.height) * k - slack,
+                        d->sheet.right - kFrameOther * k + slack, d->sheet.bottom - kFrameOther * k + slack};
+        size_t inside = 0;
+        for (const Polyline& line : d->lines) {
+            inside += std::all_of(line.points.begin(), line.points.end(), [&](const Point& p) {
+                return p.x >= block.left && p.x <= block.right && p.y >= block.top && p.y <= block.bottom;
+            });
+        }
+        EXPECT_EQ(inside, form.lines.size());
+    }
 }
 
 TEST(PaperScale, AWheelLargerThanA3GoesToTheFirstStandardReductionThatFits)

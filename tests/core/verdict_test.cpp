@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "geometry/mesh_checks.h"
+#include "geometry/pair_checks.h"
 #include "geometry/standard_series.h"
 #include "shell/angle.h"
 #include "strength/strength_verdict.h"
@@ -37,6 +38,26 @@ TEST(LoadWords, AtAndJustBeyondTheLimits)
     EXPECT_DOUBLE_EQ(verdictOf(510, 600)->delta, -15);
     EXPECT_FALSE(verdictOf(100, 0).has_value());
     EXPECT_FALSE(verdictOf(NAN, 100).has_value());
+}
+
+// Each word's sentence says what to do about it, and only that word's does.
+TEST(LoadWords, SentenceAdvisesOnlyWhatTheWordCallsFor)
+{
+    const char* larger = "возьмите больший модуль";
+    const char* smaller = "может хватить меньшего модуля";
+    const struct {
+        double sigma;
+        const char* word;
+        const char* advice;
+    } cases[] = {{160, "перегрузка", larger}, {100, "норма", nullptr}, {60, "запас", smaller}};
+    for (const auto& c : cases) {
+        const VerdictRow row{"contact", "σH", Message::verbatim("Контактная прочность"), *verdictOf(c.sigma, 100)};
+        const std::string sentence = verdictSentence(row).text();
+        SCOPED_TRACE(sentence);
+        EXPECT_NE(sentence.find(c.word), std::string::npos);
+        for (const char* advice : {larger, smaller})
+            EXPECT_EQ(sentence.find(advice) != std::string::npos, advice == c.advice) << advice;
+    }
 }
 
 struct SteelCase {
