@@ -1,14 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "driver.h"
 
+#include "ui/calculation_document.h"
+#include "ui/number_display.h"
+
 #include <QComboBox>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLocale>
 #include <QMessageBox>
+#include <QProcess>
 #include <QRadioButton>
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 
 namespace gear::test {
 namespace {
@@ -353,6 +361,68 @@ TEST(Captions, UseTheRegionalDecimalSeparator)
     wheelPass(app, "105", "2.5");
     EXPECT_EQ(app.caption("vivod1", "Label6"), QStringLiteral("93,75"));
     QLocale::setDefault(QLocale::c());
+}
+
+// The course's worked passes as the native core works them out for the
+// page's tests (tests/web/worked_numbers, which drives the core's functions
+// directly): typed into the desktop with key events, each shows the same
+// numbers and saves the same file, byte for byte. The page is held to the
+// same passes, and gearcalc reads that file in its own tests.
+TEST(WorkedPasses, TheDesktopShowsAndSavesWhatTheNativeCoreWorksOut)
+{
+    QProcess native;
+    native.start(QStringLiteral(GEAR_WORKED_NUMBERS), {QString::fromStdString(ui::decimalSeparator())});
+    ASSERT_TRUE(native.waitForFinished(60000));
+    ASSERT_EQ(native.exitCode(), 0) << native.readAllStandardError().toStdString();
+    const QJsonObject worked = QJsonDocument::fromJson(native.readAllStandardOutput()).object();
+    const auto designed = [](const char* ratio, const char* module, const char* secondRow) {
+        return [=](Driver& app) {
+            app.toCarburisedDesign();
+            app.type("Vvod2", "Text1", QStringLiteral("20"));
+            app.type("Vvod2", "Text3", QStringLiteral("100"));
+            app.type("Vvod2", "Combo1", QString::fromLatin1(ratio));
+            app.pressEnter("Vvod2", "Text3");
+            app.type("Vibor", "Combo1", QString::fromLatin1(module));
+            app.type("Vibor", "Combo2", QString::fromLatin1(secondRow));
+            app.click("Vibor", "Command1");
+            app.chooseItem("okon", "Combo1", 21);
+            app.click("okon", "Command1");
+        };
+    };
+    const std::pair<const char*, std::function<void(Driver&)>> passes[] = {
+        {"transmission", [](Driver& app) { app.toHardenedResults(); }},
+        {"typedRatio", designed("3", "2.5", "")},
+        {"typedModule", designed("4.0", "", "5")},
+        {"wheel", [](Driver& app) { app.sizeWheel("105", "2.5"); }},
+        {"discWheel", [](Driver& app) { app.sizeWheel("420", "10.0"); }},
+        {"spokedWheel", [](Driver& app) { app.sizeWheel("840", "20.0"); }},
+        {"check", [](Driver& app) { checkPass(app, "Option2", "Option2", "Option1"); }},
+    };
+    QTemporaryDir folder;
+    for (const auto& [name, walk] : passes) {
+        SCOPED_TRACE(name);
+        const QJsonObject expected = worked.value(QLatin1String(name)).toObject();
+        ASSERT_FALSE(expected.isEmpty());
+        Driver app;
+        walk(app);
+        int compared = 0;
+        for (auto it = expected.begin(); it != expected.end(); ++it) {
+            // "screen.LabelN"; the pictures' keys say which picture and what
+            // its drawing writes, which the drawing tests compare.
+            const QStringList key = it.key().split(QLatin1Char('.'));
+            if (key.size() != 2 || key[1].startsWith(QLatin1String("Image")))
+                continue;
+            EXPECT_EQ(app.caption(key[0].toLatin1().constData(), key[1].toLatin1().constData()), it.value().toString())
+                << it.key().toStdString();
+            ++compared;
+        }
+        EXPECT_GT(compared, 0);
+        const QString path = folder.filePath(QLatin1String(name) + QStringLiteral(".gear"));
+        ASSERT_TRUE(app.program().mainWindow().document().saveAs(path));
+        QFile saved(path);
+        ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+        EXPECT_EQ(QString::fromUtf8(saved.readAll()), expected.value(QStringLiteral("file")).toString());
+    }
 }
 
 } // namespace
