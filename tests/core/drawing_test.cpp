@@ -23,6 +23,7 @@
 #include <limits>
 #include <map>
 #include <numbers>
+#include <regex>
 #include <sstream>
 #include <string_view>
 #include <vector>
@@ -1192,6 +1193,48 @@ TEST(Writers, DxfTextsHaveTheStandardSizesOfCapitals)
         EXPECT_NEAR(mm, nearest, 0.02 * nearest) << value;
     }
     EXPECT_GT(texts, 20);
+}
+
+// A text stands on its baseline with the middle of its capitals (0.72 of
+// its height) at its centre, in the SVG and in the DXF alike, upright or
+// turned.
+TEST(Writers, PutATextsCapitalsAroundItsCentre)
+{
+    Drawing d;
+    d.sheet = {0, 0, 200, 150};
+    d.texts.push_back({"A", {50, 40}, 5, 20, false, Layer::Thin});
+    d.texts.push_back({"B", {100, 60}, 5, 20, true, Layer::Thin});
+    std::map<std::string, double> at; // DXF group code -> value, of the text last read
+    std::vector<std::map<std::string, double>> texts;
+    std::istringstream dxf(drawingDxf(d));
+    bool inText = false;
+    for (std::string code, value; std::getline(dxf, code) && std::getline(dxf, value);) {
+        code.erase(0, code.find_first_not_of(' '));
+        if (code == "0") {
+            if (inText)
+                texts.push_back(at);
+            inText = value == "TEXT";
+            at.clear();
+        } else if (inText && (code == "10" || code == "20" || code == "11" || code == "21")) {
+            at[code] = numberFromText(value);
+        }
+    }
+    ASSERT_EQ(texts.size(), 2U);
+    const double capitalsMiddle = 0.72 * 5 / 2;
+    // Upright: the baseline under the centre, y downwards on the sheet and
+    // upwards in the DXF.
+    EXPECT_NEAR(-texts[0]["20"] - 40, capitalsMiddle, 0.1 * capitalsMiddle);
+    EXPECT_DOUBLE_EQ(texts[0]["21"], texts[0]["20"]);
+    EXPECT_DOUBLE_EQ((texts[0]["10"] + texts[0]["11"]) / 2, 50);
+    // Turned a quarter left: the baseline to the right of the centre.
+    EXPECT_NEAR(texts[1]["10"] - 100, capitalsMiddle, 0.1 * capitalsMiddle);
+    EXPECT_DOUBLE_EQ(texts[1]["11"], texts[1]["10"]);
+    EXPECT_DOUBLE_EQ(-(texts[1]["20"] + texts[1]["21"]) / 2, 60);
+    // The SVG's baseline is the DXF's.
+    const std::string svg = drawingSvg(d);
+    std::smatch y;
+    ASSERT_TRUE(std::regex_search(svg, y, std::regex(" y=\"([-0-9.]+)\"[^>]*>A<")));
+    EXPECT_NEAR(numberFromText(y[1].str()), -texts[0]["20"], 1e-6);
 }
 
 // A hidden or a centre line is broken the same in every program: the DXF

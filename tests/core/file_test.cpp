@@ -624,6 +624,22 @@ TEST(OlderFile, WhoseInputsAreNowRefusedOpensWithWhatWasTypedAndSaysWhy)
     EXPECT_EQ(calculationOf(opened.state).steps, fewTeeth) << "every typed text is kept";
 }
 
+// Version 1 left the load factors out where they were the set's 0.8; a file
+// of it that gives them keeps them and hears nothing of the 0.8.
+TEST(OlderFile, LoadFactorsTheFileGivesAreNotSaidToBeRaised)
+{
+    const char* raised = "равны 1, а не 0.8";
+    for (const char* defaults :
+         {"", "\"defaults\": {\"kfb\": 1.2}, ", "\"defaults\": {\"kfb\": 1.2, \"khb\": 1.1}, "}) {
+        std::string text = asVersionOne(saveCalculation(worked(kSoftDesign)).text, {{"sigmaH2", "111.1"}});
+        text.replace(text.find("\"version\": 1,"), 13, std::string("\"version\": 1, ") + defaults);
+        const OpenedCalculation opened = openCalculation(text);
+        ASSERT_FALSE(opened.refused()) << opened.refusal;
+        const bool both = std::string(defaults).find("khb") != std::string::npos;
+        EXPECT_EQ(noticeText(opened.notice).find(raised) == std::string::npos, both) << defaults;
+    }
+}
+
 TEST(OlderFile, ALoadFactorBelowOneIsRaisedToOneAndSaid)
 {
     for (const char* version : {"1", "2"}) {

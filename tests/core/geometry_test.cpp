@@ -306,6 +306,20 @@ INSTANTIATE_TEST_SUITE_P(
                         info.index);
     });
 
+// The shaft must be thinner than the root circle (df = 93.75 at m = 2.5):
+// as thick is refused, a hair thinner is not refused for it.
+TEST(WheelMode, AShaftAsThickAsTheRootCircleIsRefused)
+{
+    for (const auto& [shaft, refused] : {std::pair{"93.75", true}, std::pair{"93.7", false}}) {
+        CalcState s = startUpState();
+        chooseWheelMode(s);
+        ASSERT_FALSE(enterWheel(s, {"40", "", shaft, "105", "20", "77"}).refused()) << shaft;
+        const Outcome choice = chooseModule(s, "2.5", "");
+        EXPECT_EQ(choice.refusal.text().find("не помещается в колесо") != std::string::npos, refused)
+            << shaft << ": " << choice.refusal;
+    }
+}
+
 TEST(WheelMode, WholeWheelFromItsTipDiameter)
 {
     CalcState s = startUpState();

@@ -7,7 +7,9 @@
 #include <algorithm>
 #include <cstdlib>
 #include <fstream>
+#include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace gear {
@@ -127,6 +129,14 @@ TEST(Grading, MarksTheScriptedGroupAsItsSlipsDeserve)
                                [](const StepTally& a, const StepTally& b) { return a.wrong > b.wrong; }));
     EXPECT_TRUE(std::any_of(marks.steps.begin(), marks.steps.end(),
                             [](const StepTally& t) { return t.screen == ScreenId::okon && t.firstWrong == 1; }));
+    // Each step once, counting every student marked on it.
+    std::set<std::tuple<Mode, ScreenId, std::string, int>> steps;
+    for (const StepTally& t : marks.steps) {
+        EXPECT_TRUE(steps.insert({t.mode, t.screen, t.symbol, t.occurrence}).second) << t.symbol << " twice";
+        EXPECT_LE(t.wrong, t.of);
+        EXPECT_LE(t.of, 4) << t.symbol;
+    }
+    EXPECT_TRUE(std::any_of(marks.steps.begin(), marks.steps.end(), [](const StepTally& t) { return t.of >= 3; }));
 
     const std::string table = marksCsv(marks);
     EXPECT_EQ(table.substr(0, table.find('\n')).find("file,variant,list_line,mode,status,mark_percent"), 0u);

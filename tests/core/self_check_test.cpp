@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -120,6 +121,20 @@ TEST_P(SelfCheckImport, ReadsSymbolAndValueRows)
     const ImportedValues imported = importTypedValues(GetParam().csv, walkthrough, Mode::Transmission);
     EXPECT_EQ(imported.refusal.text(), GetParam().refusal);
     EXPECT_EQ(imported.values, GetParam().values);
+}
+
+// A student's value is a number in full, with a point or a comma, or none:
+// nothing after it, no second separator, an exponent only with digits.
+TEST(TypedNumber, IsANumberInFullOrNone)
+{
+    const struct {
+        const char* text;
+        std::optional<double> value;
+    } cases[] = {{"6", 6},      {" 42,5 ", 42.5}, {"-1.5e3", -1500}, {"+2", 2},    {".5", 0.5}, {"12x", {}},
+                 {"2,5,3", {}}, {"2.5.3", {}},    {"1,5.3", {}},     {"e5", {}},   {"1e", {}},  {"1e+", {}},
+                 {"1e999", {}}, {"", {}},         {",", {}},         {"12 5", {}}, {"--1", {}}, {"1e5x", {}}};
+    for (const auto& c : cases)
+        EXPECT_EQ(typedNumber(c.text), c.value) << '"' << c.text << '"';
 }
 
 const ValueLineKey kA{Mode::Transmission, "a", 1};
