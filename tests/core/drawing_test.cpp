@@ -732,6 +732,81 @@ TEST(Legibility, RoughnessSignsAreClosedTriangles)
     EXPECT_GE(signs, 3);
 }
 
+// The roughness in the corner (ГОСТ 2.309): the mark of the surfaces not
+// marked and the sign in brackets, each a √ whose short leg is as high as
+// the text and whose long leg rises 1,5 to 5 times that.
+TEST(Legibility, TheCornersRoughnessSignsStandUpright)
+{
+    const std::optional<Drawing> d = modeDrawing(wheel(105, 20, 30), Mode::Wheel, paper());
+    ASSERT_TRUE(d);
+    const double k = d->scale;
+    const double h = kTextHeight * k;
+    const double top = d->sheet.top + kFrameOther * k;
+    const double tableLeft = d->sheet.right - (kFrameOther + 110) * k;
+    std::vector<Segment> strokes;
+    for (const Polyline& line : d->lines) {
+        const bool inCorner =
+            line.points.size() == 2 && std::all_of(line.points.begin(), line.points.end(), [&](Point p) {
+                return p.y >= top && p.y <= top + 15 * k && p.x < tableLeft;
+            });
+        if (inCorner)
+            strokes.push_back({line.points[0], line.points[1]});
+    }
+    // A tip: the lowest point of two strokes that both rise from it.
+    int signs = 0;
+    for (const Segment& a : strokes) {
+        for (const Segment& b : strokes) {
+            const auto rise = [](const Segment& s) { return std::abs(s.a.y - s.b.y); };
+            const Point tipA = a.a.y > a.b.y ? a.a : a.b;
+            const Point tipB = b.a.y > b.b.y ? b.a : b.b;
+            if (&a == &b || std::hypot(tipA.x - tipB.x, tipA.y - tipB.y) > 1e-9 || rise(a) >= rise(b))
+                continue;
+            ++signs;
+            EXPECT_NEAR(rise(a), h, 1e-6 * h) << "the short leg";
+            EXPECT_GE(rise(b), 1.5 * h) << "the long leg";
+            EXPECT_LE(rise(b), 5 * h) << "the long leg";
+        }
+    }
+    EXPECT_EQ(signs, 2);
+    // The rest are the bar of a surface cut and the shelf under Ra: level.
+    int level = 0;
+    for (const Segment& s : strokes) {
+        const bool leg = std::abs(s.a.y - s.b.y) > 1e-9 * h;
+        level += leg ? 0 : 1;
+    }
+    EXPECT_EQ(level, 2);
+    EXPECT_EQ(strokes.size(), 6U);
+}
+
+// The bore's view with its keyway (ГОСТ 23360: b = 8, t2 = 3,3 for a 30 mm
+// shaft) is one simple outline, the circle of the shaft and the slot over
+// it: its area is theirs.
+TEST(Legibility, TheBoresKeywayIsOneOutlineOverTheShaftsCircle)
+{
+    const std::optional<Drawing> d = modeDrawing(wheel(105, 20, 30), Mode::Wheel, paper());
+    ASSERT_TRUE(d);
+    int bores = 0;
+    for (const Polyline& line : d->lines) {
+        if (!line.closed || line.points.size() < 90)
+            continue;
+        ++bores;
+        double twice = 0;
+        for (size_t i = 0; i < line.points.size(); ++i) {
+            const Point a = line.points[i];
+            const Point b = line.points[(i + 1) % line.points.size()];
+            twice += a.x * b.y - b.x * a.y;
+        }
+        // The circle less the cap the slot opens, and the slot from its
+        // chord to t2 above the circle.
+        const double r = 15, w = 4, t2 = 3.3;
+        const double chord = std::sqrt(r * r - w * w);
+        const double cap = r * r * std::acos(chord / r) - chord * w;
+        const double expected = std::numbers::pi * r * r - cap + 2 * w * (r + t2 - chord);
+        EXPECT_NEAR(std::abs(twice) / 2, expected, 1e-3 * expected);
+    }
+    EXPECT_GE(bores, 1);
+}
+
 // What a drawing covers holds every circle whole: the front view's tip
 // circle decides where a sheet's margins fall.
 TEST(Legibility, ExtentsHoldEveryCircleWhole)

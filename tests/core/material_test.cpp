@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <regex>
+
 namespace gear {
 namespace {
 
@@ -53,6 +55,11 @@ TEST_P(MaterialLimits, FollowTheHardnessTreatmentAndGrade)
         EXPECT_TRUE(steel.leave);
     }
     expectLimits(s, pass.expected);
+    // A rule without its constant is written without it: «1,8·H», not «1,8·H + 0».
+    for (const StepGroup& group : *s.walkthrough.of(Mode::Transmission)) {
+        for (const Step& step : group.steps)
+            EXPECT_FALSE(std::regex_search(step.formula, std::regex("[+-] 0([^.,0-9]|$)"))) << step.formula;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(WorkedPasses, MaterialLimits,

@@ -258,6 +258,27 @@ TEST(Session, TheDrawingShowsExactlyThePictureOfThePinionsTipDiameter)
     }
 }
 
+// The self-check's rows are its fields Self1, Self2 …: what was typed stays
+// in its row, and «Проверить» marks each row in its own Mark field.
+TEST(Session, TheSelfCheckMarksEachRowInItsOwnFields)
+{
+    Session page(",");
+    designPair(page);
+    const std::vector<SelfCheckRow> rows = page.selfCheckRows();
+    ASSERT_GE(rows.size(), 3U);
+    std::vector<std::string> typed(rows.size());
+    typed[0] = "59,5"; // the first line, H1
+    typed[2] = "1";
+    const Reply checked = page.checkSelf(typed, "0,5");
+    EXPECT_EQ(textOf(checked, ScreenId::hodRascheta, "Self1"), "59,5");
+    EXPECT_EQ(textOf(checked, ScreenId::hodRascheta, "Self3"), "1");
+    EXPECT_EQ(textOf(checked, ScreenId::hodRascheta, "Self2"), "");
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const std::string n = std::to_string(i + 1);
+        EXPECT_EQ(textOf(checked, ScreenId::hodRascheta, "Mark" + n).empty(), typed[i].empty()) << n;
+    }
+}
+
 TEST(Session, ARefusalWritesNoCaption)
 {
     Session page(".");

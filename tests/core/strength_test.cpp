@@ -372,6 +372,20 @@ TEST(CheckCalculation, ThePermissibleLoadFollowsTheLimitInProportion)
         EXPECT_NEAR(load(limit) / base, limit / 300, 1e-12) << limit;
 }
 
+// The limits of the check's inputs are inclusive: 10 and 2000 teeth, 45°,
+// 4000 mm are taken; one past any of them is not.
+TEST(CheckCalculation, TakesEachInputUpToItsLimit)
+{
+    const std::pair<CheckInput, bool> cases[] = {
+        {{"4000", "2000", "", "40"}, true},  {{"4000", "2001", "", "40"}, false},   {{"240", "10", "", "40"}, true},
+        {{"240", "60", "45", "40"}, true},   {{"240", "60", "45.01", "40"}, false}, {{"4000", "60", "", "4000"}, true},
+        {{"4000.01", "60", "", "40"}, false}};
+    for (const auto& [input, taken] : cases) {
+        CalcState s = checkedWheel(500);
+        EXPECT_EQ(!checkPermissibleLoad(s, input).refused(), taken) << input.d << ' ' << input.z << ' ' << input.beta;
+    }
+}
+
 struct RefusedCheckCase {
     CheckInput input;
     const char* words;

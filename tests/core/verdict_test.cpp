@@ -3,6 +3,7 @@
 #include "geometry/pair_checks.h"
 #include "geometry/standard_series.h"
 #include "shell/angle.h"
+#include "shell/number_text.h"
 #include "strength/strength_verdict.h"
 
 #include "test_support.h"
@@ -10,6 +11,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <regex>
+#include <string>
 #include <vector>
 
 namespace gear {
@@ -190,6 +193,29 @@ TEST(CentreDistance, NearestOfTheFirstRowAndTheHelixThatReachesIt)
         EXPECT_NEAR(cosDegrees(*beta), 2.0 * 100 / (2 * aw), 1e-12) << aw;
     }
     EXPECT_FALSE(helixForCentreDistance(2, 20, 80, 90).has_value());
+}
+
+// The pinion's blank, da1 + 6 mm, against the section the steel's limits
+// hold for (row 13: up to 100 mm): the number the note gives decides.
+TEST(SteelSizeLimit, TheBlankTheNoteNamesDecidesWhetherItIsTooLarge)
+{
+    for (const double da : {93.9, 94.0, 94.1}) {
+        Quantities pair;
+        pair.m = 2;
+        pair.Z1 = 45;
+        pair.Z2 = 90;
+        pair.d = 90;
+        pair.da = da;
+        pair.bw2 = 20;
+        pair.steelRow = 13;
+        const std::string note = blankNote(pair).text();
+        std::smatch blank;
+        ASSERT_TRUE(std::regex_search(note, blank, std::regex("Dзаг = da1 \\+ 6 = ([0-9.,]+) мм"))) << note;
+        const double D = numberFromText(blank[1].str());
+        EXPECT_NEAR(D, da + 6, 1e-9) << note;
+        EXPECT_EQ(blankTooLarge(pair), D > 100) << note;
+        EXPECT_EQ(note.find("заготовка больше") != std::string::npos, D > 100) << note;
+    }
 }
 
 TEST(SteelSizeLimit, FromTheSectionColumn)
