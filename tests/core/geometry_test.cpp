@@ -320,6 +320,16 @@ TEST(WheelMode, AShaftAsThickAsTheRootCircleIsRefused)
     }
 }
 
+// 10 and 2000 teeth are the wheel's limits, both taken.
+TEST(WheelMode, TakesTheFewestAndTheMostTeeth)
+{
+    for (const auto& [teeth, taken] : {std::pair{"10", true}, std::pair{"2000", true}, std::pair{"2001", false}}) {
+        CalcState s = startUpState();
+        chooseWheelMode(s);
+        EXPECT_EQ(!enterWheel(s, {teeth, "", "30", "4000", "20", "40"}).refused(), taken) << teeth;
+    }
+}
+
 TEST(WheelMode, WholeWheelFromItsTipDiameter)
 {
     CalcState s = startUpState();

@@ -53,6 +53,19 @@ INSTANTIATE_TEST_SUITE_P(Keys, ToothFormFactor,
                              return caseName("zv " + number(info.param.zv), info.index);
                          });
 
+// A tooth of more teeth is a thicker-rooted one: its form factor never
+// grows with zv, but for the hundredth the published table's last row
+// (3.74 after 3.73) adds.
+TEST(ToothFormFactorTable, NeverGrowsWithTheTeeth)
+{
+    double before = toothFormFactor(1);
+    for (double zv = 1; zv <= 200; zv += 0.25) {
+        const double now = toothFormFactor(zv);
+        EXPECT_LE(now, before + 0.0100001) << zv;
+        before = now;
+    }
+}
+
 // The published table ends with "zv ≥ 80: 3.74": no larger wheel has a
 // weaker tooth form than an 80-tooth one.
 TEST(ToothFormFactorTable, IsTheLastRowForEveryZvFrom80Up)
