@@ -55,7 +55,7 @@ std::vector<StudentFile> scriptedGroup()
     // The first value lines of the walkthrough: H1, H2, S_H, σH1, σH2 …
     const std::vector<std::string> own{"59,5", "59.5", "1,2", "1211", "1212"};
     return {{"right.gear", studentFile("1", "100", 21, own)},
-            {"early-slip.gear", studentFile("1", "120", 21)},
+            {"early-slip.gear", studentFile("1", "120", 21, {"59,5", "60", "x"})},
             {"late-slip.gear", studentFile("1", "100", 20)},
             {"hand-edited.gear", handEdited(studentFile("1", "100", 21))},
             {"wrong-variant.gear", studentFile("2", "100", 21)},
@@ -100,6 +100,10 @@ TEST(Grading, MarksTheScriptedGroupAsItsSlipsDeserve)
     EXPECT_LT(early.mark, late.mark) << "a slip early spoils more lines than one late";
     EXPECT_LT(late.mark, 100);
     EXPECT_EQ(early.firstWrong.rfind("Проектный расчёт передачи: T2", 0), 0u) << early.firstWrong;
+    // Of the early slip's own values 59,5 is right, 60 is 0,8 % off and «x»
+    // no number.
+    EXPECT_EQ(early.selfCheckGiven, 3);
+    EXPECT_EQ(early.selfCheckRight, 1);
     EXPECT_EQ(late.firstWrong.rfind("Окончательный выбор материала", 0), 0u) << late.firstWrong;
     // The final steel changes its own name among the key results, and may
     // change the verdicts judged against its limits; nothing before it.
