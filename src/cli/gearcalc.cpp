@@ -503,6 +503,19 @@ int gradeGroup(const std::string& listPath, const std::vector<std::string>& path
 // gearcalc hands its command line to the gearwheel installed beside it.
 int writeReport(const std::vector<std::string>& args)
 {
+    // What gearwheel takes with --report; anything else is this command
+    // line's fault, said here with this program's exit status.
+    for (size_t i = 0; i < args.size(); ++i) {
+        const bool known = args[i] == "--report" || args[i] == "-o" || args[i] == "--output" || args[i] == "--author" ||
+                           args[i] == "--group" || args[i] == "--variant";
+        if (!known || i + 1 >= args.size()) {
+            std::cerr << "gearcalc: "
+                      << (known ? "после " + args[i] + " нужно значение" : "с --report не задают " + args[i]) << ".\n"
+                      << usage();
+            return kUnusable;
+        }
+        ++i;
+    }
 #ifdef GEAR_POSIX
     std::error_code unknown;
     const std::filesystem::path self = std::filesystem::canonical("/proc/self/exe", unknown);

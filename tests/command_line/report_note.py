@@ -59,6 +59,8 @@ assert "Иванов И. И." in text
 # What cannot be used: the file refused (1); the note's type, a missing
 # file or a folder that is not there (2). Nothing is left behind.
 for args, status in [
+    ([sample, "-o", os.path.join(work, "steps.pdf"), "--steps"], 2),
+    ([sample, "-o", os.path.join(work, "author.pdf"), "--author"], 2),
     ([os.path.join(data, "variants.csv"), "-o", os.path.join(work, "refused.pdf")], 1),
     ([sample, "-o", os.path.join(work, "note.txt")], 2),
     ([os.path.join(data, "no-such.gear"), "-o", os.path.join(work, "missing.pdf")], 2),
