@@ -647,6 +647,22 @@ TEST(Legibility, DimensionsWithRoomStandOnTheirLines)
     }
 }
 
+// A circle is crossed where a line meets it away from the line's ends:
+// going out of it, coming in, or through; not by a line wholly inside or
+// outside, nor at an end.
+TEST(Legibility, ALineCrossesACircleWhereverItMeetsIt)
+{
+    detail::Obstacles circle;
+    circle.addCircle({0, 0}, 10);
+    const std::pair<Segment, bool> cases[] = {{{{0, 0}, {20, 0}}, true},     {{{20, 0}, {0, 0}}, true},
+                                              {{{-20, 0}, {20, 0}}, true},   {{{-5, 0}, {5, 0}}, false},
+                                              {{{11, 0}, {20, 0}}, false},   {{{10, 0}, {20, 0}}, false},
+                                              {{{-20, 11}, {20, 11}}, false}};
+    for (const auto& [line, crossed] : cases)
+        EXPECT_EQ(circle.crosses(line, 0.01), crossed)
+            << line.a.x << ',' << line.a.y << " – " << line.b.x << ',' << line.b.y;
+}
+
 // A dimension with no free place anywhere still stands, forced, at the
 // nearest place; unforced it is left out and says so.
 TEST(Legibility, ADimensionWithNoFreePlaceIsForcedToTheNearest)
