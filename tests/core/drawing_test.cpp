@@ -661,6 +661,15 @@ TEST(Legibility, ALineCrossesACircleWhereverItMeetsIt)
     for (const auto& [line, crossed] : cases)
         EXPECT_EQ(circle.crosses(line, 0.01), crossed)
             << line.a.x << ',' << line.a.y << " – " << line.b.x << ',' << line.b.y;
+    // A text's box against a circle away from the origin: crossed where
+    // the circle's line runs through the box.
+    detail::Obstacles away;
+    away.addCircle({30, 50}, 10);
+    const std::pair<Box, bool> boxes[] = {
+        {{28, 48, 32, 52}, false}, {{35, 45, 45, 55}, true}, {{50, 20, 60, 30}, false}, {{10, 30, 50, 70}, true}};
+    for (const auto& [box, crossed] : boxes)
+        EXPECT_EQ(away.crossesBox(box), crossed)
+            << box.left << ',' << box.top << " – " << box.right << ',' << box.bottom;
 }
 
 // A dimension with no free place anywhere still stands, forced, at the
@@ -748,6 +757,35 @@ TEST(Legibility, RoughnessSignsAreClosedTriangles)
     EXPECT_GE(signs, 3);
 }
 
+// A leader's arrow lies on the leader, its tip on what it points at and
+// its back along the line toward the text.
+TEST(Legibility, ALeadersArrowLiesOnItsLeader)
+{
+    using detail::length;
+    using detail::operator-;
+    const std::optional<Drawing> d = modeDrawing(wheel(105, 20, 30), Mode::Wheel, paper());
+    ASSERT_TRUE(d);
+    int leaders = 0;
+    for (const Annotation& a : d->annotations) {
+        if (a.dimensionLine || a.arrows.size() != 1)
+            continue;
+        const Point tip = a.arrows.front()[0];
+        const Point back{(a.arrows.front()[1].x + a.arrows.front()[2].x) / 2,
+                         (a.arrows.front()[1].y + a.arrows.front()[2].y) / 2};
+        const auto onLeader = [&](const Segment& s) {
+            const Point along = s.b - s.a;
+            const Point to = back - s.a;
+            const double t = (to.x * along.x + to.y * along.y) / (along.x * along.x + along.y * along.y);
+            const bool fromTip = length(s.a - tip) < 1e-9 || length(s.b - tip) < 1e-9;
+            return fromTip && std::abs(along.x * to.y - along.y * to.x) < 1e-6 * length(along) * length(along) &&
+                   t > 0 && t < 1;
+        };
+        ++leaders;
+        EXPECT_TRUE(std::any_of(a.lines.begin(), a.lines.end(), onLeader)) << a.text.content;
+    }
+    EXPECT_GE(leaders, 3);
+}
+
 // The roughness in the corner (ГОСТ 2.309): the mark of the surfaces not
 // marked and the sign in brackets, each a √ whose short leg is as high as
 // the text and whose long leg rises 1,5 to 5 times that.
@@ -779,6 +817,7 @@ TEST(Legibility, TheCornersRoughnessSignsStandUpright)
                 continue;
             ++signs;
             EXPECT_NEAR(rise(a), h, 1e-6 * h) << "the short leg";
+            EXPECT_NEAR(std::abs(a.a.x - a.b.x), h * std::tan(std::numbers::pi / 6), 1e-3 * h) << "60° to the level";
             EXPECT_GE(rise(b), 1.5 * h) << "the long leg";
             EXPECT_LE(rise(b), 5 * h) << "the long leg";
         }
