@@ -18,11 +18,14 @@ cmake -S . -B build/test -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYP
 cmake --build build/test -j2
 
 # The conversions and the calculation file reader under libFuzzer, the
-# reader seeded with the sample files; libFuzzer adds to the corpus folder
-# it is given, so it gets a copy.
-./build/test/tests/number_text_fuzz -runs=300000 -max_len=64 -seed=1 2>&1 | tail -n 1
+# reader seeded with the sample files (libFuzzer adds to the corpus folder
+# it is given, so it gets a copy); both at once, each keeps one core busy.
 rm -rf build/test/fuzz-corpus && mkdir -p build/test/fuzz-corpus && cp tests/data/*.gear build/test/fuzz-corpus/
+./build/test/tests/number_text_fuzz -runs=300000 -max_len=64 -seed=1 >build/test/number_text_fuzz.log 2>&1 &
+numbers=$!
 ./build/test/tests/calculation_file_fuzz -runs=5000 -max_len=4096 -seed=1 build/test/fuzz-corpus 2>&1 | tail -n 1
+wait "$numbers" || { cat build/test/number_text_fuzz.log; exit 1; }
+tail -n 1 build/test/number_text_fuzz.log
 
 export QT_QPA_PLATFORM=offscreen
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"

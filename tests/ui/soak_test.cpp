@@ -320,7 +320,7 @@ class RandomSession : public testing::TestWithParam<unsigned> {};
 TEST_P(RandomSession, LeavesTheProgramSound)
 {
     Soak soak(GetParam());
-    const QString broken = soak.play(5000);
+    const QString broken = soak.play(3000);
     EXPECT_TRUE(broken.isEmpty()) << broken.toStdString();
     EXPECT_GE(soak.screensReached(), 18U) << "seed " << GetParam() << " never reached " << soak.screensMissed();
 }
