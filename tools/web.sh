@@ -41,7 +41,7 @@ test)
     cmake --build build/web -j2
     # Node 20 tries to fetch the module as a web page would.
     node --no-experimental-fetch build/web/tests/core_tests.js --gtest_brief=1
-    (cd web && npm ci --no-audit --no-fund --loglevel=error && node --test --test-concurrency=2 tests/page.test.mjs tests/files.test.mjs tests/device.test.mjs)
+    (cd web && npm ci --no-audit --no-fund --loglevel=error && node --test tests/page.test.mjs tests/files.test.mjs tests/device.test.mjs)
     ;;
 bench)
     ensure_packages "${WEB_TEST_PACKAGES[@]}"
