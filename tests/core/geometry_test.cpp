@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 namespace gear {
 namespace {
@@ -321,13 +322,16 @@ TEST(WheelMode, AShaftAsThickAsTheRootCircleIsRefused)
     }
 }
 
-// 10 and 2000 teeth are the wheel's limits, both taken.
-TEST(WheelMode, TakesTheFewestAndTheMostTeeth)
+// 10 and 2000 teeth are the wheel's limits, both taken; a hub length is
+// any above 0, however short.
+TEST(WheelMode, TakesTheFewestAndTheMostTeethAndAnyHubLength)
 {
-    for (const auto& [teeth, taken] : {std::pair{"10", true}, std::pair{"2000", true}, std::pair{"2001", false}}) {
+    for (const auto& [teeth, hub, taken] :
+         {std::tuple{"10", "40", true}, std::tuple{"2000", "40", true}, std::tuple{"2001", "40", false},
+          std::tuple{"40", "0.001", true}, std::tuple{"40", "0", false}, std::tuple{"40", "4000", true}}) {
         CalcState s = startUpState();
         chooseWheelMode(s);
-        EXPECT_EQ(!enterWheel(s, {teeth, "", "30", "4000", "20", "40"}).refused(), taken) << teeth;
+        EXPECT_EQ(!enterWheel(s, {teeth, "", "30", "4000", "20", hub}).refused(), taken) << teeth << " " << hub;
     }
 }
 
