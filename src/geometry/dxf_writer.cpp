@@ -95,19 +95,28 @@ public:
         // length measured for it in any font.
         const double h = t.height;
         const double drop = 0.35 * h;
+        // No-break spaces that make room before a text (for a roughness
+        // sign) start it further on instead: CAD fonts draw the character as
+        // a mark of a missing letter, and a fitted text stretches spaces.
+        std::string_view content = t.content;
+        constexpr std::string_view kNoBreakSpace = "\u00A0";
+        while (content.starts_with(kNoBreakSpace))
+            content.remove_prefix(kNoBreakSpace.size());
+        const double whole = textWidth(t.content, h);
+        const double room = whole > 0 ? t.width * (1 - textWidth(content, h) / whole) : 0;
         Point start;
         Point end;
         if (t.vertical) {
-            start = {t.centre.x + drop, t.centre.y + t.width / 2};
+            start = {t.centre.x + drop, t.centre.y + t.width / 2 - room};
             end = {t.centre.x + drop, t.centre.y - t.width / 2};
         } else {
-            start = {t.centre.x - t.width / 2, t.centre.y + drop};
+            start = {t.centre.x - t.width / 2 + room, t.centre.y + drop};
             end = {t.centre.x + t.width / 2, t.centre.y + drop};
         }
         entity("TEXT", t.layer);
         point(10, start);
         real(40, 0.72 * h); // the height of capitals
-        pair(1, encoded(t.content));
+        pair(1, encoded(std::string(content)));
         if (t.vertical)
             real(50, 90);
         pair(7, kTextStyle);

@@ -1367,6 +1367,38 @@ TEST(Writers, PutATextsCapitalsAroundItsCentre)
     EXPECT_NEAR(numberFromText(y[1].str()), -texts[0]["20"], 1e-6);
 }
 
+// The room a roughness note keeps before its text for the sign is a start
+// further on in the DXF, upright or turned: CAD fonts draw a no-break space
+// as the mark of a missing letter, over the sign.
+TEST(Writers, DxfStartsATextAfterTheRoomKeptBeforeIt)
+{
+    const std::string padded = "\u00A0\u00A0\u00A0\u00A0\u00A0Ra 3,2";
+    const double room = 1 - textWidth("Ra 3,2", 5) / textWidth(padded, 5);
+    for (const bool vertical : {false, true}) {
+        Drawing d;
+        d.sheet = {0, 0, 200, 150};
+        d.texts.push_back({padded, {80, 60}, 5, 30, vertical, Layer::Thin});
+        std::istringstream dxf(drawingDxf(d));
+        std::map<std::string, std::string> at;
+        bool inText = false;
+        for (std::string code, value; std::getline(dxf, code) && std::getline(dxf, value);) {
+            code.erase(0, code.find_first_not_of(' '));
+            if (code == "0")
+                inText = value == "TEXT";
+            else if (inText)
+                at[code] = value;
+        }
+        SCOPED_TRACE(vertical ? "turned" : "upright");
+        EXPECT_EQ(at["1"], "Ra 3,2");
+        const double start = numberFromText(at[vertical ? "20" : "10"]);
+        const double end = numberFromText(at[vertical ? "21" : "11"]);
+        // Along the text: rightwards upright, upwards (y up in the DXF) turned.
+        const double from = vertical ? -(60 + 15) : 80 - 15;
+        EXPECT_NEAR(start - from, 30 * room, 1e-6);
+        EXPECT_NEAR(end - from, 30, 1e-6);
+    }
+}
+
 // A hidden or a centre line is broken the same in every program: the DXF
 // line types are the dashes the painter and the SVG draw, gaps negative.
 TEST(Writers, DxfLineTypesAreTheDashesOfTheOtherDrawings)
