@@ -151,11 +151,11 @@ DrawingTarget screenArea(double width, double height, bool standardScale = false
     return target;
 }
 
-CalcState designedPairState()
+CalcState designedPairState(const char* ratio = "4.0", const char* module = "2.5")
 {
     CalcState s = hardenedPair(950, 950);
-    EXPECT_FALSE(designTransmission(s, {"20", "", "100", "4.0"}).refused());
-    EXPECT_FALSE(chooseModule(s, "2.5", "").refused());
+    EXPECT_FALSE(designTransmission(s, {"20", "", "100", ratio}).refused());
+    EXPECT_FALSE(chooseModule(s, module, "").refused());
     EXPECT_FALSE(chooseFinalSteel(s, 21).refused());
     return s;
 }
@@ -202,6 +202,10 @@ TEST(GoldenSheets, EachWheelKindAndThePairKeepTheirStructureOnPaperAndOnScreen)
         {"narrow40-screen", wheelState("", "1.82", WheelInput{"20", "", "4", "40", "40", "60"}), Mode::Wheel,
          screenArea(110, 80)},
         {"thinRim840", wheelState("", "38.18", WheelInput{"20", "", "305", "840", "10", "15"}), Mode::Wheel},
+        // A pair whose gears have spokes; a wheel so wide and so bored that
+        // some notes find no free place and stand far out.
+        {"pair-spoked", designedPairState("4.0", "32"), Mode::Transmission},
+        {"crowded600", wheelState("", "14.29", WheelInput{"40", "", "450", "600", "500", "675"}), Mode::Wheel},
     };
     const bool refresh = std::getenv("GEAR_REFRESH_GOLDEN") != nullptr;
     for (const GoldenCase& c : cases) {

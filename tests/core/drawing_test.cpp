@@ -46,7 +46,7 @@ TEST_P(DimensionValue, RoundsToAHundredthHalfUpWithoutTrailingZeros)
 
 INSTANTIATE_TEST_SUITE_P(Values, DimensionValue,
                          testing::Values(ValueCase{93.75, ",", "93,75"}, ValueCase{12.625, ",", "12,63"},
-                                         ValueCase{1.005, ".", "1.01"}, ValueCase{99.995, ",", "100"},
+                                         ValueCase{1.005, ".", "1.01"}, ValueCase{99.995, ",", "100"}, ValueCase{1.996, ",", "2"},
                                          ValueCase{6.3125, ",", "6,31"}, ValueCase{40, ",", "40"},
                                          ValueCase{0.5, ",", "0,5"}, ValueCase{-0.004, ",", "0"},
                                          ValueCase{-2.345, ".", "-2.35"}, ValueCase{4000, ",", "4000"}));
