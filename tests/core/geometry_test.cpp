@@ -110,6 +110,39 @@ CalcState designedPair(double beta)
     return s;
 }
 
+// Each load factor of the set scales the working stress it enters: the
+// bending stress in proportion, the contact stress as its square root. The
+// module's Ok counts with the set in force.
+TEST(ModuleChoice, EachLoadFactorScalesTheStressItEnters)
+{
+    struct Factor {
+        const char* name;
+        void (*set)(CalcState&, double);
+        bool bending;
+    };
+    const Factor factors[] = {
+        {"KFβ", [](CalcState& s, double k) { s.defaults.kfb = k; }, true},
+        {"KFv", [](CalcState& s, double k) { s.defaults.kfv = k; }, true},
+        {"KFα", [](CalcState& s, double k) { s.defaults.kfa = k; }, true},
+        {"KHβ", [](CalcState& s, double k) { s.defaults.khb = k; }, false},
+        {"KHv", [](CalcState& s, double k) { s.defaults.khv = k; }, false},
+        {"KHα", [](CalcState& s, double k) { s.defaults.kha = k; }, false},
+    };
+    for (const double beta : {0.0, 15.0}) {
+        CalcState base = designedPair(beta);
+        ASSERT_FALSE(chooseModule(base, "2.5", "").refused());
+        for (const Factor& f : factors) {
+            CalcState s = designedPair(beta);
+            f.set(s, 1.3);
+            ASSERT_FALSE(chooseModule(s, "2.5", "").refused());
+            SCOPED_TRACE(std::string(f.name) + " at β " + std::to_string(beta));
+            EXPECT_NEAR(s.sigmaF1 / base.sigmaF1, f.bending ? 1.3 : 1.0, 1e-12);
+            EXPECT_NEAR(s.sigmaF2 / base.sigmaF2, f.bending ? 1.3 : 1.0, 1e-12);
+            EXPECT_NEAR(s.sigmaH1 / base.sigmaH1, f.bending ? 1.0 : std::sqrt(1.3), 1e-12);
+        }
+    }
+}
+
 TEST(ModuleChoice, TransmissionGeometryAndWorkingStresses)
 {
     CalcState s = designedPair(0);
