@@ -12,6 +12,7 @@
 
 #include <cmath>
 #include <regex>
+#include <tuple>
 #include <string>
 #include <vector>
 
@@ -215,6 +216,30 @@ TEST(SteelSizeLimit, TheBlankTheNoteNamesDecidesWhetherItIsTooLarge)
         EXPECT_NEAR(D, da + 6, 1e-9) << note;
         EXPECT_EQ(blankTooLarge(pair), D > 100) << note;
         EXPECT_EQ(note.find("заготовка больше") != std::string::npos, D > 100) << note;
+    }
+}
+
+// The pinion's rim is made 5 mm wider than the wheel's: the note gives the
+// width that makes it so, and is silent once the rim is that wide.
+TEST(PinionRim, TheNoteGivesTheWheelsRimAndFiveMillimetres)
+{
+    for (const auto& [bw1, bw2, said] : {std::tuple{25.0, 25.0, true}, std::tuple{29.9, 25.0, true},
+                                          std::tuple{30.0, 25.0, false}, std::tuple{40.0, 36.0, true}}) {
+        Quantities pair;
+        pair.m = 2;
+        pair.Z1 = 20;
+        pair.Z2 = 80;
+        pair.d = 40;
+        pair.bw1 = bw1;
+        pair.bw2 = bw2;
+        const std::string note = rimNote(pair).text();
+        SCOPED_TRACE(note);
+        EXPECT_EQ(!note.empty(), said);
+        std::smatch width;
+        if (said) {
+            ASSERT_TRUE(std::regex_search(note, width, std::regex("bw2 \\+ 5 = ([0-9.,]+) мм")));
+            EXPECT_DOUBLE_EQ(numberFromText(width[1].str()), bw2 + 5);
+        }
     }
 }
 
