@@ -140,17 +140,6 @@ CalcState wheelState(const std::string& da, const std::string& module, std::opti
     return s;
 }
 
-// A picture on screen, in millimetres of the screen.
-DrawingTarget screenArea(double width, double height, bool standardScale = false)
-{
-    DrawingTarget target;
-    target.paper = false;
-    target.width = width;
-    target.height = height;
-    target.standardScale = standardScale;
-    return target;
-}
-
 CalcState designedPairState(const char* ratio = "4.0", const char* module = "2.5")
 {
     CalcState s = hardenedPair(950, 950);

@@ -179,16 +179,6 @@ DrawingTarget paper()
     return DrawingTarget{};
 }
 
-DrawingTarget screenArea(double width, double height, bool standardScale = false)
-{
-    DrawingTarget target;
-    target.paper = false;
-    target.width = width;
-    target.height = height;
-    target.standardScale = standardScale;
-    return target;
-}
-
 // The field each symbol of a wheel's drawing dimensions.
 const std::map<std::string, Number Quantities::*>& wheelFields()
 {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "geometry/wheel_drawing.h"
 #include "shell/calc_state.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +13,18 @@
 #include <string>
 
 namespace gear {
+
+// A picture on screen, in millimetres of the screen: the scale that fills
+// it, or the largest standard one.
+inline DrawingTarget screenArea(double width, double height, bool standardScale = false)
+{
+    DrawingTarget target;
+    target.paper = false;
+    target.width = width;
+    target.height = height;
+    target.standardScale = standardScale;
+    return target;
+}
 
 // A typed text spelt out for a case name: "-4,5" as "minus4comma5".
 inline std::string spelt(const std::string& text)
