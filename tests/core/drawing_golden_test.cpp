@@ -140,10 +140,10 @@ CalcState wheelState(const std::string& da, const std::string& module, std::opti
     return s;
 }
 
-CalcState designedPairState(const char* ratio = "4.0", const char* module = "2.5")
+CalcState designedPairState(const char* ratio = "4.0", const char* module = "2.5", const char* pinionTeeth = "20")
 {
     CalcState s = hardenedPair(950, 950);
-    EXPECT_FALSE(designTransmission(s, {"20", "", "100", ratio}).refused());
+    EXPECT_FALSE(designTransmission(s, {pinionTeeth, "", "100", ratio}).refused());
     EXPECT_FALSE(chooseModule(s, module, "").refused());
     EXPECT_FALSE(chooseFinalSteel(s, 21).refused());
     return s;
@@ -193,7 +193,7 @@ TEST(GoldenSheets, EachWheelKindAndThePairKeepTheirStructureOnPaperAndOnScreen)
         {"thinRim840", wheelState("", "38.18", WheelInput{"20", "", "305", "840", "10", "15"}), Mode::Wheel},
         // A pair whose gears have spokes; a wheel so wide and so bored that
         // some notes find no free place and stand far out.
-        {"pair-spoked", designedPairState("4.0", "32"), Mode::Transmission},
+        {"pair-spoked", designedPairState("2.0", "20", "40"), Mode::Transmission},
         {"crowded600", wheelState("", "14.29", WheelInput{"40", "", "450", "600", "500", "675"}), Mode::Wheel},
     };
     const bool refresh = std::getenv("GEAR_REFRESH_GOLDEN") != nullptr;
