@@ -174,6 +174,9 @@ StepRecorder::StepRecorder(CalcState& state, ScreenId screen, bool startsChain)
         std::find_if(groups->begin(), groups->end(), [screen](const StepGroup& g) { return g.screen == screen; });
     groups->erase(same, groups->end());
     groups->push_back({screen, {}, {}, {}, ++walkthrough.lastSerial});
+    // The longest Ok, the module's, records about sixty steps: room for
+    // them at once rather than moved at every doubling.
+    groups->back().steps.reserve(64);
     m_group = groups->size() - 1;
     if (!walkthrough.partial)
         forgetResultsOfCutChain(*m_state, *m_mode);

@@ -55,17 +55,20 @@ std::vector<int> passingSteels(double sigmaH, double sigmaF1, double sigmaF2, do
 
 namespace {
 
-// Both rows of standard modules, ascending.
-std::vector<double> moduleSeries()
+// Both rows of standard modules, ascending; read from their texts once.
+const std::vector<double>& moduleSeries()
 {
-    std::vector<double> series;
-    for (const std::string_view item : kModuleRow1)
-        if (!item.empty())
-            series.push_back(numberFromText(item));
-    for (const std::string_view item : kModuleRow2)
-        if (!item.empty())
-            series.push_back(numberFromText(item));
-    std::sort(series.begin(), series.end());
+    static const std::vector<double> series = [] {
+        std::vector<double> values;
+        for (const std::string_view item : kModuleRow1)
+            if (!item.empty())
+                values.push_back(numberFromText(item));
+        for (const std::string_view item : kModuleRow2)
+            if (!item.empty())
+                values.push_back(numberFromText(item));
+        std::sort(values.begin(), values.end());
+        return values;
+    }();
     return series;
 }
 
@@ -82,7 +85,7 @@ ModuleTaken moduleTaken(double mcalc, double m, bool hardened)
     // choice; the one after it is still a sound one (a first-row value
     // preferred over the second row's); any further is a bigger pair than
     // the load needs.
-    const std::vector<double> series = moduleSeries();
+    const std::vector<double>& series = moduleSeries();
     const auto right = std::lower_bound(series.begin(), series.end(), mcalc * (1.0 - 1e-12));
     if (right != series.end()) {
         const auto next = right + 1;
