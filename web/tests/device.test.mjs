@@ -218,6 +218,20 @@ describe('the page without a network and in English', () => {
     await page.context().close();
   });
 
+  test('writes numbers with the separator of any browser language', async () => {
+    // Russian and English are known to the page; any other is asked of Intl.
+    for (const [locale, separator] of [['ru-RU', ','], ['en-US', '.'], ['de-DE', ','], ['ja-JP', '.']]) {
+      const page = await openPage(session, { locale });
+      await menu(page, 'mnuParam');
+      const values = await page.locator('#nastroyka input').evaluateAll((fields) => fields.map((field) => field.value));
+      const fractions = values.filter((value) => /\d[.,]\d/.test(value));
+      assert.ok(fractions.length > 0, values.join(' '));
+      assert.ok(fractions.every((value) => value.includes(separator)), `${locale}: ${fractions.join(' ')}`);
+      assert.deepEqual(page.errors, []);
+      await page.context().close();
+    }
+  });
+
   test('reads the catalogue as the desktop does', () => {
     const catalogue = catalogueOf(`<TS><context><name>a &amp; b</name>
       <message><source>Да &lt;1&gt;</source><translation>Yes &lt;1&gt;</translation></message>
