@@ -196,16 +196,24 @@ TEST(CentreDistance, NearestOfTheFirstRowAndTheHelixThatReachesIt)
     EXPECT_FALSE(helixForCentreDistance(2, 20, 80, 90).has_value());
 }
 
+// A pair the design has sized, with the module, teeth and pitch diameter
+// the notes ask for before they say anything.
+Quantities sizedPair(double m, double Z1, double Z2)
+{
+    Quantities pair;
+    pair.m = m;
+    pair.Z1 = Z1;
+    pair.Z2 = Z2;
+    pair.d = m * Z1;
+    return pair;
+}
+
 // The pinion's blank, da1 + 6 mm, against the section the steel's limits
 // hold for (row 13: up to 100 mm): the number the note gives decides.
 TEST(SteelSizeLimit, TheBlankTheNoteNamesDecidesWhetherItIsTooLarge)
 {
     for (const double da : {93.9, 94.0, 94.1}) {
-        Quantities pair;
-        pair.m = 2;
-        pair.Z1 = 45;
-        pair.Z2 = 90;
-        pair.d = 90;
+        Quantities pair = sizedPair(2, 45, 90);
         pair.da = da;
         pair.bw2 = 20;
         pair.steelRow = 13;
@@ -225,11 +233,7 @@ TEST(PinionRim, TheNoteGivesTheWheelsRimAndFiveMillimetres)
 {
     for (const auto& [bw1, bw2, said] : {std::tuple{25.0, 25.0, true}, std::tuple{29.9, 25.0, true},
                                           std::tuple{30.0, 25.0, false}, std::tuple{40.0, 36.0, true}}) {
-        Quantities pair;
-        pair.m = 2;
-        pair.Z1 = 20;
-        pair.Z2 = 80;
-        pair.d = 40;
+        Quantities pair = sizedPair(2, 20, 80);
         pair.bw1 = bw1;
         pair.bw2 = bw2;
         const std::string note = rimNote(pair).text();
